@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+// The splash page's banner (400 x 236) and the program icon, drawn rather than shipped.
+QPixmap BannerPicture();
+QIcon ProgramIcon();

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, sets up the embedded student database and starts the program.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+
+bash "$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$root/build/run" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$root/build/run"
+
+# Defines the DVK alias on a SQLite file under the user's data folder and creates StudentList;
+# does nothing to an alias or table that already exists.
+"$root/build/run/store/cardovane-dbadmin" setup-sqlite DVK
+
+cd "$root/build/run/app"
+exec ./Cardovane

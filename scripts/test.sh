@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds (warnings as errors, and again under AddressSanitizer and
+# UndefinedBehaviorSanitizer), starts a private PostgreSQL server on 127.0.0.1 and runs every test.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+
+bash "$root/scripts/install-deps.sh"
+
+build() {  # dir, extra cmake args...
+    local dir="$1"
+    shift
+    cmake -S "$root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCARDOVANE_WERROR=ON "$@" \
+        >/dev/null
+    cmake --build "$dir"
+}
+build "$root/build/ci"
+build "$root/build/asan" -DCARDOVANE_SANITIZE=ON
+
+source "$root/scripts/pg-test-server.sh"
+pg_test_server_start
+trap pg_test_server_stop EXIT
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+
+status=0
+ctest --test-dir "$root/build/ci" --output-on-failure -j2 || status=1
+ctest --test-dir "$root/build/asan" --output-on-failure -j2 || status=1
+exit $status

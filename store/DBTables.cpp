@@ -1,0 +1,349 @@
+#include "store/DBTables.h"
+
+#include <exception>
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QSqlError>
+#include <QSqlRecord>
+
+#include "store/StatementText.h"
+
+namespace {
+
+constexpr int kBusyTickMs = 50;
+
+bool HaveGui() {
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+}
+
+QString FieldTextOf(const QVariant& value) {
+    if (value.isNull()) {
+        return {};
+    }
+    switch (value.typeId()) {
+        case QMetaType::Int:
+        case QMetaType::LongLong:
+        case QMetaType::UInt:
+        case QMetaType::ULongLong:
+        case QMetaType::Short:
+            return QString::number(value.toLongLong());
+        default:
+            return value.toString();
+    }
+}
+
+}  // namespace
+
+TBusyPointer::TBusyPointer() {
+    timer_.setInterval(kBusyTickMs);
+    connect(&timer_, &QTimer::timeout, this, &TBusyPointer::Tick);
+}
+
+TBusyPointer::WorkScope::WorkScope(TBusyPointer& pointer)
+    : pointer_(pointer), exceptions_(std::uncaught_exceptions()) {
+    pointer_.ServerWorking();
+}
+
+TBusyPointer::WorkScope::~WorkScope() {
+    if (std::uncaught_exceptions() > exceptions_) {
+        pointer_.Restore();
+    }
+}
+
+void TBusyPointer::ServerWorking() {
+    sinceReport_.restart();
+    if (!showing_ && HaveGui()) {
+        QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
+        showing_ = true;
+        timer_.start();
+    }
+}
+
+void TBusyPointer::Restore() {
+    if (showing_) {
+        QGuiApplication::restoreOverrideCursor();
+        showing_ = false;
+        timer_.stop();
+    }
+}
+
+void TBusyPointer::Tick() {
+    if (sinceReport_.elapsed() > kBusyTickMs) {
+        Restore();
+    }
+}
+
+TSession::TSession(QString name) : name_(std::move(name)) {
+}
+
+TSession::~TSession() {
+    temporary_.clear();
+}
+
+void TSession::Start() {
+    if (engine_.Initialized()) {
+        return;
+    }
+    // The hourglass while the engine loads, where the pointer had its default shape.
+    const bool hourglass = HaveGui() && !QGuiApplication::overrideCursor();
+    if (hourglass) {
+        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    }
+    struct RestoreCursor {
+        bool active;
+        ~RestoreCursor() {
+            if (active) {
+                QGuiApplication::restoreOverrideCursor();
+            }
+        }
+    } restore{hourglass};
+    engine_.Initialize(QStringLiteral("0009"));
+}
+
+TDatabase* TSession::FindDatabase(const QString& name) const {
+    for (TDatabase* database : databases_) {
+        if (database->DatabaseName().compare(name, Qt::CaseInsensitive) == 0) {
+            return database;
+        }
+    }
+    return nullptr;
+}
+
+TDatabase& TSession::OpenDatabase(const QString& name) {
+    TDatabase* database = FindDatabase(name);
+    if (!database) {
+        // A name no connection bears is taken as an alias; the connection is kept to the end.
+        temporary_.push_back(std::make_unique<TDatabase>(*this, name, name));
+        database = temporary_.back().get();
+    }
+    database->Open();
+    return *database;
+}
+
+TDatabase::TDatabase(TSession& session, QString databaseName, QString aliasName)
+    : session_(session), databaseName_(std::move(databaseName)), aliasName_(std::move(aliasName)) {
+    session_.Register(this);
+}
+
+TDatabase::~TDatabase() {
+    session_.Unregister(this);
+    if (Connected()) {
+        TEngine::Disconnect(connection_);
+    }
+}
+
+const TAlias& TDatabase::Alias() const {
+    return *session_.Engine().FindAlias(aliasName_);
+}
+
+QSqlDatabase TDatabase::Handle() const {
+    return QSqlDatabase::database(connection_, false);
+}
+
+void TDatabase::Open() {
+    if (Connected()) {
+        return;
+    }
+    session_.Start();
+    QString user;
+    QString password;
+    const TAlias* alias = session_.Engine().FindAlias(aliasName_);
+    if (alias && alias->hasUserName && loginPrompt) {
+        user = userName.isEmpty() ? alias->userName : userName;
+        if (!session_.onLogin || !session_.onLogin(databaseName_, user, password)) {
+            throw EDatabaseError("Cannot connect to database '" + databaseName_.toStdString() +
+                                 "'");
+        }
+        userName = user;
+    }
+    TBusyPointer::WorkScope working(session_.BusyPointer());
+    connection_ = session_.Engine().Connect(aliasName_, user, password);
+}
+
+std::string TField::AsString() const {
+    return FieldTextOf(value_).toStdString();
+}
+
+double TField::AsFloat() const {
+    if (value_.isNull()) {
+        return 0;
+    }
+    bool ok = false;
+    const double number = value_.toDouble(&ok);
+    if (!ok) {
+        throw EDatabaseError("'" + AsString() +
+                             "' is not a valid floating point value for field '" +
+                             name_.toStdString() + "'");
+    }
+    return number;
+}
+
+TQuery::TQuery(TSession& session, QObject* parent) : TDataSet(parent), session_(session) {
+}
+
+TQuery::~TQuery() = default;
+
+void TQuery::Prepare() {
+    if (statement_) {
+        return;
+    }
+    TDatabase& database = session_.OpenDatabase(databaseName);
+    const QString text = Text();
+    // A protected table asks for its password until the user gives it or cancels.
+    for (QString table = session_.Engine().TableLackingPassword(database.Alias(), text);
+         !table.isEmpty(); table = session_.Engine().TableLackingPassword(database.Alias(), text)) {
+        if (!session_.onPassword || !session_.onPassword()) {
+            throw TEngine::Error(kErrTablePassword, QStringLiteral("Table: %1").arg(table));
+        }
+    }
+    const ParsedStatement parsed = ParseStatementParameters(text.toStdString());
+    TBusyPointer::WorkScope working(session_.BusyPointer());
+    QSqlQuery statement(database.Handle());
+    statement.setForwardOnly(true);
+    if (!statement.prepare(QString::fromStdString(parsed.text))) {
+        throw TEngine::Error(kErrGeneralSql, statement.lastError());
+    }
+    database_ = &database;
+    statement_.emplace(std::move(statement));
+    params_.assign(parsed.parameters.size(), QVariant());
+}
+
+void TQuery::UnPrepare() {
+    Close();
+    statement_.reset();
+    params_.clear();
+    database_ = nullptr;
+}
+
+void TQuery::SetParamText(int index, const std::string& text) {
+    if (index < 0 || index >= ParamCount()) {
+        throw TEngine::Error(kErrParameterIndex, QStringLiteral("Index: %1").arg(index));
+    }
+    QString value = QString::fromStdString(text);
+    // An empty text is stored as empty text, not as null.
+    params_[std::size_t(index)] = value.isNull() ? QStringLiteral("") : value;
+}
+
+void TQuery::SetParamInteger(int index, int value) {
+    if (index < 0 || index >= ParamCount()) {
+        throw TEngine::Error(kErrParameterIndex, QStringLiteral("Index: %1").arg(index));
+    }
+    params_[std::size_t(index)] = value;
+}
+
+void TQuery::Bind() {
+    for (std::size_t i = 0; i < params_.size(); ++i) {
+        statement_->bindValue(int(i), params_[i]);
+    }
+}
+
+void TQuery::Open() {
+    if (active_) {
+        return;
+    }
+    Prepare();
+    Bind();
+    TBusyPointer::WorkScope working(session_.BusyPointer());
+    if (!statement_->exec()) {
+        throw TEngine::Error(kErrGeneralSql, statement_->lastError());
+    }
+    if (!statement_->isSelect()) {
+        statement_->finish();
+        throw TEngine::Error(kErrNoResult, QString());
+    }
+    const QSqlRecord record = statement_->record();
+    QStringList names;
+    for (int i = 0; i < record.count(); ++i) {
+        names.append(record.fieldName(i));
+    }
+    std::vector<std::vector<QVariant>> rows;
+    while (statement_->next()) {
+        std::vector<QVariant> row(std::size_t(record.count()));
+        for (int i = 0; i < record.count(); ++i) {
+            row[std::size_t(i)] = statement_->value(i);
+        }
+        rows.push_back(std::move(row));
+    }
+    if (statement_->lastError().isValid()) {
+        const QSqlError error = statement_->lastError();
+        statement_->finish();
+        throw TEngine::Error(kErrGeneralSql, error);
+    }
+    statement_->finish();
+    fieldNames_ = std::move(names);
+    rows_ = std::move(rows);
+    active_ = true;
+    recNo_ = rows_.empty() ? -1 : 0;
+    eof_ = rows_.empty();
+    emit ActiveChanged();
+}
+
+void TQuery::Close() {
+    if (!active_) {
+        return;
+    }
+    active_ = false;
+    rows_.clear();
+    fieldNames_.clear();
+    recNo_ = -1;
+    eof_ = true;
+    emit ActiveChanged();
+}
+
+void TQuery::ExecSQL() {
+    Prepare();
+    Bind();
+    TBusyPointer::WorkScope working(session_.BusyPointer());
+    if (!statement_->exec()) {
+        throw TEngine::Error(kErrGeneralSql, statement_->lastError());
+    }
+    statement_->finish();
+}
+
+void TQuery::SetRecNo(int record) {
+    if (record != recNo_) {
+        recNo_ = record;
+        emit RecordMoved(recNo_);
+    }
+}
+
+void TQuery::First() {
+    eof_ = rows_.empty();
+    SetRecNo(rows_.empty() ? -1 : 0);
+}
+
+void TQuery::Next() {
+    if (recNo_ + 1 < RecordCount()) {
+        SetRecNo(recNo_ + 1);
+    } else {
+        eof_ = true;
+    }
+}
+
+void TQuery::MoveTo(int record) {
+    if (record < 0 || record >= RecordCount()) {
+        return;
+    }
+    eof_ = false;
+    SetRecNo(record);
+}
+
+TField TQuery::FieldByName(const QString& name) const {
+    for (int i = 0; i < fieldNames_.size(); ++i) {
+        if (fieldNames_[i].compare(name, Qt::CaseInsensitive) == 0) {
+            const QVariant value =
+                recNo_ >= 0 ? rows_[std::size_t(recNo_)][std::size_t(i)] : QVariant();
+            return TField(fieldNames_[i], value);
+        }
+    }
+    const QString prefix = objectName().isEmpty() ? QString() : objectName() + QStringLiteral(": ");
+    throw EDatabaseError((prefix + QStringLiteral("Field '%1' not found").arg(name)).toStdString());
+}
+
+QString TQuery::DisplayText(int record, int field) const {
+    if (record < 0 || record >= RecordCount() || field < 0 || field >= FieldCount()) {
+        return {};
+    }
+    return FieldTextOf(rows_[std::size_t(record)][std::size_t(field)]);
+}

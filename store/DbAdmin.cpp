@@ -1,0 +1,184 @@
+// cardovane-dbadmin: defines database aliases for the student list tool and creates the
+// StudentList table in an alias's database. The program itself creates no table.
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTextStream>
+#include <cstdio>
+
+#include "store/Engine.h"
+#include "store/StudentListTable.h"
+
+namespace {
+
+const char* const kUsage = R"(Usage: cardovane-dbadmin COMMAND ...
+
+Aliases live in %1.
+
+  setup-sqlite ALIAS [FILE]
+      Defines ALIAS on a SQLite database file (by default %2) unless ALIAS is already defined,
+      then creates the file and the StudentList table where they are missing.
+
+  setup-postgres ALIAS --server HOST [--port PORT] --database NAME [--user NAME] [--password PW]
+      Defines ALIAS on a PostgreSQL database (replacing an earlier definition) and creates the
+      StudentList table there when it is missing. With --user the program asks for a login;
+      the password is used for creating the table now and is never stored.
+      To point the student list tool at a school server:
+        cardovane-dbadmin setup-postgres DVK --server db.school.lan --database cardovane --user office
+
+  create-table ALIAS [--user NAME] [--password PW]
+      Creates the StudentList table and its index in ALIAS's database when missing.
+
+  protect-table ALIAS TABLE PASSWORD
+      Makes statements on TABLE ask for PASSWORD (once a run).
+
+  --help
+      Shows this text.
+)";
+
+QString DefaultDatabaseFile() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/cardovane/students.db");
+}
+
+int Fail(const QString& message) {
+    QTextStream(stderr) << "cardovane-dbadmin: " << message << '\n';
+    return 1;
+}
+
+QString Option(const QStringList& args, const QString& name, const QString& fallback = {}) {
+    const qsizetype at = args.indexOf(name);
+    return at >= 0 && at + 1 < args.size() ? args.at(at + 1) : fallback;
+}
+
+QString ConfigFile() {
+    QDir().mkpath(QFileInfo(TEngine::ConfigFilePath()).path());
+    return TEngine::ConfigFilePath();
+}
+
+bool AliasDefined(const QString& alias) {
+    if (!QFileInfo::exists(TEngine::ConfigFilePath())) {
+        return false;
+    }
+    QSettings config(TEngine::ConfigFilePath(), QSettings::IniFormat);
+    return config.childGroups().contains(alias, Qt::CaseInsensitive);
+}
+
+int CreateTable(const QString& alias, const QString& user, const QString& password) {
+    TEngine engine;
+    engine.Initialize(QStringLiteral("0009"));
+    const TAlias* definition = engine.FindAlias(alias);
+    if (!definition) {
+        return Fail(QStringLiteral("alias %1 is not defined").arg(alias));
+    }
+    if (definition->driver == TAlias::Driver::SQLite) {
+        QDir().mkpath(QFileInfo(definition->path).path());
+        QFile file(definition->path);
+        if (!file.open(QIODevice::Append)) {
+            return Fail(QStringLiteral("cannot create %1").arg(definition->path));
+        }
+    }
+    const QString connection = engine.Connect(alias, user, password);
+    int status = 0;
+    {
+        QSqlQuery query(QSqlDatabase::database(connection, false));
+        for (const char* statement : kCreateStudentListStatements) {
+            if (!query.exec(QString::fromUtf8(statement))) {
+                status = Fail(query.lastError().text());
+                break;
+            }
+        }
+    }
+    TEngine::Disconnect(connection);
+    if (status == 0) {
+        QTextStream(stdout) << "StudentList is ready in the database of " << alias << ".\n";
+    }
+    return status;
+}
+
+int SetupSqlite(const QStringList& args) {
+    const QString alias = args.value(1);
+    if (!AliasDefined(alias)) {
+        QString file = args.value(2, DefaultDatabaseFile());
+        file = QFileInfo(file).absoluteFilePath();
+        QSettings config(ConfigFile(), QSettings::IniFormat);
+        config.beginGroup(alias);
+        config.setValue(QStringLiteral("Driver"), QStringLiteral("SQLITE"));
+        config.setValue(QStringLiteral("Path"), file);
+        config.endGroup();
+        config.sync();
+    }
+    return CreateTable(alias, {}, {});
+}
+
+int SetupPostgres(const QStringList& args) {
+    const QString alias = args.value(1);
+    const QString server = Option(args, QStringLiteral("--server"));
+    const QString database = Option(args, QStringLiteral("--database"));
+    if (server.isEmpty() || database.isEmpty()) {
+        return Fail(QStringLiteral("setup-postgres needs --server and --database"));
+    }
+    {
+        QSettings config(ConfigFile(), QSettings::IniFormat);
+        config.remove(alias);
+        config.beginGroup(alias);
+        config.setValue(QStringLiteral("Driver"), QStringLiteral("POSTGRES"));
+        config.setValue(QStringLiteral("Server"), server);
+        config.setValue(QStringLiteral("Port"),
+                        Option(args, QStringLiteral("--port"), QStringLiteral("5432")).toInt());
+        config.setValue(QStringLiteral("Database"), database);
+        if (args.contains(QStringLiteral("--user"))) {
+            config.setValue(QStringLiteral("UserName"), Option(args, QStringLiteral("--user")));
+        }
+        config.endGroup();
+    }
+    return CreateTable(alias, Option(args, QStringLiteral("--user")),
+                       Option(args, QStringLiteral("--password")));
+}
+
+int ProtectTable(const QStringList& args) {
+    if (args.size() < 4 || !AliasDefined(args.at(1))) {
+        return Fail(QStringLiteral("protect-table needs a defined ALIAS, a TABLE and a PASSWORD"));
+    }
+    QSettings config(ConfigFile(), QSettings::IniFormat);
+    config.setValue(args.at(1) + QStringLiteral("/TablePasswords/") + args.at(2).toLower(),
+                    args.at(3));
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    const QString command = args.value(0);
+    if (command.isEmpty() || command == QLatin1String("--help") || args.size() < 2) {
+        QTextStream(command == QLatin1String("--help") ? stdout : stderr)
+            << QString::fromUtf8(kUsage).arg(TEngine::ConfigFilePath(), DefaultDatabaseFile());
+        return command == QLatin1String("--help") ? 0 : 2;
+    }
+    try {
+        if (command == QLatin1String("setup-sqlite")) {
+            return SetupSqlite(args);
+        }
+        if (command == QLatin1String("setup-postgres")) {
+            return SetupPostgres(args);
+        }
+        if (command == QLatin1String("create-table")) {
+            return CreateTable(args.at(1), Option(args, QStringLiteral("--user")),
+                               Option(args, QStringLiteral("--password")));
+        }
+        if (command == QLatin1String("protect-table")) {
+            return ProtectTable(args);
+        }
+    } catch (const std::exception& error) {
+        return Fail(QString::fromStdString(error.what()));
+    }
+    return Fail(QStringLiteral("unknown command %1 (see --help)").arg(command));
+}

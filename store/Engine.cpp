@@ -1,0 +1,155 @@
+#include "store/Engine.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QSqlError>
+#include <QStandardPaths>
+
+#include "store/StatementText.h"
+
+QString TEngine::ConfigFilePath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/cardovane/aliases.conf");
+}
+
+void TEngine::CheckInitialized() const {
+    if (!initialized_) {
+        throw EDBEngineError::InitFailure(kErrNotInitialized);
+    }
+}
+
+void TEngine::Initialize(const QString& languageId) {
+    if (initialized_) {
+        return;
+    }
+    const QString path = ConfigFilePath();
+    QFile probe(path);
+    if (!QFileInfo(path).isFile() || !probe.open(QIODevice::ReadOnly)) {
+        throw EDBEngineError::InitFailure(kErrConfigUnreadable);
+    }
+    probe.close();
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
+        throw EDBEngineError::InitFailure(kErrDriverMissing);
+    }
+    QSettings settings(path, QSettings::IniFormat);
+    if (settings.status() != QSettings::NoError) {
+        throw EDBEngineError::InitFailure(kErrConfigUnreadable);
+    }
+    std::vector<TAlias> aliases;
+    for (const QString& group : settings.childGroups()) {
+        settings.beginGroup(group);
+        TAlias alias;
+        alias.name = group;
+        const QString driver = settings.value(QStringLiteral("Driver")).toString().toUpper();
+        alias.driver = driver == QLatin1String("POSTGRES") ? TAlias::Driver::PostgreSQL
+                                                           : TAlias::Driver::SQLite;
+        alias.path = settings.value(QStringLiteral("Path")).toString();
+        alias.server = settings.value(QStringLiteral("Server")).toString();
+        alias.port = settings.value(QStringLiteral("Port"), 5432).toInt();
+        alias.database = settings.value(QStringLiteral("Database")).toString();
+        alias.hasUserName = settings.contains(QStringLiteral("UserName"));
+        alias.userName = settings.value(QStringLiteral("UserName")).toString();
+        settings.beginGroup(QStringLiteral("TablePasswords"));
+        for (const QString& table : settings.childKeys()) {
+            alias.tablePasswords.insert(table.toLower(), settings.value(table).toString());
+        }
+        settings.endGroup();
+        settings.endGroup();
+        aliases.push_back(std::move(alias));
+    }
+    aliases_ = std::move(aliases);
+    languageId_ = languageId;
+    initialized_ = true;
+}
+
+const TAlias* TEngine::FindAlias(const QString& name) const {
+    for (const TAlias& alias : aliases_) {
+        if (alias.name.compare(name, Qt::CaseInsensitive) == 0) {
+            return &alias;
+        }
+    }
+    return nullptr;
+}
+
+QString TEngine::Connect(const QString& aliasName, const QString& userName,
+                         const QString& password) {
+    CheckInitialized();
+    const TAlias* alias = FindAlias(aliasName);
+    if (!alias) {
+        throw Error(kErrUnknownDatabase, QStringLiteral("Alias: %1").arg(aliasName));
+    }
+    const QString name = QStringLiteral("cardovane-%1").arg(++connectionCount_);
+    {
+        QSqlDatabase db;
+        if (alias->driver == TAlias::Driver::SQLite) {
+            // Opening would create a missing file: an empty database is not the student list.
+            if (!QFileInfo(alias->path).isFile()) {
+                throw Error(kErrCannotOpenDatabase,
+                            QStringLiteral("Database file not found: %1").arg(alias->path));
+            }
+            db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(alias->path);
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        } else {
+            if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
+                throw Error(kErrDriverMissing, QStringLiteral("Driver: QPSQL"));
+            }
+            db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+            db.setHostName(alias->server);
+            db.setPort(alias->port);
+            db.setDatabaseName(alias->database);
+            db.setUserName(userName);
+            db.setPassword(password);
+            db.setConnectOptions(QStringLiteral("connect_timeout=10"));
+        }
+        if (db.open()) {
+            return name;
+        }
+        const QSqlError error = db.lastError();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+        throw Error(kErrCannotOpenDatabase, error);
+    }
+}
+
+void TEngine::Disconnect(const QString& connectionName) {
+    {
+        QSqlDatabase db = QSqlDatabase::database(connectionName, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+}
+
+void TEngine::AddPassword(const QString& password) {
+    if (!passwords_.contains(password)) {
+        passwords_.append(password);
+    }
+}
+
+void TEngine::RemovePassword(const QString& password) {
+    passwords_.removeAll(password);
+}
+
+QString TEngine::TableLackingPassword(const TAlias& alias, const QString& sql) const {
+    const std::string text = sql.toStdString();
+    for (auto it = alias.tablePasswords.cbegin(); it != alias.tablePasswords.cend(); ++it) {
+        if (!passwords_.contains(it.value()) && StatementNamesTable(text, it.key().toStdString())) {
+            return it.key();
+        }
+    }
+    return {};
+}
+
+EDBEngineError TEngine::Error(int code, const QSqlError& error) {
+    TDBError entry;
+    entry.errorCode = code;
+    entry.nativeError = error.nativeErrorCode().toStdString();
+    entry.message =
+        (error.databaseText().isEmpty() ? error.driverText() : error.databaseText()).toStdString();
+    return EDBEngineError(code, {entry});
+}
+
+EDBEngineError TEngine::Error(int code, const QString& message) {
+    return EDBEngineError(code, {TDBError{code, {}, message.toStdString()}});
+}

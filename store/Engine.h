@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QMap>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "store/EngineErrors.h"
+
+class QSqlError;
+
+// An alias as the configuration defines it: SQLite (a database file) or PostgreSQL (server,
+// port, database, optionally a user name, whose presence asks for a login).
+struct TAlias {
+    enum class Driver { SQLite, PostgreSQL };
+
+    QString name;
+    Driver driver = Driver::SQLite;
+    QString path;
+    QString server;
+    int port = 5432;
+    QString database;
+    bool hasUserName = false;
+    QString userName;
+    QMap<QString, QString> tablePasswords;  // lower-case table name -> password
+};
+
+// The database engine: initialised once a run, it reads the aliases, opens connections over
+// Qt SQL and keeps the run's table passwords.
+class TEngine {
+public:
+    // The alias configuration, at the user's standard configuration location.
+    static QString ConfigFilePath();
+
+    bool Initialized() const { return initialized_; }
+    // Reads the aliases; a configuration that cannot be read is an initialisation failure.
+    void Initialize(const QString& languageId);
+    const QString& LanguageId() const { return languageId_; }
+
+    const TAlias* FindAlias(const QString& name) const;
+
+    // Opens a connection by alias; returns the Qt connection name, released by Disconnect.
+    QString Connect(const QString& aliasName, const QString& userName, const QString& password);
+    static void Disconnect(const QString& connectionName);
+
+    void AddPassword(const QString& password);
+    void RemovePassword(const QString& password);
+    void RemoveAllPasswords() { passwords_.clear(); }
+    const QStringList& Passwords() const { return passwords_; }
+    // The first table that the statement names whose password the run's list lacks.
+    QString TableLackingPassword(const TAlias& alias, const QString& sql) const;
+
+    static EDBEngineError Error(int code, const QSqlError& error);
+    static EDBEngineError Error(int code, const QString& message);
+
+private:
+    void CheckInitialized() const;
+
+    bool initialized_ = false;
+    QString languageId_;
+    std::vector<TAlias> aliases_;
+    QStringList passwords_;
+    int connectionCount_ = 0;
+};

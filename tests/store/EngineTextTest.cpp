@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include "store/EngineErrors.h"
+#include "store/StatementText.h"
+
+namespace {
+
+struct ComposeCase {
+    const char* name;
+    int code;
+    std::vector<TDBError> errors;
+    std::string message;
+};
+
+class Compose : public ::testing::TestWithParam<ComposeCase> {};
+
+TEST_P(Compose, BuildsTheEngineMessage) {
+    EXPECT_EQ(ComposeEngineMessage(GetParam().code, GetParam().errors), GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EngineErrors, Compose,
+    ::testing::Values(
+        ComposeCase{"DescriptionAlone", kErrUnknownDatabase, {}, "Unknown database."},
+        ComposeCase{"ServerEntryGivesItsMessageOnly",
+                    kErrGeneralSql,
+                    {{kErrGeneralSql, "42P01", "  relation \"studentlist\" does not exist \n"}},
+                    "General SQL error.\r\nrelation \"studentlist\" does not exist"},
+        ComposeCase{"EntryWithoutServerCodeAddsItsDescription",
+                    kErrGeneralSql,
+                    {{kErrTablePassword, "", "Table: studentlist"}},
+                    "General SQL error.\r\nTable password required.\r\nTable: studentlist"},
+        ComposeCase{"RepeatedLinesWhateverTheirCase",
+                    kErrGeneralSql,
+                    {{kErrGeneralSql, "", "general sql ERROR."}, {kErrGeneralSql, "1", "x"}},
+                    "General SQL error.\r\nx"},
+        ComposeCase{"EmptyLinesLeftOut",
+                    kErrCannotOpenDatabase,
+                    {{kErrCannotOpenDatabase, "", "   "}, {0x9999, "", "detail"}},
+                    "Cannot open database.\r\ndetail"},
+        ComposeCase{"NothingLeft", 0x1234, {{0x1234, "7", ""}}, "BDE error $1234"},
+        ComposeCase{"NothingLeftLowHex", 0xab, {}, "BDE error $00AB"}),
+    [](const auto& p) { return p.param.name; });
+
+TEST(EngineErrors, InitFailureMessage) {
+    const EDBEngineError error = EDBEngineError::InitFailure(kErrConfigUnreadable);
+    EXPECT_EQ(error.Message(),
+              "An error occurred while attempting to initialize the Borland Database Engine "
+              "(error $2103)");
+    EXPECT_STREQ(error.ClassName(), "EDBEngineError");
+    EXPECT_EQ(error.ErrorCode(), 0x2103);
+}
+
+TEST(EngineErrors, TablePasswordStatusIs10498) {
+    EXPECT_EQ(int(kErrTablePassword), 10498);
+}
+
+struct ParseCase {
+    const char* name;
+    const char* sql;
+    const char* text;
+    std::vector<std::string> parameters;
+};
+
+class Parameters : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(Parameters, AreNumberedByAppearance) {
+    const ParsedStatement parsed = ParseStatementParameters(GetParam().sql);
+    EXPECT_EQ(parsed.text, GetParam().text);
+    EXPECT_EQ(parsed.parameters, GetParam().parameters);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StatementText, Parameters,
+    ::testing::Values(
+        ParseCase{"None", "select * from t", "select * from t", {}},
+        ParseCase{"Two", "where a = :a\r\nand b=:b_2", "where a = ?\r\nand b=?", {"a", "b_2"}},
+        ParseCase{"NameTwiceIsTwo", ":x + :x", "? + ?", {"x", "x"}},
+        ParseCase{"InsideQuotes", "':no' || :yes || \":nor\"", "':no' || ? || \":nor\"", {"yes"}},
+        ParseCase{"Cast", "select :v::integer", "select ?::integer", {"v"}},
+        ParseCase{"Comment", "-- :c\nselect :d", "-- :c\nselect ?", {"d"}},
+        ParseCase{"LoneColon", "a : b :1", "a : b :1", {}},
+        ParseCase{"UnclosedQuote", "x ':p", "x ':p", {}}),
+    [](const auto& p) { return p.param.name; });
+
+TEST(StatementText, NamesTableAsAWholeWord) {
+    EXPECT_TRUE(StatementNamesTable("insert into studentlist\r\n(", "StudentList"));
+    EXPECT_TRUE(StatementNamesTable("from StudentList where", "studentlist"));
+    EXPECT_FALSE(StatementNamesTable("from studentlists", "studentlist"));
+    EXPECT_FALSE(StatementNamesTable("from my_studentlist", "studentlist"));
+    EXPECT_FALSE(StatementNamesTable("from x", ""));
+}
+
+}  // namespace

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+#include <QMessageBox>
+#include <QString>
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "toolkit/TApplication.h"
+
+// Answers the program's modal dialogs in place of a person, in the order they come, and keeps
+// what each one showed. A dialog with no answer left is rejected (a message box: OK).
+class ScriptedSeam : public TModalSeam {
+public:
+    struct Shown {
+        QString kind;   // the dialog's class
+        QString title;  // its window title
+        QString text;   // a message box's text
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+    };
+    using Answer = std::function<int(QDialog&)>;
+
+    int Exec(QDialog& dialog) override;
+
+    void Then(Answer answer) { answers.push_back(std::move(answer)); }
+    int CountOf(const QString& kind) const;
+    QStringList MessageTexts() const;
+
+    std::deque<Answer> answers;
+    std::vector<Shown> shown;
+};
+
+// Answers for the common dialogs.
+ScriptedSeam::Answer ChooseFile(const QString& path);
+ScriptedSeam::Answer Cancel();
+ScriptedSeam::Answer Login(const QString& userName, const QString& password);
+ScriptedSeam::Answer PressButton(QMessageBox::StandardButton button);

@@ -1,0 +1,158 @@
+#include "tests/support/TestDatabase.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include "store/StudentListTable.h"
+
+namespace {
+
+int PgPort() {
+    return qEnvironmentVariableIntValue("CARDOVANE_TEST_PGPORT");
+}
+
+QString PgDatabaseName() {
+    QString name = QCoreApplication::applicationName().toLower();
+    for (QChar& c : name) {
+        if (!c.isLetterOrNumber()) {
+            c = QLatin1Char('_');
+        }
+    }
+    return QStringLiteral("cvt_") + name;
+}
+
+int connectionCount = 0;
+
+}  // namespace
+
+std::string BackendName(Backend backend) {
+    return backend == Backend::SQLite ? "SQLite" : "PostgreSQL";
+}
+
+bool TestDatabase::Available(Backend backend) {
+    return backend == Backend::SQLite || PgPort() > 0;
+}
+
+QString TestDatabase::PgUser() {
+    return qEnvironmentVariable("CARDOVANE_TEST_PGUSER");
+}
+
+QString TestDatabase::PgPassword() {
+    return qEnvironmentVariable("CARDOVANE_TEST_PGPASSWORD");
+}
+
+TestDatabase::TestDatabase(Backend backend, const Options& options) : backend_(backend) {
+    configHome_ = dir_.path() + QStringLiteral("/config");
+    QDir().mkpath(configHome_ + QStringLiteral("/cardovane"));
+    qputenv("XDG_CONFIG_HOME", configHome_.toUtf8());
+    QSettings config(configHome_ + QStringLiteral("/cardovane/aliases.conf"), QSettings::IniFormat);
+    config.beginGroup(options.aliasName);
+    if (backend == Backend::SQLite) {
+        sqlitePath_ = dir_.path() + QStringLiteral("/students.db");
+        config.setValue(QStringLiteral("Driver"), QStringLiteral("SQLITE"));
+        config.setValue(QStringLiteral("Path"), sqlitePath_);
+    } else {
+        config.setValue(QStringLiteral("Driver"), QStringLiteral("POSTGRES"));
+        config.setValue(QStringLiteral("Server"), QStringLiteral("127.0.0.1"));
+        config.setValue(QStringLiteral("Port"), PgPort());
+        config.setValue(QStringLiteral("Database"), PgDatabaseName());
+        if (options.withLogin) {
+            config.setValue(QStringLiteral("UserName"), PgUser());
+        }
+    }
+    if (backend == Backend::SQLite && options.withLogin) {
+        config.setValue(QStringLiteral("UserName"), QStringLiteral("office"));
+    }
+    if (!options.tablePassword.isEmpty()) {
+        config.setValue(QStringLiteral("TablePasswords/studentlist"), options.tablePassword);
+    }
+    config.endGroup();
+    config.sync();
+
+    connection_ = OpenAdminConnection();
+    Exec(QStringLiteral("drop table if exists studentlist"));
+    if (options.createTable) {
+        for (const char* statement : kCreateStudentListStatements) {
+            Exec(QString::fromUtf8(statement));
+        }
+    }
+}
+
+QString TestDatabase::OpenAdminConnection() {
+    const QString name = QStringLiteral("test-admin-%1").arg(++connectionCount);
+    if (backend_ == Backend::SQLite) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(sqlitePath_);
+        EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
+        return name;
+    }
+    {
+        // A database per test program, so that programs running side by side do not meet.
+        QSqlDatabase server = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name + "-server");
+        server.setHostName(QStringLiteral("127.0.0.1"));
+        server.setPort(PgPort());
+        server.setDatabaseName(QStringLiteral("postgres"));
+        server.setUserName(PgUser());
+        server.setPassword(PgPassword());
+        EXPECT_TRUE(server.open()) << server.lastError().text().toStdString();
+        QSqlQuery query(server);
+        query.exec(
+            QStringLiteral("select 1 from pg_database where datname = '%1'").arg(PgDatabaseName()));
+        if (!query.next()) {
+            EXPECT_TRUE(query.exec(QStringLiteral("create database %1").arg(PgDatabaseName())))
+                << query.lastError().text().toStdString();
+        }
+    }
+    QSqlDatabase::removeDatabase(name + "-server");
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+    db.setHostName(QStringLiteral("127.0.0.1"));
+    db.setPort(PgPort());
+    db.setDatabaseName(PgDatabaseName());
+    db.setUserName(PgUser());
+    db.setPassword(PgPassword());
+    EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
+    QSqlQuery(db).exec(QStringLiteral("set client_min_messages = warning"));
+    return name;
+}
+
+TestDatabase::~TestDatabase() {
+    QSqlDatabase::database(connection_, false).close();
+    QSqlDatabase::removeDatabase(connection_);
+}
+
+void TestDatabase::Exec(const QString& sql) {
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    ASSERT_TRUE(query.exec(sql)) << sql.toStdString() << ": "
+                                 << query.lastError().text().toStdString();
+}
+
+int TestDatabase::Count(const QString& sql) {
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    EXPECT_TRUE(query.exec(sql) && query.next()) << query.lastError().text().toStdString();
+    return query.value(0).toInt();
+}
+
+QStringList TestDatabase::Rows() {
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    EXPECT_TRUE(query.exec(
+        QStringLiteral("select psid, psidsequence, studentid, fname, lname from studentlist "
+                       "order by psid, psidsequence, lname, fname")))
+        << query.lastError().text().toStdString();
+    QStringList rows;
+    while (query.next()) {
+        QStringList fields;
+        for (int i = 0; i < 5; ++i) {
+            fields << (query.value(i).isNull() ? QStringLiteral("<null>")
+                                               : query.value(i).toString());
+        }
+        rows << fields.join(QLatin1Char('|'));
+    }
+    return rows;
+}

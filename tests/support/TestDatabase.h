@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+
+// A real student database for a test: a SQLite file in a temporary folder, or the PostgreSQL
+// server that the test command started on 127.0.0.1. Each puts the alias DVK (and the alias
+// configuration it lives in) in place, with an empty StudentList table.
+enum class Backend { SQLite, PostgreSQL };
+std::string BackendName(Backend backend);
+
+class TestDatabase {
+public:
+    struct Options {
+        bool withLogin = false;  // the alias carries a user name
+        bool createTable = true;
+        QString tablePassword;  // protects StudentList
+        QString aliasName = QStringLiteral("DVK");
+    };
+
+    // False when the backend cannot be had here (no server started by the test command).
+    static bool Available(Backend backend);
+    TestDatabase(Backend backend, const Options& options);
+    ~TestDatabase();
+
+    Backend backend() const { return backend_; }
+    // Runs statements over a connection of the test's own; fails the test on an error.
+    void Exec(const QString& sql);
+    int Count(const QString& sql);
+    // Rows of StudentList in list order, as "psid|seq|studentid|fname|lname".
+    QStringList Rows();
+    const QString& ConfigHome() const { return configHome_; }
+    static QString PgPassword();
+    static QString PgUser();
+
+private:
+    QString OpenAdminConnection();
+
+    Backend backend_;
+    QTemporaryDir dir_;
+    QString configHome_;
+    QString sqlitePath_;
+    QString connection_;
+};

@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include "textio/ApplicationTitle.h"
+#include "textio/ErrorDisplay.h"
+
+namespace {
+
+struct TextCase {
+    const char* input;
+    const char* shown;
+};
+
+class TopLevelFullStop : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(TopLevelFullStop, AddsOneOnlyAfterCharactersAboveFullStop) {
+    EXPECT_EQ(TopLevelMessageText(GetParam().input), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(ErrorDisplay, TopLevelFullStop,
+                         ::testing::Values(TextCase{"File not found", "File not found."},
+                                           TextCase{"I/O error 32", "I/O error 32."},
+                                           TextCase{"", ""}, TextCase{"Done.", "Done."},
+                                           TextCase{"Stop!", "Stop!"},
+                                           TextCase{"trailing ", "trailing "},
+                                           TextCase{"(x)", "(x)"}, TextCase{"a-", "a-"},
+                                           TextCase{"slash/", "slash/."},
+                                           TextCase{"accent \xC3\xA9", "accent \xC3\xA9."}));
+
+TEST(ErrorDisplay, StartupTextNamesKindModuleAndMessage) {
+    EXPECT_EQ(StartupMessageText("EInOutError", "Cardovane", "File not found"),
+              "Exception EInOutError in module Cardovane at 00000000.\nFile not found.");
+    EXPECT_EQ(StartupMessageText("EDatabaseError", "Cardovane", "Stop!"),
+              "Exception EDatabaseError in module Cardovane at 00000000.\nStop!.");
+    EXPECT_EQ(StartupMessageText("Exception", "x", "Done."),
+              "Exception Exception in module x at 00000000.\nDone.");
+    EXPECT_EQ(StartupMessageText("Exception", "x", ""),
+              "Exception Exception in module x at 00000000.\n");
+}
+
+class Title : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(Title, IsTheFileNameCutAtItsFirstDot) {
+    EXPECT_EQ(ApplicationTitle(GetParam().input), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(ApplicationTitle, Title,
+                         ::testing::Values(TextCase{"/opt/cardovane/Cardovane", "Cardovane"},
+                                           TextCase{"C:/TOOLS/STUDENT.IMPORT.EXE", "Student"},
+                                           TextCase{"LISTTOOL.EXE", "Listtool"},
+                                           TextCase{"/x/.hidden", ""}, TextCase{"/bin/a.b.c", "a"},
+                                           TextCase{"mIxEd", "mixed"}));
+
+}  // namespace

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// A line-oriented text file read and written through a 128-byte buffer, CR LF line ends, Ctrl-Z
+// as the end of a file being read. Every failure raises an EInOutError. The empty name is the
+// process's standard input (reading) or standard output (writing).
+//
+// Others may read a file while it is open but not write it: readers take a shared advisory lock,
+// a writer an exclusive one, and a refused lock fails the open with code 32.
+//
+// The object owns its file: destroying it releases the file without raising, so an error that
+// abandons a handler never leaves the file held open.
+class TTextFile {
+public:
+    static constexpr std::size_t kBufferSize = 128;
+    static constexpr std::size_t kMaxNameLength = 259;
+
+    TTextFile() = default;
+    ~TTextFile();
+    TTextFile(const TTextFile&) = delete;
+    TTextFile& operator=(const TTextFile&) = delete;
+
+    void OpenToRead(const std::string& name);
+    void OpenToWrite(const std::string& name);
+    bool AtEndOfFile();
+    std::string ReadTextLine();
+    void SkipToNextLine();
+    void WriteTextLine(std::string_view text);
+    void FlushText();
+    void CloseText();
+
+    bool IsOpen() const { return mode_ != Mode::Closed; }
+
+private:
+    enum class Mode { Closed, Reading, Writing };
+
+    void CheckReadable() const;
+    bool FillBuffer();
+    int WriteOut(const unsigned char* data, std::size_t size);
+    int ReleaseFile();
+
+    Mode mode_ = Mode::Closed;
+    int fd_ = -1;
+    bool ownsFd_ = false;
+    bool console_ = false;
+    int pendingError_ = 0;  // met by FlushText, raised by the CloseText after it
+    unsigned char buffer_[kBufferSize] = {};
+    std::size_t pos_ = 0;
+    std::size_t end_ = 0;
+};

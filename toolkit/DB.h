@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// What data-aware controls read of a result set: its fields, its records as field texts, and
+// the current record, which they may move.
+class TDataSet : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    virtual bool Active() const = 0;
+    virtual int FieldCount() const = 0;
+    virtual QString FieldName(int field) const = 0;
+    virtual int RecordCount() const = 0;
+    virtual QString DisplayText(int record, int field) const = 0;
+    // The current record, from 0; -1 while there is none.
+    virtual int RecNo() const = 0;
+    virtual void MoveTo(int record) = 0;
+
+signals:
+    void ActiveChanged();
+    void RecordMoved(int record);
+};
+
+// Links a data set to the controls that show it.
+class TDataSource : public QObject {
+    Q_OBJECT
+public:
+    explicit TDataSource(QObject* parent = nullptr) : QObject(parent) {}
+    TDataSet* DataSet() const { return dataSet_; }
+    void SetDataSet(TDataSet* dataSet) {
+        dataSet_ = dataSet;
+        emit DataSetChanged();
+    }
+
+signals:
+    void DataSetChanged();
+
+private:
+    TDataSet* dataSet_ = nullptr;
+};

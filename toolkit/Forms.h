@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+#include <QMainWindow>
+#include <functional>
+
+class TApplication;
+
+class TForm : public QMainWindow {
+    Q_OBJECT
+public:
+    using QMainWindow::QMainWindow;
+};
+
+// A dialog window that the program builds itself. Closing it tells the application, so that the
+// main window knows its next activation is the focus coming back from one of its own windows.
+class TDialogForm : public QDialog {
+    Q_OBJECT
+public:
+    TDialogForm(TApplication& app, QWidget* parent);
+
+protected:
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    TApplication& app_;
+};
+
+// Calls onEnter when control receives the input focus and onExit when it loses it, to another
+// control of the program; a window merely losing or regaining activation is not a focus change.
+void AttachFocusNotices(QWidget* control, std::function<void(QWidget*)> onEnter,
+                        std::function<void(QWidget*)> onExit);

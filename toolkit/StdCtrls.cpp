@@ -1,0 +1,11 @@
+#include "toolkit/StdCtrls.h"
+
+TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) {
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WordWrap);
+    setTabChangesFocus(true);  // a memo takes part in the tab order and does not eat Tab
+}
+
+void TMemo::SetLines(const QStringList& lines) {
+    setPlainText(lines.join(QLatin1Char('\n')));
+}
