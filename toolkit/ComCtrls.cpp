@@ -84,4 +84,5 @@ QString TStatusBar::PanelText(int panel) const {
 
 void TStatusBar::SetPanelText(int panel, const QString& text) {
     panels_.at(panel)->setText(text);
+    emit PanelTextChanged(panel, text);
 }

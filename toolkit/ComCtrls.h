@@ -47,6 +47,9 @@ public:
     QString PanelText(int panel) const;
     void SetPanelText(int panel, const QString& text);
 
+signals:
+    void PanelTextChanged(int panel, const QString& text);
+
 private:
     QList<QLabel*> panels_;
 };

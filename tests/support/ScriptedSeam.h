@@ -5,6 +5,7 @@
 #include <QString>
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <vector>
 
 #include "toolkit/TApplication.h"
@@ -36,3 +37,11 @@ ScriptedSeam::Answer ChooseFile(const QString& path);
 ScriptedSeam::Answer Cancel();
 ScriptedSeam::Answer Login(const QString& userName, const QString& password);
 ScriptedSeam::Answer PressButton(QMessageBox::StandardButton button);
+
+// Readable failures for Qt's strings.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& texts, std::ostream* os) {
+    *os << '[' << texts.join(QStringLiteral("\", \"")).toStdString() << ']';
+}

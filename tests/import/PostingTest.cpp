@@ -1,0 +1,146 @@
+// "Add List To Database" on a real SQLite file and on the PostgreSQL server of the test command.
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+
+#include "tests/support/Workbench.h"
+#include "toolkit/Buttons.h"
+#include "toolkit/ComCtrls.h"
+#include "toolkit/DBGrids.h"
+#include "toolkit/Grids.h"
+#include "toolkit/StdCtrls.h"
+
+namespace {
+
+const QString kInsert =
+    QStringLiteral("insert into studentlist (psid, psidsequence, studentid, fname, lname) values ");
+
+class Posting : public ::testing::TestWithParam<Backend> {
+protected:
+    void SetUp() override {
+        if (!TestDatabase::Available(GetParam())) {
+            GTEST_SKIP() << "no PostgreSQL server: run the test command";
+        }
+        bench = std::make_unique<Workbench>(GetParam(), options);
+    }
+    void Post() { bench->window->BitBtn5->click(); }
+    QString Label() const { return bench->window->LabelProgress->text(); }
+    int ListRows() const { return bench->window->DBGrid3->model()->rowCount(); }
+
+    TestDatabase::Options options;
+    std::unique_ptr<Workbench> bench;
+};
+
+TEST_P(Posting, RowsSharingAKeyGetConsecutiveNumbersInGridOrder) {
+    bench->FillGrid({{"11", "John", "Smith"}, {"12", "John", "Smith"}, {"13", "Joan", "Smithers"}});
+    Post();
+    EXPECT_TRUE(bench->TakeMessages().isEmpty());
+    EXPECT_EQ(bench->db.Rows(), (QStringList{"josm|1|11|John|Smith", "josm|2|12|John|Smith",
+                                             "josm|3|13|Joan|Smithers"}));
+    EXPECT_EQ(Label(), QStringLiteral("Import Complete"));
+    EXPECT_EQ(ListRows(), 3) << "the list was reopened";
+    EXPECT_EQ(bench->dm->QNames.RecNo(), 0);
+    EXPECT_EQ(bench->window->SGRecordStudents->Row(), 3);
+    EXPECT_EQ(bench->window->ProgressBar1->value(), 3);
+}
+
+TEST_P(Posting, PostingTwiceStoresEveryoneTwiceWithTheNextNumbers) {
+    bench->FillGrid({{"1", "Ann", "Lee"}, {"2", "Bob", "Ray"}});
+    Post();
+    Post();
+    EXPECT_EQ(bench->db.Rows(), (QStringList{"anle|1|1|Ann|Lee", "anle|2|1|Ann|Lee",
+                                             "bora|1|2|Bob|Ray", "bora|2|2|Bob|Ray"}));
+    EXPECT_EQ(bench->window->ProgressBar1->value(), 4);
+}
+
+TEST_P(Posting, NextNumberIsTheStoredMaximumPlusOne) {
+    bench->db.Exec(kInsert + "('anle', 0, 'x', 'Ann', 'Lee'), ('bora', 3, 'y', 'Bob', 'Ray')");
+    bench->FillGrid({{"1", "Ann", "Lee"}, {"2", "Bob", "Ray"}});
+    Post();
+    EXPECT_EQ(bench->db.Count("select psidsequence from studentlist where studentid = '1'"), 1);
+    EXPECT_EQ(bench->db.Count("select psidsequence from studentlist where studentid = '2'"), 4);
+}
+
+TEST_P(Posting, TitleRowAloneInsertsNothingYetCompletes) {
+    bench->window->SGRecordStudents->SetRowCount(1);
+    bench->db.Exec(kInsert + "('aa', 1, 'x', 'A', 'A')");
+    Post();
+    EXPECT_EQ(bench->db.Count("select count(*) from studentlist"), 1);
+    EXPECT_EQ(Label(), QStringLiteral("Import Complete"));
+    EXPECT_EQ(ListRows(), 1) << "reopened, so the row added meanwhile shows";
+}
+
+TEST_P(Posting, ANeverFilledGridInsertsItsSixteenEmptyRows) {
+    Post();
+    EXPECT_EQ(bench->db.Count("select count(*) from studentlist"), 16);
+    EXPECT_EQ(bench->db.Count("select max(psidsequence) from studentlist where psid = ''"), 16);
+    EXPECT_EQ(bench->db.Count("select count(*) from studentlist where fname = '' and lname = '' "
+                              "and studentid = ''"),
+              16);
+}
+
+TEST_P(Posting, CellsAreStoredAsTyped) {
+    bench->FillGrid({{" 7 ", " Amy", "LIN  "},
+                     {"8", "O'Brien; drop table studentlist; --", "\"Quote\" ,x"},
+                     {"9", "\xC3\x89mile", "Zola"}});
+    Post();
+    EXPECT_EQ(bench->db.Rows(),
+              (QStringList{" ali|1| 7 | Amy|LIN  ",
+                           QString::fromUtf8("o'\"q|1|8|O'Brien; drop table "
+                                             "studentlist; --|\"Quote\" ,x"),
+                           QString::fromUtf8("\xC3\x89mzo|1|9|\xC3\x89mile|Zola")}));
+}
+
+TEST_P(Posting, ARejectedRowStopsThePostingWhereItIs) {
+    bench->db.Exec(QStringLiteral("drop table studentlist"));
+    bench->db.Exec(
+        QStringLiteral("create table studentlist (psid varchar(4), psidsequence "
+                       "integer, studentid text check (studentid <> 'bad'), fname "
+                       "text, lname text)"));
+    bench->db.Exec(kInsert + "('zz', 1, 'old', 'Z', 'Z')");
+    bench->dm->QNames.Close();
+    bench->dm->QNames.Open();
+    bench->window->ProgressBar1->setValue(10);
+    bench->FillGrid(
+        {{"1", "Ann", "Lee"}, {"2", "Bob", "Ray"}, {"bad", "Cy", "Oz"}, {"4", "Di", "Ek"}});
+    Post();
+    const QStringList messages = bench->TakeMessages();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("General SQL error.\r\n")))
+        << messages[0].toStdString();
+    EXPECT_EQ(bench->db.Count("select count(*) from studentlist"), 3);
+    EXPECT_EQ(bench->window->SGRecordStudents->Row(), 3);
+    EXPECT_EQ(Label(), QStringLiteral("Importing Records:"));
+    EXPECT_EQ(bench->window->ProgressBar1->value(), 12);
+    EXPECT_EQ(ListRows(), 1) << "the list was not reopened";
+    // The window goes on: the next posting works with fresh statements.
+    bench->window->SGRecordStudents->SetCell(0, 3, "fixed");
+    Post();
+    EXPECT_EQ(Label(), QStringLiteral("Import Complete"));
+}
+
+TEST_P(Posting, AFailureWhilePreparingChangesNothing) {
+    bench->db.Exec(QStringLiteral("drop table studentlist"));
+    bench->FillGrid({{"1", "Ann", "Lee"}});
+    Post();
+    ASSERT_EQ(bench->TakeMessages().size(), 1);
+    EXPECT_EQ(Label(), QStringLiteral("Import"));
+    EXPECT_EQ(bench->window->ProgressBar1->value(), 0);
+}
+
+TEST_P(Posting, TheProgressBarStartsOverPastItsMaximum) {
+    std::vector<std::vector<std::string>> rows;
+    for (int i = 0; i < 150; ++i) {
+        rows.push_back({std::to_string(i), "First", "Last"});
+    }
+    bench->FillGrid(rows);
+    Post();
+    EXPECT_EQ(bench->window->ProgressBar1->value(), 49);
+    EXPECT_EQ(bench->db.Count("select max(psidsequence) from studentlist where psid = 'fila'"),
+              150);
+}
+
+INSTANTIATE_TEST_SUITE_P(Import, Posting, ::testing::Values(Backend::SQLite, Backend::PostgreSQL),
+                         [](const auto& p) { return BackendName(p.param); });
+
+}  // namespace

@@ -1,0 +1,282 @@
+// The data module, the student list grid and the login and password dialogs, on a real SQLite
+// file and on the PostgreSQL server of the test command.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/Main.h"
+#include "store/DBLogDlg.h"
+#include "store/DBPWDlg.h"
+#include "store/uDM1.h"
+#include "tests/support/ProgramRun.h"
+#include "tests/support/ScriptedSeam.h"
+#include "tests/support/TestDatabase.h"
+#include "toolkit/DBGrids.h"
+#include "toolkit/StdCtrls.h"
+
+namespace {
+
+const QString kInsert =
+    QStringLiteral("insert into studentlist (psid, psidsequence, studentid, fname, lname) values ");
+
+class DataModule : public ::testing::TestWithParam<Backend> {
+protected:
+    void SetUp() override {
+        if (!TestDatabase::Available(GetParam())) {
+            GTEST_SKIP() << "no PostgreSQL server: run the test command";
+        }
+    }
+    TestDatabase::Options options;
+    InTemporaryWorkingDirectory cwd;
+    ScriptedSeam seam;
+};
+
+TEST_P(DataModule, EmptyTableShowsTheTitleRowOnly) {
+    TestDatabase db(GetParam(), options);
+    const int code = RunProgram(seam, [&](TfMain& w) {
+        TDBGrid& grid = *w.DBGrid3;
+        EXPECT_EQ(grid.model()->rowCount(), 0);
+        ASSERT_EQ(grid.model()->columnCount(), 5);
+        QStringList titles;
+        for (int i = 0; i < 5; ++i) {
+            titles << grid.model()->headerData(i, Qt::Horizontal).toString().toLower();
+        }
+        EXPECT_EQ(titles, (QStringList{"psid", "psidsequence", "studentid", "fname", "lname"}));
+        w.Exit1->trigger();
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(seam.shown.empty()) << seam.shown.front().text.toStdString();
+}
+
+TEST_P(DataModule, ListShowsTheTableInListOrderAndFollowsTheGrid) {
+    TestDatabase db(GetParam(), options);
+    db.Exec(kInsert +
+            "('josm', 2, '7', 'John', 'Smith'), ('abcd', 1, '9', 'Ab', 'Cd'), "
+            "('josm', 1, '8', 'Jo', 'Smyth'), ('josm', 1, '6', 'Jo', 'Smith')");
+    const int code = RunProgram(seam, [&](TfMain& w) {
+        QAbstractItemModel* model = w.DBGrid3->model();
+        ASSERT_EQ(model->rowCount(), 4);
+        EXPECT_EQ(model->index(0, 2).data().toString(), QStringLiteral("9"));
+        EXPECT_EQ(model->index(1, 4).data().toString(), QStringLiteral("Smith"));  // lname orders
+        EXPECT_EQ(model->index(2, 4).data().toString(), QStringLiteral("Smyth"));
+        EXPECT_EQ(model->index(3, 1).data().toString(), QStringLiteral("2"));
+        // Keys move the current record; the browse-only grid neither edits nor adds rows.
+        w.ImportList1->trigger();
+        w.DBGrid3->setFocus();
+        QTest::keyClick(w.DBGrid3, Qt::Key_End);
+        EXPECT_EQ(w.DBGrid3->currentIndex().row(), 3);
+        QTest::keyClick(w.DBGrid3, Qt::Key_Down);
+        QTest::keyClick(w.DBGrid3, Qt::Key_Insert);
+        QTest::keyClick(w.DBGrid3, Qt::Key_F2);
+        QTest::keyClick(w.DBGrid3, Qt::Key_Delete, Qt::ControlModifier);
+        EXPECT_EQ(model->rowCount(), 4);
+        EXPECT_EQ(w.DBGrid3->currentIndex().row(), 3);
+        EXPECT_FALSE(w.DBGrid3->isPersistentEditorOpen(w.DBGrid3->currentIndex()));
+        QTest::keyClick(w.DBGrid3, Qt::Key_Up);
+        QTest::keyClick(w.DBGrid3, Qt::Key_Left);
+        EXPECT_EQ(w.DBGrid3->currentIndex().row(), 1);
+        QTest::keyClick(w.DBGrid3, Qt::Key_Home);
+        EXPECT_EQ(w.DBGrid3->currentIndex().row(), 0);
+        w.Exit1->trigger();
+    });
+    EXPECT_EQ(code, 0);
+}
+
+TEST_P(DataModule, ASecondActivationRunsNoStatementAndKeepsTheCurrentRow) {
+    TestDatabase db(GetParam(), options);
+    db.Exec(kInsert +
+            "('aa', 1, '1', 'A', 'A'), ('bb', 1, '2', 'B', 'B'), ('cc', 1, '3', 'C', 'C')");
+    RunProgram(seam, [&](TfMain& w) {
+        w.DBGrid3->setCurrentIndex(w.DBGrid3->model()->index(2, 0));
+        db.Exec(kInsert + "('dd', 1, '4', 'D', 'D')");
+        w.FormActivate(&w);
+        EXPECT_EQ(w.DBGrid3->model()->rowCount(), 3) << "the list was not run again";
+        EXPECT_EQ(w.DBGrid3->currentIndex().row(), 2);
+        w.Exit1->trigger();
+    });
+}
+
+TEST_P(DataModule, RowsInsertedOverDatabase1ShowOnceTheListIsReopened) {
+    TestDatabase db(GetParam(), options);
+    ScriptedSeam quiet;
+    TApplication app(QStringLiteral("/x/Cardovane"), quiet);
+    TfDM1 dm(app);
+    dm.QNames.Open();
+    EXPECT_TRUE(dm.QNames.Eof());
+    TQuery insert(dm.Session);
+    insert.databaseName = QStringLiteral("DATABASE1");  // found without regard to case
+    insert.sql << kInsert << QStringLiteral("(:a, :b, :c, :d, :e)");
+    insert.Prepare();
+    insert.SetParamText(0, "zz");
+    insert.SetParamInteger(1, 1);
+    insert.SetParamText(2, "5");
+    insert.SetParamText(3, "");
+    insert.SetParamText(4, "Lee");
+    insert.ExecSQL();
+    EXPECT_EQ(dm.QNames.RecordCount(), 0);
+    dm.QNames.Close();
+    dm.QNames.Open();
+    ASSERT_EQ(dm.QNames.RecordCount(), 1);
+    EXPECT_EQ(dm.QNames.FieldByName(QStringLiteral("STUDENTID")).AsString(), "5");
+    EXPECT_EQ(dm.QNames.FieldByName(QStringLiteral("psidsequence")).AsString(), "1");
+    EXPECT_EQ(db.Count(QStringLiteral("select count(*) from studentlist where fname = ''")), 1)
+        << "an empty text is stored as empty text";
+    try {
+        dm.QNames.FieldByName(QStringLiteral("nosuch"));
+        FAIL();
+    } catch (const EDatabaseError& e) {
+        EXPECT_EQ(e.Message(), "QNames: Field 'nosuch' not found");
+    }
+}
+
+TEST_P(DataModule, AMissingTableIsShownAndTheNextActivationTriesAgain) {
+    options.createTable = false;
+    TestDatabase db(GetParam(), options);
+    const int code = RunProgram(seam, [&](TfMain& w) {
+        ASSERT_EQ(seam.MessageTexts().size(), 1);
+        EXPECT_TRUE(seam.MessageTexts()[0].startsWith(QStringLiteral("General SQL error.\r\n")))
+            << seam.MessageTexts()[0].toStdString();
+        EXPECT_EQ(w.DBGrid3->model()->rowCount(), 0);
+        db.Exec(
+            QStringLiteral("create table studentlist (psid varchar(4), psidsequence integer, "
+                           "studentid text, fname text, lname text)"));
+        db.Exec(kInsert + "('aa', 1, '1', 'A', 'A')");
+        w.FormActivate(&w);
+        EXPECT_EQ(w.DBGrid3->model()->rowCount(), 1);
+        w.Exit1->trigger();
+    });
+    EXPECT_EQ(code, 0);
+}
+
+TEST_P(DataModule, AnAliasWithAUserNameAsksForALoginTwice) {
+    options.withLogin = true;
+    TestDatabase db(GetParam(), options);
+    QStringList asked;
+    for (int i = 0; i < 2; ++i) {
+        seam.Then([&](QDialog& d) {
+            auto& login = dynamic_cast<TLoginDialog&>(d);
+            asked << login.DatabaseName->text() + "/" + login.UserName->text();
+            EXPECT_EQ(login.windowTitle(), QStringLiteral("Database Login"));
+            EXPECT_EQ(login.size(), QSize(273, 147));
+            EXPECT_EQ(login.Password->echoMode(), QLineEdit::Password);
+            EXPECT_EQ(login.UserName->maxLength(), 31);
+            login.Password->setText(TestDatabase::PgPassword());
+            return int(QDialog::Accepted);
+        });
+    }
+    const int code = RunProgram(seam, [&](TfMain& w) { w.Exit1->trigger(); });
+    EXPECT_EQ(code, 0);
+    const QString user =
+        GetParam() == Backend::SQLite ? QStringLiteral("office") : TestDatabase::PgUser();
+    EXPECT_EQ(asked, (QStringList{"Database1/" + user, "DVK/" + user}));
+    EXPECT_TRUE(seam.MessageTexts().isEmpty()) << seam.MessageTexts().join("|").toStdString();
+}
+
+TEST_P(DataModule, CancellingTheFirstLoginEndsTheProgram) {
+    options.withLogin = true;
+    TestDatabase db(GetParam(), options);
+    seam.Then(Cancel());
+    const int code = RunProgram(seam, [](TfMain&) {});
+    EXPECT_EQ(code, 1);
+    ASSERT_EQ(seam.shown.size(), 2u);
+    EXPECT_TRUE(
+        seam.shown[1].text.endsWith(QStringLiteral("\nCannot connect to database 'Database1'.")))
+        << seam.shown[1].text.toStdString();
+}
+
+TEST_P(DataModule, CancellingTheListsLoginIsShownAndTheWindowStays) {
+    options.withLogin = true;
+    TestDatabase db(GetParam(), options);
+    seam.Then(Login(TestDatabase::PgUser(), TestDatabase::PgPassword()));
+    seam.Then(Cancel());
+    const int code = RunProgram(seam, [&](TfMain& w) {
+        EXPECT_EQ(seam.MessageTexts(),
+                  QStringList{QStringLiteral("Cannot connect to database 'DVK'")});
+        seam.Then(Login(TestDatabase::PgUser(), TestDatabase::PgPassword()));
+        w.FormActivate(&w);  // tries again
+        EXPECT_EQ(w.DBGrid3->model()->columnCount(), 5);
+        w.Exit1->trigger();
+    });
+    EXPECT_EQ(code, 0);
+}
+
+TEST_P(DataModule, AWrongPasswordShowsTheEnginesMessage) {
+    if (GetParam() == Backend::SQLite) {
+        GTEST_SKIP() << "a SQLite file has no password";
+    }
+    options.withLogin = true;
+    TestDatabase db(GetParam(), options);
+    seam.Then(Login(TestDatabase::PgUser(), QStringLiteral("wrong")));
+    const int code = RunProgram(seam, [](TfMain&) {});
+    EXPECT_EQ(code, 1);
+    ASSERT_EQ(seam.shown.size(), 2u);
+    EXPECT_TRUE(seam.shown[1].text.contains(QStringLiteral("Cannot open database.\r\n")));
+    EXPECT_TRUE(seam.shown[1].text.contains(QStringLiteral("password authentication failed")))
+        << seam.shown[1].text.toStdString();
+}
+
+TEST_P(DataModule, AProtectedTableAsksForItsPassword) {
+    options.tablePassword = QStringLiteral("s3cret");
+    TestDatabase db(GetParam(), options);
+    seam.Then([](QDialog& d) {
+        auto& dialog = dynamic_cast<TPasswordDialog&>(d);
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Enter password"));
+        EXPECT_FALSE(dialog.OKButton->isEnabled());
+        EXPECT_FALSE(dialog.AddButton->isEnabled());
+        EXPECT_TRUE(dialog.RemoveAllButton->isEnabled());
+        dialog.Edit->setText(QStringLiteral("wrong"));
+        EXPECT_TRUE(dialog.AddButton->isEnabled());
+        dialog.AddButton->click();
+        EXPECT_TRUE(dialog.Edit->text().isEmpty());
+        EXPECT_FALSE(dialog.AddButton->isEnabled());
+        EXPECT_TRUE(dialog.OKButton->isEnabled()) << "a password was added in this dialog";
+        return int(QDialog::Accepted);
+    });
+    seam.Then(Cancel());  // asked again: the wrong password did not do
+    const int code = RunProgram(seam, [&](TfMain& w) {
+        ASSERT_EQ(seam.MessageTexts().size(), 1);
+        EXPECT_EQ(seam.MessageTexts()[0],
+                  QStringLiteral("Table password required.\r\nTable: studentlist."));
+        seam.Then([](QDialog& d) {
+            auto& dialog = dynamic_cast<TPasswordDialog&>(d);
+            dialog.Edit->setText(QStringLiteral("s3cret"));
+            dialog.OKButton->click();
+            return dialog.result();
+        });
+        w.FormActivate(&w);
+        EXPECT_EQ(w.DBGrid3->model()->columnCount(), 5);
+        w.Exit1->trigger();
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(seam.CountOf(QStringLiteral("TPasswordDialog")), 3);
+}
+
+TEST_P(DataModule, ANestedActivationOpensNothingTwice) {
+    options.withLogin = true;
+    TestDatabase db(GetParam(), options);
+    seam.Then(Login(TestDatabase::PgUser(), TestDatabase::PgPassword()));
+    seam.Then([&](QDialog& d) {
+        // The focus coming back to the window while the list is still being opened.
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* window = qobject_cast<TfMain*>(w)) {
+                window->FormActivate(window);
+            }
+        }
+        return Login(TestDatabase::PgUser(), TestDatabase::PgPassword())(d);
+    });
+    const int code = RunProgram(seam, [&](TfMain& w) {
+        EXPECT_EQ(w.DBGrid3->model()->columnCount(), 5);
+        w.Exit1->trigger();
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(seam.CountOf(QStringLiteral("TLoginDialog")), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Store, DataModule, ::testing::Values(Backend::SQLite, Backend::PostgreSQL),
+                         [](const auto& p) { return BackendName(p.param); });
+
+}  // namespace

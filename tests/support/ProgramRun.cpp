@@ -1,0 +1,66 @@
+#include "tests/support/ProgramRun.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+
+#include "app/Main.h"
+#include "app/Program.h"
+#include "tests/support/ScriptedSeam.h"
+
+int RunProgram(ScriptedSeam& seam, const std::function<void(TfMain&)>& script) {
+    bool ran = false;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* main = qobject_cast<TfMain*>(w);
+            if (main && main->isVisible() && main->isActiveWindow() && !ran) {
+                ran = true;
+                poll.stop();
+                script(*main);
+                // A script that did not end the program leaves it without closing the window.
+                if (main->isVisible()) {
+                    main->hide();
+                    QApplication::quit();
+                }
+                return;
+            }
+        }
+    });
+    poll.start();
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] {
+        ADD_FAILURE() << "the program did not end by itself";
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            w->hide();
+        }
+        QApplication::quit();
+    });
+    guard.start(10000);
+    return RunCardovane(*qApp, seam);
+}
+
+InTemporaryWorkingDirectory::InTemporaryWorkingDirectory() : previous_(QDir::currentPath()) {
+    QDir::setCurrent(dir_.path());
+}
+
+InTemporaryWorkingDirectory::~InTemporaryWorkingDirectory() {
+    QDir::setCurrent(previous_);
+}
+
+QString WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+    return path;
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
