@@ -24,7 +24,9 @@ void Workbench::FillGrid(const std::vector<std::vector<std::string>>& rows) {
 QStringList Workbench::TakeMessages() {
     QStringList texts;
     for (; seen_ < seam.shown.size(); ++seen_) {
-        texts << seam.shown[seen_].text;
+        if (seam.shown[seen_].kind == QLatin1String("QMessageBox")) {
+            texts << seam.shown[seen_].text;
+        }
     }
     return texts;
 }

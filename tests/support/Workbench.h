@@ -18,7 +18,7 @@ public:
 
     // Puts rows of (id, first name, last name) into the review grid, as an import would.
     void FillGrid(const std::vector<std::vector<std::string>>& rows);
-    // The error texts shown since the last call.
+    // The texts of the message boxes shown since the last call.
     QStringList TakeMessages();
 
     ScriptedSeam seam;

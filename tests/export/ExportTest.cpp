@@ -1,0 +1,166 @@
+// "Export the Database to the CSV File" on a real SQLite file and on the PostgreSQL server of
+// the test command.
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QPushButton>
+#include <csignal>
+
+#include "tests/support/ProgramRun.h"
+#include "tests/support/Workbench.h"
+#include "toolkit/Buttons.h"
+#include "toolkit/ComCtrls.h"
+#include "toolkit/DBGrids.h"
+#include "toolkit/Grids.h"
+#include "toolkit/StdCtrls.h"
+
+namespace {
+
+const QString kInsert = QStringLiteral(
+    "insert into studentlist (psid, psidsequence, studentid, fname, lname) values ");
+
+class Export : public ::testing::TestWithParam<Backend> {
+protected:
+    void SetUp() override
+    {
+        if (!TestDatabase::Available(GetParam())) {
+            GTEST_SKIP() << "no PostgreSQL server: run the test command";
+        }
+        bench = std::make_unique<Workbench>(GetParam());
+    }
+    QByteArray ExportTo(const QString& path)
+    {
+        bench->window->EditFileName->setText(path);
+        bench->window->BitBtn8->click();
+        return ReadFile(path);
+    }
+    QString Status() const { return bench->window->StatusBar1->PanelText(1); }
+    void Reopen()
+    {
+        bench->dm->QNames.Close();
+        bench->dm->QNames.Open();
+    }
+
+    InTemporaryWorkingDirectory cwd;
+    std::unique_ptr<Workbench> bench;
+};
+
+TEST_P(Export, AnEmptyTableGivesAnEmptyFileAndTheMessage)
+{
+    const QString path = WriteFile(cwd.Path(QStringLiteral("out.csv")), "old content\r\n");
+    EXPECT_EQ(ExportTo(path), QByteArray());
+    EXPECT_EQ(Status(), QStringLiteral("Data output to ") + path);
+    EXPECT_TRUE(bench->TakeMessages().isEmpty());
+}
+
+TEST_P(Export, WritesEveryStudentInListOrderWhateverRowIsSelected)
+{
+    bench->db.Exec(kInsert + "('josm', 2, '12', 'John', 'Smith'), ('anle', 1, '1234', null, 'Lee'), "
+                             "('josm', 1, '11', 'John', 'Smith'), ('bora', 1, '5', 'Ann,Marie', 'Lee')");
+    Reopen();
+    bench->window->DBGrid3->setCurrentIndex(bench->window->DBGrid3->model()->index(2, 0));
+    const QByteArray expected = "1234,,Lee\r\n5,Ann,Marie,Lee\r\n11,John,Smith\r\n12,John,Smith\r\n";
+    EXPECT_EQ(ExportTo(cwd.Path(QStringLiteral("a.csv"))), expected);
+    EXPECT_EQ(ExportTo(cwd.Path(QStringLiteral("b.csv"))), expected) << "each export starts over";
+    EXPECT_TRUE(bench->dm->QNames.Eof());
+    EXPECT_EQ(bench->window->DBGrid3->currentIndex().row(), 3) << "left on the last student";
+}
+
+TEST_P(Export, APathWithoutAFolderLandsInTheWorkingDirectory)
+{
+    bench->db.Exec(kInsert + "('anle', 1, '1', 'Ann', 'Lee')");
+    Reopen();
+    ExportTo(QStringLiteral("students.csv"));
+    EXPECT_EQ(ReadFile(cwd.Path(QStringLiteral("students.csv"))), QByteArray("1,Ann,Lee\r\n"));
+    EXPECT_EQ(Status(), QStringLiteral("Data output to students.csv"));
+}
+
+TEST_P(Export, PostingAListAndExportingItGivesBackItsBytes)
+{
+    const QByteArray list = "1,Ann,Lee\r\n2,Ann,Lee\r\n3,Bo,\"Ray\" Jr\r\n4,Cy,O'Hara\r\n"
+                            "5,\xC3\x89mile,Zola\r\n";
+    const QString in = WriteFile(cwd.Path(QStringLiteral("in.csv")), list);
+    bench->seam.Then(ChooseFile(in));
+    bench->window->BitBtn4->click();
+    bench->window->BitBtn5->click();
+    EXPECT_EQ(ExportTo(cwd.Path(QStringLiteral("out.csv"))), list);
+    EXPECT_TRUE(bench->TakeMessages().isEmpty());
+}
+
+TEST_P(Export, AFileThatCannotBeCreatedStopsBeforeTheListIsRead)
+{
+    bench->db.Exec(kInsert + "('anle', 1, '1', 'Ann', 'Lee'), ('bora', 1, '2', 'Bo', 'Ray')");
+    Reopen();
+    bench->dm->QNames.MoveTo(1);
+    QDir(cwd.Dir().path()).mkdir(QStringLiteral("folder.csv"));
+    ExportTo(cwd.Path(QStringLiteral("no/such/folder/out.csv")));
+    ExportTo(cwd.Path(QStringLiteral("folder.csv")));
+    EXPECT_EQ(bench->TakeMessages(),
+              (QStringList{QStringLiteral("Invalid filename."), QStringLiteral("File access denied.")}));
+    EXPECT_EQ(Status(), QString());
+    EXPECT_EQ(bench->dm->QNames.RecNo(), 1) << "the list was not read";
+}
+
+TEST_P(Export, TheEmptyPathIsStandardOutputWhichAWindowedProgramLacks)
+{
+    const int saved = ::dup(STDOUT_FILENO);
+    const int devNull = ::open("/dev/null", O_WRONLY);
+    ::dup2(devNull, STDOUT_FILENO);
+    ExportTo(QString());
+    ::dup2(saved, STDOUT_FILENO);
+    ::close(saved);
+    ::close(devNull);
+    EXPECT_EQ(bench->TakeMessages(), QStringList{QStringLiteral("I/O error 105.")});
+    EXPECT_EQ(Status(), QString());
+}
+
+TEST_P(Export, AWriteThatFailsMidwayLeavesWhatReachedTheFile)
+{
+    QString values;
+    for (int i = 0; i < 200; ++i) {
+        values += QStringLiteral("%1('k%2', 1, '%2', 'First', 'Last')")
+                      .arg(i ? QStringLiteral(",") : QString())
+                      .arg(i, 3, 10, QLatin1Char('0'));
+    }
+    bench->db.Exec(kInsert + values);
+    Reopen();
+    const QString path = cwd.Path(QStringLiteral("limited.csv"));
+    // A file-size limit on this process makes the write fail once the file reaches 1000 bytes.
+    rlimit before{};
+    ::getrlimit(RLIMIT_FSIZE, &before);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{1000, before.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const QByteArray written = ExportTo(path);
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previous);
+
+    EXPECT_EQ(bench->TakeMessages(), QStringList{QStringLiteral("I/O error 27.")});
+    EXPECT_EQ(Status(), QString());
+    EXPECT_EQ(written.size(), 1000);
+    EXPECT_TRUE(written.startsWith("000,First,Last\r\n001,First,Last\r\n"));
+    const int record = bench->dm->QNames.RecNo();
+    EXPECT_GT(record, 0);
+    EXPECT_LT(record, 199);
+    EXPECT_FALSE(bench->dm->QNames.Eof());
+}
+
+TEST_P(Export, AnEngineErrorWhileReadingIsShown)
+{
+    bench->dm->QNames.Close();
+    bench->db.Exec(QStringLiteral("drop table studentlist"));
+    const QByteArray written = ExportTo(cwd.Path(QStringLiteral("out.csv")));
+    const QStringList messages = bench->TakeMessages();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("General SQL error.\r\n")));
+    EXPECT_EQ(written, QByteArray()) << "created before the list was read";
+    EXPECT_EQ(Status(), QString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Export, Export, ::testing::Values(Backend::SQLite, Backend::PostgreSQL),
+                         [](const auto& p) { return BackendName(p.param); });
+
+}  // namespace

@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "toolkit/ComCtrls.h"
+#include "toolkit/ExtCtrls.h"
+#include "toolkit/Grids.h"
+
+namespace {
+
+TEST(StringGrid, RowCountRules)
+{
+    TStringGrid grid;
+    QAbstractItemModelTester tester(grid.model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QSignalSpy resets(grid.model(), &QAbstractItemModel::modelReset);
+    EXPECT_EQ(grid.RowCount(), 17);
+    grid.SetRowCount(17);
+    EXPECT_EQ(resets.count(), 0) << "the value it has changes nothing";
+    grid.SetRowCount(-4);
+    EXPECT_EQ(grid.RowCount(), 1);
+    EXPECT_EQ(grid.FixedRows(), 0);
+    grid.SetRowCount(9);
+    EXPECT_EQ(grid.FixedRows(), 0) << "no later row count brings the title row back";
+    EXPECT_EQ(grid.model()->rowCount(), 9);
+}
+
+TEST(StringGrid, TextsOutliveALowerRowCount)
+{
+    TStringGrid grid;
+    QAbstractItemModelTester tester(grid.model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    grid.SetCell(2, 10, "kept");
+    grid.SetRowCount(5);
+    EXPECT_EQ(grid.model()->rowCount(), 4);
+    EXPECT_EQ(grid.Cell(2, 10), "kept");
+    grid.SetCell(1, 40, "past the end");  // stored, not shown
+    EXPECT_EQ(grid.model()->rowCount(), 4);
+    grid.SetRowCount(41);
+    EXPECT_EQ(grid.model()->index(39, 1).data().toString(), QStringLiteral("past the end"));
+    EXPECT_EQ(grid.model()->index(9, 2).data().toString(), QStringLiteral("kept"));
+    EXPECT_EQ(grid.Cell(7, 1), "") << "out of range reads empty";
+}
+
+TEST(StringGrid, EditsInTheViewReachTheCellsButNotTheTitleRow)
+{
+    TStringGrid grid;
+    grid.SetCell(0, 0, "IDNum");
+    QAbstractItemModel& model = *grid.model();
+    EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("IDNum"));
+    EXPECT_TRUE(model.setData(model.index(0, 0), QString::fromUtf8("J\xC3\xBCrgen")));
+    EXPECT_EQ(grid.Cell(0, 1), "J\xC3\xBCrgen");
+    EXPECT_EQ(grid.Cell(0, 0), "IDNum");
+}
+
+TEST(StringGrid, UpdatesAreShownWhenTheyEnd)
+{
+    TStringGrid grid;
+    QSignalSpy changes(grid.model(), &QAbstractItemModel::dataChanged);
+    grid.BeginUpdate();
+    for (int row = 1; row < 17; ++row) {
+        grid.SetCell(0, row, "x");
+    }
+    EXPECT_EQ(changes.count(), 0);
+    grid.EndUpdate();
+    EXPECT_EQ(changes.count(), 1);
+    grid.SetCell(1, 2, "y");
+    EXPECT_EQ(changes.count(), 2);
+}
+
+TEST(StringGrid, SetRowMovesTheCurrentCellInItsColumn)
+{
+    TStringGrid grid;
+    grid.setCurrentIndex(grid.model()->index(0, 2));
+    grid.SetRow(7);
+    EXPECT_EQ(grid.Row(), 7);
+    EXPECT_EQ(grid.Col(), 2);
+}
+
+TEST(ProgressBar, StartsOverPastItsMaximum)
+{
+    TProgressBar bar;
+    for (int i = 0; i < 100; ++i) {
+        bar.StepIt();
+    }
+    EXPECT_EQ(bar.value(), 100);
+    bar.StepIt();
+    EXPECT_EQ(bar.value(), 0);
+    bar.StepIt();
+    EXPECT_EQ(bar.value(), 1);
+}
+
+TEST(Splitter, KeepsEachHalfAtLeastThirtyPixelsOrClosesTheLeft)
+{
+    QWidget host;
+    TSplitter splitter(&host);
+    splitter.addWidget(new QWidget);
+    splitter.addWidget(new QWidget);
+    splitter.resize(500, 100);
+    EXPECT_EQ(splitter.ReleasedPosition(-20), 0);
+    EXPECT_EQ(splitter.ReleasedPosition(200), 200);
+    EXPECT_EQ(splitter.ReleasedPosition(490), 500 - 7 - 30);
+
+    host.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
+    QSplitterHandle* handle = splitter.handle(1);
+    const auto drag = [&](int x, bool escape) {
+        QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(3, 50));
+        QMouseEvent move(QEvent::MouseMove, QPointF(x - handle->x() + 3, 50),
+                         handle->mapToGlobal(QPointF(x - handle->x() + 3, 50)), Qt::NoButton,
+                         Qt::LeftButton, {});
+        QApplication::sendEvent(handle, &move);
+        if (escape) {
+            QTest::keyClick(&splitter, Qt::Key_Escape);
+        }
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(x - handle->x() + 3, 50));
+    };
+    splitter.setSizes({200, 293});
+    drag(120, false);
+    EXPECT_EQ(splitter.sizes().at(0), 120);
+    drag(300, true);
+    EXPECT_EQ(splitter.sizes().at(0), 120) << "Esc cancels the drag";
+    drag(25, false);
+    EXPECT_EQ(splitter.sizes().at(0), 0) << "released at 30 or less, the left half closes";
+}
+
+}  // namespace
