@@ -8,7 +8,8 @@ namespace {
 const QColor kMaroon(128, 0, 0);
 }
 
-QPixmap BannerPicture() {
+QPixmap BannerPicture()
+{
     QPixmap picture(400, 236);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
@@ -49,7 +50,8 @@ QPixmap BannerPicture() {
     return picture;
 }
 
-QIcon ProgramIcon() {
+QIcon ProgramIcon()
+{
     QPixmap icon(32, 32);
     icon.fill(Qt::transparent);
     QPainter painter(&icon);

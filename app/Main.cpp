@@ -28,7 +28,8 @@ constexpr int kClientWidth = 811;
 constexpr int kClientHeight = 590;
 constexpr int kStatusBarHeight = 19;
 
-QFont GeorgiaFont(int pixels, bool bold, bool underline = false) {
+QFont GeorgiaFont(int pixels, bool bold, bool underline = false)
+{
     QFont font(QStringLiteral("Georgia"));
     font.setPixelSize(pixels);
     font.setBold(bold);
@@ -36,7 +37,8 @@ QFont GeorgiaFont(int pixels, bool bold, bool underline = false) {
     return font;
 }
 
-QFont MemoFont() {
+QFont MemoFont()
+{
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(12);
     font.setBold(true);
@@ -44,7 +46,8 @@ QFont MemoFont() {
 }
 
 TLabel* SplashLabel(QWidget* parent, const QString& text, const QFont& font, int top, int height,
-                    int width) {
+                    int width)
+{
     auto* label = new TLabel(parent);
     label->setText(text);
     label->setFont(font);
@@ -55,7 +58,8 @@ TLabel* SplashLabel(QWidget* parent, const QString& text, const QFont& font, int
     return label;
 }
 
-QVBoxLayout* Column(QWidget* parent) {
+QVBoxLayout* Column(QWidget* parent)
+{
     auto* layout = new QVBoxLayout(parent);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -64,7 +68,8 @@ QVBoxLayout* Column(QWidget* parent) {
 
 }  // namespace
 
-TfMain::TfMain(TApplication& app) : OpenDialog1(this), app_(app) {
+TfMain::TfMain(TApplication& app) : OpenDialog1(this), app_(app)
+{
     setObjectName(QStringLiteral("fMain"));
     setWindowTitle(QStringLiteral("Cardovane Attendance"));
     setWindowIcon(ProgramIcon());
@@ -104,7 +109,8 @@ TfMain::TfMain(TApplication& app) : OpenDialog1(this), app_(app) {
 
 TfMain::~TfMain() = default;
 
-void TfMain::BuildSplashPage() {
+void TfMain::BuildSplashPage()
+{
     TSSplash = new TTabSheet;
     TSSplash->setObjectName(QStringLiteral("TSSplash"));
     PageControl1->AddPage(TSSplash, QStringLiteral("Splash"));
@@ -161,7 +167,8 @@ void TfMain::BuildSplashPage() {
     Image1->lower();  // the title line is drawn over the picture's lowest pixels
 }
 
-void TfMain::BuildImportPage() {
+void TfMain::BuildImportPage()
+{
     TSImportList = new TTabSheet;
     TSImportList->setObjectName(QStringLiteral("TSImportList"));
     PageControl1->AddPage(TSImportList, QStringLiteral("ImportList"));
@@ -260,7 +267,8 @@ void TfMain::BuildImportPage() {
             [this] { RunHandler(app_, [this] { BitBtn5Click(BitBtn5); }); });
 }
 
-void TfMain::BuildExportPage() {
+void TfMain::BuildExportPage()
+{
     TSExport = new TTabSheet;
     TSExport->setObjectName(QStringLiteral("TSExport"));
     PageControl1->AddPage(TSExport, QStringLiteral("Options"));
@@ -293,17 +301,20 @@ void TfMain::BuildExportPage() {
             [this] { RunHandler(app_, [this] { BitBtn8Click(BitBtn8); }); });
 }
 
-void TfMain::Wire(QAction* item) {
+void TfMain::Wire(QAction* item)
+{
     connect(item, &QAction::triggered, this,
             [this, item] { RunHandler(app_, [this, item] { MenuHandler(item); }); });
 }
 
-void TfMain::AttachDataModule(TfDM1* dm) {
+void TfMain::AttachDataModule(TfDM1* dm)
+{
     dm_ = dm;
     DBGrid3->SetDataSource(dm ? &dm->DSNames : nullptr);
 }
 
-void TfMain::FormCreate(QObject*) {
+void TfMain::FormCreate(QObject*)
+{
     // 1.
     for (TTabSheet* page : {TSSplash, TSImportList, TSExport}) {
         PageControl1->SetTabVisible(page, false);
@@ -320,7 +331,8 @@ void TfMain::FormCreate(QObject*) {
                           QStringLiteral("ExportedStudentList1.csv"));
 }
 
-void TfMain::FormActivate(QObject*) {
+void TfMain::FormActivate(QObject*)
+{
     // A login or password dialog closing while the list is being opened activates the window
     // again; that nested activation must not open a second time.
     if (activating_ || !dm_) {
@@ -335,11 +347,13 @@ void TfMain::FormActivate(QObject*) {
     dm_->QNames.Open();
 }
 
-void TfMain::FormClose(QObject*) {
+void TfMain::FormClose(QObject*)
+{
     WriteSettingsFile(*EditFileName);
 }
 
-void TfMain::MenuHandler(QObject* sender) {
+void TfMain::MenuHandler(QObject* sender)
+{
     if (sender == ImportList1) {
         ImportList();
     } else if (sender == ExportStudentList1) {
@@ -349,28 +363,33 @@ void TfMain::MenuHandler(QObject* sender) {
     }
 }
 
-void TfMain::ImportList() {
+void TfMain::ImportList()
+{
     PageControl1->SetActivePage(TSImportList);
 }
 
-void TfMain::BitBtn4Click(QObject*) {
+void TfMain::BitBtn4Click(QObject*)
+{
     if (!OpenDialog1.Execute(app_)) {
         return;
     }
     ReadStudentList(OpenDialog1.FileName().toStdString(), *SGRecordStudents, *this);
 }
 
-void TfMain::BitBtn5Click(QObject*) {
+void TfMain::BitBtn5Click(QObject*)
+{
     PostStudentList(*SGRecordStudents, *dm_, *this, postingPause);
 }
 
-void TfMain::BitBtn8Click(QObject*) {
+void TfMain::BitBtn8Click(QObject*)
+{
     const QString path = EditFileName->text();  // 1.
     ExportStudentList(path.toStdString(), dm_->QNames);
     StatusBar1->SetPanelText(1, QStringLiteral("Data output to ") + path);  // 6.
 }
 
-void TfMain::EditEnter(QWidget* sender) {
+void TfMain::EditEnter(QWidget* sender)
+{
     if (auto* c = dynamic_cast<TEdit*>(sender)) {
         c->SetColor(HighlightColor);
     }
@@ -400,7 +419,8 @@ void TfMain::EditEnter(QWidget* sender) {
     }
 }
 
-void TfMain::EditExit(QWidget* sender) {
+void TfMain::EditExit(QWidget* sender)
+{
     if (auto* c = dynamic_cast<TEdit*>(sender)) {
         c->SetColor(clWindow);
     }
@@ -430,7 +450,8 @@ void TfMain::EditExit(QWidget* sender) {
     }
 }
 
-bool TfMain::event(QEvent* event) {
+bool TfMain::event(QEvent* event)
+{
     if (event->type() == QEvent::WindowActivate) {
         // The first activation, and the focus coming back from one of the program's own
         // windows, open the list; message boxes, file dialogs and other programs do not.
@@ -443,7 +464,8 @@ bool TfMain::event(QEvent* event) {
     return TForm::event(event);
 }
 
-void TfMain::closeEvent(QCloseEvent* event) {
+void TfMain::closeEvent(QCloseEvent* event)
+{
     if (RunHandler(app_, [this] { FormClose(this); }) || CloseWithoutSettings()) {
         event->accept();
     } else {
@@ -451,7 +473,8 @@ void TfMain::closeEvent(QCloseEvent* event) {
     }
 }
 
-bool TfMain::CloseWithoutSettings() {
+bool TfMain::CloseWithoutSettings()
+{
     // While kq.cfg cannot be written the window would never close; the user may leave without
     // saving the one setting, which loses nothing else.
     QMessageBox box(QMessageBox::Question, app_.Title(),
@@ -462,17 +485,28 @@ bool TfMain::CloseWithoutSettings() {
     return app_.ExecModal(box) == QMessageBox::Yes;
 }
 
-void TfMain::ShowLineCount(int shown) {
+void TfMain::ShowLineCount(int shown)
+{
+    // Every count reaches the panel at once; painting it more than once a frame would show the
+    // user nothing more and cost a long list seconds, so a count that follows within a frame is
+    // painted with the next one (or when the import returns).
     StatusBar1->SetPanelText(0, QString::number(shown));
-    StatusBar1->repaint();
+    if (!lineCountPainted_.isValid() || lineCountPainted_.elapsed() >= kFrameMs) {
+        StatusBar1->repaint();
+        lineCountPainted_.start();
+    } else {
+        StatusBar1->update();
+    }
 }
 
-void TfMain::SetProgressLabel(const QString& text) {
+void TfMain::SetProgressLabel(const QString& text)
+{
     LabelProgress->setText(text);
     LabelProgress->repaint();
 }
 
-void TfMain::StepProgress() {
+void TfMain::StepProgress()
+{
     ProgressBar1->StepIt();
     ProgressBar1->repaint();
 }

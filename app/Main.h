@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <chrono>
 
 #include "import/ImportList.h"
@@ -106,8 +107,11 @@ private:
     void SetProgressLabel(const QString& text) override;
     void StepProgress() override;
 
+    static constexpr int kFrameMs = 16;
+
     TApplication& app_;
     TfDM1* dm_ = nullptr;
+    QElapsedTimer lineCountPainted_;
     bool activated_ = false;
     bool activating_ = false;
 };

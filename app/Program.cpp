@@ -8,7 +8,8 @@
 #include "textio/ErrorDisplay.h"
 #include "toolkit/TApplication.h"
 
-int RunCardovane(QApplication& qapp, TModalSeam& seam) {
+int RunCardovane(QApplication& qapp, TModalSeam& seam)
+{
     TApplication app(QApplication::applicationFilePath(), seam);  // 1.
     std::unique_ptr<TfMain> fMain;
     std::unique_ptr<TfDM1> fDM1;

@@ -10,7 +10,8 @@ const std::string kKey = "[FacilityName]";
 const std::string kDefaultValue = "Write facility name here";
 }  // namespace
 
-SettingsLine ParseSettingsLine(const std::string& line) {
+SettingsLine ParseSettingsLine(const std::string& line)
+{
     const auto bracket = line.find(']');
     if (bracket == std::string::npos || line.compare(0, bracket + 1, kKey) != 0) {
         return {};
@@ -22,11 +23,13 @@ SettingsLine ParseSettingsLine(const std::string& line) {
     return {true, start < line.size() ? line.substr(start) : std::string()};
 }
 
-std::string FormatSettingsLine(const std::string& value) {
+std::string FormatSettingsLine(const std::string& value)
+{
     return kKey + " = " + value;
 }
 
-void ReadSettingsFile(TEdit& field) {
+void ReadSettingsFile(TEdit& field)
+{
     struct stat st {};
     const bool exists = ::stat(kSettingsFileName, &st) == 0 && !S_ISDIR(st.st_mode);
     TTextFile file;
@@ -49,7 +52,8 @@ void ReadSettingsFile(TEdit& field) {
     }
 }
 
-void WriteSettingsFile(const TEdit& field) {
+void WriteSettingsFile(const TEdit& field)
+{
     TTextFile file;
     file.OpenToWrite(kSettingsFileName);
     file.WriteTextLine(FormatSettingsLine(field.text().toStdString()));

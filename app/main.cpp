@@ -3,7 +3,8 @@
 #include "app/Program.h"
 #include "toolkit/TApplication.h"
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QApplication qapp(argc, argv);  // command-line arguments are ignored
     TModalSeam seam;
     return RunCardovane(qapp, seam);

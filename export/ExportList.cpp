@@ -4,7 +4,8 @@
 #include "store/DBTables.h"
 #include "textio/TTextFile.h"
 
-void ExportStudentList(const std::string& path, TQuery& names) {
+void ExportStudentList(const std::string& path, TQuery& names)
+{
     // 2. The file is created, or emptied, before the list is read.
     TTextFile file;
     file.OpenToWrite(path);

@@ -4,7 +4,8 @@
 #include "textio/TTextFile.h"
 #include "toolkit/Grids.h"
 
-void ReadStudentList(const std::string& fileName, TStringGrid& grid, ImportView& view) {
+void ReadStudentList(const std::string& fileName, TStringGrid& grid, ImportView& view)
+{
     // 2. The titles go in before the file is opened, so they stand even when it cannot be read.
     grid.SetCell(0, 0, "IDNum");
     grid.SetCell(1, 0, "Firstname");

@@ -8,7 +8,8 @@
 #include "toolkit/Grids.h"
 
 void PostStudentList(TStringGrid& grid, TfDM1& dm, PostingView& view,
-                     std::chrono::milliseconds pause) {
+                     std::chrono::milliseconds pause)
+{
     // 1. The maximum query.
     TQuery maxQuery(dm.Session);
     maxQuery.databaseName = QStringLiteral("Database1");

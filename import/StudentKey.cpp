@@ -9,7 +9,8 @@
 namespace {
 
 // The bytes of the first `count` UTF-8 characters of text (a stray byte counts as one).
-std::string FirstCharacters(const std::string& text, int count) {
+std::string FirstCharacters(const std::string& text, int count)
+{
     std::size_t end = 0;
     for (int taken = 0; taken < count && end < text.size(); ++taken) {
         ++end;
@@ -20,7 +21,8 @@ std::string FirstCharacters(const std::string& text, int count) {
     return text.substr(0, end);
 }
 
-std::string LowerAsciiLetters(std::string text) {
+std::string LowerAsciiLetters(std::string text)
+{
     for (char& c : text) {
         if (c >= 'A' && c <= 'Z') {
             c = static_cast<char>(c + ('a' - 'A'));
@@ -31,12 +33,14 @@ std::string LowerAsciiLetters(std::string text) {
 
 }  // namespace
 
-std::string MakePSID(const std::string& firstName, const std::string& lastName) {
+std::string MakePSID(const std::string& firstName, const std::string& lastName)
+{
     return LowerAsciiLetters(FirstCharacters(firstName, 2)) +
            LowerAsciiLetters(FirstCharacters(lastName, 2));
 }
 
-int NextPSIDSequence(const std::string& storedMaximum) {
+int NextPSIDSequence(const std::string& storedMaximum)
+{
     if (storedMaximum.empty()) {
         return 1;
     }

@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-StudentFields SplitStudentLine(const std::string& line) {
+StudentFields SplitStudentLine(const std::string& line)
+{
     StudentFields fields;
     std::string rest = line;
     if (const auto comma = rest.find(','); comma != std::string::npos) {
@@ -17,7 +18,8 @@ StudentFields SplitStudentLine(const std::string& line) {
     return fields;
 }
 
-bool IsValidUtf8(const std::string& bytes) {
+bool IsValidUtf8(const std::string& bytes)
+{
     const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t n = bytes.size();
     std::size_t i = 0;
@@ -69,7 +71,8 @@ constexpr char16_t kCp1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-void AppendUtf8(std::string& out, std::uint32_t cp) {
+void AppendUtf8(std::string& out, std::uint32_t cp)
+{
     if (cp < 0x80) {
         out.push_back(static_cast<char>(cp));
     } else if (cp < 0x800) {
@@ -84,7 +87,8 @@ void AppendUtf8(std::string& out, std::uint32_t cp) {
 
 }  // namespace
 
-std::string DecodeCellText(const std::string& bytes) {
+std::string DecodeCellText(const std::string& bytes)
+{
     if (IsValidUtf8(bytes)) {
         return bytes;
     }
@@ -97,7 +101,8 @@ std::string DecodeCellText(const std::string& bytes) {
     return out;
 }
 
-std::string WithoutByteOrderMark(std::string firstLine) {
+std::string WithoutByteOrderMark(std::string firstLine)
+{
     if (firstLine.compare(0, 3, "\xEF\xBB\xBF") == 0) {
         firstLine.erase(0, 3);
     }

@@ -22,7 +22,7 @@ pg_test_server_start() {
         # The test user without a password connects by name alone; everyone else needs one.
         sed -i "1i host all $me 127.0.0.1/32 trust" "$PG_TEST_DIR/data/pg_hba.conf"
         "${as_pg[@]}" "$bindir/pg_ctl" -D "$PG_TEST_DIR/data" -l "$PG_TEST_DIR/log" -w -s \
-            -o "-p $CARDOVANE_TEST_PGPORT -k $PG_TEST_DIR -c listen_addresses=127.0.0.1 -c fsync=off" start
+            -o "-p $CARDOVANE_TEST_PGPORT -k $PG_TEST_DIR -c listen_addresses=127.0.0.1 -c fsync=${PG_TEST_FSYNC:-off}" start
         "${as_pg[@]}" psql -q -h "$PG_TEST_DIR" -p "$CARDOVANE_TEST_PGPORT" -U postgres -d postgres <<SQL
 create role "$me" login superuser;
 create role $CARDOVANE_TEST_PGUSER login superuser password '$CARDOVANE_TEST_PGPASSWORD';

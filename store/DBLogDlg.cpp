@@ -13,7 +13,8 @@ constexpr int kMaxNameLength = 31;
 }
 
 TLoginDialog::TLoginDialog(TApplication& app, const QString& databaseName, const QString& userName)
-    : TDialogForm(app, nullptr) {
+    : TDialogForm(app, nullptr)
+{
     setObjectName(QStringLiteral("LoginDialog"));
     setWindowTitle(QStringLiteral("Database Login"));
     setFixedSize(273, 147);
@@ -65,7 +66,8 @@ TLoginDialog::TLoginDialog(TApplication& app, const QString& databaseName, const
     (UserName->text().isEmpty() ? UserName : Password)->setFocus();
 }
 
-void TLoginDialog::showEvent(QShowEvent* event) {
+void TLoginDialog::showEvent(QShowEvent* event)
+{
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
@@ -73,7 +75,8 @@ void TLoginDialog::showEvent(QShowEvent* event) {
 }
 
 bool LoginDialog(TApplication& app, const QString& databaseName, QString& userName,
-                 QString& password) {
+                 QString& password)
+{
     TLoginDialog dialog(app, databaseName, userName);
     if (app.ExecModal(dialog) != QDialog::Accepted) {
         return false;

@@ -10,7 +10,8 @@
 #include "toolkit/TApplication.h"
 
 TPasswordDialog::TPasswordDialog(TApplication& app, TSession& session)
-    : TDialogForm(app, nullptr), session_(session) {
+    : TDialogForm(app, nullptr), session_(session)
+{
     setObjectName(QStringLiteral("PasswordDialog"));
     setWindowTitle(QStringLiteral("Enter password"));
     setFixedSize(261, 143);
@@ -44,7 +45,8 @@ TPasswordDialog::TPasswordDialog(TApplication& app, TSession& session)
     Edit->setFocus();
 }
 
-void TPasswordDialog::UpdateButtons() {
+void TPasswordDialog::UpdateButtons()
+{
     const bool typed = !Edit->text().isEmpty();
     AddButton->setEnabled(typed);
     RemoveButton->setEnabled(typed);
@@ -52,7 +54,8 @@ void TPasswordDialog::UpdateButtons() {
     RemoveAllButton->setEnabled(true);
 }
 
-void TPasswordDialog::AddClick() {
+void TPasswordDialog::AddClick()
+{
     session_.AddPassword(Edit->text());
     added_ = true;
     Edit->clear();
@@ -60,31 +63,36 @@ void TPasswordDialog::AddClick() {
     UpdateButtons();
 }
 
-void TPasswordDialog::RemoveClick() {
+void TPasswordDialog::RemoveClick()
+{
     session_.RemovePassword(Edit->text());
     Edit->clear();
     Edit->setFocus();
 }
 
-void TPasswordDialog::RemoveAllClick() {
+void TPasswordDialog::RemoveAllClick()
+{
     session_.RemoveAllPasswords();
 }
 
-void TPasswordDialog::OKClick() {
+void TPasswordDialog::OKClick()
+{
     if (!Edit->text().isEmpty()) {
         session_.AddPassword(Edit->text());
     }
     accept();
 }
 
-void TPasswordDialog::showEvent(QShowEvent* event) {
+void TPasswordDialog::showEvent(QShowEvent* event)
+{
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
     TDialogForm::showEvent(event);
 }
 
-bool PasswordDialog(TApplication& app, TSession& session) {
+bool PasswordDialog(TApplication& app, TSession& session)
+{
     TPasswordDialog dialog(app, session);
     return app.ExecModal(dialog) == QDialog::Accepted;
 }

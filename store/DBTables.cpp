@@ -13,11 +13,13 @@ namespace {
 
 constexpr int kBusyTickMs = 50;
 
-bool HaveGui() {
+bool HaveGui()
+{
     return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
 }
 
-QString FieldTextOf(const QVariant& value) {
+QString FieldTextOf(const QVariant& value)
+{
     if (value.isNull()) {
         return {};
     }
@@ -35,23 +37,27 @@ QString FieldTextOf(const QVariant& value) {
 
 }  // namespace
 
-TBusyPointer::TBusyPointer() {
+TBusyPointer::TBusyPointer()
+{
     timer_.setInterval(kBusyTickMs);
     connect(&timer_, &QTimer::timeout, this, &TBusyPointer::Tick);
 }
 
 TBusyPointer::WorkScope::WorkScope(TBusyPointer& pointer)
-    : pointer_(pointer), exceptions_(std::uncaught_exceptions()) {
+    : pointer_(pointer), exceptions_(std::uncaught_exceptions())
+{
     pointer_.ServerWorking();
 }
 
-TBusyPointer::WorkScope::~WorkScope() {
+TBusyPointer::WorkScope::~WorkScope()
+{
     if (std::uncaught_exceptions() > exceptions_) {
         pointer_.Restore();
     }
 }
 
-void TBusyPointer::ServerWorking() {
+void TBusyPointer::ServerWorking()
+{
     sinceReport_.restart();
     if (!showing_ && HaveGui()) {
         QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
@@ -60,7 +66,8 @@ void TBusyPointer::ServerWorking() {
     }
 }
 
-void TBusyPointer::Restore() {
+void TBusyPointer::Restore()
+{
     if (showing_) {
         QGuiApplication::restoreOverrideCursor();
         showing_ = false;
@@ -68,20 +75,24 @@ void TBusyPointer::Restore() {
     }
 }
 
-void TBusyPointer::Tick() {
+void TBusyPointer::Tick()
+{
     if (sinceReport_.elapsed() > kBusyTickMs) {
         Restore();
     }
 }
 
-TSession::TSession(QString name) : name_(std::move(name)) {
+TSession::TSession(QString name) : name_(std::move(name))
+{
 }
 
-TSession::~TSession() {
+TSession::~TSession()
+{
     temporary_.clear();
 }
 
-void TSession::Start() {
+void TSession::Start()
+{
     if (engine_.Initialized()) {
         return;
     }
@@ -92,7 +103,8 @@ void TSession::Start() {
     }
     struct RestoreCursor {
         bool active;
-        ~RestoreCursor() {
+        ~RestoreCursor()
+        {
             if (active) {
                 QGuiApplication::restoreOverrideCursor();
             }
@@ -101,7 +113,8 @@ void TSession::Start() {
     engine_.Initialize(QStringLiteral("0009"));
 }
 
-TDatabase* TSession::FindDatabase(const QString& name) const {
+TDatabase* TSession::FindDatabase(const QString& name) const
+{
     for (TDatabase* database : databases_) {
         if (database->DatabaseName().compare(name, Qt::CaseInsensitive) == 0) {
             return database;
@@ -110,7 +123,8 @@ TDatabase* TSession::FindDatabase(const QString& name) const {
     return nullptr;
 }
 
-TDatabase& TSession::OpenDatabase(const QString& name) {
+TDatabase& TSession::OpenDatabase(const QString& name)
+{
     TDatabase* database = FindDatabase(name);
     if (!database) {
         // A name no connection bears is taken as an alias; the connection is kept to the end.
@@ -122,26 +136,31 @@ TDatabase& TSession::OpenDatabase(const QString& name) {
 }
 
 TDatabase::TDatabase(TSession& session, QString databaseName, QString aliasName)
-    : session_(session), databaseName_(std::move(databaseName)), aliasName_(std::move(aliasName)) {
+    : session_(session), databaseName_(std::move(databaseName)), aliasName_(std::move(aliasName))
+{
     session_.Register(this);
 }
 
-TDatabase::~TDatabase() {
+TDatabase::~TDatabase()
+{
     session_.Unregister(this);
     if (Connected()) {
         TEngine::Disconnect(connection_);
     }
 }
 
-const TAlias& TDatabase::Alias() const {
+const TAlias& TDatabase::Alias() const
+{
     return *session_.Engine().FindAlias(aliasName_);
 }
 
-QSqlDatabase TDatabase::Handle() const {
+QSqlDatabase TDatabase::Handle() const
+{
     return QSqlDatabase::database(connection_, false);
 }
 
-void TDatabase::Open() {
+void TDatabase::Open()
+{
     if (Connected()) {
         return;
     }
@@ -161,16 +180,13 @@ void TDatabase::Open() {
     connection_ = session_.Engine().Connect(aliasName_, user, password);
 }
 
-std::string TField::AsString() const {
-    return FieldTextOf(value_).toStdString();
-}
-
-double TField::AsFloat() const {
-    if (value_.isNull()) {
+double TField::AsFloat() const
+{
+    if (isNull_) {
         return 0;
     }
     bool ok = false;
-    const double number = value_.toDouble(&ok);
+    const double number = QByteArray::fromStdString(text_).toDouble(&ok);
     if (!ok) {
         throw EDatabaseError("'" + AsString() +
                              "' is not a valid floating point value for field '" +
@@ -179,12 +195,14 @@ double TField::AsFloat() const {
     return number;
 }
 
-TQuery::TQuery(TSession& session, QObject* parent) : TDataSet(parent), session_(session) {
+TQuery::TQuery(TSession& session, QObject* parent) : TDataSet(parent), session_(session)
+{
 }
 
 TQuery::~TQuery() = default;
 
-void TQuery::Prepare() {
+void TQuery::Prepare()
+{
     if (statement_) {
         return;
     }
@@ -209,14 +227,16 @@ void TQuery::Prepare() {
     params_.assign(parsed.parameters.size(), QVariant());
 }
 
-void TQuery::UnPrepare() {
+void TQuery::UnPrepare()
+{
     Close();
     statement_.reset();
     params_.clear();
     database_ = nullptr;
 }
 
-void TQuery::SetParamText(int index, const std::string& text) {
+void TQuery::SetParamText(int index, const std::string& text)
+{
     if (index < 0 || index >= ParamCount()) {
         throw TEngine::Error(kErrParameterIndex, QStringLiteral("Index: %1").arg(index));
     }
@@ -225,20 +245,23 @@ void TQuery::SetParamText(int index, const std::string& text) {
     params_[std::size_t(index)] = value.isNull() ? QStringLiteral("") : value;
 }
 
-void TQuery::SetParamInteger(int index, int value) {
+void TQuery::SetParamInteger(int index, int value)
+{
     if (index < 0 || index >= ParamCount()) {
         throw TEngine::Error(kErrParameterIndex, QStringLiteral("Index: %1").arg(index));
     }
     params_[std::size_t(index)] = value;
 }
 
-void TQuery::Bind() {
+void TQuery::Bind()
+{
     for (std::size_t i = 0; i < params_.size(); ++i) {
         statement_->bindValue(int(i), params_[i]);
     }
 }
 
-void TQuery::Open() {
+void TQuery::Open()
+{
     if (active_) {
         return;
     }
@@ -257,13 +280,16 @@ void TQuery::Open() {
     for (int i = 0; i < record.count(); ++i) {
         names.append(record.fieldName(i));
     }
-    std::vector<std::vector<QVariant>> rows;
+    std::vector<std::string> texts;
+    std::vector<bool> nulls;
+    int records = 0;
     while (statement_->next()) {
-        std::vector<QVariant> row(std::size_t(record.count()));
         for (int i = 0; i < record.count(); ++i) {
-            row[std::size_t(i)] = statement_->value(i);
+            const QVariant value = statement_->value(i);
+            texts.push_back(FieldTextOf(value).toStdString());
+            nulls.push_back(value.isNull());
         }
-        rows.push_back(std::move(row));
+        ++records;
     }
     if (statement_->lastError().isValid()) {
         const QSqlError error = statement_->lastError();
@@ -272,26 +298,32 @@ void TQuery::Open() {
     }
     statement_->finish();
     fieldNames_ = std::move(names);
-    rows_ = std::move(rows);
+    texts_ = std::move(texts);
+    nulls_ = std::move(nulls);
+    recordCount_ = records;
     active_ = true;
-    recNo_ = rows_.empty() ? -1 : 0;
-    eof_ = rows_.empty();
+    recNo_ = records == 0 ? -1 : 0;
+    eof_ = records == 0;
     emit ActiveChanged();
 }
 
-void TQuery::Close() {
+void TQuery::Close()
+{
     if (!active_) {
         return;
     }
     active_ = false;
-    rows_.clear();
+    texts_.clear();
+    nulls_.clear();
+    recordCount_ = 0;
     fieldNames_.clear();
     recNo_ = -1;
     eof_ = true;
     emit ActiveChanged();
 }
 
-void TQuery::ExecSQL() {
+void TQuery::ExecSQL()
+{
     Prepare();
     Bind();
     TBusyPointer::WorkScope working(session_.BusyPointer());
@@ -301,19 +333,22 @@ void TQuery::ExecSQL() {
     statement_->finish();
 }
 
-void TQuery::SetRecNo(int record) {
+void TQuery::SetRecNo(int record)
+{
     if (record != recNo_) {
         recNo_ = record;
         emit RecordMoved(recNo_);
     }
 }
 
-void TQuery::First() {
-    eof_ = rows_.empty();
-    SetRecNo(rows_.empty() ? -1 : 0);
+void TQuery::First()
+{
+    eof_ = recordCount_ == 0;
+    SetRecNo(recordCount_ == 0 ? -1 : 0);
 }
 
-void TQuery::Next() {
+void TQuery::Next()
+{
     if (recNo_ + 1 < RecordCount()) {
         SetRecNo(recNo_ + 1);
     } else {
@@ -321,7 +356,8 @@ void TQuery::Next() {
     }
 }
 
-void TQuery::MoveTo(int record) {
+void TQuery::MoveTo(int record)
+{
     if (record < 0 || record >= RecordCount()) {
         return;
     }
@@ -329,21 +365,27 @@ void TQuery::MoveTo(int record) {
     SetRecNo(record);
 }
 
-TField TQuery::FieldByName(const QString& name) const {
+TField TQuery::FieldByName(const QString& name) const
+{
     for (int i = 0; i < fieldNames_.size(); ++i) {
         if (fieldNames_[i].compare(name, Qt::CaseInsensitive) == 0) {
-            const QVariant value =
-                recNo_ >= 0 ? rows_[std::size_t(recNo_)][std::size_t(i)] : QVariant();
-            return TField(fieldNames_[i], value);
+            static const std::string kNoRecord;
+            if (recNo_ < 0) {
+                return TField(fieldNames_[i], kNoRecord, true);
+            }
+            const std::size_t at = std::size_t(recNo_) * std::size_t(FieldCount()) + std::size_t(i);
+            return TField(fieldNames_[i], texts_[at], nulls_[at]);
         }
     }
     const QString prefix = objectName().isEmpty() ? QString() : objectName() + QStringLiteral(": ");
     throw EDatabaseError((prefix + QStringLiteral("Field '%1' not found").arg(name)).toStdString());
 }
 
-QString TQuery::DisplayText(int record, int field) const {
+QString TQuery::DisplayText(int record, int field) const
+{
     if (record < 0 || record >= RecordCount() || field < 0 || field >= FieldCount()) {
         return {};
     }
-    return FieldTextOf(rows_[std::size_t(record)][std::size_t(field)]);
+    return QString::fromStdString(
+        texts_[std::size_t(record) * std::size_t(FieldCount()) + std::size_t(field)]);
 }

@@ -122,15 +122,19 @@ private:
 // A field of the current record.
 class TField {
 public:
-    TField(QString name, QVariant value) : name_(std::move(name)), value_(std::move(value)) {}
+    TField(QString name, std::string text, bool isNull)
+        : name_(std::move(name)), text_(std::move(text)), isNull_(isNull)
+    {
+    }
     // The field text: a text column's characters, an integer's decimal digits, null empty.
-    std::string AsString() const;
+    const std::string& AsString() const { return text_; }
     double AsFloat() const;
-    bool IsNull() const { return value_.isNull(); }
+    bool IsNull() const { return isNull_; }
 
 private:
     QString name_;
-    QVariant value_;
+    std::string text_;
+    bool isNull_;
 };
 
 // A statement on a connection found by name. Its text is lines joined by CR LF; its parameters
@@ -166,7 +170,7 @@ public:
     bool Active() const override { return active_; }
     int FieldCount() const override { return int(fieldNames_.size()); }
     QString FieldName(int field) const override { return fieldNames_.value(field); }
-    int RecordCount() const override { return int(rows_.size()); }
+    int RecordCount() const override { return recordCount_; }
     QString DisplayText(int record, int field) const override;
     int RecNo() const override { return recNo_; }
     void MoveTo(int record) override;
@@ -183,5 +187,8 @@ private:
     bool eof_ = true;
     int recNo_ = -1;
     QStringList fieldNames_;
-    std::vector<std::vector<QVariant>> rows_;
+    // The result as field texts, record by record; null is told apart from the empty text.
+    std::vector<std::string> texts_;
+    std::vector<bool> nulls_;
+    int recordCount_ = 0;
 };

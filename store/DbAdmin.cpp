@@ -42,27 +42,32 @@ Aliases live in %1.
       Shows this text.
 )";
 
-QString DefaultDatabaseFile() {
+QString DefaultDatabaseFile()
+{
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/cardovane/students.db");
 }
 
-int Fail(const QString& message) {
+int Fail(const QString& message)
+{
     QTextStream(stderr) << "cardovane-dbadmin: " << message << '\n';
     return 1;
 }
 
-QString Option(const QStringList& args, const QString& name, const QString& fallback = {}) {
+QString Option(const QStringList& args, const QString& name, const QString& fallback = {})
+{
     const qsizetype at = args.indexOf(name);
     return at >= 0 && at + 1 < args.size() ? args.at(at + 1) : fallback;
 }
 
-QString ConfigFile() {
+QString ConfigFile()
+{
     QDir().mkpath(QFileInfo(TEngine::ConfigFilePath()).path());
     return TEngine::ConfigFilePath();
 }
 
-bool AliasDefined(const QString& alias) {
+bool AliasDefined(const QString& alias)
+{
     if (!QFileInfo::exists(TEngine::ConfigFilePath())) {
         return false;
     }
@@ -70,7 +75,8 @@ bool AliasDefined(const QString& alias) {
     return config.childGroups().contains(alias, Qt::CaseInsensitive);
 }
 
-int CreateTable(const QString& alias, const QString& user, const QString& password) {
+int CreateTable(const QString& alias, const QString& user, const QString& password)
+{
     TEngine engine;
     engine.Initialize(QStringLiteral("0009"));
     const TAlias* definition = engine.FindAlias(alias);
@@ -87,9 +93,16 @@ int CreateTable(const QString& alias, const QString& user, const QString& passwo
     const QString connection = engine.Connect(alias, user, password);
     int status = 0;
     {
-        QSqlQuery query(QSqlDatabase::database(connection, false));
+        QStringList statements;
+        if (definition->driver == TAlias::Driver::SQLite) {
+            statements << QString::fromUtf8(kSqliteJournalStatement);
+        }
         for (const char* statement : kCreateStudentListStatements) {
-            if (!query.exec(QString::fromUtf8(statement))) {
+            statements << QString::fromUtf8(statement);
+        }
+        QSqlQuery query(QSqlDatabase::database(connection, false));
+        for (const QString& statement : statements) {
+            if (!query.exec(statement)) {
                 status = Fail(query.lastError().text());
                 break;
             }
@@ -102,7 +115,8 @@ int CreateTable(const QString& alias, const QString& user, const QString& passwo
     return status;
 }
 
-int SetupSqlite(const QStringList& args) {
+int SetupSqlite(const QStringList& args)
+{
     const QString alias = args.value(1);
     if (!AliasDefined(alias)) {
         QString file = args.value(2, DefaultDatabaseFile());
@@ -117,7 +131,8 @@ int SetupSqlite(const QStringList& args) {
     return CreateTable(alias, {}, {});
 }
 
-int SetupPostgres(const QStringList& args) {
+int SetupPostgres(const QStringList& args)
+{
     const QString alias = args.value(1);
     const QString server = Option(args, QStringLiteral("--server"));
     const QString database = Option(args, QStringLiteral("--database"));
@@ -142,7 +157,8 @@ int SetupPostgres(const QStringList& args) {
                        Option(args, QStringLiteral("--password")));
 }
 
-int ProtectTable(const QStringList& args) {
+int ProtectTable(const QStringList& args)
+{
     if (args.size() < 4 || !AliasDefined(args.at(1))) {
         return Fail(QStringLiteral("protect-table needs a defined ALIAS, a TABLE and a PASSWORD"));
     }
@@ -154,7 +170,8 @@ int ProtectTable(const QStringList& args) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     const QString command = args.value(0);

@@ -8,18 +8,21 @@
 
 #include "store/StatementText.h"
 
-QString TEngine::ConfigFilePath() {
+QString TEngine::ConfigFilePath()
+{
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/cardovane/aliases.conf");
 }
 
-void TEngine::CheckInitialized() const {
+void TEngine::CheckInitialized() const
+{
     if (!initialized_) {
         throw EDBEngineError::InitFailure(kErrNotInitialized);
     }
 }
 
-void TEngine::Initialize(const QString& languageId) {
+void TEngine::Initialize(const QString& languageId)
+{
     if (initialized_) {
         return;
     }
@@ -63,7 +66,8 @@ void TEngine::Initialize(const QString& languageId) {
     initialized_ = true;
 }
 
-const TAlias* TEngine::FindAlias(const QString& name) const {
+const TAlias* TEngine::FindAlias(const QString& name) const
+{
     for (const TAlias& alias : aliases_) {
         if (alias.name.compare(name, Qt::CaseInsensitive) == 0) {
             return &alias;
@@ -72,8 +76,8 @@ const TAlias* TEngine::FindAlias(const QString& name) const {
     return nullptr;
 }
 
-QString TEngine::Connect(const QString& aliasName, const QString& userName,
-                         const QString& password) {
+QString TEngine::Connect(const QString& aliasName, const QString& userName, const QString& password)
+{
     CheckInitialized();
     const TAlias* alias = FindAlias(aliasName);
     if (!alias) {
@@ -113,7 +117,8 @@ QString TEngine::Connect(const QString& aliasName, const QString& userName,
     }
 }
 
-void TEngine::Disconnect(const QString& connectionName) {
+void TEngine::Disconnect(const QString& connectionName)
+{
     {
         QSqlDatabase db = QSqlDatabase::database(connectionName, false);
         db.close();
@@ -121,17 +126,20 @@ void TEngine::Disconnect(const QString& connectionName) {
     QSqlDatabase::removeDatabase(connectionName);
 }
 
-void TEngine::AddPassword(const QString& password) {
+void TEngine::AddPassword(const QString& password)
+{
     if (!passwords_.contains(password)) {
         passwords_.append(password);
     }
 }
 
-void TEngine::RemovePassword(const QString& password) {
+void TEngine::RemovePassword(const QString& password)
+{
     passwords_.removeAll(password);
 }
 
-QString TEngine::TableLackingPassword(const TAlias& alias, const QString& sql) const {
+QString TEngine::TableLackingPassword(const TAlias& alias, const QString& sql) const
+{
     const std::string text = sql.toStdString();
     for (auto it = alias.tablePasswords.cbegin(); it != alias.tablePasswords.cend(); ++it) {
         if (!passwords_.contains(it.value()) && StatementNamesTable(text, it.key().toStdString())) {
@@ -141,7 +149,8 @@ QString TEngine::TableLackingPassword(const TAlias& alias, const QString& sql) c
     return {};
 }
 
-EDBEngineError TEngine::Error(int code, const QSqlError& error) {
+EDBEngineError TEngine::Error(int code, const QSqlError& error)
+{
     TDBError entry;
     entry.errorCode = code;
     entry.nativeError = error.nativeErrorCode().toStdString();
@@ -150,6 +159,7 @@ EDBEngineError TEngine::Error(int code, const QSqlError& error) {
     return EDBEngineError(code, {entry});
 }
 
-EDBEngineError TEngine::Error(int code, const QString& message) {
+EDBEngineError TEngine::Error(int code, const QString& message)
+{
     return EDBEngineError(code, {TDBError{code, {}, message.toStdString()}});
 }

@@ -25,21 +25,24 @@ constexpr CodeDescription kDescriptions[] = {
     {kErrGeneralSql, "General SQL error."},
 };
 
-std::string Trimmed(const std::string& text) {
+std::string Trimmed(const std::string& text)
+{
     const auto isBlank = [](unsigned char c) { return std::isspace(c) != 0; };
     auto begin = std::find_if_not(text.begin(), text.end(), isBlank);
     auto end = std::find_if_not(text.rbegin(), text.rend(), isBlank).base();
     return begin < end ? std::string(begin, end) : std::string();
 }
 
-std::string Lowered(std::string text) {
+std::string Lowered(std::string text)
+{
     for (char& c : text) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
     return text;
 }
 
-std::string Hex4(int code) {
+std::string Hex4(int code)
+{
     char text[16];
     std::snprintf(text, sizeof text, "%.4X", static_cast<unsigned>(code) & 0xFFFFu);
     return text;
@@ -47,7 +50,8 @@ std::string Hex4(int code) {
 
 }  // namespace
 
-std::string EngineErrorDescription(int code) {
+std::string EngineErrorDescription(int code)
+{
     for (const auto& entry : kDescriptions) {
         if (entry.code == code) {
             return entry.description;
@@ -56,7 +60,8 @@ std::string EngineErrorDescription(int code) {
     return {};
 }
 
-std::string ComposeEngineMessage(int errorCode, const std::vector<TDBError>& errors) {
+std::string ComposeEngineMessage(int errorCode, const std::vector<TDBError>& errors)
+{
     std::vector<std::string> lines;
     std::vector<std::string> seen;
     auto add = [&](const std::string& line) {
@@ -87,7 +92,8 @@ std::string ComposeEngineMessage(int errorCode, const std::vector<TDBError>& err
     return message;
 }
 
-std::string EngineInitFailureMessage(int errorCode) {
+std::string EngineInitFailureMessage(int errorCode)
+{
     return "An error occurred while attempting to initialize the Borland Database Engine (error $" +
            Hex4(errorCode) + ")";
 }
@@ -95,13 +101,16 @@ std::string EngineInitFailureMessage(int errorCode) {
 EDBEngineError::EDBEngineError(int errorCode, std::vector<TDBError> errors)
     : EDatabaseError(ComposeEngineMessage(errorCode, errors)),
       errorCode_(errorCode),
-      errors_(std::move(errors)) {
+      errors_(std::move(errors))
+{
 }
 
 EDBEngineError::EDBEngineError(int errorCode, std::string message)
-    : EDatabaseError(std::move(message)), errorCode_(errorCode) {
+    : EDatabaseError(std::move(message)), errorCode_(errorCode)
+{
 }
 
-EDBEngineError EDBEngineError::InitFailure(int errorCode) {
+EDBEngineError EDBEngineError::InitFailure(int errorCode)
+{
     return EDBEngineError(errorCode, EngineInitFailureMessage(errorCode));
 }

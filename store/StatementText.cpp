@@ -4,17 +4,20 @@
 
 namespace {
 
-bool IsNameStart(char c) {
+bool IsNameStart(char c)
+{
     return std::isalpha(static_cast<unsigned char>(c)) || c == '_';
 }
 
-bool IsNameChar(char c) {
+bool IsNameChar(char c)
+{
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
 }
 
 }  // namespace
 
-ParsedStatement ParseStatementParameters(const std::string& sql) {
+ParsedStatement ParseStatementParameters(const std::string& sql)
+{
     ParsedStatement parsed;
     std::string& out = parsed.text;
     out.reserve(sql.size());
@@ -51,7 +54,8 @@ ParsedStatement ParseStatementParameters(const std::string& sql) {
     return parsed;
 }
 
-bool StatementNamesTable(const std::string& sql, const std::string& table) {
+bool StatementNamesTable(const std::string& sql, const std::string& table)
+{
     if (table.empty()) {
         return false;
     }

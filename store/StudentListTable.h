@@ -11,3 +11,7 @@ inline constexpr const char* kCreateStudentListStatements[] = {
     "  lname text)",
     "create index if not exists studentlist_psid on studentlist (psid, psidsequence)",
 };
+
+// A SQLite database keeps its journal ahead of the file: each insert then commits with one
+// flush to disk instead of several, and stays as durable.
+inline constexpr const char* kSqliteJournalStatement = "pragma journal_mode = wal";

@@ -6,7 +6,8 @@
 TfDM1::TfDM1(TApplication& app)
     : Session(QStringLiteral("Default")),
       Database1(Session, QStringLiteral("Database1"), QStringLiteral("DVK")),
-      QNames(Session) {
+      QNames(Session)
+{
     Session.onLogin = [&app](const QString& databaseName, QString& userName, QString& password) {
         return LoginDialog(app, databaseName, userName, password);
     };

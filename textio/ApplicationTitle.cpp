@@ -1,6 +1,7 @@
 #include "textio/ApplicationTitle.h"
 
-std::string ApplicationTitle(const std::string& exeFilePath) {
+std::string ApplicationTitle(const std::string& exeFilePath)
+{
     std::string name = exeFilePath.substr(exeFilePath.find_last_of('/') + 1);
     name = name.substr(0, name.find('.'));
     // Only ASCII letters change case; bytes of other characters are kept whole.

@@ -11,14 +11,16 @@
 
 namespace {
 
-std::string MessageOf(const std::exception& error) {
+std::string MessageOf(const std::exception& error)
+{
     if (dynamic_cast<const std::bad_alloc*>(&error)) {
         return "Out of memory";
     }
     return error.what();
 }
 
-std::string ClassNameOf(const std::exception& error) {
+std::string ClassNameOf(const std::exception& error)
+{
     if (const auto* e = dynamic_cast<const Exception*>(&error)) {
         return e->ClassName();
     }
@@ -27,7 +29,8 @@ std::string ClassNameOf(const std::exception& error) {
 
 }  // namespace
 
-std::string TopLevelMessageText(const std::string& message) {
+std::string TopLevelMessageText(const std::string& message)
+{
     if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') {
         return message + ".";
     }
@@ -35,14 +38,16 @@ std::string TopLevelMessageText(const std::string& message) {
 }
 
 std::string StartupMessageText(const std::string& className, const std::string& moduleName,
-                               const std::string& message) {
+                               const std::string& message)
+{
     // Where the failing code lies has no meaning to the user here; the address stays zero.
     const bool stop = !message.empty() && message.back() != '.';
     return "Exception " + className + " in module " + moduleName + " at 00000000.\n" + message +
            (stop ? "." : "");
 }
 
-void ShowTopLevelError(TApplication& app, const std::exception& error) {
+void ShowTopLevelError(TApplication& app, const std::exception& error)
+{
     if (QWidget* grabber = QWidget::mouseGrabber()) {
         grabber->releaseMouse();
     }
@@ -52,7 +57,8 @@ void ShowTopLevelError(TApplication& app, const std::exception& error) {
     app.ExecModal(box);
 }
 
-void ShowStartupError(TApplication& app, const std::exception& error) {
+void ShowStartupError(TApplication& app, const std::exception& error)
+{
     const std::string module = QFileInfo(app.ExeName()).fileName().toStdString();
     QMessageBox box(
         QMessageBox::Critical, QStringLiteral("Application Error"),
@@ -62,7 +68,8 @@ void ShowStartupError(TApplication& app, const std::exception& error) {
     app.ExecModal(box);
 }
 
-bool RunHandler(TApplication& app, const std::function<void()>& handler) {
+bool RunHandler(TApplication& app, const std::function<void()>& handler)
+{
     try {
         handler();
         return true;

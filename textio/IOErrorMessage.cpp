@@ -1,6 +1,7 @@
 #include "textio/IOErrorMessage.h"
 
-std::string IOErrorMessage(int code) {
+std::string IOErrorMessage(int code)
+{
     switch (code) {
         case 2:
             return "File not found";

@@ -17,11 +17,13 @@ namespace {
 constexpr unsigned char kCtrlZ = 0x1A;
 constexpr int kSharingViolation = 32;
 
-[[noreturn]] void Raise(int code) {
+[[noreturn]] void Raise(int code)
+{
     throw EInOutError(code, IOErrorMessage(code));
 }
 
-std::size_t CharacterCount(const std::string& utf8) {
+std::size_t CharacterCount(const std::string& utf8)
+{
     std::size_t count = 0;
     for (unsigned char c : utf8) {
         if ((c & 0xC0) != 0x80) {
@@ -31,7 +33,8 @@ std::size_t CharacterCount(const std::string& utf8) {
     return count;
 }
 
-bool ParentFolderExists(const std::string& name) {
+bool ParentFolderExists(const std::string& name)
+{
     const auto slash = name.find_last_of('/');
     if (slash == std::string::npos) {
         return true;
@@ -43,7 +46,8 @@ bool ParentFolderExists(const std::string& name) {
 
 // The platform's numbers for the conditions that have messages of their own; any other failure
 // keeps the system's own number.
-int CodeForOpenError(int err, const std::string& name) {
+int CodeForOpenError(int err, const std::string& name)
+{
     switch (err) {
         case ENOENT:
             return ParentFolderExists(name) ? 2 : 3;
@@ -64,17 +68,20 @@ int CodeForOpenError(int err, const std::string& name) {
     }
 }
 
-int CodeForIOError(int err) {
+int CodeForIOError(int err)
+{
     return err == EISDIR ? 5 : err;
 }
 
-void CheckName(const std::string& name) {
+void CheckName(const std::string& name)
+{
     if (CharacterCount(name) > TTextFile::kMaxNameLength) {
         Raise(3);
     }
 }
 
-bool IsFilePipeOrConsole(int fd) {
+bool IsFilePipeOrConsole(int fd)
+{
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
         return false;
@@ -85,13 +92,15 @@ bool IsFilePipeOrConsole(int fd) {
 
 }  // namespace
 
-TTextFile::~TTextFile() {
+TTextFile::~TTextFile()
+{
     if (mode_ != Mode::Closed) {
         ReleaseFile();
     }
 }
 
-int TTextFile::ReleaseFile() {
+int TTextFile::ReleaseFile()
+{
     int err = 0;
     if (ownsFd_ && ::close(fd_) != 0) {
         err = errno;
@@ -103,7 +112,8 @@ int TTextFile::ReleaseFile() {
     return err;
 }
 
-void TTextFile::OpenToRead(const std::string& name) {
+void TTextFile::OpenToRead(const std::string& name)
+{
     if (mode_ != Mode::Closed) {
         ReleaseFile();
     }
@@ -139,7 +149,8 @@ void TTextFile::OpenToRead(const std::string& name) {
     mode_ = Mode::Reading;
 }
 
-void TTextFile::OpenToWrite(const std::string& name) {
+void TTextFile::OpenToWrite(const std::string& name)
+{
     if (mode_ != Mode::Closed) {
         ReleaseFile();
     }
@@ -183,7 +194,8 @@ void TTextFile::OpenToWrite(const std::string& name) {
     mode_ = Mode::Writing;
 }
 
-void TTextFile::CheckReadable() const {
+void TTextFile::CheckReadable() const
+{
     if (mode_ == Mode::Closed) {
         Raise(kIOFileNotOpen);
     }
@@ -192,7 +204,8 @@ void TTextFile::CheckReadable() const {
     }
 }
 
-bool TTextFile::FillBuffer() {
+bool TTextFile::FillBuffer()
+{
     ssize_t n;
     do {
         n = ::read(fd_, buffer_, kBufferSize);
@@ -205,7 +218,8 @@ bool TTextFile::FillBuffer() {
     return n > 0;
 }
 
-bool TTextFile::AtEndOfFile() {
+bool TTextFile::AtEndOfFile()
+{
     CheckReadable();
     if (pos_ == end_ && !FillBuffer()) {
         return true;
@@ -213,7 +227,8 @@ bool TTextFile::AtEndOfFile() {
     return buffer_[pos_] == kCtrlZ;
 }
 
-std::string TTextFile::ReadTextLine() {
+std::string TTextFile::ReadTextLine()
+{
     CheckReadable();
     std::string line;
     for (;;) {
@@ -235,7 +250,8 @@ std::string TTextFile::ReadTextLine() {
     }
 }
 
-void TTextFile::SkipToNextLine() {
+void TTextFile::SkipToNextLine()
+{
     CheckReadable();
     for (;;) {
         if (pos_ == end_ && !FillBuffer()) {
@@ -257,7 +273,8 @@ void TTextFile::SkipToNextLine() {
     }
 }
 
-int TTextFile::WriteOut(const unsigned char* data, std::size_t size) {
+int TTextFile::WriteOut(const unsigned char* data, std::size_t size)
+{
     while (size > 0) {
         const ssize_t n = ::write(fd_, data, size);
         if (n < 0) {
@@ -272,7 +289,8 @@ int TTextFile::WriteOut(const unsigned char* data, std::size_t size) {
     return 0;
 }
 
-void TTextFile::WriteTextLine(std::string_view text) {
+void TTextFile::WriteTextLine(std::string_view text)
+{
     if (mode_ != Mode::Writing) {
         Raise(kIOFileNotOpenForOutput);
     }
@@ -305,7 +323,8 @@ void TTextFile::WriteTextLine(std::string_view text) {
     }
 }
 
-void TTextFile::FlushText() {
+void TTextFile::FlushText()
+{
     if (mode_ != Mode::Writing || end_ == 0) {
         return;
     }
@@ -316,7 +335,8 @@ void TTextFile::FlushText() {
     }
 }
 
-void TTextFile::CloseText() {
+void TTextFile::CloseText()
+{
     if (mode_ == Mode::Closed) {
         Raise(kIOFileNotOpen);
     }

@@ -4,15 +4,18 @@
 #include <QHBoxLayout>
 #include <QTabBar>
 
-TPageControl::TPageControl(QWidget* parent) : QTabWidget(parent) {
+TPageControl::TPageControl(QWidget* parent) : QTabWidget(parent)
+{
     setFocusPolicy(Qt::NoFocus);
 }
 
-void TPageControl::AddPage(TTabSheet* page, const QString& caption) {
+void TPageControl::AddPage(TTabSheet* page, const QString& caption)
+{
     addTab(page, caption);
 }
 
-void TPageControl::SetTabVisible(TTabSheet* page, bool visible) {
+void TPageControl::SetTabVisible(TTabSheet* page, bool visible)
+{
     setTabVisible(indexOf(page), visible);
     // With no tab left to show, the tab row itself goes.
     bool any = false;
@@ -22,11 +25,13 @@ void TPageControl::SetTabVisible(TTabSheet* page, bool visible) {
     tabBar()->setVisible(any);
 }
 
-TTabSheet* TPageControl::ActivePage() const {
+TTabSheet* TPageControl::ActivePage() const
+{
     return static_cast<TTabSheet*>(currentWidget());
 }
 
-void TPageControl::SetActivePage(TTabSheet* page) {
+void TPageControl::SetActivePage(TTabSheet* page)
+{
     TTabSheet* old = ActivePage();
     if (page == old) {
         return;
@@ -49,18 +54,21 @@ void TPageControl::SetActivePage(TTabSheet* page) {
     }
 }
 
-TProgressBar::TProgressBar(QWidget* parent) : QProgressBar(parent) {
+TProgressBar::TProgressBar(QWidget* parent) : QProgressBar(parent)
+{
     setRange(0, 100);
     setValue(0);
     setTextVisible(false);
 }
 
-void TProgressBar::StepIt() {
+void TProgressBar::StepIt()
+{
     const int next = value() + step_;
     setValue(next > maximum() ? minimum() : next);
 }
 
-TStatusBar::TStatusBar(QWidget* parent, const QList<int>& panelWidths) : QWidget(parent) {
+TStatusBar::TStatusBar(QWidget* parent, const QList<int>& panelWidths) : QWidget(parent)
+{
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 2, 0, 0);
     layout->setSpacing(2);
@@ -78,11 +86,13 @@ TStatusBar::TStatusBar(QWidget* parent, const QList<int>& panelWidths) : QWidget
     }
 }
 
-QString TStatusBar::PanelText(int panel) const {
+QString TStatusBar::PanelText(int panel) const
+{
     return panels_.at(panel)->text();
 }
 
-void TStatusBar::SetPanelText(int panel, const QString& text) {
+void TStatusBar::SetPanelText(int panel, const QString& text)
+{
     panels_.at(panel)->setText(text);
     emit PanelTextChanged(panel, text);
 }

@@ -30,7 +30,8 @@ class TDataSource : public QObject {
 public:
     explicit TDataSource(QObject* parent = nullptr) : QObject(parent) {}
     TDataSet* DataSet() const { return dataSet_; }
-    void SetDataSet(TDataSet* dataSet) {
+    void SetDataSet(TDataSet* dataSet)
+    {
         dataSet_ = dataSet;
         emit DataSetChanged();
     }

@@ -5,33 +5,39 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 
-void TDBGridModel::SetDataSet(TDataSet* dataSet) {
+void TDBGridModel::SetDataSet(TDataSet* dataSet)
+{
     beginResetModel();
     dataSet_ = dataSet;
     endResetModel();
 }
 
-void TDBGridModel::Reset() {
+void TDBGridModel::Reset()
+{
     beginResetModel();
     endResetModel();
 }
 
-int TDBGridModel::rowCount(const QModelIndex& parent) const {
+int TDBGridModel::rowCount(const QModelIndex& parent) const
+{
     return parent.isValid() || !Showing() ? 0 : dataSet_->RecordCount();
 }
 
-int TDBGridModel::columnCount(const QModelIndex& parent) const {
+int TDBGridModel::columnCount(const QModelIndex& parent) const
+{
     return parent.isValid() || !Showing() ? 0 : dataSet_->FieldCount();
 }
 
-QVariant TDBGridModel::data(const QModelIndex& index, int role) const {
+QVariant TDBGridModel::data(const QModelIndex& index, int role) const
+{
     if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid)) {
         return {};
     }
     return dataSet_->DisplayText(index.row(), index.column());
 }
 
-QVariant TDBGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant TDBGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
     if (role != Qt::DisplayRole || !Showing()) {
         return {};
     }
@@ -41,11 +47,13 @@ QVariant TDBGridModel::headerData(int section, Qt::Orientation orientation, int 
     return section == dataSet_->RecNo() ? QStringLiteral("\u25B8") : QString();
 }
 
-Qt::ItemFlags TDBGridModel::flags(const QModelIndex& index) const {
+Qt::ItemFlags TDBGridModel::flags(const QModelIndex& index) const
+{
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
-TDBGrid::TDBGrid(QWidget* parent) : QTableView(parent) {
+TDBGrid::TDBGrid(QWidget* parent) : QTableView(parent)
+{
     setModel(&model_);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -72,7 +80,8 @@ TDBGrid::TDBGrid(QWidget* parent) : QTableView(parent) {
             [this](const QModelIndex& current) { CurrentRowChanged(current); });
 }
 
-void TDBGrid::SetDataSource(TDataSource* source) {
+void TDBGrid::SetDataSource(TDataSource* source)
+{
     if (source_) {
         disconnect(source_, nullptr, this, nullptr);
     }
@@ -83,7 +92,8 @@ void TDBGrid::SetDataSource(TDataSource* source) {
     Rebind();
 }
 
-void TDBGrid::Rebind() {
+void TDBGrid::Rebind()
+{
     disconnect(activeConnection_);
     disconnect(movedConnection_);
     TDataSet* dataSet = source_ ? source_->DataSet() : nullptr;
@@ -91,19 +101,41 @@ void TDBGrid::Rebind() {
     if (dataSet) {
         activeConnection_ =
             connect(dataSet, &TDataSet::ActiveChanged, this, &TDBGrid::DataSetActiveChanged);
-        movedConnection_ = connect(dataSet, &TDataSet::RecordMoved, this, &TDBGrid::ShowRecord);
+        movedConnection_ =
+            connect(dataSet, &TDataSet::RecordMoved, this, &TDBGrid::DataSetRecordMoved);
     }
     DataSetActiveChanged();
 }
 
-void TDBGrid::DataSetActiveChanged() {
+void TDBGrid::DataSetActiveChanged()
+{
     model_.Reset();
     if (TDataSet* dataSet = model_.DataSet(); dataSet && dataSet->Active()) {
         ShowRecord(dataSet->RecNo());
     }
 }
 
-void TDBGrid::ShowRecord(int record) {
+void TDBGrid::DataSetRecordMoved()
+{
+    // A walk through the data set (an export) moves the record many times before the user can
+    // see any of it: the grid follows once, when the program is back waiting.
+    if (followQueued_) {
+        return;
+    }
+    followQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            followQueued_ = false;
+            if (TDataSet* dataSet = model_.DataSet(); dataSet && dataSet->Active()) {
+                ShowRecord(dataSet->RecNo());
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void TDBGrid::ShowRecord(int record)
+{
     if (record < 0 || record >= model_.rowCount()) {
         return;
     }
@@ -113,26 +145,32 @@ void TDBGrid::ShowRecord(int record) {
         setCurrentIndex(at);
         scrollTo(at);
     }
-    emit model_.headerDataChanged(Qt::Vertical, 0, model_.rowCount() - 1);
+    // The indicator is drawn from the current record; telling the header its data changed
+    // would make it measure every row again.
+    verticalHeader()->viewport()->update();
 }
 
-void TDBGrid::CurrentRowChanged(const QModelIndex& current) {
+void TDBGrid::CurrentRowChanged(const QModelIndex& current)
+{
     TDataSet* dataSet = model_.DataSet();
     if (current.isValid() && dataSet && dataSet->Active() && dataSet->RecNo() != current.row()) {
         dataSet->MoveTo(current.row());
     }
 }
 
-void TDBGrid::MoveBy(int delta) {
+void TDBGrid::MoveBy(int delta)
+{
     TDataSet* dataSet = model_.DataSet();
     if (!dataSet || !dataSet->Active() || dataSet->RecordCount() == 0) {
         return;
     }
     const int target = std::clamp(dataSet->RecNo() + delta, 0, dataSet->RecordCount() - 1);
     dataSet->MoveTo(target);
+    ShowRecord(target);
 }
 
-void TDBGrid::keyPressEvent(QKeyEvent* event) {
+void TDBGrid::keyPressEvent(QKeyEvent* event)
+{
     const int page = std::max(1, viewport()->height() / verticalHeader()->defaultSectionSize() - 1);
     const int records = model_.rowCount();
     switch (event->key()) {

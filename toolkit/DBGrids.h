@@ -45,6 +45,7 @@ protected:
 private:
     void Rebind();
     void DataSetActiveChanged();
+    void DataSetRecordMoved();
     void ShowRecord(int record);
     void CurrentRowChanged(const QModelIndex& current);
     void MoveBy(int delta);
@@ -53,5 +54,6 @@ private:
     QPointer<TDataSource> source_;
     QMetaObject::Connection activeConnection_;
     QMetaObject::Connection movedConnection_;
+    bool followQueued_ = false;
     TColorProperty color_{clWindow};
 };

@@ -4,7 +4,8 @@
 
 #include "toolkit/TApplication.h"
 
-bool TOpenDialog::Execute(TApplication& app) {
+bool TOpenDialog::Execute(TApplication& app)
+{
     QFileDialog dialog(owner_);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);

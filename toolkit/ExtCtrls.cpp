@@ -9,12 +9,14 @@
 
 class TSplitterHandle : public QSplitterHandle {
 public:
-    explicit TSplitterHandle(TSplitter* parent) : QSplitterHandle(Qt::Horizontal, parent) {
+    explicit TSplitterHandle(TSplitter* parent) : QSplitterHandle(Qt::Horizontal, parent)
+    {
         setCursor(Qt::SizeHorCursor);
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent*) override
+    {
         QPainter painter(this);
         const QRect r = rect();
         painter.fillRect(r, QColor(166, 202, 240));
@@ -24,7 +26,8 @@ protected:
         painter.drawLine(r.topRight(), r.bottomRight());
     }
 
-    void mousePressEvent(QMouseEvent* e) override {
+    void mousePressEvent(QMouseEvent* e) override
+    {
         if (e->button() != Qt::LeftButton) {
             return;
         }
@@ -34,13 +37,15 @@ protected:
         Bar()->ShowDragLine(BarX(e));
     }
 
-    void mouseMoveEvent(QMouseEvent* e) override {
+    void mouseMoveEvent(QMouseEvent* e) override
+    {
         if (dragging_) {
             Bar()->ShowDragLine(BarX(e));
         }
     }
 
-    void mouseReleaseEvent(QMouseEvent* e) override {
+    void mouseReleaseEvent(QMouseEvent* e) override
+    {
         if (!dragging_ || e->button() != Qt::LeftButton) {
             return;
         }
@@ -48,7 +53,8 @@ protected:
         Bar()->MoveBar(BarX(e));
     }
 
-    bool eventFilter(QObject*, QEvent* event) override {
+    bool eventFilter(QObject*, QEvent* event) override
+    {
         if (dragging_ && event->type() == QEvent::KeyPress &&
             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
             EndDrag();
@@ -59,10 +65,12 @@ protected:
 
 private:
     TSplitter* Bar() const { return static_cast<TSplitter*>(splitter()); }
-    int BarX(QMouseEvent* e) const {
+    int BarX(QMouseEvent* e) const
+    {
         return Bar()->ReleasedPosition(mapTo(Bar(), e->position().toPoint()).x() - offset_);
     }
-    void EndDrag() {
+    void EndDrag()
+    {
         dragging_ = false;
         qApp->removeEventFilter(this);
         Bar()->HideDragLine();
@@ -72,23 +80,27 @@ private:
     int offset_ = 0;
 };
 
-TSplitter::TSplitter(QWidget* parent) : QSplitter(Qt::Horizontal, parent) {
+TSplitter::TSplitter(QWidget* parent) : QSplitter(Qt::Horizontal, parent)
+{
     setHandleWidth(7);
     setOpaqueResize(false);
     setChildrenCollapsible(true);
 }
 
-int TSplitter::ReleasedPosition(int x) const {
+int TSplitter::ReleasedPosition(int x) const
+{
     const int right = std::max(0, width() - handleWidth() - kMinSize);
     return std::clamp(x, 0, right);
 }
 
-void TSplitter::MoveBar(int x) {
+void TSplitter::MoveBar(int x)
+{
     const int left = x <= kMinSize ? 0 : x;
     const int total = width() - handleWidth();
     setSizes({left, total - left});
 }
 
-QSplitterHandle* TSplitter::createHandle() {
+QSplitterHandle* TSplitter::createHandle()
+{
     return new TSplitterHandle(this);
 }

@@ -4,12 +4,14 @@
 
 #include "toolkit/TApplication.h"
 
-TDialogForm::TDialogForm(TApplication& app, QWidget* parent) : QDialog(parent), app_(app) {
+TDialogForm::TDialogForm(TApplication& app, QWidget* parent) : QDialog(parent), app_(app)
+{
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
 }
 
-void TDialogForm::hideEvent(QHideEvent* event) {
+void TDialogForm::hideEvent(QHideEvent* event)
+{
     app_.NoteOwnWindowClosed();
     QDialog::hideEvent(event);
 }
@@ -20,12 +22,14 @@ class FocusNotices : public QObject {
 public:
     FocusNotices(QWidget* control, std::function<void(QWidget*)> onEnter,
                  std::function<void(QWidget*)> onExit)
-        : QObject(control), onEnter_(std::move(onEnter)), onExit_(std::move(onExit)) {
+        : QObject(control), onEnter_(std::move(onEnter)), onExit_(std::move(onExit))
+    {
         control->installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
         if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut) {
             return false;
         }
@@ -50,6 +54,7 @@ private:
 }  // namespace
 
 void AttachFocusNotices(QWidget* control, std::function<void(QWidget*)> onEnter,
-                        std::function<void(QWidget*)> onExit) {
+                        std::function<void(QWidget*)> onExit)
+{
     new FocusNotices(control, std::move(onEnter), std::move(onExit));
 }

@@ -4,7 +4,8 @@
 #include <QPalette>
 #include <QWidget>
 
-QColor ColorToQColor(TColor color) {
+QColor ColorToQColor(TColor color)
+{
     if (color & 0x80000000u) {
         const QPalette palette = QApplication::palette();
         switch (color & 0xFF) {
@@ -21,14 +22,16 @@ QColor ColorToQColor(TColor color) {
     return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
 }
 
-void TColorProperty::Apply(QWidget& widget, TColor color) {
+void TColorProperty::Apply(QWidget& widget, TColor color)
+{
     color_ = color;
     QPalette palette = widget.palette();
     palette.setColor(QPalette::Base, ColorToQColor(color));
     widget.setPalette(palette);
 }
 
-TFontStyles FontStyleOf(const QWidget& widget) {
+TFontStyles FontStyleOf(const QWidget& widget)
+{
     const QFont& font = widget.font();
     TFontStyles style;
     style.setFlag(TFontStyle::fsBold, font.bold());
@@ -38,7 +41,8 @@ TFontStyles FontStyleOf(const QWidget& widget) {
     return style;
 }
 
-void SetFontStyleOf(QWidget& widget, TFontStyles style) {
+void SetFontStyleOf(QWidget& widget, TFontStyles style)
+{
     QFont font = widget.font();
     font.setBold(style.testFlag(TFontStyle::fsBold));
     font.setItalic(style.testFlag(TFontStyle::fsItalic));

@@ -6,15 +6,18 @@ namespace {
 const std::string kEmpty;
 }
 
-int TStringGridModel::rowCount(const QModelIndex& parent) const {
+int TStringGridModel::rowCount(const QModelIndex& parent) const
+{
     return parent.isValid() ? 0 : grid_.rowCount_ - grid_.fixedRows_;
 }
 
-int TStringGridModel::columnCount(const QModelIndex& parent) const {
+int TStringGridModel::columnCount(const QModelIndex& parent) const
+{
     return parent.isValid() ? 0 : grid_.colCount_;
 }
 
-QVariant TStringGridModel::data(const QModelIndex& index, int role) const {
+QVariant TStringGridModel::data(const QModelIndex& index, int role) const
+{
     if (!checkIndex(index, CheckIndexOption::IndexIsValid) ||
         (role != Qt::DisplayRole && role != Qt::EditRole)) {
         return {};
@@ -22,7 +25,8 @@ QVariant TStringGridModel::data(const QModelIndex& index, int role) const {
     return QString::fromStdString(grid_.Cell(index.column(), index.row() + grid_.fixedRows_));
 }
 
-bool TStringGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+bool TStringGridModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
     if (!checkIndex(index, CheckIndexOption::IndexIsValid) || role != Qt::EditRole) {
         return false;
     }
@@ -30,7 +34,8 @@ bool TStringGridModel::setData(const QModelIndex& index, const QVariant& value, 
     return true;
 }
 
-QVariant TStringGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant TStringGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || grid_.fixedRows_ == 0 ||
         section < 0 || section >= grid_.colCount_) {
         return {};
@@ -38,7 +43,8 @@ QVariant TStringGridModel::headerData(int section, Qt::Orientation orientation, 
     return QString::fromStdString(grid_.Cell(section, 0));
 }
 
-Qt::ItemFlags TStringGridModel::flags(const QModelIndex& index) const {
+Qt::ItemFlags TStringGridModel::flags(const QModelIndex& index) const
+{
     if (!index.isValid()) {
         return Qt::NoItemFlags;
     }
@@ -46,7 +52,8 @@ Qt::ItemFlags TStringGridModel::flags(const QModelIndex& index) const {
 }
 
 TStringGrid::TStringGrid(QWidget* parent, int colCount, int rowCount)
-    : QTableView(parent), model_(*this), colCount_(colCount), rowCount_(rowCount) {
+    : QTableView(parent), model_(*this), colCount_(colCount), rowCount_(rowCount)
+{
     cells_.resize(std::size_t(rowCount_) * std::size_t(colCount_));
     setModel(&model_);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -69,11 +76,13 @@ TStringGrid::TStringGrid(QWidget* parent, int colCount, int rowCount)
     ShowFixedRows();
 }
 
-void TStringGrid::ShowFixedRows() {
+void TStringGrid::ShowFixedRows()
+{
     horizontalHeader()->setVisible(fixedRows_ > 0);
 }
 
-void TStringGrid::SetRowCount(int rowCount) {
+void TStringGrid::SetRowCount(int rowCount)
+{
     if (rowCount == rowCount_) {
         return;
     }
@@ -91,7 +100,8 @@ void TStringGrid::SetRowCount(int rowCount) {
     ShowFixedRows();
 }
 
-const std::string& TStringGrid::Cell(int col, int row) const {
+const std::string& TStringGrid::Cell(int col, int row) const
+{
     if (col < 0 || col >= colCount_ || row < 0) {
         return kEmpty;
     }
@@ -99,7 +109,8 @@ const std::string& TStringGrid::Cell(int col, int row) const {
     return i < cells_.size() ? cells_[i] : kEmpty;
 }
 
-void TStringGrid::SetCell(int col, int row, std::string text) {
+void TStringGrid::SetCell(int col, int row, std::string text)
+{
     if (col < 0 || col >= colCount_ || row < 0) {
         return;
     }
@@ -119,7 +130,8 @@ void TStringGrid::SetCell(int col, int row, std::string text) {
     }
 }
 
-void TStringGrid::EndUpdate() {
+void TStringGrid::EndUpdate()
+{
     if (--updating_ > 0) {
         return;
     }
@@ -130,17 +142,20 @@ void TStringGrid::EndUpdate() {
     }
 }
 
-int TStringGrid::Col() const {
+int TStringGrid::Col() const
+{
     const QModelIndex current = currentIndex();
     return current.isValid() ? current.column() : 0;
 }
 
-int TStringGrid::Row() const {
+int TStringGrid::Row() const
+{
     const QModelIndex current = currentIndex();
     return current.isValid() ? current.row() + fixedRows_ : fixedRows_;
 }
 
-void TStringGrid::SetRow(int row) {
+void TStringGrid::SetRow(int row)
+{
     const QModelIndex at = model_.index(row - fixedRows_, Col());
     if (!at.isValid()) {
         return;
@@ -149,6 +164,7 @@ void TStringGrid::SetRow(int row) {
     scrollTo(at);
 }
 
-void TStringGrid::RepaintNow() {
+void TStringGrid::RepaintNow()
+{
     viewport()->repaint();
 }

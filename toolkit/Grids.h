@@ -63,7 +63,8 @@ public:
 
 private:
     friend class TStringGridModel;
-    std::size_t Index(int col, int row) const {
+    std::size_t Index(int col, int row) const
+    {
         return std::size_t(row) * std::size_t(colCount_) + std::size_t(col);
     }
     void ShowFixedRows();

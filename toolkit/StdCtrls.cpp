@@ -1,11 +1,16 @@
 #include "toolkit/StdCtrls.h"
 
-TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent) {
+TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent)
+{
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WordWrap);
     setTabChangesFocus(true);  // a memo takes part in the tab order and does not eat Tab
+    // Without scroll bars: a wrapped text that does not fit is cut at the memo's edge.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
-void TMemo::SetLines(const QStringList& lines) {
+void TMemo::SetLines(const QStringList& lines)
+{
     setPlainText(lines.join(QLatin1Char('\n')));
 }

@@ -15,6 +15,7 @@
 #include "tests/support/ScriptedSeam.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/ComCtrls.h"
+#include "toolkit/ExtCtrls.h"
 #include "toolkit/Grids.h"
 #include "toolkit/StdCtrls.h"
 
@@ -24,14 +25,17 @@ class MainWindow : public ::testing::Test {
 protected:
     MainWindow() : app(QStringLiteral("/opt/cardovane/Cardovane"), seam), window(app) {}
 
-    void Import(const QString& path) {
+    void Import(const QString& path)
+    {
         seam.Then(ChooseFile(path));
         window.BitBtn4->click();
     }
-    QString Cell(int col, int row) const {
+    QString Cell(int col, int row) const
+    {
         return QString::fromStdString(window.SGRecordStudents->Cell(col, row));
     }
-    QString File(const QString& name, const QByteArray& bytes) const {
+    QString File(const QString& name, const QByteArray& bytes) const
+    {
         return WriteFile(cwd.Path(name), bytes);
     }
 
@@ -41,7 +45,8 @@ protected:
     TfMain window;
 };
 
-TEST_F(MainWindow, OpensOnTheSplashPageWithoutTabs) {
+TEST_F(MainWindow, OpensOnTheSplashPageWithoutTabs)
+{
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Cardovane Attendance"));
@@ -67,7 +72,8 @@ TEST_F(MainWindow, OpensOnTheSplashPageWithoutTabs) {
     EXPECT_EQ(Cell(0, 0), QString());
 }
 
-TEST_F(MainWindow, MenuSwitchesPagesAndKeepsTheGrid) {
+TEST_F(MainWindow, MenuSwitchesPagesAndKeepsTheGrid)
+{
     window.SGRecordStudents->SetCell(1, 3, "corrected");
     window.ImportList1->trigger();
     EXPECT_EQ(window.PageControl1->ActivePage(), window.TSImportList);
@@ -81,7 +87,8 @@ TEST_F(MainWindow, MenuSwitchesPagesAndKeepsTheGrid) {
     EXPECT_EQ(window.PageControl1->ActivePage(), window.TSImportList);
 }
 
-TEST_F(MainWindow, FocusMovesToTheShownPagesFirstControl) {
+TEST_F(MainWindow, FocusMovesToTheShownPagesFirstControl)
+{
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -95,7 +102,8 @@ TEST_F(MainWindow, FocusMovesToTheShownPagesFirstControl) {
     EXPECT_EQ(window.EditFileName->Color(), clWindow);
 }
 
-TEST_F(MainWindow, ThreeLinesCountInThePanelAndFillTheGrid) {
+TEST_F(MainWindow, ThreeLinesCountInThePanelAndFillTheGrid)
+{
     const QString path = File(QStringLiteral("three.csv"), "1,Ann,Lee\r\n2,Bob,Ray\r\n3,Cy,Oz\r\n");
     QSignalSpy panel(window.StatusBar1, &TStatusBar::PanelTextChanged);
     Import(path);
@@ -120,7 +128,8 @@ TEST_F(MainWindow, ThreeLinesCountInThePanelAndFillTheGrid) {
     EXPECT_EQ(window.OpenDialog1.FileName(), path);
 }
 
-TEST_F(MainWindow, MissingFileShowsTheErrorAndWritesTheTitles) {
+TEST_F(MainWindow, MissingFileShowsTheErrorAndWritesTheTitles)
+{
     Import(cwd.Path(QStringLiteral("typed-name.csv")));
     ASSERT_EQ(seam.MessageTexts(), QStringList{QStringLiteral("File not found.")});
     EXPECT_EQ(seam.shown.back().title, app.Title());
@@ -130,7 +139,8 @@ TEST_F(MainWindow, MissingFileShowsTheErrorAndWritesTheTitles) {
     EXPECT_EQ(window.StatusBar1->PanelText(0), QString());
 }
 
-TEST_F(MainWindow, CancelledDialogChangesNothing) {
+TEST_F(MainWindow, CancelledDialogChangesNothing)
+{
     seam.Then(Cancel());
     window.BitBtn4->click();
     EXPECT_EQ(Cell(0, 0), QString());
@@ -138,7 +148,8 @@ TEST_F(MainWindow, CancelledDialogChangesNothing) {
     EXPECT_TRUE(seam.MessageTexts().isEmpty());
 }
 
-TEST_F(MainWindow, EmptyFileTurnsTheTitleRowIntoAnOrdinaryRowForGood) {
+TEST_F(MainWindow, EmptyFileTurnsTheTitleRowIntoAnOrdinaryRowForGood)
+{
     Import(File(QStringLiteral("empty.csv"), ""));
     EXPECT_EQ(window.SGRecordStudents->RowCount(), 1);
     EXPECT_EQ(window.SGRecordStudents->FixedRows(), 0);
@@ -152,7 +163,8 @@ TEST_F(MainWindow, EmptyFileTurnsTheTitleRowIntoAnOrdinaryRowForGood) {
     EXPECT_EQ(Cell(2, 5), QStringLiteral("e"));
 }
 
-TEST_F(MainWindow, AShorterListHidesTheRowsBeyondIt) {
+TEST_F(MainWindow, AShorterListHidesTheRowsBeyondIt)
+{
     QByteArray ten;
     for (int i = 1; i <= 10; ++i) {
         ten += QByteArray::number(i) + ",F" + QByteArray::number(i) + ",L\n";
@@ -165,7 +177,8 @@ TEST_F(MainWindow, AShorterListHidesTheRowsBeyondIt) {
     EXPECT_EQ(window.SGRecordStudents->model()->rowCount(), 4);
 }
 
-TEST_F(MainWindow, CellTextsAreUtf8AndOtherBytesWindows1252) {
+TEST_F(MainWindow, CellTextsAreUtf8AndOtherBytesWindows1252)
+{
     Import(File(QStringLiteral("enc.csv"),
                 "\xEF\xBB\xBF"
                 "1,Ren\xC3\xA9"
@@ -181,7 +194,8 @@ TEST_F(MainWindow, CellTextsAreUtf8AndOtherBytesWindows1252) {
                                             "ller"));
 }
 
-TEST_F(MainWindow, BadInputNeverStopsTheWindow) {
+TEST_F(MainWindow, BadInputNeverStopsTheWindow)
+{
     Import(File(QStringLiteral("nul.csv"), QByteArray("1,A\0n,Lee\n", 10)));
     EXPECT_EQ(window.SGRecordStudents->RowCount(), 2);
     Import(File(QStringLiteral("long.csv"), QByteArray(5 * 1024 * 1024, 'x')));
@@ -200,7 +214,8 @@ TEST_F(MainWindow, BadInputNeverStopsTheWindow) {
     EXPECT_EQ(seam.MessageTexts(), QStringList{QStringLiteral("File access denied.")});
 }
 
-TEST_F(MainWindow, EditEnterAndExitFollowTheKindOfControl) {
+TEST_F(MainWindow, EditEnterAndExitFollowTheKindOfControl)
+{
     window.EditEnter(window.EditFileName);
     EXPECT_EQ(window.EditFileName->Color(), 0xFFFFu);
     EXPECT_EQ(window.EditFileName->palette().color(QPalette::Base), QColor(255, 255, 0));
@@ -235,7 +250,8 @@ TEST_F(MainWindow, EditEnterAndExitFollowTheKindOfControl) {
     EXPECT_EQ(window.SGRecordStudents->Color(), clWhite);
 }
 
-TEST_F(MainWindow, EditFileNameHighlightsOnClickAndTab) {
+TEST_F(MainWindow, EditFileNameHighlightsOnClickAndTab)
+{
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -250,6 +266,32 @@ TEST_F(MainWindow, EditFileNameHighlightsOnClickAndTab) {
     EXPECT_FALSE(window.BitBtn8->font().bold()) << "only EditFileName has the handlers";
     QTest::keyClick(window.BitBtn8, Qt::Key_Backtab);
     EXPECT_EQ(window.EditFileName->Color(), 0xFFFFu);
+}
+
+TEST_F(MainWindow, PagesAsTheUserSeesThem)
+{
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.ImportList1->trigger();
+    Import(File(QStringLiteral("three.csv"), "1001,Ann,Lee\r\n1002,Bob,Ray\r\n1003,Cy,Oz\r\n"));
+    const QImage importPage = window.grab().toImage();
+    importPage.save(QStringLiteral("%1/import-page.png").arg(QStringLiteral(SCREENSHOT_DIR)));
+
+    window.BitBtn4->setFocus();  // the user clicked "Import List"
+    window.ExportStudentList1->trigger();
+    ASSERT_EQ(QApplication::focusWidget(), window.EditFileName);
+    const QImage optionsPage = window.grab().toImage();
+    optionsPage.save(QStringLiteral("%1/options-page.png").arg(QStringLiteral(SCREENSHOT_DIR)));
+    // The field is drawn in yellow while it has the focus.
+    const QPoint inField = window.EditFileName->mapTo(
+        &window, QPoint(window.EditFileName->width() - 8, window.EditFileName->height() / 2));
+    EXPECT_EQ(optionsPage.pixelColor(inField * optionsPage.devicePixelRatio()),
+              QColor(255, 255, 0));
+    const QPoint inGroup =
+        window.GroupBox2->mapTo(&window, QPoint(window.GroupBox2->width() / 2, 90));
+    EXPECT_NE(optionsPage.pixelColor(inGroup * optionsPage.devicePixelRatio()),
+              QColor(255, 255, 0));
 }
 
 }  // namespace

@@ -17,7 +17,8 @@ namespace {
 
 class Program : public ::testing::Test {
 protected:
-    QString DefaultExportPath() const {
+    QString DefaultExportPath() const
+    {
         return QFileInfo(QCoreApplication::applicationFilePath()).absolutePath() +
                QStringLiteral("/ExportedStudentList1.csv");
     }
@@ -27,7 +28,8 @@ protected:
     ScriptedSeam seam;
 };
 
-TEST_F(Program, FirstStartCreatesTheSettingsFileAndExitWritesIt) {
+TEST_F(Program, FirstStartCreatesTheSettingsFileAndExitWritesIt)
+{
     QByteArray atStart;
     const int code = RunProgram(seam, [&](TfMain& w) {
         atStart = ReadFile(cwd.Path(QStringLiteral("kq.cfg")));
@@ -41,7 +43,8 @@ TEST_F(Program, FirstStartCreatesTheSettingsFileAndExitWritesIt) {
     EXPECT_TRUE(seam.shown.empty());
 }
 
-TEST_F(Program, CloseBoxEndsLikeExitAndWhatTheFileHeldIsNeverShown) {
+TEST_F(Program, CloseBoxEndsLikeExitAndWhatTheFileHeldIsNeverShown)
+{
     WriteFile(cwd.Path(QStringLiteral("kq.cfg")),
               "junk\r\n[FacilityName] = first\r\n[FacilityName] = /x/last.csv\r\n");
     const int code = RunProgram(seam, [&](TfMain& w) {
@@ -54,7 +57,8 @@ TEST_F(Program, CloseBoxEndsLikeExitAndWhatTheFileHeldIsNeverShown) {
               QByteArray("[FacilityName] = /home/office/students.csv\r\n"));
 }
 
-TEST_F(Program, ASettingsFileThatCannotBeWrittenKeepsTheWindowUntilTheUserLeaves) {
+TEST_F(Program, ASettingsFileThatCannotBeWrittenKeepsTheWindowUntilTheUserLeaves)
+{
     // A folder named kq.cfg is no settings file: it can be neither created nor written.
     QDir(cwd.Dir().path()).mkdir(QStringLiteral("kq.cfg"));
     seam.Then(PressButton(QMessageBox::Ok));   // the read step's error, before the window
@@ -79,7 +83,8 @@ TEST_F(Program, ASettingsFileThatCannotBeWrittenKeepsTheWindowUntilTheUserLeaves
     EXPECT_TRUE(texts[2].contains(QStringLiteral("without saving")));
 }
 
-TEST_F(Program, ClosingWritesOnceTheCauseIsRemoved) {
+TEST_F(Program, ClosingWritesOnceTheCauseIsRemoved)
+{
     QDir(cwd.Dir().path()).mkdir(QStringLiteral("kq.cfg"));
     seam.Then(PressButton(QMessageBox::Ok));
     seam.Then(PressButton(QMessageBox::Ok));
@@ -95,7 +100,8 @@ TEST_F(Program, ClosingWritesOnceTheCauseIsRemoved) {
               "[FacilityName] = " + DefaultExportPath().toUtf8() + "\r\n");
 }
 
-TEST_F(Program, UnknownAliasEndsStartUpWithExitCodeOne) {
+TEST_F(Program, UnknownAliasEndsStartUpWithExitCodeOne)
+{
     TestDatabase::Options elsewhere;
     elsewhere.aliasName = QStringLiteral("ELSEWHERE");
     TestDatabase other(Backend::SQLite, elsewhere);  // its configuration knows no DVK
@@ -113,7 +119,8 @@ TEST_F(Program, UnknownAliasEndsStartUpWithExitCodeOne) {
         << "no settings written at a failed start";
 }
 
-TEST_F(Program, UnreadableConfigurationIsAnInitialisationFailure) {
+TEST_F(Program, UnreadableConfigurationIsAnInitialisationFailure)
+{
     qputenv("XDG_CONFIG_HOME", cwd.Path(QStringLiteral("nowhere")).toUtf8());
     const int code = RunProgram(seam, [](TfMain&) {});
     EXPECT_EQ(code, 1);

@@ -12,7 +12,8 @@ struct ParseCase {
 
 class Parse : public ::testing::TestWithParam<ParseCase> {};
 
-TEST_P(Parse, FollowsTheFirstBracketAndFirstEquals) {
+TEST_P(Parse, FollowsTheFirstBracketAndFirstEquals)
+{
     EXPECT_EQ(ParseSettingsLine(GetParam().line), GetParam().parsed);
 }
 
@@ -34,7 +35,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseCase{"Empty", "", {false, ""}}),
     [](const auto& p) { return p.param.name; });
 
-TEST(FormatSettingsLine, KeyBlankEqualsBlankValue) {
+TEST(FormatSettingsLine, KeyBlankEqualsBlankValue)
+{
     EXPECT_EQ(FormatSettingsLine("x"), "[FacilityName] = x");
     EXPECT_EQ(FormatSettingsLine(""), "[FacilityName] = ");
     EXPECT_EQ(ParseSettingsLine(FormatSettingsLine(" a = b ")).value, " a = b ");

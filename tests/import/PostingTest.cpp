@@ -17,7 +17,8 @@ const QString kInsert =
 
 class Posting : public ::testing::TestWithParam<Backend> {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         if (!TestDatabase::Available(GetParam())) {
             GTEST_SKIP() << "no PostgreSQL server: run the test command";
         }
@@ -31,7 +32,8 @@ protected:
     std::unique_ptr<Workbench> bench;
 };
 
-TEST_P(Posting, RowsSharingAKeyGetConsecutiveNumbersInGridOrder) {
+TEST_P(Posting, RowsSharingAKeyGetConsecutiveNumbersInGridOrder)
+{
     bench->FillGrid({{"11", "John", "Smith"}, {"12", "John", "Smith"}, {"13", "Joan", "Smithers"}});
     Post();
     EXPECT_TRUE(bench->TakeMessages().isEmpty());
@@ -44,7 +46,8 @@ TEST_P(Posting, RowsSharingAKeyGetConsecutiveNumbersInGridOrder) {
     EXPECT_EQ(bench->window->ProgressBar1->value(), 3);
 }
 
-TEST_P(Posting, PostingTwiceStoresEveryoneTwiceWithTheNextNumbers) {
+TEST_P(Posting, PostingTwiceStoresEveryoneTwiceWithTheNextNumbers)
+{
     bench->FillGrid({{"1", "Ann", "Lee"}, {"2", "Bob", "Ray"}});
     Post();
     Post();
@@ -53,7 +56,8 @@ TEST_P(Posting, PostingTwiceStoresEveryoneTwiceWithTheNextNumbers) {
     EXPECT_EQ(bench->window->ProgressBar1->value(), 4);
 }
 
-TEST_P(Posting, NextNumberIsTheStoredMaximumPlusOne) {
+TEST_P(Posting, NextNumberIsTheStoredMaximumPlusOne)
+{
     bench->db.Exec(kInsert + "('anle', 0, 'x', 'Ann', 'Lee'), ('bora', 3, 'y', 'Bob', 'Ray')");
     bench->FillGrid({{"1", "Ann", "Lee"}, {"2", "Bob", "Ray"}});
     Post();
@@ -61,7 +65,8 @@ TEST_P(Posting, NextNumberIsTheStoredMaximumPlusOne) {
     EXPECT_EQ(bench->db.Count("select psidsequence from studentlist where studentid = '2'"), 4);
 }
 
-TEST_P(Posting, TitleRowAloneInsertsNothingYetCompletes) {
+TEST_P(Posting, TitleRowAloneInsertsNothingYetCompletes)
+{
     bench->window->SGRecordStudents->SetRowCount(1);
     bench->db.Exec(kInsert + "('aa', 1, 'x', 'A', 'A')");
     Post();
@@ -70,7 +75,8 @@ TEST_P(Posting, TitleRowAloneInsertsNothingYetCompletes) {
     EXPECT_EQ(ListRows(), 1) << "reopened, so the row added meanwhile shows";
 }
 
-TEST_P(Posting, ANeverFilledGridInsertsItsSixteenEmptyRows) {
+TEST_P(Posting, ANeverFilledGridInsertsItsSixteenEmptyRows)
+{
     Post();
     EXPECT_EQ(bench->db.Count("select count(*) from studentlist"), 16);
     EXPECT_EQ(bench->db.Count("select max(psidsequence) from studentlist where psid = ''"), 16);
@@ -79,7 +85,8 @@ TEST_P(Posting, ANeverFilledGridInsertsItsSixteenEmptyRows) {
               16);
 }
 
-TEST_P(Posting, CellsAreStoredAsTyped) {
+TEST_P(Posting, CellsAreStoredAsTyped)
+{
     bench->FillGrid({{" 7 ", " Amy", "LIN  "},
                      {"8", "O'Brien; drop table studentlist; --", "\"Quote\" ,x"},
                      {"9", "\xC3\x89mile", "Zola"}});
@@ -91,7 +98,8 @@ TEST_P(Posting, CellsAreStoredAsTyped) {
                            QString::fromUtf8("\xC3\x89mzo|1|9|\xC3\x89mile|Zola")}));
 }
 
-TEST_P(Posting, ARejectedRowStopsThePostingWhereItIs) {
+TEST_P(Posting, ARejectedRowStopsThePostingWhereItIs)
+{
     bench->db.Exec(QStringLiteral("drop table studentlist"));
     bench->db.Exec(
         QStringLiteral("create table studentlist (psid varchar(4), psidsequence "
@@ -119,7 +127,8 @@ TEST_P(Posting, ARejectedRowStopsThePostingWhereItIs) {
     EXPECT_EQ(Label(), QStringLiteral("Import Complete"));
 }
 
-TEST_P(Posting, AFailureWhilePreparingChangesNothing) {
+TEST_P(Posting, AFailureWhilePreparingChangesNothing)
+{
     bench->db.Exec(QStringLiteral("drop table studentlist"));
     bench->FillGrid({{"1", "Ann", "Lee"}});
     Post();
@@ -128,7 +137,8 @@ TEST_P(Posting, AFailureWhilePreparingChangesNothing) {
     EXPECT_EQ(bench->window->ProgressBar1->value(), 0);
 }
 
-TEST_P(Posting, TheProgressBarStartsOverPastItsMaximum) {
+TEST_P(Posting, TheProgressBarStartsOverPastItsMaximum)
+{
     std::vector<std::vector<std::string>> rows;
     for (int i = 0; i < 150; ++i) {
         rows.push_back({std::to_string(i), "First", "Last"});

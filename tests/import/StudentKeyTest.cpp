@@ -14,7 +14,8 @@ struct KeyCase {
 
 class Key : public ::testing::TestWithParam<KeyCase> {};
 
-TEST_P(Key, TakesTwoCharactersOfEachName) {
+TEST_P(Key, TakesTwoCharactersOfEachName)
+{
     EXPECT_EQ(MakePSID(GetParam().firstName, GetParam().lastName), GetParam().key);
 }
 
@@ -42,7 +43,8 @@ struct SequenceCase {
 
 class Sequence : public ::testing::TestWithParam<SequenceCase> {};
 
-TEST_P(Sequence, IsTheStoredMaximumPlusOne) {
+TEST_P(Sequence, IsTheStoredMaximumPlusOne)
+{
     EXPECT_EQ(NextPSIDSequence(GetParam().stored), GetParam().next);
 }
 
@@ -51,7 +53,8 @@ INSTANTIATE_TEST_SUITE_P(NextPSIDSequence, Sequence,
                                            SequenceCase{"3", 4}, SequenceCase{"-5", -4},
                                            SequenceCase{"2147483646", 2147483647}));
 
-TEST(NextPSIDSequence, RefusesWhatIsNoIntegerOrOverflows) {
+TEST(NextPSIDSequence, RefusesWhatIsNoIntegerOrOverflows)
+{
     EXPECT_THROW(NextPSIDSequence("abc"), Exception);
     EXPECT_THROW(NextPSIDSequence("3.5"), Exception);
     EXPECT_THROW(NextPSIDSequence(" 3"), Exception);

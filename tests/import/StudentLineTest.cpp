@@ -11,7 +11,8 @@ struct SplitCase {
 
 class Split : public ::testing::TestWithParam<SplitCase> {};
 
-TEST_P(Split, TakesTheFirstTwoCommas) {
+TEST_P(Split, TakesTheFirstTwoCommas)
+{
     EXPECT_EQ(SplitStudentLine(GetParam().line), GetParam().fields);
 }
 
@@ -25,7 +26,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SplitCase{"\"1\", \"Ann\" ,Lee ", {"\"1\"", " \"Ann\" ", "Lee "}},
                       SplitCase{"IDNum,Firstname,Lastname", {"IDNum", "Firstname", "Lastname"}}));
 
-TEST(DecodeCellText, KeepsValidUtf8) {
+TEST(DecodeCellText, KeepsValidUtf8)
+{
     EXPECT_EQ(DecodeCellText("Ren\xC3\xA9"
                              "e"),
               "Ren\xC3\xA9"
@@ -34,7 +36,8 @@ TEST(DecodeCellText, KeepsValidUtf8) {
     EXPECT_EQ(DecodeCellText(std::string("a\0b", 3)), std::string("a\0b", 3));
 }
 
-TEST(DecodeCellText, ReadsOtherBytesAsWindows1252) {
+TEST(DecodeCellText, ReadsOtherBytesAsWindows1252)
+{
     EXPECT_EQ(DecodeCellText("Ren\xE9"
                              "e"),
               "Ren\xC3\xA9"
@@ -45,7 +48,8 @@ TEST(DecodeCellText, ReadsOtherBytesAsWindows1252) {
     EXPECT_TRUE(IsValidUtf8(DecodeCellText("\xFF\xFE\xC3")));
 }
 
-TEST(DecodeCellText, RejectsMalformedUtf8) {
+TEST(DecodeCellText, RejectsMalformedUtf8)
+{
     EXPECT_FALSE(IsValidUtf8("\xC3"));              // cut short
     EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));          // overlong
     EXPECT_FALSE(IsValidUtf8("\xE0\x80\xAF"));      // overlong
@@ -54,7 +58,8 @@ TEST(DecodeCellText, RejectsMalformedUtf8) {
     EXPECT_TRUE(IsValidUtf8("plain"));
 }
 
-TEST(ByteOrderMark, IsDroppedFromTheFirstLineOnly) {
+TEST(ByteOrderMark, IsDroppedFromTheFirstLineOnly)
+{
     EXPECT_EQ(WithoutByteOrderMark("\xEF\xBB\xBF"
                                    "1,Ann,Lee"),
               "1,Ann,Lee");

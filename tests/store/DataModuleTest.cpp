@@ -25,7 +25,8 @@ const QString kInsert =
 
 class DataModule : public ::testing::TestWithParam<Backend> {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         if (!TestDatabase::Available(GetParam())) {
             GTEST_SKIP() << "no PostgreSQL server: run the test command";
         }
@@ -35,7 +36,8 @@ protected:
     ScriptedSeam seam;
 };
 
-TEST_P(DataModule, EmptyTableShowsTheTitleRowOnly) {
+TEST_P(DataModule, EmptyTableShowsTheTitleRowOnly)
+{
     TestDatabase db(GetParam(), options);
     const int code = RunProgram(seam, [&](TfMain& w) {
         TDBGrid& grid = *w.DBGrid3;
@@ -52,7 +54,8 @@ TEST_P(DataModule, EmptyTableShowsTheTitleRowOnly) {
     EXPECT_TRUE(seam.shown.empty()) << seam.shown.front().text.toStdString();
 }
 
-TEST_P(DataModule, ListShowsTheTableInListOrderAndFollowsTheGrid) {
+TEST_P(DataModule, ListShowsTheTableInListOrderAndFollowsTheGrid)
+{
     TestDatabase db(GetParam(), options);
     db.Exec(kInsert +
             "('josm', 2, '7', 'John', 'Smith'), ('abcd', 1, '9', 'Ab', 'Cd'), "
@@ -86,7 +89,8 @@ TEST_P(DataModule, ListShowsTheTableInListOrderAndFollowsTheGrid) {
     EXPECT_EQ(code, 0);
 }
 
-TEST_P(DataModule, ASecondActivationRunsNoStatementAndKeepsTheCurrentRow) {
+TEST_P(DataModule, ASecondActivationRunsNoStatementAndKeepsTheCurrentRow)
+{
     TestDatabase db(GetParam(), options);
     db.Exec(kInsert +
             "('aa', 1, '1', 'A', 'A'), ('bb', 1, '2', 'B', 'B'), ('cc', 1, '3', 'C', 'C')");
@@ -100,7 +104,8 @@ TEST_P(DataModule, ASecondActivationRunsNoStatementAndKeepsTheCurrentRow) {
     });
 }
 
-TEST_P(DataModule, RowsInsertedOverDatabase1ShowOnceTheListIsReopened) {
+TEST_P(DataModule, RowsInsertedOverDatabase1ShowOnceTheListIsReopened)
+{
     TestDatabase db(GetParam(), options);
     ScriptedSeam quiet;
     TApplication app(QStringLiteral("/x/Cardovane"), quiet);
@@ -133,7 +138,8 @@ TEST_P(DataModule, RowsInsertedOverDatabase1ShowOnceTheListIsReopened) {
     }
 }
 
-TEST_P(DataModule, AMissingTableIsShownAndTheNextActivationTriesAgain) {
+TEST_P(DataModule, AMissingTableIsShownAndTheNextActivationTriesAgain)
+{
     options.createTable = false;
     TestDatabase db(GetParam(), options);
     const int code = RunProgram(seam, [&](TfMain& w) {
@@ -152,7 +158,8 @@ TEST_P(DataModule, AMissingTableIsShownAndTheNextActivationTriesAgain) {
     EXPECT_EQ(code, 0);
 }
 
-TEST_P(DataModule, AnAliasWithAUserNameAsksForALoginTwice) {
+TEST_P(DataModule, AnAliasWithAUserNameAsksForALoginTwice)
+{
     options.withLogin = true;
     TestDatabase db(GetParam(), options);
     QStringList asked;
@@ -176,7 +183,8 @@ TEST_P(DataModule, AnAliasWithAUserNameAsksForALoginTwice) {
     EXPECT_TRUE(seam.MessageTexts().isEmpty()) << seam.MessageTexts().join("|").toStdString();
 }
 
-TEST_P(DataModule, CancellingTheFirstLoginEndsTheProgram) {
+TEST_P(DataModule, CancellingTheFirstLoginEndsTheProgram)
+{
     options.withLogin = true;
     TestDatabase db(GetParam(), options);
     seam.Then(Cancel());
@@ -188,7 +196,8 @@ TEST_P(DataModule, CancellingTheFirstLoginEndsTheProgram) {
         << seam.shown[1].text.toStdString();
 }
 
-TEST_P(DataModule, CancellingTheListsLoginIsShownAndTheWindowStays) {
+TEST_P(DataModule, CancellingTheListsLoginIsShownAndTheWindowStays)
+{
     options.withLogin = true;
     TestDatabase db(GetParam(), options);
     seam.Then(Login(TestDatabase::PgUser(), TestDatabase::PgPassword()));
@@ -204,7 +213,8 @@ TEST_P(DataModule, CancellingTheListsLoginIsShownAndTheWindowStays) {
     EXPECT_EQ(code, 0);
 }
 
-TEST_P(DataModule, AWrongPasswordShowsTheEnginesMessage) {
+TEST_P(DataModule, AWrongPasswordShowsTheEnginesMessage)
+{
     if (GetParam() == Backend::SQLite) {
         GTEST_SKIP() << "a SQLite file has no password";
     }
@@ -219,7 +229,8 @@ TEST_P(DataModule, AWrongPasswordShowsTheEnginesMessage) {
         << seam.shown[1].text.toStdString();
 }
 
-TEST_P(DataModule, AProtectedTableAsksForItsPassword) {
+TEST_P(DataModule, AProtectedTableAsksForItsPassword)
+{
     options.tablePassword = QStringLiteral("s3cret");
     TestDatabase db(GetParam(), options);
     seam.Then([](QDialog& d) {
@@ -255,7 +266,8 @@ TEST_P(DataModule, AProtectedTableAsksForItsPassword) {
     EXPECT_EQ(seam.CountOf(QStringLiteral("TPasswordDialog")), 3);
 }
 
-TEST_P(DataModule, ANestedActivationOpensNothingTwice) {
+TEST_P(DataModule, ANestedActivationOpensNothingTwice)
+{
     options.withLogin = true;
     TestDatabase db(GetParam(), options);
     seam.Then(Login(TestDatabase::PgUser(), TestDatabase::PgPassword()));

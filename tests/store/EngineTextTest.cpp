@@ -14,7 +14,8 @@ struct ComposeCase {
 
 class Compose : public ::testing::TestWithParam<ComposeCase> {};
 
-TEST_P(Compose, BuildsTheEngineMessage) {
+TEST_P(Compose, BuildsTheEngineMessage)
+{
     EXPECT_EQ(ComposeEngineMessage(GetParam().code, GetParam().errors), GetParam().message);
 }
 
@@ -42,7 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
         ComposeCase{"NothingLeftLowHex", 0xab, {}, "BDE error $00AB"}),
     [](const auto& p) { return p.param.name; });
 
-TEST(EngineErrors, InitFailureMessage) {
+TEST(EngineErrors, InitFailureMessage)
+{
     const EDBEngineError error = EDBEngineError::InitFailure(kErrConfigUnreadable);
     EXPECT_EQ(error.Message(),
               "An error occurred while attempting to initialize the Borland Database Engine "
@@ -51,7 +53,8 @@ TEST(EngineErrors, InitFailureMessage) {
     EXPECT_EQ(error.ErrorCode(), 0x2103);
 }
 
-TEST(EngineErrors, TablePasswordStatusIs10498) {
+TEST(EngineErrors, TablePasswordStatusIs10498)
+{
     EXPECT_EQ(int(kErrTablePassword), 10498);
 }
 
@@ -64,7 +67,8 @@ struct ParseCase {
 
 class Parameters : public ::testing::TestWithParam<ParseCase> {};
 
-TEST_P(Parameters, AreNumberedByAppearance) {
+TEST_P(Parameters, AreNumberedByAppearance)
+{
     const ParsedStatement parsed = ParseStatementParameters(GetParam().sql);
     EXPECT_EQ(parsed.text, GetParam().text);
     EXPECT_EQ(parsed.parameters, GetParam().parameters);
@@ -83,7 +87,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"UnclosedQuote", "x ':p", "x ':p", {}}),
     [](const auto& p) { return p.param.name; });
 
-TEST(StatementText, NamesTableAsAWholeWord) {
+TEST(StatementText, NamesTableAsAWholeWord)
+{
     EXPECT_TRUE(StatementNamesTable("insert into studentlist\r\n(", "StudentList"));
     EXPECT_TRUE(StatementNamesTable("from StudentList where", "studentlist"));
     EXPECT_FALSE(StatementNamesTable("from studentlists", "studentlist"));

@@ -11,7 +11,8 @@
 #include "app/Program.h"
 #include "tests/support/ScriptedSeam.h"
 
-int RunProgram(ScriptedSeam& seam, const std::function<void(TfMain&)>& script) {
+int RunProgram(ScriptedSeam& seam, const std::function<void(TfMain&)>& script)
+{
     bool ran = false;
     QTimer poll;
     poll.setInterval(10);
@@ -45,22 +46,26 @@ int RunProgram(ScriptedSeam& seam, const std::function<void(TfMain&)>& script) {
     return RunCardovane(*qApp, seam);
 }
 
-InTemporaryWorkingDirectory::InTemporaryWorkingDirectory() : previous_(QDir::currentPath()) {
+InTemporaryWorkingDirectory::InTemporaryWorkingDirectory() : previous_(QDir::currentPath())
+{
     QDir::setCurrent(dir_.path());
 }
 
-InTemporaryWorkingDirectory::~InTemporaryWorkingDirectory() {
+InTemporaryWorkingDirectory::~InTemporaryWorkingDirectory()
+{
     QDir::setCurrent(previous_);
 }
 
-QString WriteFile(const QString& path, const QByteArray& bytes) {
+QString WriteFile(const QString& path, const QByteArray& bytes)
+{
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
     return path;
 }
 
-QByteArray ReadFile(const QString& path) {
+QByteArray ReadFile(const QString& path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }

@@ -6,7 +6,8 @@
 #include "store/DBLogDlg.h"
 #include "toolkit/StdCtrls.h"
 
-int ScriptedSeam::Exec(QDialog& dialog) {
+int ScriptedSeam::Exec(QDialog& dialog)
+{
     Shown record;
     record.kind = QString::fromLatin1(dialog.metaObject()->className());
     record.title = dialog.windowTitle();
@@ -23,7 +24,8 @@ int ScriptedSeam::Exec(QDialog& dialog) {
     return answer(dialog);
 }
 
-int ScriptedSeam::CountOf(const QString& kind) const {
+int ScriptedSeam::CountOf(const QString& kind) const
+{
     int count = 0;
     for (const Shown& s : shown) {
         count += s.kind == kind ? 1 : 0;
@@ -31,7 +33,8 @@ int ScriptedSeam::CountOf(const QString& kind) const {
     return count;
 }
 
-QStringList ScriptedSeam::MessageTexts() const {
+QStringList ScriptedSeam::MessageTexts() const
+{
     QStringList texts;
     for (const Shown& s : shown) {
         if (s.kind == QLatin1String("QMessageBox")) {
@@ -41,7 +44,8 @@ QStringList ScriptedSeam::MessageTexts() const {
     return texts;
 }
 
-ScriptedSeam::Answer ChooseFile(const QString& path) {
+ScriptedSeam::Answer ChooseFile(const QString& path)
+{
     return [path](QDialog& dialog) {
         auto* files = qobject_cast<QFileDialog*>(&dialog);
         if (!files) {
@@ -52,11 +56,13 @@ ScriptedSeam::Answer ChooseFile(const QString& path) {
     };
 }
 
-ScriptedSeam::Answer Cancel() {
+ScriptedSeam::Answer Cancel()
+{
     return [](QDialog&) { return int(QDialog::Rejected); };
 }
 
-ScriptedSeam::Answer Login(const QString& userName, const QString& password) {
+ScriptedSeam::Answer Login(const QString& userName, const QString& password)
+{
     return [userName, password](QDialog& dialog) {
         auto* login = qobject_cast<TLoginDialog*>(&dialog);
         if (!login) {
@@ -68,6 +74,7 @@ ScriptedSeam::Answer Login(const QString& userName, const QString& password) {
     };
 }
 
-ScriptedSeam::Answer PressButton(QMessageBox::StandardButton button) {
+ScriptedSeam::Answer PressButton(QMessageBox::StandardButton button)
+{
     return [button](QDialog&) { return int(button); };
 }

@@ -39,9 +39,11 @@ ScriptedSeam::Answer Login(const QString& userName, const QString& password);
 ScriptedSeam::Answer PressButton(QMessageBox::StandardButton button);
 
 // Readable failures for Qt's strings.
-inline void PrintTo(const QString& text, std::ostream* os) {
+inline void PrintTo(const QString& text, std::ostream* os)
+{
     *os << '"' << text.toStdString() << '"';
 }
-inline void PrintTo(const QStringList& texts, std::ostream* os) {
+inline void PrintTo(const QStringList& texts, std::ostream* os)
+{
     *os << '[' << texts.join(QStringLiteral("\", \"")).toStdString() << ']';
 }

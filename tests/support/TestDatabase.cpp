@@ -14,11 +14,13 @@
 
 namespace {
 
-int PgPort() {
+int PgPort()
+{
     return qEnvironmentVariableIntValue("CARDOVANE_TEST_PGPORT");
 }
 
-QString PgDatabaseName() {
+QString PgDatabaseName()
+{
     QString name = QCoreApplication::applicationName().toLower();
     for (QChar& c : name) {
         if (!c.isLetterOrNumber()) {
@@ -32,23 +34,28 @@ int connectionCount = 0;
 
 }  // namespace
 
-std::string BackendName(Backend backend) {
+std::string BackendName(Backend backend)
+{
     return backend == Backend::SQLite ? "SQLite" : "PostgreSQL";
 }
 
-bool TestDatabase::Available(Backend backend) {
+bool TestDatabase::Available(Backend backend)
+{
     return backend == Backend::SQLite || PgPort() > 0;
 }
 
-QString TestDatabase::PgUser() {
+QString TestDatabase::PgUser()
+{
     return qEnvironmentVariable("CARDOVANE_TEST_PGUSER");
 }
 
-QString TestDatabase::PgPassword() {
+QString TestDatabase::PgPassword()
+{
     return qEnvironmentVariable("CARDOVANE_TEST_PGPASSWORD");
 }
 
-TestDatabase::TestDatabase(Backend backend, const Options& options) : backend_(backend) {
+TestDatabase::TestDatabase(Backend backend, const Options& options) : backend_(backend)
+{
     configHome_ = dir_.path() + QStringLiteral("/config");
     QDir().mkpath(configHome_ + QStringLiteral("/cardovane"));
     qputenv("XDG_CONFIG_HOME", configHome_.toUtf8());
@@ -85,7 +92,8 @@ TestDatabase::TestDatabase(Backend backend, const Options& options) : backend_(b
     }
 }
 
-QString TestDatabase::OpenAdminConnection() {
+QString TestDatabase::OpenAdminConnection()
+{
     const QString name = QStringLiteral("test-admin-%1").arg(++connectionCount);
     if (backend_ == Backend::SQLite) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
@@ -122,24 +130,28 @@ QString TestDatabase::OpenAdminConnection() {
     return name;
 }
 
-TestDatabase::~TestDatabase() {
+TestDatabase::~TestDatabase()
+{
     QSqlDatabase::database(connection_, false).close();
     QSqlDatabase::removeDatabase(connection_);
 }
 
-void TestDatabase::Exec(const QString& sql) {
+void TestDatabase::Exec(const QString& sql)
+{
     QSqlQuery query(QSqlDatabase::database(connection_, false));
     ASSERT_TRUE(query.exec(sql)) << sql.toStdString() << ": "
                                  << query.lastError().text().toStdString();
 }
 
-int TestDatabase::Count(const QString& sql) {
+int TestDatabase::Count(const QString& sql)
+{
     QSqlQuery query(QSqlDatabase::database(connection_, false));
     EXPECT_TRUE(query.exec(sql) && query.next()) << query.lastError().text().toStdString();
     return query.value(0).toInt();
 }
 
-QStringList TestDatabase::Rows() {
+QStringList TestDatabase::Rows()
+{
     QSqlQuery query(QSqlDatabase::database(connection_, false));
     EXPECT_TRUE(query.exec(
         QStringLiteral("select psid, psidsequence, studentid, fname, lname from studentlist "

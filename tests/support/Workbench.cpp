@@ -3,7 +3,8 @@
 #include "toolkit/Grids.h"
 
 Workbench::Workbench(Backend backend, const TestDatabase::Options& options)
-    : app(QStringLiteral("/opt/cardovane/Cardovane"), seam), db(backend, options) {
+    : app(QStringLiteral("/opt/cardovane/Cardovane"), seam), db(backend, options)
+{
     window = std::make_unique<TfMain>(app);
     dm = std::make_unique<TfDM1>(app);
     window->AttachDataModule(dm.get());
@@ -11,7 +12,8 @@ Workbench::Workbench(Backend backend, const TestDatabase::Options& options)
     window->FormActivate(window.get());
 }
 
-void Workbench::FillGrid(const std::vector<std::vector<std::string>>& rows) {
+void Workbench::FillGrid(const std::vector<std::vector<std::string>>& rows)
+{
     TStringGrid& grid = *window->SGRecordStudents;
     grid.SetRowCount(int(rows.size()) + 1);
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -21,7 +23,8 @@ void Workbench::FillGrid(const std::vector<std::vector<std::string>>& rows) {
     }
 }
 
-QStringList Workbench::TakeMessages() {
+QStringList Workbench::TakeMessages()
+{
     QStringList texts;
     for (; seen_ < seam.shown.size(); ++seen_) {
         if (seam.shown[seen_].kind == QLatin1String("QMessageBox")) {

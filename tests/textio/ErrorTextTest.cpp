@@ -12,7 +12,8 @@ struct TextCase {
 
 class TopLevelFullStop : public ::testing::TestWithParam<TextCase> {};
 
-TEST_P(TopLevelFullStop, AddsOneOnlyAfterCharactersAboveFullStop) {
+TEST_P(TopLevelFullStop, AddsOneOnlyAfterCharactersAboveFullStop)
+{
     EXPECT_EQ(TopLevelMessageText(GetParam().input), GetParam().shown);
 }
 
@@ -26,7 +27,8 @@ INSTANTIATE_TEST_SUITE_P(ErrorDisplay, TopLevelFullStop,
                                            TextCase{"slash/", "slash/."},
                                            TextCase{"accent \xC3\xA9", "accent \xC3\xA9."}));
 
-TEST(ErrorDisplay, StartupTextNamesKindModuleAndMessage) {
+TEST(ErrorDisplay, StartupTextNamesKindModuleAndMessage)
+{
     EXPECT_EQ(StartupMessageText("EInOutError", "Cardovane", "File not found"),
               "Exception EInOutError in module Cardovane at 00000000.\nFile not found.");
     EXPECT_EQ(StartupMessageText("EDatabaseError", "Cardovane", "Stop!"),
@@ -39,7 +41,8 @@ TEST(ErrorDisplay, StartupTextNamesKindModuleAndMessage) {
 
 class Title : public ::testing::TestWithParam<TextCase> {};
 
-TEST_P(Title, IsTheFileNameCutAtItsFirstDot) {
+TEST_P(Title, IsTheFileNameCutAtItsFirstDot)
+{
     EXPECT_EQ(ApplicationTitle(GetParam().input), GetParam().shown);
 }
 

@@ -21,7 +21,8 @@ namespace {
 
 class TempFolder {
 public:
-    TempFolder() {
+    TempFolder()
+    {
         char pattern[] = "/tmp/textfile-test.XXXXXX";
         path_ = ::mkdtemp(pattern);
     }
@@ -32,18 +33,21 @@ private:
     fs::path path_;
 };
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
+void WriteBytes(const std::string& path, const std::string& bytes)
+{
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-std::string ReadBytes(const std::string& path) {
+std::string ReadBytes(const std::string& path)
+{
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // Reads a file the way every reader of the program does: AtEndOfFile, ReadTextLine,
 // SkipToNextLine.
-std::vector<std::string> ReadLines(const std::string& path) {
+std::vector<std::string> ReadLines(const std::string& path)
+{
     TTextFile file;
     file.OpenToRead(path);
     std::vector<std::string> lines;
@@ -55,7 +59,8 @@ std::vector<std::string> ReadLines(const std::string& path) {
     return lines;
 }
 
-int CodeOf(const std::function<void()>& action) {
+int CodeOf(const std::function<void()>& action)
+{
     try {
         action();
     } catch (const EInOutError& e) {
@@ -66,7 +71,8 @@ int CodeOf(const std::function<void()>& action) {
 
 // Runs action in a child process (for limits and identities that must not touch the test) and
 // answers its exit status.
-int InChild(const std::function<int()>& action) {
+int InChild(const std::function<int()>& action)
+{
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::_exit(action());
@@ -84,7 +90,8 @@ struct ReadCase {
 
 class ReadingRules : public ::testing::TestWithParam<ReadCase> {};
 
-TEST_P(ReadingRules, ReadsTheLinesOfTheFile) {
+TEST_P(ReadingRules, ReadsTheLinesOfTheFile)
+{
     TempFolder dir;
     WriteBytes(dir / "f", GetParam().bytes);
     EXPECT_EQ(ReadLines(dir / "f"), GetParam().lines);
@@ -120,7 +127,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"ManyLoneCrs", std::string(100000, '\r'), {""}}),
     [](const auto& p) { return p.param.name; });
 
-TEST(TextFile, EmptyFileIsAtEndAtOnce) {
+TEST(TextFile, EmptyFileIsAtEndAtOnce)
+{
     TempFolder dir;
     WriteBytes(dir / "f", "");
     TTextFile file;
@@ -130,7 +138,8 @@ TEST(TextFile, EmptyFileIsAtEndAtOnce) {
     file.CloseText();
 }
 
-TEST(TextFile, ReadTextLineLeavesTheLineEndForSkip) {
+TEST(TextFile, ReadTextLineLeavesTheLineEndForSkip)
+{
     TempFolder dir;
     WriteBytes(dir / "f", "ab\r\ncd");
     TTextFile file;
@@ -141,7 +150,8 @@ TEST(TextFile, ReadTextLineLeavesTheLineEndForSkip) {
     EXPECT_EQ(file.ReadTextLine(), "cd");
 }
 
-TEST(TextFile, WritesTextThenCrLfAndNothingElse) {
+TEST(TextFile, WritesTextThenCrLfAndNothingElse)
+{
     TempFolder dir;
     TTextFile file;
     file.OpenToWrite(dir / "out");
@@ -153,7 +163,8 @@ TEST(TextFile, WritesTextThenCrLfAndNothingElse) {
     EXPECT_EQ(ReadBytes(dir / "out"), "abc\r\n" + std::string(300, 'z') + "\r\n\r\n");
 }
 
-TEST(TextFile, WritingAloneDoesNotFlushBeforeTheBufferFills) {
+TEST(TextFile, WritingAloneDoesNotFlushBeforeTheBufferFills)
+{
     TempFolder dir;
     TTextFile file;
     file.OpenToWrite(dir / "out");
@@ -165,7 +176,8 @@ TEST(TextFile, WritingAloneDoesNotFlushBeforeTheBufferFills) {
     EXPECT_EQ(ReadBytes(dir / "out").size(), 5u + 202u);
 }
 
-TEST(TextFile, OpenToWriteEmptiesAnExistingFile) {
+TEST(TextFile, OpenToWriteEmptiesAnExistingFile)
+{
     TempFolder dir;
     WriteBytes(dir / "out", "old content");
     TTextFile file;
@@ -173,7 +185,8 @@ TEST(TextFile, OpenToWriteEmptiesAnExistingFile) {
     EXPECT_EQ(ReadBytes(dir / "out"), "");
 }
 
-TEST(TextFile, OpeningAnOpenFileClosesItFirstAndStartsOver) {
+TEST(TextFile, OpeningAnOpenFileClosesItFirstAndStartsOver)
+{
     TempFolder dir;
     WriteBytes(dir / "f", "one\ntwo\n");
     TTextFile file;
@@ -191,7 +204,8 @@ struct ErrorCase {
 
 class ErrorCodes : public ::testing::TestWithParam<ErrorCase> {};
 
-TEST_P(ErrorCodes, RaiseTheirCode) {
+TEST_P(ErrorCodes, RaiseTheirCode)
+{
     TempFolder dir;
     fs::create_directory(dir / "folder");
     WriteBytes(dir / "file", "x\n");
@@ -232,14 +246,16 @@ INSTANTIATE_TEST_SUITE_P(
                   [](TTextFile& f, auto&) { f.OpenToWrite("/dev/null"); }, 105}),
     [](const auto& p) { return p.param.name; });
 
-TEST(TextFile, AFailedOpenLeavesTheObjectClosed) {
+TEST(TextFile, AFailedOpenLeavesTheObjectClosed)
+{
     TempFolder dir;
     TTextFile file;
     EXPECT_EQ(CodeOf([&] { file.OpenToRead(dir / "none"); }), 2);
     EXPECT_FALSE(file.IsOpen());
 }
 
-TEST(TextFile, ErrorsCarryTheirMessages) {
+TEST(TextFile, ErrorsCarryTheirMessages)
+{
     TempFolder dir;
     TTextFile file;
     try {
@@ -251,7 +267,8 @@ TEST(TextFile, ErrorsCarryTheirMessages) {
     }
 }
 
-TEST(TextFileSharing, ReadersShareAWriterExcludes) {
+TEST(TextFileSharing, ReadersShareAWriterExcludes)
+{
     TempFolder dir;
     WriteBytes(dir / "f", "x\n");
     TTextFile reader1;
@@ -268,7 +285,8 @@ TEST(TextFileSharing, ReadersShareAWriterExcludes) {
     EXPECT_EQ(CodeOf([&] { lateReader.OpenToRead(dir / "f"); }), 32);
 }
 
-TEST(TextFileSharing, DestroyingAnOpenObjectReleasesTheFile) {
+TEST(TextFileSharing, DestroyingAnOpenObjectReleasesTheFile)
+{
     TempFolder dir;
     {
         TTextFile abandoned;
@@ -279,7 +297,8 @@ TEST(TextFileSharing, DestroyingAnOpenObjectReleasesTheFile) {
     EXPECT_EQ(CodeOf([&] { again.OpenToWrite(dir / "f"); }), 0);
 }
 
-TEST(TextFileSystem, ReadOnlyFileDeniesWriting) {
+TEST(TextFileSystem, ReadOnlyFileDeniesWriting)
+{
     TempFolder dir;
     WriteBytes(dir / "ro", "keep\n");
     fs::permissions(dir / "ro",
@@ -295,7 +314,8 @@ TEST(TextFileSystem, ReadOnlyFileDeniesWriting) {
     EXPECT_EQ(code, 5);
 }
 
-TEST(TextFileSystem, TooManyOpenFiles) {
+TEST(TextFileSystem, TooManyOpenFiles)
+{
     TempFolder dir;
     WriteBytes(dir / "f", "x\n");
     const int code = InChild([&] {
@@ -307,7 +327,8 @@ TEST(TextFileSystem, TooManyOpenFiles) {
     EXPECT_EQ(code, 4);
 }
 
-TEST(TextFileSystem, StandardOutputMissingGives105) {
+TEST(TextFileSystem, StandardOutputMissingGives105)
+{
     const int code = InChild([] {
         ::close(STDOUT_FILENO);
         TTextFile file;
@@ -316,7 +337,8 @@ TEST(TextFileSystem, StandardOutputMissingGives105) {
     EXPECT_EQ(code, 105);
 }
 
-TEST(TextFileSystem, StandardOutputPipeIsWritten) {
+TEST(TextFileSystem, StandardOutputPipeIsWritten)
+{
     int fds[2];
     ASSERT_EQ(::pipe(fds), 0);
     const int code = InChild([&] {
@@ -336,7 +358,8 @@ TEST(TextFileSystem, StandardOutputPipeIsWritten) {
     EXPECT_EQ(std::string(buffer, std::size_t(std::max<ssize_t>(n, 0))), "to stdout\r\n");
 }
 
-TEST(TextFileSystem, AWriteFailureIsRaisedAndKeepsWhatReachedTheFile) {
+TEST(TextFileSystem, AWriteFailureIsRaisedAndKeepsWhatReachedTheFile)
+{
     TempFolder dir;
     const std::string path = dir / "limited";
     const int code = InChild([&] {
@@ -358,7 +381,8 @@ TEST(TextFileSystem, AWriteFailureIsRaisedAndKeepsWhatReachedTheFile) {
     EXPECT_LE(written.size(), 1000u);
 }
 
-TEST(TextFileSystem, AFlushFailureIsRaisedByTheCloseAfterReleasingTheFile) {
+TEST(TextFileSystem, AFlushFailureIsRaisedByTheCloseAfterReleasingTheFile)
+{
     TempFolder dir;
     const std::string path = dir / "limited";
     const int code = InChild([&] {
@@ -382,7 +406,8 @@ struct MessageCase {
 
 class Messages : public ::testing::TestWithParam<MessageCase> {};
 
-TEST_P(Messages, FollowTheTable) {
+TEST_P(Messages, FollowTheTable)
+{
     EXPECT_EQ(IOErrorMessage(GetParam().code), GetParam().message);
 }
 

@@ -13,7 +13,8 @@ namespace {
 TEST(StringGrid, RowCountRules)
 {
     TStringGrid grid;
-    QAbstractItemModelTester tester(grid.model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QAbstractItemModelTester tester(grid.model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
     QSignalSpy resets(grid.model(), &QAbstractItemModel::modelReset);
     EXPECT_EQ(grid.RowCount(), 17);
     grid.SetRowCount(17);
@@ -29,7 +30,8 @@ TEST(StringGrid, RowCountRules)
 TEST(StringGrid, TextsOutliveALowerRowCount)
 {
     TStringGrid grid;
-    QAbstractItemModelTester tester(grid.model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    QAbstractItemModelTester tester(grid.model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
     grid.SetCell(2, 10, "kept");
     grid.SetRowCount(5);
     EXPECT_EQ(grid.model()->rowCount(), 4);

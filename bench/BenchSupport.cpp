@@ -1,0 +1,207 @@
+#include "bench/BenchSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+namespace bench {
+
+namespace {
+
+long StatusField(const char* name)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    const std::string key = std::string(name) + ":";
+    while (std::getline(status, line)) {
+        if (line.rfind(key, 0) == 0) {
+            return std::stol(line.substr(key.size()));
+        }
+    }
+    return -1;
+}
+
+QString WriteConfig(const QString& folder)
+{
+    QDir().mkpath(folder + QStringLiteral("/cardovane"));
+    qputenv("XDG_CONFIG_HOME", folder.toUtf8());
+    return folder + QStringLiteral("/cardovane/aliases.conf");
+}
+
+}  // namespace
+
+long ResidentKb()
+{
+    return StatusField("VmRSS");
+}
+
+long PeakResidentKb()
+{
+    return StatusField("VmHWM");
+}
+
+void ResetPeak()
+{
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+void WriteStudentList(const QString& path, int lines)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        std::exit(1);
+    }
+    static const char* const kFirst[] = {"John", "Joan", "Amy", "Bob", "Maria", "Chen", "Ann"};
+    static const char* const kLast[] = {"Smith", "Smithers", "Lin", "Ray", "Garcia", "Wei", "Lee"};
+    QByteArray block;
+    for (int i = 0; i < lines; ++i) {
+        block += QByteArray::number(100000 + i) + ',' + kFirst[i % 7] + ',' + kLast[(i / 7) % 7] +
+                 "\r\n";
+        if (block.size() > (1 << 16)) {
+            file.write(block);
+            block.clear();
+        }
+    }
+    file.write(block);
+}
+
+void DefineSqliteAlias(const QString& folder, const QString& databaseFile)
+{
+    QSettings config(WriteConfig(folder), QSettings::IniFormat);
+    config.setValue(QStringLiteral("DVK/Driver"), QStringLiteral("SQLITE"));
+    config.setValue(QStringLiteral("DVK/Path"), databaseFile);
+}
+
+bool DefinePostgresAlias(const QString& folder, const QString& database)
+{
+    const int port = qEnvironmentVariableIntValue("CARDOVANE_TEST_PGPORT");
+    if (port == 0) {
+        return false;
+    }
+    QSettings config(WriteConfig(folder), QSettings::IniFormat);
+    config.setValue(QStringLiteral("DVK/Driver"), QStringLiteral("POSTGRES"));
+    config.setValue(QStringLiteral("DVK/Server"), QStringLiteral("127.0.0.1"));
+    config.setValue(QStringLiteral("DVK/Port"), port);
+    config.setValue(QStringLiteral("DVK/Database"), database);
+    return true;
+}
+
+double TimeCommand(const std::string& command)
+{
+    const Stopwatch watch;
+    if (std::system(command.c_str()) != 0) {
+        std::fprintf(stderr, "failed: %s\n", command.c_str());
+    }
+    return watch.Seconds();
+}
+
+}  // namespace bench
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include "store/StudentListTable.h"
+
+namespace bench {
+
+int AnsweringSeam::Exec(QDialog& dialog)
+{
+    if (auto* files = qobject_cast<QFileDialog*>(&dialog)) {
+        files->selectFile(file);
+        return QDialog::Accepted;
+    }
+    if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+        std::fprintf(stderr, "message: %s\n", qPrintable(box->text()));
+        return QMessageBox::Ok;
+    }
+    return QDialog::Rejected;
+}
+
+namespace {
+
+void Run(QSqlQuery& query, const QString& sql)
+{
+    if (!query.exec(sql)) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(sql), qPrintable(query.lastError().text()));
+        std::exit(1);
+    }
+}
+
+}  // namespace
+
+QString OpenAdminConnection(bool postgres, const QString& sqliteFile, const QString& pgDatabase)
+{
+    static int count = 0;
+    const QString name = QStringLiteral("bench-admin-%1").arg(++count);
+    if (!postgres) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(sqliteFile);
+        db.open();
+        return name;
+    }
+    const int port = qEnvironmentVariableIntValue("CARDOVANE_TEST_PGPORT");
+    {
+        QSqlDatabase server = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name + "-server");
+        server.setHostName(QStringLiteral("127.0.0.1"));
+        server.setPort(port);
+        server.setDatabaseName(QStringLiteral("postgres"));
+        if (!server.open()) {
+            std::fprintf(stderr, "%s\n", qPrintable(server.lastError().text()));
+            std::exit(1);
+        }
+        QSqlQuery query(server);
+        query.exec(
+            QStringLiteral("select 1 from pg_database where datname = '%1'").arg(pgDatabase));
+        if (!query.next()) {
+            Run(query, QStringLiteral("create database %1").arg(pgDatabase));
+        }
+    }
+    QSqlDatabase::removeDatabase(name + "-server");
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+    db.setHostName(QStringLiteral("127.0.0.1"));
+    db.setPort(port);
+    db.setDatabaseName(pgDatabase);
+    db.open();
+    return name;
+}
+
+void RecreateTable(const QString& connection, int rows)
+{
+    QSqlDatabase db = QSqlDatabase::database(connection);
+    QSqlQuery query(db);
+    Run(query, QStringLiteral("drop table if exists studentlist"));
+    if (db.driverName() == QLatin1String("QSQLITE")) {
+        Run(query, QString::fromUtf8(kSqliteJournalStatement));
+    }
+    for (const char* statement : kCreateStudentListStatements) {
+        Run(query, QString::fromUtf8(statement));
+    }
+    db.transaction();
+    query.prepare(
+        QStringLiteral("insert into studentlist (psid, psidsequence, studentid, fname, lname) "
+                       "values (?,?,?,?,?)"));
+    static const char* const kKeys[] = {"josm", "anle", "bora", "chwe", "magr", "amli", "jolo"};
+    for (int i = 0; i < rows; ++i) {
+        query.bindValue(0, QString::fromLatin1(kKeys[i % 7]));
+        query.bindValue(1, i / 7 + 1);
+        query.bindValue(2, QString::number(500000 + i));
+        query.bindValue(3, QStringLiteral("First%1").arg(i % 97));
+        query.bindValue(4, QStringLiteral("Last%1").arg(i % 89));
+        if (!query.exec()) {
+            std::fprintf(stderr, "%s\n", qPrintable(query.lastError().text()));
+            std::exit(1);
+        }
+    }
+    db.commit();
+    Run(query, QStringLiteral("analyze studentlist"));
+}
+
+}  // namespace bench

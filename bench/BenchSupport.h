@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+#include <chrono>
+#include <string>
+
+// Small helpers shared by the benchmark programs.
+namespace bench {
+
+// Resident and peak resident memory of this process, in kilobytes.
+long ResidentKb();
+long PeakResidentKb();
+// Resets the peak to what is resident now, so that a peak measures one step.
+void ResetPeak();
+
+// A student list of n lines of the given shape, "id,First,Last" with CR LF.
+void WriteStudentList(const QString& path, int lines);
+
+// Defines the alias DVK in a fresh configuration folder: on a SQLite file, or on the PostgreSQL
+// server named by CARDOVANE_TEST_PGPORT (started by bench/run.sh).
+void DefineSqliteAlias(const QString& folder, const QString& databaseFile);
+bool DefinePostgresAlias(const QString& folder, const QString& database);
+
+// Runs a shell command and answers the seconds it took.
+double TimeCommand(const std::string& command);
+
+class Stopwatch {
+public:
+    Stopwatch() : start_(std::chrono::steady_clock::now()) {}
+    double Seconds() const
+    {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+    }
+
+private:
+    std::chrono::steady_clock::time_point start_;
+};
+
+}  // namespace bench
+
+#include <QDialog>
+
+#include "toolkit/TApplication.h"
+
+namespace bench {
+
+// Answers the file dialog with a chosen file and every message box with OK, printing its text.
+class AnsweringSeam : public TModalSeam {
+public:
+    QString file;
+    int Exec(QDialog& dialog) override;
+};
+
+// A connection of the benchmark's own: recreates an empty StudentList and fills it with rows.
+QString OpenAdminConnection(bool postgres, const QString& sqliteFile, const QString& pgDatabase);
+void RecreateTable(const QString& connection, int rows);
+
+}  // namespace bench

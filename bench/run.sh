@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Builds optimised and prints the figures of every benchmark: reading a list into the review
+# grid, posting to SQLite and PostgreSQL, exporting. PostgreSQL runs on a private server on
+# 127.0.0.1 with its default durability.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+bash "$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$root/build/bench" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$root/build/bench" >/dev/null
+
+export CARDOVANE_TEST_PGPORT="${CARDOVANE_BENCH_PGPORT:-54339}"
+export PG_TEST_FSYNC=on
+source "$root/scripts/pg-test-server.sh"
+pg_test_server_start
+trap pg_test_server_stop EXIT
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+
+echo "== Reading a list into the review grid"
+"$root/build/bench/bench/ImportBench"
+echo "== Posting"
+"$root/build/bench/bench/PostingBench"
+echo "== Export"
+"$root/build/bench/bench/ExportBench"
