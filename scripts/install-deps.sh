@@ -9,7 +9,6 @@ packages=(
     fonts-dejavu-core
     sqlite3
     postgresql
-    xvfb xauth imagemagick
 )
 
 missing=()

@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTest>
@@ -16,6 +18,7 @@
 #include "tests/support/ScriptedSeam.h"
 #include "tests/support/TestDatabase.h"
 #include "toolkit/DBGrids.h"
+#include "toolkit/ExtCtrls.h"
 #include "toolkit/StdCtrls.h"
 
 namespace {
@@ -286,6 +289,38 @@ TEST_P(DataModule, ANestedActivationOpensNothingTwice)
     });
     EXPECT_EQ(code, 0);
     EXPECT_EQ(seam.CountOf(QStringLiteral("TLoginDialog")), 2);
+}
+
+TEST_P(DataModule, ThePointerShowsTheDatabaseAtWorkForFiftyMilliseconds)
+{
+    TestDatabase db(GetParam(), options);
+    ScriptedSeam quiet;
+    TApplication app(QStringLiteral("/x/Cardovane"), quiet);
+    TfDM1 dm(app);
+    dm.QNames.Open();
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
+    QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::overrideCursor(), nullptr, 1000);
+
+    TQuery broken(dm.Session);
+    broken.databaseName = QStringLiteral("Database1");
+    broken.sql << QStringLiteral("select * from nosuchtable");
+    EXPECT_THROW(broken.Prepare(), EDBEngineError);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "an error restores it at once";
+}
+
+TEST(LoginDialog, FocusStartsWhereTheUserMustType)
+{
+    ScriptedSeam seam;
+    TApplication app(QStringLiteral("/x/Cardovane"), seam);
+    TLoginDialog withUser(app, QStringLiteral("Database1"), QStringLiteral("office"));
+    EXPECT_EQ(withUser.focusWidget(), withUser.Password);
+    TLoginDialog withoutUser(app, QStringLiteral("Database1"), QString());
+    EXPECT_EQ(withoutUser.focusWidget(), withoutUser.UserName);
+    TLoginDialog longName(app, QString(200, QLatin1Char('D')), QString());
+    EXPECT_EQ(longName.DatabaseName->x() + longName.DatabaseName->width(),
+              longName.Panel->width() - 5)
+        << "a long name is cut 5 pixels short of the panel's edge";
 }
 
 INSTANTIATE_TEST_SUITE_P(Store, DataModule, ::testing::Values(Backend::SQLite, Backend::PostgreSQL),

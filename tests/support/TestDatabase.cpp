@@ -19,7 +19,9 @@ int PgPort()
     return qEnvironmentVariableIntValue("CARDOVANE_TEST_PGPORT");
 }
 
-QString PgDatabaseName()
+}  // namespace
+
+QString TestDatabase::PgDatabaseName()
 {
     QString name = QCoreApplication::applicationName().toLower();
     for (QChar& c : name) {
@@ -29,6 +31,8 @@ QString PgDatabaseName()
     }
     return QStringLiteral("cvt_") + name;
 }
+
+namespace {
 
 int connectionCount = 0;
 

@@ -33,6 +33,8 @@ public:
     QStringList Rows();
     const QString& ConfigHome() const { return configHome_; }
     static QString PgPassword();
+    // The database of this test program on the server.
+    static QString PgDatabaseName();
     static QString PgUser();
 
 private:

@@ -25,6 +25,10 @@ public:
     {
         char pattern[] = "/tmp/textfile-test.XXXXXX";
         path_ = ::mkdtemp(pattern);
+        // Open to every user, so that a check run as another user meets the file's own rights.
+        fs::permissions(path_, fs::perms::owner_all | fs::perms::group_read |
+                                   fs::perms::group_exec | fs::perms::others_read |
+                                   fs::perms::others_exec);
     }
     ~TempFolder() { fs::remove_all(path_); }
     std::string operator/(const std::string& name) const { return (path_ / name).string(); }

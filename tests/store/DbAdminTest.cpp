@@ -1,0 +1,117 @@
+// The administration command that defines aliases and creates the StudentList table.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include "tests/support/ScriptedSeam.h"
+#include "tests/support/TestDatabase.h"
+
+namespace {
+
+class DbAdmin : public ::testing::Test {
+protected:
+    int Run(const QStringList& arguments, QString* output = nullptr)
+    {
+        QProcess admin;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                           home.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+        admin.setProcessEnvironment(environment);
+        admin.start(QStringLiteral(CARDOVANE_DBADMIN), arguments);
+        EXPECT_TRUE(admin.waitForFinished(30000));
+        if (output) {
+            *output =
+                QString::fromUtf8(admin.readAllStandardOutput() + admin.readAllStandardError());
+        }
+        return admin.exitCode();
+    }
+    QString ConfigFile() const
+    {
+        return home.filePath(QStringLiteral("config/cardovane/aliases.conf"));
+    }
+
+    QTemporaryDir home;
+};
+
+TEST_F(DbAdmin, SetsUpTheEmbeddedDefaultOnceAndLeavesItAfterwards)
+{
+    ASSERT_EQ(Run({"setup-sqlite", "DVK"}), 0);
+    const QString file = home.filePath(QStringLiteral("data/cardovane/students.db"));
+    EXPECT_EQ(QSettings(ConfigFile(), QSettings::IniFormat).value("DVK/Path").toString(), file);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "admin-check");
+        db.setDatabaseName(file);
+        ASSERT_TRUE(db.open());
+        QSqlQuery query(db);
+        query.exec("insert into studentlist values ('josm', 1, '1', 'John', 'Smith')");
+        query.exec(
+            "select name from sqlite_master where type = 'index' and tbl_name = 'studentlist'");
+        ASSERT_TRUE(query.next());
+        EXPECT_EQ(query.value(0).toString(), QStringLiteral("studentlist_psid"));
+        query.exec("pragma journal_mode");
+        ASSERT_TRUE(query.next());
+        EXPECT_EQ(query.value(0).toString(), QStringLiteral("wal"));
+    }
+    QSqlDatabase::removeDatabase("admin-check");
+    // A second run, as every start of the run command does, keeps the students.
+    ASSERT_EQ(Run({"setup-sqlite", "DVK"}), 0);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "admin-check2");
+    db.setDatabaseName(file);
+    ASSERT_TRUE(db.open());
+    QSqlQuery query(db);
+    query.exec("select count(*) from studentlist");
+    ASSERT_TRUE(query.next());
+    EXPECT_EQ(query.value(0).toInt(), 1);
+    db.close();
+}
+
+TEST_F(DbAdmin, HelpShowsHowToUseAPostgreSQLServer)
+{
+    QString output;
+    EXPECT_EQ(Run({"--help"}, &output), 0);
+    EXPECT_TRUE(output.contains("setup-postgres DVK --server")) << output.toStdString();
+    EXPECT_NE(Run({"frobnicate", "DVK"}), 0);
+}
+
+TEST_F(DbAdmin, DefinesAPostgreSQLAliasWithALoginAndNoStoredPassword)
+{
+    if (!TestDatabase::Available(Backend::PostgreSQL)) {
+        GTEST_SKIP() << "no PostgreSQL server: run the test command";
+    }
+    TestDatabase server(Backend::PostgreSQL, {});  // makes sure the test database exists
+    QString output;
+    ASSERT_EQ(Run({"setup-postgres", "DVK", "--server", "127.0.0.1", "--port",
+                   qEnvironmentVariable("CARDOVANE_TEST_PGPORT"), "--database", "cvt_admin_check",
+                   "--user", TestDatabase::PgUser(), "--password", TestDatabase::PgPassword()},
+                  &output),
+              1)
+        << "a database that does not exist is reported";
+    server.Exec("drop table if exists studentlist");
+    const QString database = TestDatabase::PgDatabaseName();
+    ASSERT_EQ(Run({"setup-postgres", "DVK", "--server", "127.0.0.1", "--port",
+                   qEnvironmentVariable("CARDOVANE_TEST_PGPORT"), "--database", database, "--user",
+                   TestDatabase::PgUser(), "--password", TestDatabase::PgPassword()},
+                  &output),
+              0)
+        << output.toStdString();
+    EXPECT_EQ(server.Count("select count(*) from studentlist"), 0);
+    const QString config = [&] {
+        QFile file(ConfigFile());
+        file.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(file.readAll());
+    }();
+    EXPECT_TRUE(config.contains("UserName=" + TestDatabase::PgUser()));
+    EXPECT_FALSE(config.contains(TestDatabase::PgPassword()));
+    ASSERT_EQ(Run({"protect-table", "DVK", "StudentList", "pw"}), 0);
+    EXPECT_EQ(QSettings(ConfigFile(), QSettings::IniFormat)
+                  .value("DVK/TablePasswords/studentlist")
+                  .toString(),
+              QStringLiteral("pw"));
+}
+
+}  // namespace
