@@ -204,4 +204,18 @@ void RecreateTable(const QString& connection, int rows)
     Run(query, QStringLiteral("analyze studentlist"));
 }
 
+QString PrepareStudentList(bool postgres, const QString& folder, int rows)
+{
+    const QString dbFile = folder + QStringLiteral("/students.db");
+    const QString config = folder + QStringLiteral("/config");
+    const QString pgDatabase = QStringLiteral("cardovane_bench");
+    if (postgres) {
+        DefinePostgresAlias(config, pgDatabase);
+    } else {
+        DefineSqliteAlias(config, dbFile);
+    }
+    RecreateTable(OpenAdminConnection(postgres, dbFile, pgDatabase), rows);
+    return dbFile;
+}
+
 }  // namespace bench

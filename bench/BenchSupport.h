@@ -54,5 +54,8 @@ public:
 // A connection of the benchmark's own: recreates an empty StudentList and fills it with rows.
 QString OpenAdminConnection(bool postgres, const QString& sqliteFile, const QString& pgDatabase);
 void RecreateTable(const QString& connection, int rows);
+// Defines DVK in folder (on folder/students.db, or on the benchmark server's database) and
+// recreates its StudentList with rows students; answers the SQLite file.
+QString PrepareStudentList(bool postgres, const QString& folder, int rows);
 
 }  // namespace bench

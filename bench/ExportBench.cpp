@@ -14,15 +14,7 @@ namespace {
 
 void ExportFrom(bool postgres, int students, const QTemporaryDir& dir)
 {
-    const QString dbFile = dir.filePath(QStringLiteral("students.db"));
-    const QString config = dir.filePath(QStringLiteral("config"));
-    if (postgres) {
-        bench::DefinePostgresAlias(config, QStringLiteral("cardovane_bench"));
-    } else {
-        bench::DefineSqliteAlias(config, dbFile);
-    }
-    bench::RecreateTable(
-        bench::OpenAdminConnection(postgres, dbFile, QStringLiteral("cardovane_bench")), students);
+    const QString dbFile = bench::PrepareStudentList(postgres, dir.path(), students);
     bench::AnsweringSeam seam;
     TApplication app(QApplication::applicationFilePath(), seam);
     TfMain window(app);

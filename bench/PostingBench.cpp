@@ -15,15 +15,7 @@ namespace {
 
 void PostInto(bool postgres, int preloaded, int rows, const QTemporaryDir& dir)
 {
-    const QString dbFile = dir.filePath(QStringLiteral("students.db"));
-    const QString config = dir.filePath(QStringLiteral("config"));
-    if (postgres) {
-        bench::DefinePostgresAlias(config, QStringLiteral("cardovane_bench"));
-    } else {
-        bench::DefineSqliteAlias(config, dbFile);
-    }
-    bench::RecreateTable(
-        bench::OpenAdminConnection(postgres, dbFile, QStringLiteral("cardovane_bench")), preloaded);
+    bench::PrepareStudentList(postgres, dir.path(), preloaded);
 
     bench::AnsweringSeam seam;
     TApplication app(QApplication::applicationFilePath(), seam);

@@ -20,9 +20,6 @@
 
 namespace {
 
-const QString kInsert =
-    QStringLiteral("insert into studentlist (psid, psidsequence, studentid, fname, lname) values ");
-
 class Export : public ::testing::TestWithParam<Backend> {
 protected:
     void SetUp() override
@@ -59,9 +56,9 @@ TEST_P(Export, AnEmptyTableGivesAnEmptyFileAndTheMessage)
 
 TEST_P(Export, WritesEveryStudentInListOrderWhateverRowIsSelected)
 {
-    bench->db.Exec(kInsert +
-                   "('josm', 2, '12', 'John', 'Smith'), ('anle', 1, '1234', null, 'Lee'), "
-                   "('josm', 1, '11', 'John', 'Smith'), ('bora', 1, '5', 'Ann,Marie', 'Lee')");
+    bench->db.Insert(
+        "('josm', 2, '12', 'John', 'Smith'), ('anle', 1, '1234', null, 'Lee'), "
+        "('josm', 1, '11', 'John', 'Smith'), ('bora', 1, '5', 'Ann,Marie', 'Lee')");
     Reopen();
     bench->window->DBGrid3->setCurrentIndex(bench->window->DBGrid3->model()->index(2, 0));
     const QByteArray expected =
@@ -75,7 +72,7 @@ TEST_P(Export, WritesEveryStudentInListOrderWhateverRowIsSelected)
 
 TEST_P(Export, APathWithoutAFolderLandsInTheWorkingDirectory)
 {
-    bench->db.Exec(kInsert + "('anle', 1, '1', 'Ann', 'Lee')");
+    bench->db.Insert("('anle', 1, '1', 'Ann', 'Lee')");
     Reopen();
     ExportTo(QStringLiteral("students.csv"));
     EXPECT_EQ(ReadFile(cwd.Path(QStringLiteral("students.csv"))), QByteArray("1,Ann,Lee\r\n"));
@@ -97,7 +94,7 @@ TEST_P(Export, PostingAListAndExportingItGivesBackItsBytes)
 
 TEST_P(Export, AFileThatCannotBeCreatedStopsBeforeTheListIsRead)
 {
-    bench->db.Exec(kInsert + "('anle', 1, '1', 'Ann', 'Lee'), ('bora', 1, '2', 'Bo', 'Ray')");
+    bench->db.Insert("('anle', 1, '1', 'Ann', 'Lee'), ('bora', 1, '2', 'Bo', 'Ray')");
     Reopen();
     bench->dm->QNames.MoveTo(1);
     QDir(cwd.Dir().path()).mkdir(QStringLiteral("folder.csv"));
@@ -130,7 +127,7 @@ TEST_P(Export, AWriteThatFailsMidwayLeavesWhatReachedTheFile)
                       .arg(i ? QStringLiteral(",") : QString())
                       .arg(i, 3, 10, QLatin1Char('0'));
     }
-    bench->db.Exec(kInsert + values);
+    bench->db.Insert(values);
     Reopen();
     const QString path = cwd.Path(QStringLiteral("limited.csv"));
     // A file-size limit on this process makes the write fail once the file reaches 1000 bytes.

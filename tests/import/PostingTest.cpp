@@ -12,9 +12,6 @@
 
 namespace {
 
-const QString kInsert =
-    QStringLiteral("insert into studentlist (psid, psidsequence, studentid, fname, lname) values ");
-
 class Posting : public ::testing::TestWithParam<Backend> {
 protected:
     void SetUp() override
@@ -58,7 +55,7 @@ TEST_P(Posting, PostingTwiceStoresEveryoneTwiceWithTheNextNumbers)
 
 TEST_P(Posting, NextNumberIsTheStoredMaximumPlusOne)
 {
-    bench->db.Exec(kInsert + "('anle', 0, 'x', 'Ann', 'Lee'), ('bora', 3, 'y', 'Bob', 'Ray')");
+    bench->db.Insert("('anle', 0, 'x', 'Ann', 'Lee'), ('bora', 3, 'y', 'Bob', 'Ray')");
     bench->FillGrid({{"1", "Ann", "Lee"}, {"2", "Bob", "Ray"}});
     Post();
     EXPECT_EQ(bench->db.Count("select psidsequence from studentlist where studentid = '1'"), 1);
@@ -68,7 +65,7 @@ TEST_P(Posting, NextNumberIsTheStoredMaximumPlusOne)
 TEST_P(Posting, TitleRowAloneInsertsNothingYetCompletes)
 {
     bench->window->SGRecordStudents->SetRowCount(1);
-    bench->db.Exec(kInsert + "('aa', 1, 'x', 'A', 'A')");
+    bench->db.Insert("('aa', 1, 'x', 'A', 'A')");
     Post();
     EXPECT_EQ(bench->db.Count("select count(*) from studentlist"), 1);
     EXPECT_EQ(Label(), QStringLiteral("Import Complete"));
@@ -105,7 +102,7 @@ TEST_P(Posting, ARejectedRowStopsThePostingWhereItIs)
         QStringLiteral("create table studentlist (psid varchar(4), psidsequence "
                        "integer, studentid text check (studentid <> 'bad'), fname "
                        "text, lname text)"));
-    bench->db.Exec(kInsert + "('zz', 1, 'old', 'Z', 'Z')");
+    bench->db.Insert("('zz', 1, 'old', 'Z', 'Z')");
     bench->dm->QNames.Close();
     bench->dm->QNames.Open();
     bench->window->ProgressBar1->setValue(10);

@@ -23,9 +23,6 @@
 
 namespace {
 
-const QString kInsert =
-    QStringLiteral("insert into studentlist (psid, psidsequence, studentid, fname, lname) values ");
-
 class DataModule : public ::testing::TestWithParam<Backend> {
 protected:
     void SetUp() override
@@ -60,9 +57,9 @@ TEST_P(DataModule, EmptyTableShowsTheTitleRowOnly)
 TEST_P(DataModule, ListShowsTheTableInListOrderAndFollowsTheGrid)
 {
     TestDatabase db(GetParam(), options);
-    db.Exec(kInsert +
-            "('josm', 2, '7', 'John', 'Smith'), ('abcd', 1, '9', 'Ab', 'Cd'), "
-            "('josm', 1, '8', 'Jo', 'Smyth'), ('josm', 1, '6', 'Jo', 'Smith')");
+    db.Insert(
+        "('josm', 2, '7', 'John', 'Smith'), ('abcd', 1, '9', 'Ab', 'Cd'), "
+        "('josm', 1, '8', 'Jo', 'Smyth'), ('josm', 1, '6', 'Jo', 'Smith')");
     const int code = RunProgram(seam, [&](TfMain& w) {
         QAbstractItemModel* model = w.DBGrid3->model();
         ASSERT_EQ(model->rowCount(), 4);
@@ -95,11 +92,10 @@ TEST_P(DataModule, ListShowsTheTableInListOrderAndFollowsTheGrid)
 TEST_P(DataModule, ASecondActivationRunsNoStatementAndKeepsTheCurrentRow)
 {
     TestDatabase db(GetParam(), options);
-    db.Exec(kInsert +
-            "('aa', 1, '1', 'A', 'A'), ('bb', 1, '2', 'B', 'B'), ('cc', 1, '3', 'C', 'C')");
+    db.Insert("('aa', 1, '1', 'A', 'A'), ('bb', 1, '2', 'B', 'B'), ('cc', 1, '3', 'C', 'C')");
     RunProgram(seam, [&](TfMain& w) {
         w.DBGrid3->setCurrentIndex(w.DBGrid3->model()->index(2, 0));
-        db.Exec(kInsert + "('dd', 1, '4', 'D', 'D')");
+        db.Insert("('dd', 1, '4', 'D', 'D')");
         w.FormActivate(&w);
         EXPECT_EQ(w.DBGrid3->model()->rowCount(), 3) << "the list was not run again";
         EXPECT_EQ(w.DBGrid3->currentIndex().row(), 2);
@@ -117,7 +113,7 @@ TEST_P(DataModule, RowsInsertedOverDatabase1ShowOnceTheListIsReopened)
     EXPECT_TRUE(dm.QNames.Eof());
     TQuery insert(dm.Session);
     insert.databaseName = QStringLiteral("DATABASE1");  // found without regard to case
-    insert.sql << kInsert << QStringLiteral("(:a, :b, :c, :d, :e)");
+    insert.sql << TestDatabase::kInsertPrefix << QStringLiteral("(:a, :b, :c, :d, :e)");
     insert.Prepare();
     insert.SetParamText(0, "zz");
     insert.SetParamInteger(1, 1);
@@ -153,7 +149,7 @@ TEST_P(DataModule, AMissingTableIsShownAndTheNextActivationTriesAgain)
         db.Exec(
             QStringLiteral("create table studentlist (psid varchar(4), psidsequence integer, "
                            "studentid text, fname text, lname text)"));
-        db.Exec(kInsert + "('aa', 1, '1', 'A', 'A')");
+        db.Insert("('aa', 1, '1', 'A', 'A')");
         w.FormActivate(&w);
         EXPECT_EQ(w.DBGrid3->model()->rowCount(), 1);
         w.Exit1->trigger();

@@ -28,6 +28,10 @@ public:
     Backend backend() const { return backend_; }
     // Runs statements over a connection of the test's own; fails the test on an error.
     void Exec(const QString& sql);
+    // Inserts StudentList rows given as "(psid, psidsequence, studentid, fname, lname), ...".
+    static inline const QString kInsertPrefix = QStringLiteral(
+        "insert into studentlist (psid, psidsequence, studentid, fname, lname) values ");
+    void Insert(const QString& rows) { Exec(kInsertPrefix + rows); }
     int Count(const QString& sql);
     // Rows of StudentList in list order, as "psid|seq|studentid|fname|lname".
     QStringList Rows();
