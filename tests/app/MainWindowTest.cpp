@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTabBar>
@@ -240,6 +241,12 @@ TEST_F(MainWindow, EditEnterAndExitFollowTheKindOfControl)
     window.EditEnter(&plain);
     EXPECT_TRUE(plain.font().italic());
     EXPECT_FALSE(plain.font().bold());
+    QListWidget list;
+    const QPalette before = list.palette();
+    window.EditEnter(&list);
+    window.EditExit(&list);
+    EXPECT_EQ(list.palette(), before);
+    EXPECT_FALSE(list.testAttribute(Qt::WA_SetPalette));
 
     window.EditEnter(window.Memo2);
     EXPECT_EQ(window.Memo2->Color(), 0xFFFFu);
