@@ -5,7 +5,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 
 bash "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$root/build/run" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$root/build/run"
+cmake --build "$root/build/run" --target Cardovane cardovane-dbadmin
 
 # Defines the DVK alias on a SQLite file under the user's data folder and creates StudentList;
 # does nothing to an alias or table that already exists.
