@@ -212,6 +212,7 @@ void TQuery::Prepare()
     for (QString table = session_.Engine().TableLackingPassword(database.Alias(), text);
          !table.isEmpty(); table = session_.Engine().TableLackingPassword(database.Alias(), text)) {
         if (!session_.onPassword || !session_.onPassword()) {
+            session_.BusyPointer().Restore();
             throw TEngine::Error(kErrTablePassword, QStringLiteral("Table: %1").arg(table));
         }
     }
@@ -238,6 +239,7 @@ void TQuery::UnPrepare()
 void TQuery::SetParamText(int index, const std::string& text)
 {
     if (index < 0 || index >= ParamCount()) {
+        session_.BusyPointer().Restore();
         throw TEngine::Error(kErrParameterIndex, QStringLiteral("Index: %1").arg(index));
     }
     QString value = QString::fromStdString(text);
@@ -248,6 +250,7 @@ void TQuery::SetParamText(int index, const std::string& text)
 void TQuery::SetParamInteger(int index, int value)
 {
     if (index < 0 || index >= ParamCount()) {
+        session_.BusyPointer().Restore();
         throw TEngine::Error(kErrParameterIndex, QStringLiteral("Index: %1").arg(index));
     }
     params_[std::size_t(index)] = value;

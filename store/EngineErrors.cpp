@@ -13,13 +13,11 @@ struct CodeDescription {
 
 constexpr CodeDescription kDescriptions[] = {
     {kErrUnknownDatabase, "Unknown database."},
-    {kErrInvalidAlias, "Invalid alias configuration."},
     {kErrConfigUnreadable, "Cannot read the alias configuration."},
     {kErrDriverMissing, "Database driver not available."},
     {kErrNotInitialized, "Database engine not initialized."},
     {kErrTablePassword, "Table password required."},
     {kErrCannotOpenDatabase, "Cannot open database."},
-    {kErrNotPrepared, "Statement not prepared."},
     {kErrParameterIndex, "Parameter index out of range."},
     {kErrNoResult, "Statement returns no result."},
     {kErrGeneralSql, "General SQL error."},

@@ -8,13 +8,11 @@
 // The engine's error codes; their descriptions are in one table in EngineErrors.cpp.
 enum EngineErrorCode : int {
     kErrUnknownDatabase = 0x2101,
-    kErrInvalidAlias = 0x2102,
     kErrConfigUnreadable = 0x2103,
     kErrDriverMissing = 0x2104,
     kErrNotInitialized = 0x2105,
     kErrTablePassword = 0x2902,  // 10498
     kErrCannotOpenDatabase = 0x2C01,
-    kErrNotPrepared = 0x2C02,
     kErrParameterIndex = 0x2C03,
     kErrNoResult = 0x2C04,
     kErrGeneralSql = 0x3303,

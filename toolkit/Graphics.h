@@ -11,10 +11,8 @@ class QWidget;
 using TColor = std::uint32_t;
 
 inline constexpr TColor clWindow = 0x80000005;
-inline constexpr TColor clBtnFace = 0x8000000F;
 inline constexpr TColor clYellow = 0x00FFFF;
 inline constexpr TColor clWhite = 0xFFFFFF;
-inline constexpr TColor clBlack = 0x000000;
 inline constexpr TColor clMaroon = 0x000080;
 
 QColor ColorToQColor(TColor color);
