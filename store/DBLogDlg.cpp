@@ -1,8 +1,6 @@
 #include "store/DBLogDlg.h"
 
-#include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
 
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/StdCtrls.h"
@@ -64,14 +62,6 @@ TLoginDialog::TLoginDialog(TApplication& app, const QString& databaseName, const
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     (UserName->text().isEmpty() ? UserName : Password)->setFocus();
-}
-
-void TLoginDialog::showEvent(QShowEvent* event)
-{
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
-    TDialogForm::showEvent(event);
 }
 
 bool LoginDialog(TApplication& app, const QString& databaseName, QString& userName,

@@ -20,9 +20,6 @@ public:
     TEdit* Password;
     QPushButton* OKButton;
     QPushButton* CancelButton;
-
-protected:
-    void showEvent(QShowEvent* event) override;
 };
 
 // Runs the login dialog through the application's modal seam; false when cancelled.

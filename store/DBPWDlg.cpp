@@ -1,8 +1,6 @@
 #include "store/DBPWDlg.h"
 
-#include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
 
 #include "store/DBTables.h"
 #include "toolkit/ExtCtrls.h"
@@ -81,14 +79,6 @@ void TPasswordDialog::OKClick()
         session_.AddPassword(Edit->text());
     }
     accept();
-}
-
-void TPasswordDialog::showEvent(QShowEvent* event)
-{
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
-    TDialogForm::showEvent(event);
 }
 
 bool PasswordDialog(TApplication& app, TSession& session)

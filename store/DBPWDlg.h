@@ -21,9 +21,6 @@ public:
     QPushButton* OKButton;
     QPushButton* CancelButton;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void UpdateButtons();
     void AddClick();

@@ -119,34 +119,16 @@ void TTextFile::OpenToRead(const std::string& name)
     }
     pendingError_ = 0;
     if (name.empty()) {
-        fd_ = STDIN_FILENO;
-        ownsFd_ = false;
-        console_ = false;
-        mode_ = Mode::Reading;
+        Adopt(STDIN_FILENO, false, false, Mode::Reading);
         return;
     }
-    CheckName(name);
-    const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        Raise(CodeForOpenError(errno, name));
-    }
-    struct stat st {};
-    int code = 0;
-    if (::fstat(fd, &st) != 0) {
-        code = CodeForIOError(errno);
-    } else if (S_ISDIR(st.st_mode)) {
-        code = 5;
-    } else if (::flock(fd, LOCK_SH | LOCK_NB) != 0) {
-        code = CodeForOpenError(errno, name);
-    }
-    if (code != 0) {
-        ::close(fd);
-        Raise(code);
-    }
-    fd_ = fd;
-    ownsFd_ = true;
-    console_ = false;
-    mode_ = Mode::Reading;
+    const int fd = OpenChecked(name, O_RDONLY, [&](int opened, const struct stat& st) {
+        if (S_ISDIR(st.st_mode)) {
+            return 5;
+        }
+        return ::flock(opened, LOCK_SH | LOCK_NB) != 0 ? CodeForOpenError(errno, name) : 0;
+    });
+    Adopt(fd, true, false, Mode::Reading);
 }
 
 void TTextFile::OpenToWrite(const std::string& name)
@@ -159,39 +141,51 @@ void TTextFile::OpenToWrite(const std::string& name)
         if (!IsFilePipeOrConsole(STDOUT_FILENO)) {
             Raise(kIOFileNotOpenForOutput);
         }
-        fd_ = STDOUT_FILENO;
-        ownsFd_ = false;
-        console_ = ::isatty(STDOUT_FILENO) != 0;
-        mode_ = Mode::Writing;
+        Adopt(STDOUT_FILENO, false, ::isatty(STDOUT_FILENO) != 0, Mode::Writing);
         return;
     }
-    CheckName(name);
+    bool console = false;
     // Not O_TRUNC: the file is emptied only once the lock shows nobody else holds it.
-    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NOCTTY, 0666);
+    const int fd =
+        OpenChecked(name, O_WRONLY | O_CREAT | O_NOCTTY, [&](int opened, const struct stat& st) {
+            if (!IsFilePipeOrConsole(opened)) {
+                return kIOFileNotOpenForOutput;
+            }
+            console = S_ISCHR(st.st_mode);
+            if (!S_ISREG(st.st_mode)) {
+                return 0;
+            }
+            if (::flock(opened, LOCK_EX | LOCK_NB) != 0) {
+                return CodeForOpenError(errno, name);
+            }
+            return ::ftruncate(opened, 0) != 0 ? CodeForIOError(errno) : 0;
+        });
+    Adopt(fd, true, console, Mode::Writing);
+}
+
+int TTextFile::OpenChecked(const std::string& name, int flags,
+                           const std::function<int(int, const struct stat&)>& check)
+{
+    CheckName(name);
+    const int fd = ::open(name.c_str(), flags | O_CLOEXEC, 0666);
     if (fd < 0) {
         Raise(CodeForOpenError(errno, name));
     }
     struct stat st {};
-    int code = 0;
-    if (::fstat(fd, &st) != 0) {
-        code = CodeForIOError(errno);
-    } else if (!IsFilePipeOrConsole(fd)) {
-        code = kIOFileNotOpenForOutput;
-    } else if (S_ISREG(st.st_mode)) {
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            code = CodeForOpenError(errno, name);
-        } else if (::ftruncate(fd, 0) != 0) {
-            code = CodeForIOError(errno);
-        }
-    }
+    const int code = ::fstat(fd, &st) != 0 ? CodeForIOError(errno) : check(fd, st);
     if (code != 0) {
-        ::close(fd);
+        ::close(fd);  // a refused file is never left held open
         Raise(code);
     }
+    return fd;
+}
+
+void TTextFile::Adopt(int fd, bool owned, bool console, Mode mode)
+{
     fd_ = fd;
-    ownsFd_ = true;
-    console_ = S_ISCHR(st.st_mode);
-    mode_ = Mode::Writing;
+    ownsFd_ = owned;
+    console_ = console;
+    mode_ = mode;
 }
 
 void TTextFile::CheckReadable() const

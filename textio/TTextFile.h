@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,8 @@
 //
 // The object owns its file: destroying it releases the file without raising, so an error that
 // abandons a handler never leaves the file held open.
+struct stat;
+
 class TTextFile {
 public:
     static constexpr std::size_t kBufferSize = 128;
@@ -37,6 +40,10 @@ public:
 private:
     enum class Mode { Closed, Reading, Writing };
 
+    // Opens name; check answers the code that refuses the open file, or 0.
+    static int OpenChecked(const std::string& name, int flags,
+                           const std::function<int(int fd, const struct stat& st)>& check);
+    void Adopt(int fd, bool owned, bool console, Mode mode);
     void CheckReadable() const;
     bool FillBuffer();
     int WriteOut(const unsigned char* data, std::size_t size);

@@ -1,6 +1,8 @@
 #include "toolkit/Forms.h"
 
 #include <QFocusEvent>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include "toolkit/TApplication.h"
 
@@ -8,6 +10,14 @@ TDialogForm::TDialogForm(TApplication& app, QWidget* parent) : QDialog(parent), 
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
+}
+
+void TDialogForm::showEvent(QShowEvent* event)
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    QDialog::showEvent(event);
 }
 
 void TDialogForm::hideEvent(QHideEvent* event)
