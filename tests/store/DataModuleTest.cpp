@@ -2,6 +2,7 @@
 // file and on the PostgreSQL server of the test command.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
@@ -109,6 +110,10 @@ TEST_P(DataModule, RowsInsertedOverDatabase1ShowOnceTheListIsReopened)
     ScriptedSeam quiet;
     TApplication app(QStringLiteral("/x/Cardovane"), quiet);
     TfDM1 dm(app);
+    TDBGrid grid;
+    grid.SetDataSource(&dm.DSNames);
+    QAbstractItemModelTester tester(grid.model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
     dm.QNames.Open();
     EXPECT_TRUE(dm.QNames.Eof());
     TQuery insert(dm.Session);
@@ -125,6 +130,7 @@ TEST_P(DataModule, RowsInsertedOverDatabase1ShowOnceTheListIsReopened)
     dm.QNames.Close();
     dm.QNames.Open();
     ASSERT_EQ(dm.QNames.RecordCount(), 1);
+    EXPECT_EQ(grid.model()->rowCount(), 1);
     EXPECT_EQ(dm.QNames.FieldByName(QStringLiteral("STUDENTID")).AsString(), "5");
     EXPECT_EQ(dm.QNames.FieldByName(QStringLiteral("psidsequence")).AsString(), "1");
     EXPECT_EQ(db.Count(QStringLiteral("select count(*) from studentlist where fname = ''")), 1)
