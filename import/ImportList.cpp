@@ -26,7 +26,7 @@ void ReadStudentList(const std::string& fileName, TStringGrid& grid, ImportView&
     // 4. Reading starts again at the first byte.
     file.OpenToRead(fileName);
 
-    // 5. The row count is set once, before any row is filled.
+    // 5. The row count is set once, before any row is filled (7. is the grid's own rule for it).
     grid.SetRowCount(lineCount + 1);
 
     // 6. Filling pass, to the end of the file.
