@@ -103,7 +103,6 @@ public:
     TSession& Session() { return session_; }
 
     bool loginPrompt = true;
-    bool keepConnection = true;
     QString userName;  // the connection's own user-name setting
 
     bool Connected() const { return !connection_.isEmpty(); }
@@ -129,7 +128,6 @@ public:
     // The field text: a text column's characters, an integer's decimal digits, null empty.
     const std::string& AsString() const { return text_; }
     double AsFloat() const;
-    bool IsNull() const { return isNull_; }
 
 private:
     QString name_;

@@ -36,7 +36,6 @@ public:
     bool Initialized() const { return initialized_; }
     // Reads the aliases; a configuration that cannot be read is an initialisation failure.
     void Initialize(const QString& languageId);
-    const QString& LanguageId() const { return languageId_; }
 
     const TAlias* FindAlias(const QString& name) const;
 
@@ -47,7 +46,6 @@ public:
     void AddPassword(const QString& password);
     void RemovePassword(const QString& password);
     void RemoveAllPasswords() { passwords_.clear(); }
-    const QStringList& Passwords() const { return passwords_; }
     // The first table that the statement names whose password the run's list lacks.
     QString TableLackingPassword(const TAlias& alias, const QString& sql) const;
 

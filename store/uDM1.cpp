@@ -20,6 +20,5 @@ TfDM1::TfDM1(TApplication& app)
     DSNames.SetDataSet(&QNames);
 
     Database1.loginPrompt = true;
-    Database1.keepConnection = true;
     Database1.Open();
 }
