@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <memory>
 
-#include "app/Main.h"
-#include "store/uDM1.h"
+#include "app/MainWindow.h"
+#include "store/DataModule.h"
 #include "textio/ErrorDisplay.h"
-#include "toolkit/TApplication.h"
+#include "toolkit/Application.h"
 
 int RunCardovane(QApplication& qapp, TModalSeam& seam)
 {

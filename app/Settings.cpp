@@ -2,8 +2,8 @@
 
 #include <sys/stat.h>
 
-#include "textio/TTextFile.h"
-#include "toolkit/StdCtrls.h"
+#include "textio/TextFile.h"
+#include "toolkit/EditControls.h"
 
 namespace {
 const std::string kKey = "[FacilityName]";

@@ -1,7 +1,7 @@
 #include <QApplication>
 
 #include "app/Program.h"
-#include "toolkit/TApplication.h"
+#include "toolkit/Application.h"
 
 int main(int argc, char** argv)
 {

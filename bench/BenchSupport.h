@@ -40,7 +40,7 @@ private:
 
 #include <QDialog>
 
-#include "toolkit/TApplication.h"
+#include "toolkit/Application.h"
 
 namespace bench {
 

@@ -4,11 +4,11 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "bench/BenchSupport.h"
-#include "store/uDM1.h"
+#include "store/DataModule.h"
 #include "toolkit/Buttons.h"
-#include "toolkit/StdCtrls.h"
+#include "toolkit/EditControls.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <QTest>
 #include <cstdio>
 
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "bench/BenchSupport.h"
-#include "store/uDM1.h"
+#include "store/DataModule.h"
 #include "toolkit/Buttons.h"
-#include "toolkit/Grids.h"
+#include "toolkit/StringGrid.h"
 
 int main(int argc, char** argv)
 {

@@ -5,11 +5,11 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "bench/BenchSupport.h"
-#include "store/uDM1.h"
+#include "store/DataModule.h"
 #include "toolkit/Buttons.h"
-#include "toolkit/Grids.h"
+#include "toolkit/StringGrid.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <thread>
 
 #include "import/StudentKey.h"
-#include "store/uDM1.h"
-#include "toolkit/Grids.h"
+#include "store/DataModule.h"
+#include "toolkit/StringGrid.h"
 
 void PostStudentList(TStringGrid& grid, TfDM1& dm, PostingView& view,
                      std::chrono::milliseconds pause)

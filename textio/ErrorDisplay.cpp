@@ -7,7 +7,7 @@
 #include <new>
 
 #include "textio/Exception.h"
-#include "toolkit/TApplication.h"
+#include "toolkit/Application.h"
 
 namespace {
 

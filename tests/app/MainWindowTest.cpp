@@ -11,14 +11,15 @@
 #include <QTabBar>
 #include <QTest>
 
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "tests/support/ProgramRun.h"
 #include "tests/support/ScriptedSeam.h"
 #include "toolkit/Buttons.h"
-#include "toolkit/ComCtrls.h"
-#include "toolkit/ExtCtrls.h"
-#include "toolkit/Grids.h"
-#include "toolkit/StdCtrls.h"
+#include "toolkit/EditControls.h"
+#include "toolkit/PageControl.h"
+#include "toolkit/Panels.h"
+#include "toolkit/StatusBar.h"
+#include "toolkit/StringGrid.h"
 
 namespace {
 

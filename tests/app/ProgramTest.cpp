@@ -6,12 +6,12 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "tests/support/ProgramRun.h"
 #include "tests/support/ScriptedSeam.h"
 #include "tests/support/TestDatabase.h"
-#include "toolkit/StdCtrls.h"
-#include "toolkit/TApplication.h"
+#include "toolkit/Application.h"
+#include "toolkit/EditControls.h"
 
 namespace {
 

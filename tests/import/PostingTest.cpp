@@ -5,10 +5,13 @@
 
 #include "tests/support/Workbench.h"
 #include "toolkit/Buttons.h"
-#include "toolkit/ComCtrls.h"
-#include "toolkit/DBGrids.h"
-#include "toolkit/Grids.h"
-#include "toolkit/StdCtrls.h"
+#include "toolkit/DBGrid.h"
+#include "toolkit/EditControls.h"
+#include "toolkit/PageControl.h"
+#include "toolkit/Panels.h"
+#include "toolkit/ProgressBar.h"
+#include "toolkit/StatusBar.h"
+#include "toolkit/StringGrid.h"
 
 namespace {
 

@@ -11,16 +11,17 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/Main.h"
-#include "store/DBLogDlg.h"
-#include "store/DBPWDlg.h"
-#include "store/uDM1.h"
+#include "app/MainWindow.h"
+#include "store/DataModule.h"
+#include "store/LoginDialog.h"
+#include "store/PasswordDialog.h"
+#include "store/Query.h"
 #include "tests/support/ProgramRun.h"
 #include "tests/support/ScriptedSeam.h"
 #include "tests/support/TestDatabase.h"
-#include "toolkit/DBGrids.h"
-#include "toolkit/ExtCtrls.h"
-#include "toolkit/StdCtrls.h"
+#include "toolkit/DBGrid.h"
+#include "toolkit/EditControls.h"
+#include "toolkit/Panels.h"
 
 namespace {
 

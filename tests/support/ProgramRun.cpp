@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QTimer>
 
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "app/Program.h"
 #include "tests/support/ScriptedSeam.h"
 

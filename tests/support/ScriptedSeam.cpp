@@ -3,8 +3,8 @@
 #include <QFileDialog>
 #include <QLineEdit>
 
-#include "store/DBLogDlg.h"
-#include "toolkit/StdCtrls.h"
+#include "store/LoginDialog.h"
+#include "toolkit/EditControls.h"
 
 int ScriptedSeam::Exec(QDialog& dialog)
 {

@@ -8,7 +8,7 @@
 #include <ostream>
 #include <vector>
 
-#include "toolkit/TApplication.h"
+#include "toolkit/Application.h"
 
 // Answers the program's modal dialogs in place of a person, in the order they come, and keeps
 // what each one showed. A dialog with no answer left is rejected (a message box: OK).

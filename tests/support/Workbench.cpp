@@ -1,6 +1,6 @@
 #include "tests/support/Workbench.h"
 
-#include "toolkit/Grids.h"
+#include "toolkit/StringGrid.h"
 
 Workbench::Workbench(Backend backend, const TestDatabase::Options& options)
     : app(QStringLiteral("/opt/cardovane/Cardovane"), seam), db(backend, options)

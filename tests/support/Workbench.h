@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "app/Main.h"
-#include "store/uDM1.h"
+#include "app/MainWindow.h"
+#include "store/DataModule.h"
 #include "tests/support/ScriptedSeam.h"
 #include "tests/support/TestDatabase.h"
-#include "toolkit/TApplication.h"
+#include "toolkit/Application.h"
 
 // The main window and the data module on a real database, built as start-up builds them, with
 // the student list open, for driving the posting and the export by their buttons.

@@ -4,9 +4,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "toolkit/ComCtrls.h"
-#include "toolkit/ExtCtrls.h"
-#include "toolkit/Grids.h"
+#include "toolkit/ProgressBar.h"
+#include "toolkit/Splitter.h"
+#include "toolkit/StringGrid.h"
 
 namespace {
 

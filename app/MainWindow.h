@@ -1,0 +1,117 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <chrono>
+
+#include "import/PostStudentList.h"
+#include "import/StudentListReader.h"
+#include "toolkit/ColorAndFont.h"
+#include "toolkit/DialogForm.h"
+#include "toolkit/OpenDialog.h"
+
+class QAction;
+class TApplication;
+class TBitBtn;
+class TDBGrid;
+class TEdit;
+class TGroupBox;
+class TImage;
+class TLabel;
+class TMemo;
+class TPageControl;
+class TPanel;
+class TProgressBar;
+class TSplitter;
+class TStatusBar;
+class TStringGrid;
+class TTabSheet;
+class TfDM1;
+
+// The main window: its controls under their names, and handlers that wire controls to the work
+// in import/, export/ and store/. Every handler runs through the top-level dispatch.
+class TfMain : public TForm, private ImportView, private PostingView {
+    Q_OBJECT
+public:
+    explicit TfMain(TApplication& app);
+    ~TfMain() override;
+
+    // Binds the database controls to the data module, once it has been built.
+    void AttachDataModule(TfDM1* dm);
+
+    void FormCreate(QObject* sender);
+    void FormActivate(QObject* sender);
+    void FormClose(QObject* sender);
+    void MenuHandler(QObject* sender);
+    void ImportList();
+    void BitBtn4Click(QObject* sender);
+    void BitBtn5Click(QObject* sender);
+    void BitBtn8Click(QObject* sender);
+    void EditEnter(QWidget* sender);
+    void EditExit(QWidget* sender);
+
+    TColor HighlightColor = 0;
+    // The pause after each posted row.
+    std::chrono::milliseconds postingPause{10};
+
+    QAction* ImportList1;
+    QAction* ExportStudentList1;
+    QAction* Exit1;
+    TPageControl* PageControl1;
+    TStatusBar* StatusBar1;
+
+    TTabSheet* TSSplash;
+    TPanel* Panel6;
+    TImage* Image1;
+    TLabel* Label1;
+    TLabel* Label9;
+    TLabel* Label18;
+    TPanel* Panel15;
+
+    TTabSheet* TSImportList;
+    TPanel* Panel29;
+    TPanel* Panel31;
+    TPanel* Panel9;
+    TBitBtn* BitBtn4;
+    TEdit* Edit1;
+    TMemo* Memo2;
+    TStringGrid* SGRecordStudents;
+    TSplitter* Splitter1;
+    TPanel* Panel30;
+    TPanel* Panel28;
+    TMemo* Memo3;
+    TBitBtn* BitBtn5;
+    TLabel* LabelProgress;
+    TProgressBar* ProgressBar1;
+    TDBGrid* DBGrid3;
+
+    TTabSheet* TSExport;
+    TGroupBox* GroupBox2;
+    TMemo* Memo5;
+    TEdit* EditFileName;
+    TBitBtn* BitBtn8;
+
+    TOpenDialog OpenDialog1;
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildSplashPage();
+    void BuildImportPage();
+    void BuildExportPage();
+    void Wire(QAction* item);
+    bool CloseWithoutSettings();
+
+    void ShowLineCount(int shown) override;
+    void SetProgressLabel(const QString& text) override;
+    void StepProgress() override;
+
+    static constexpr int kFrameMs = 16;
+
+    TApplication& app_;
+    TfDM1* dm_ = nullptr;
+    QElapsedTimer lineCountPainted_;
+    bool activated_ = false;
+    bool activating_ = false;
+};

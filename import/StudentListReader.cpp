@@ -1,0 +1,54 @@
+#include "import/StudentListReader.h"
+
+#include "import/StudentLine.h"
+#include "textio/TextFile.h"
+#include "toolkit/StringGrid.h"
+
+void ReadStudentList(const std::string& fileName, TStringGrid& grid, ImportView& view)
+{
+    // 2. The titles go in before the file is opened, so they stand even when it cannot be read.
+    grid.SetCell(0, 0, "IDNum");
+    grid.SetCell(1, 0, "Firstname");
+    grid.SetCell(2, 0, "Lastname");
+
+    // 3. Counting pass: the panel shows the lines counted so far plus one.
+    TTextFile file;
+    file.OpenToRead(fileName);
+    int lineCount = 0;
+    int shown = 1;
+    while (!file.AtEndOfFile()) {
+        file.SkipToNextLine();
+        ++shown;
+        ++lineCount;
+        view.ShowLineCount(shown);
+    }
+
+    // 4. Reading starts again at the first byte.
+    file.OpenToRead(fileName);
+
+    // 5. The row count is set once, before any row is filled (7. is the grid's own rule for it).
+    grid.SetRowCount(lineCount + 1);
+
+    // 6. Filling pass, to the end of the file.
+    grid.BeginUpdate();
+    struct EndUpdate {
+        TStringGrid& grid;
+        ~EndUpdate() { grid.EndUpdate(); }
+    } endUpdate{grid};
+    int row = 0;
+    while (!file.AtEndOfFile()) {
+        ++row;
+        std::string line = file.ReadTextLine();
+        file.SkipToNextLine();
+        if (row == 1) {
+            line = WithoutByteOrderMark(std::move(line));
+        }
+        StudentFields fields = SplitStudentLine(DecodeCellText(line));
+        grid.SetCell(0, row, std::move(fields.idNum));
+        grid.SetCell(1, row, std::move(fields.firstName));
+        grid.SetCell(2, row, std::move(fields.lastName));
+    }
+
+    // 8.
+    file.CloseText();
+}

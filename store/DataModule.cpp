@@ -1,0 +1,24 @@
+#include "store/DataModule.h"
+
+#include "store/LoginDialog.h"
+#include "store/PasswordDialog.h"
+
+TfDM1::TfDM1(TApplication& app)
+    : Session(QStringLiteral("Default")),
+      Database1(Session, QStringLiteral("Database1"), QStringLiteral("DVK")),
+      QNames(Session)
+{
+    Session.onLogin = [&app](const QString& databaseName, QString& userName, QString& password) {
+        return LoginDialog(app, databaseName, userName, password);
+    };
+    Session.onPassword = [this, &app] { return PasswordDialog(app, Session); };
+
+    QNames.setObjectName(QStringLiteral("QNames"));
+    QNames.databaseName = QStringLiteral("DVK");
+    QNames.sql << QStringLiteral("select * from studentlist")
+               << QStringLiteral("order by psid, psidsequence, lname, fname");
+    DSNames.SetDataSet(&QNames);
+
+    Database1.loginPrompt = true;
+    Database1.Open();
+}

@@ -1,0 +1,102 @@
+#include "store/Session.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+
+TSession::TSession(QString name) : name_(std::move(name))
+{
+}
+
+TSession::~TSession()
+{
+    temporary_.clear();
+}
+
+void TSession::Start()
+{
+    if (engine_.Initialized()) {
+        return;
+    }
+    // The hourglass while the engine loads, where the pointer had its default shape.
+    const bool hourglass = HaveGui() && !QGuiApplication::overrideCursor();
+    if (hourglass) {
+        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    }
+    struct RestoreCursor {
+        bool active;
+        ~RestoreCursor()
+        {
+            if (active) {
+                QGuiApplication::restoreOverrideCursor();
+            }
+        }
+    } restore{hourglass};
+    engine_.Initialize(QStringLiteral("0009"));
+}
+
+TDatabase* TSession::FindDatabase(const QString& name) const
+{
+    for (TDatabase* database : databases_) {
+        if (database->DatabaseName().compare(name, Qt::CaseInsensitive) == 0) {
+            return database;
+        }
+    }
+    return nullptr;
+}
+
+TDatabase& TSession::OpenDatabase(const QString& name)
+{
+    TDatabase* database = FindDatabase(name);
+    if (!database) {
+        // A name no connection bears is taken as an alias; the connection is kept to the end.
+        temporary_.push_back(std::make_unique<TDatabase>(*this, name, name));
+        database = temporary_.back().get();
+    }
+    database->Open();
+    return *database;
+}
+
+TDatabase::TDatabase(TSession& session, QString databaseName, QString aliasName)
+    : session_(session), databaseName_(std::move(databaseName)), aliasName_(std::move(aliasName))
+{
+    session_.Register(this);
+}
+
+TDatabase::~TDatabase()
+{
+    session_.Unregister(this);
+    if (Connected()) {
+        TEngine::Disconnect(connection_);
+    }
+}
+
+const TAlias& TDatabase::Alias() const
+{
+    return *session_.Engine().FindAlias(aliasName_);
+}
+
+QSqlDatabase TDatabase::Handle() const
+{
+    return QSqlDatabase::database(connection_, false);
+}
+
+void TDatabase::Open()
+{
+    if (Connected()) {
+        return;
+    }
+    session_.Start();
+    QString user;
+    QString password;
+    const TAlias* alias = session_.Engine().FindAlias(aliasName_);
+    if (alias && alias->hasUserName && loginPrompt) {
+        user = userName.isEmpty() ? alias->userName : userName;
+        if (!session_.onLogin || !session_.onLogin(databaseName_, user, password)) {
+            throw EDatabaseError("Cannot connect to database '" + databaseName_.toStdString() +
+                                 "'");
+        }
+        userName = user;
+    }
+    TBusyPointer::WorkScope working(session_.BusyPointer());
+    connection_ = session_.Engine().Connect(aliasName_, user, password);
+}

@@ -1,0 +1,426 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "textio/Exception.h"
+#include "textio/IOErrorMessage.h"
+#include "textio/TextFile.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class TempFolder {
+public:
+    TempFolder()
+    {
+        char pattern[] = "/tmp/textfile-test.XXXXXX";
+        path_ = ::mkdtemp(pattern);
+        // Open to every user, so that a check run as another user meets the file's own rights.
+        fs::permissions(path_, fs::perms::owner_all | fs::perms::group_read |
+                                   fs::perms::group_exec | fs::perms::others_read |
+                                   fs::perms::others_exec);
+    }
+    ~TempFolder() { fs::remove_all(path_); }
+    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    fs::path path_;
+};
+
+void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Reads a file the way every reader of the program does: AtEndOfFile, ReadTextLine,
+// SkipToNextLine.
+std::vector<std::string> ReadLines(const std::string& path)
+{
+    TTextFile file;
+    file.OpenToRead(path);
+    std::vector<std::string> lines;
+    while (!file.AtEndOfFile()) {
+        lines.push_back(file.ReadTextLine());
+        file.SkipToNextLine();
+    }
+    file.CloseText();
+    return lines;
+}
+
+int CodeOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const EInOutError& e) {
+        return e.Code();
+    }
+    return 0;
+}
+
+// Runs action in a child process (for limits and identities that must not touch the test) and
+// answers its exit status.
+int InChild(const std::function<int()>& action)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::_exit(action());
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 255;
+}
+
+struct ReadCase {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> lines;
+};
+
+class ReadingRules : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadingRules, ReadsTheLinesOfTheFile)
+{
+    TempFolder dir;
+    WriteBytes(dir / "f", GetParam().bytes);
+    EXPECT_EQ(ReadLines(dir / "f"), GetParam().lines);
+}
+
+const std::string k600(600, 'x');
+const std::string k5MB(5 * 1024 * 1024, 'y');
+
+INSTANTIATE_TEST_SUITE_P(
+    TextFile, ReadingRules,
+    ::testing::Values(
+        ReadCase{"CrLf", "abc\r\nde", {"abc", "de"}}, ReadCase{"Lf", "abc\nde", {"abc", "de"}},
+        ReadCase{"LoneCrIsRemoved", "a\rb\r", {"ab"}},
+        ReadCase{"EndingLineEndGivesNoEmptyLine", "abc\r\n", {"abc"}},
+        ReadCase{"EmptyLinesInside", "a\n\nb\n\n", {"a", "", "b", ""}},
+        ReadCase{"CtrlZAtLineStartEndsFile",
+                 "a\r\nb\r\n\x1a"
+                 "c\r\n",
+                 {"a", "b"}},
+        ReadCase{"CtrlZAfterLastLineEnd", "a\r\n\x1a", {"a"}},
+        ReadCase{"CtrlZInsideLineEndsFile",
+                 "ab\x1a"
+                 "cd\r\nef\r\n",
+                 {"ab"}},
+        ReadCase{"EmptyFile", "", {}}, ReadCase{"OnlyCtrlZ", "\x1a", {}},
+        ReadCase{"NulBytesAreText", std::string("a\0b\nc", 5), {std::string("a\0b", 3), "c"}},
+        ReadCase{"BytesAsTheyAre", "\xEF\xBB\xBF\xE9t\xE9\n", {"\xEF\xBB\xBF\xE9t\xE9"}},
+        ReadCase{"LongLineAcrossBuffers", k600 + "\r\n" + k600, {k600, k600}},
+        ReadCase{"CrLfSplitAcrossBuffers",
+                 std::string(127, 'a') + "\r\nb",
+                 {std::string(127, 'a'), "b"}},
+        ReadCase{"FiveMegabyteLine", k5MB, {k5MB}},
+        ReadCase{"ManyLoneCrs", std::string(100000, '\r'), {""}}),
+    [](const auto& p) { return p.param.name; });
+
+TEST(TextFile, EmptyFileIsAtEndAtOnce)
+{
+    TempFolder dir;
+    WriteBytes(dir / "f", "");
+    TTextFile file;
+    file.OpenToRead(dir / "f");
+    EXPECT_TRUE(file.AtEndOfFile());
+    EXPECT_EQ(file.ReadTextLine(), "");
+    file.CloseText();
+}
+
+TEST(TextFile, ReadTextLineLeavesTheLineEndForSkip)
+{
+    TempFolder dir;
+    WriteBytes(dir / "f", "ab\r\ncd");
+    TTextFile file;
+    file.OpenToRead(dir / "f");
+    EXPECT_EQ(file.ReadTextLine(), "ab");
+    EXPECT_EQ(file.ReadTextLine(), "");  // still in front of the line end
+    file.SkipToNextLine();
+    EXPECT_EQ(file.ReadTextLine(), "cd");
+}
+
+TEST(TextFile, WritesTextThenCrLfAndNothingElse)
+{
+    TempFolder dir;
+    TTextFile file;
+    file.OpenToWrite(dir / "out");
+    file.WriteTextLine("abc");
+    file.WriteTextLine(std::string(300, 'z'));
+    file.WriteTextLine("");
+    file.FlushText();
+    file.CloseText();
+    EXPECT_EQ(ReadBytes(dir / "out"), "abc\r\n" + std::string(300, 'z') + "\r\n\r\n");
+}
+
+TEST(TextFile, WritingAloneDoesNotFlushBeforeTheBufferFills)
+{
+    TempFolder dir;
+    TTextFile file;
+    file.OpenToWrite(dir / "out");
+    file.WriteTextLine("abc");
+    EXPECT_EQ(ReadBytes(dir / "out"), "");
+    file.WriteTextLine(std::string(200, 'q'));
+    EXPECT_EQ(ReadBytes(dir / "out").size(), TTextFile::kBufferSize);
+    file.CloseText();
+    EXPECT_EQ(ReadBytes(dir / "out").size(), 5u + 202u);
+}
+
+TEST(TextFile, OpenToWriteEmptiesAnExistingFile)
+{
+    TempFolder dir;
+    WriteBytes(dir / "out", "old content");
+    TTextFile file;
+    file.OpenToWrite(dir / "out");
+    EXPECT_EQ(ReadBytes(dir / "out"), "");
+}
+
+TEST(TextFile, OpeningAnOpenFileClosesItFirstAndStartsOver)
+{
+    TempFolder dir;
+    WriteBytes(dir / "f", "one\ntwo\n");
+    TTextFile file;
+    file.OpenToRead(dir / "f");
+    file.SkipToNextLine();
+    file.OpenToRead(dir / "f");
+    EXPECT_EQ(file.ReadTextLine(), "one");
+}
+
+struct ErrorCase {
+    const char* name;
+    std::function<void(TTextFile&, const TempFolder&)> action;
+    int code;
+};
+
+class ErrorCodes : public ::testing::TestWithParam<ErrorCase> {};
+
+TEST_P(ErrorCodes, RaiseTheirCode)
+{
+    TempFolder dir;
+    fs::create_directory(dir / "folder");
+    WriteBytes(dir / "file", "x\n");
+    TTextFile file;
+    EXPECT_EQ(CodeOf([&] { GetParam().action(file, dir); }), GetParam().code);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TextFile, ErrorCodes,
+    ::testing::Values(
+        ErrorCase{"MissingFile", [](TTextFile& f, auto& d) { f.OpenToRead(d / "none"); }, 2},
+        ErrorCase{"MissingFolderRead",
+                  [](TTextFile& f, auto& d) { f.OpenToRead(d / "no/such/file"); }, 3},
+        ErrorCase{"MissingFolderWrite",
+                  [](TTextFile& f, auto& d) { f.OpenToWrite(d / "no/such/file"); }, 3},
+        ErrorCase{"FileUsedAsFolder", [](TTextFile& f, auto& d) { f.OpenToRead(d / "file/x"); }, 3},
+        ErrorCase{"FolderReadAsFile", [](TTextFile& f, auto& d) { f.OpenToRead(d / "folder"); }, 5},
+        ErrorCase{"FolderWrittenAsFile", [](TTextFile& f, auto& d) { f.OpenToWrite(d / "folder"); },
+                  5},
+        ErrorCase{"NameOver259Characters",
+                  [](TTextFile& f, auto&) { f.OpenToRead("/tmp/" + std::string(255, 'n')); }, 3},
+        ErrorCase{"CloseWhenClosed", [](TTextFile& f, auto&) { f.CloseText(); }, 103},
+        ErrorCase{"ReadWhenClosed", [](TTextFile& f, auto&) { f.AtEndOfFile(); }, 103},
+        ErrorCase{"ReadWhenWriting",
+                  [](TTextFile& f, auto& d) {
+                      f.OpenToWrite(d / "out");
+                      f.ReadTextLine();
+                  },
+                  104},
+        ErrorCase{"WriteWhenReading",
+                  [](TTextFile& f, auto& d) {
+                      f.OpenToRead(d / "file");
+                      f.WriteTextLine("x");
+                  },
+                  105},
+        ErrorCase{"WriteWhenClosed", [](TTextFile& f, auto&) { f.WriteTextLine("x"); }, 105},
+        ErrorCase{"DeviceThatIsNoFilePipeOrConsole",
+                  [](TTextFile& f, auto&) { f.OpenToWrite("/dev/null"); }, 105}),
+    [](const auto& p) { return p.param.name; });
+
+TEST(TextFile, AFailedOpenLeavesTheObjectClosed)
+{
+    TempFolder dir;
+    TTextFile file;
+    EXPECT_EQ(CodeOf([&] { file.OpenToRead(dir / "none"); }), 2);
+    EXPECT_FALSE(file.IsOpen());
+}
+
+TEST(TextFile, ErrorsCarryTheirMessages)
+{
+    TempFolder dir;
+    TTextFile file;
+    try {
+        file.OpenToRead(dir / "none");
+        FAIL();
+    } catch (const EInOutError& e) {
+        EXPECT_EQ(e.Message(), "File not found");
+        EXPECT_STREQ(e.ClassName(), "EInOutError");
+    }
+}
+
+TEST(TextFileSharing, ReadersShareAWriterExcludes)
+{
+    TempFolder dir;
+    WriteBytes(dir / "f", "x\n");
+    TTextFile reader1;
+    TTextFile reader2;
+    reader1.OpenToRead(dir / "f");
+    EXPECT_EQ(CodeOf([&] { reader2.OpenToRead(dir / "f"); }), 0);
+    TTextFile writer;
+    EXPECT_EQ(CodeOf([&] { writer.OpenToWrite(dir / "f"); }), 32);
+    EXPECT_EQ(ReadBytes(dir / "f"), "x\n") << "a refused writer must not empty the file";
+    reader1.CloseText();
+    reader2.CloseText();
+    EXPECT_EQ(CodeOf([&] { writer.OpenToWrite(dir / "f"); }), 0);
+    TTextFile lateReader;
+    EXPECT_EQ(CodeOf([&] { lateReader.OpenToRead(dir / "f"); }), 32);
+}
+
+TEST(TextFileSharing, DestroyingAnOpenObjectReleasesTheFile)
+{
+    TempFolder dir;
+    {
+        TTextFile abandoned;
+        abandoned.OpenToWrite(dir / "f");
+        abandoned.WriteTextLine("x");
+    }
+    TTextFile again;
+    EXPECT_EQ(CodeOf([&] { again.OpenToWrite(dir / "f"); }), 0);
+}
+
+TEST(TextFileSystem, ReadOnlyFileDeniesWriting)
+{
+    TempFolder dir;
+    WriteBytes(dir / "ro", "keep\n");
+    fs::permissions(dir / "ro",
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    // As root every file is writable: the check runs as an ordinary user.
+    const int code = InChild([&] {
+        if (::geteuid() == 0 && ::setuid(65534) != 0) {
+            return 200;
+        }
+        TTextFile file;
+        return CodeOf([&] { file.OpenToWrite(dir / "ro"); });
+    });
+    EXPECT_EQ(code, 5);
+}
+
+TEST(TextFileSystem, TooManyOpenFiles)
+{
+    TempFolder dir;
+    WriteBytes(dir / "f", "x\n");
+    const int code = InChild([&] {
+        const rlimit limit{3, 3};
+        ::setrlimit(RLIMIT_NOFILE, &limit);
+        TTextFile file;
+        return CodeOf([&] { file.OpenToRead(dir / "f"); });
+    });
+    EXPECT_EQ(code, 4);
+}
+
+TEST(TextFileSystem, StandardOutputMissingGives105)
+{
+    const int code = InChild([] {
+        ::close(STDOUT_FILENO);
+        TTextFile file;
+        return CodeOf([&] { file.OpenToWrite(""); });
+    });
+    EXPECT_EQ(code, 105);
+}
+
+TEST(TextFileSystem, StandardOutputPipeIsWritten)
+{
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    const int code = InChild([&] {
+        ::dup2(fds[1], STDOUT_FILENO);
+        TTextFile file;
+        return CodeOf([&] {
+            file.OpenToWrite("");
+            file.WriteTextLine("to stdout");
+            file.CloseText();
+        });
+    });
+    ::close(fds[1]);
+    char buffer[64] = {};
+    const ssize_t n = ::read(fds[0], buffer, sizeof buffer);
+    ::close(fds[0]);
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(std::string(buffer, std::size_t(std::max<ssize_t>(n, 0))), "to stdout\r\n");
+}
+
+TEST(TextFileSystem, AWriteFailureIsRaisedAndKeepsWhatReachedTheFile)
+{
+    TempFolder dir;
+    const std::string path = dir / "limited";
+    const int code = InChild([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{1000, 1000};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        TTextFile file;
+        return CodeOf([&] {
+            file.OpenToWrite(path);
+            for (int i = 0; i < 100; ++i) {
+                file.WriteTextLine(std::string(18, static_cast<char>('a' + i % 26)));
+            }
+            file.CloseText();
+        });
+    });
+    EXPECT_EQ(code, EFBIG);
+    const std::string written = ReadBytes(path);
+    EXPECT_EQ(written.size() % TTextFile::kBufferSize, 1000u % TTextFile::kBufferSize);
+    EXPECT_LE(written.size(), 1000u);
+}
+
+TEST(TextFileSystem, AFlushFailureIsRaisedByTheCloseAfterReleasingTheFile)
+{
+    TempFolder dir;
+    const std::string path = dir / "limited";
+    const int code = InChild([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{2, 2};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        TTextFile file;
+        file.OpenToWrite(path);
+        file.WriteTextLine("abc");
+        file.FlushText();  // meets the failure, does not raise it
+        const int closeCode = CodeOf([&] { file.CloseText(); });
+        return closeCode == EFBIG && !file.IsOpen() ? 0 : 1;
+    });
+    EXPECT_EQ(code, 0);
+}
+
+struct MessageCase {
+    int code;
+    const char* message;
+};
+
+class Messages : public ::testing::TestWithParam<MessageCase> {};
+
+TEST_P(Messages, FollowTheTable)
+{
+    EXPECT_EQ(IOErrorMessage(GetParam().code), GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    IOError, Messages,
+    ::testing::Values(MessageCase{2, "File not found"}, MessageCase{3, "Invalid filename"},
+                      MessageCase{4, "Too many open files"}, MessageCase{5, "File access denied"},
+                      MessageCase{100, "Read beyond end of file"}, MessageCase{101, "Disk full"},
+                      MessageCase{106, "Invalid numeric input"}, MessageCase{32, "I/O error 32"},
+                      MessageCase{105, "I/O error 105"}, MessageCase{0, "I/O error 0"}));
+
+}  // namespace

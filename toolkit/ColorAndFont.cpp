@@ -1,0 +1,52 @@
+#include "toolkit/ColorAndFont.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QWidget>
+
+QColor ColorToQColor(TColor color)
+{
+    if (color & 0x80000000u) {
+        const QPalette palette = QApplication::palette();
+        switch (color & 0xFF) {
+            case 5:  // window background: the background of text-entry fields
+                return palette.color(QPalette::Base);
+            case 8:
+                return palette.color(QPalette::Text);
+            case 15:
+                return palette.color(QPalette::Button);
+            default:
+                return palette.color(QPalette::Window);
+        }
+    }
+    return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
+}
+
+void TColorProperty::Apply(QWidget& widget, TColor color)
+{
+    color_ = color;
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Base, ColorToQColor(color));
+    widget.setPalette(palette);
+}
+
+TFontStyles FontStyleOf(const QWidget& widget)
+{
+    const QFont& font = widget.font();
+    TFontStyles style;
+    style.setFlag(TFontStyle::fsBold, font.bold());
+    style.setFlag(TFontStyle::fsItalic, font.italic());
+    style.setFlag(TFontStyle::fsUnderline, font.underline());
+    style.setFlag(TFontStyle::fsStrikeOut, font.strikeOut());
+    return style;
+}
+
+void SetFontStyleOf(QWidget& widget, TFontStyles style)
+{
+    QFont font = widget.font();
+    font.setBold(style.testFlag(TFontStyle::fsBold));
+    font.setItalic(style.testFlag(TFontStyle::fsItalic));
+    font.setUnderline(style.testFlag(TFontStyle::fsUnderline));
+    font.setStrikeOut(style.testFlag(TFontStyle::fsStrikeOut));
+    widget.setFont(font);
+}

@@ -1,0 +1,206 @@
+#include "toolkit/DBGrid.h"
+
+#include <algorithm>
+
+#include <QHeaderView>
+#include <QKeyEvent>
+
+void TDBGridModel::SetDataSet(TDataSet* dataSet)
+{
+    beginResetModel();
+    dataSet_ = dataSet;
+    endResetModel();
+}
+
+void TDBGridModel::Reset()
+{
+    beginResetModel();
+    endResetModel();
+}
+
+int TDBGridModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() || !Showing() ? 0 : dataSet_->RecordCount();
+}
+
+int TDBGridModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() || !Showing() ? 0 : dataSet_->FieldCount();
+}
+
+QVariant TDBGridModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid)) {
+        return {};
+    }
+    return dataSet_->DisplayText(index.row(), index.column());
+}
+
+QVariant TDBGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole || !Showing()) {
+        return {};
+    }
+    if (orientation == Qt::Horizontal) {
+        return section < dataSet_->FieldCount() ? dataSet_->FieldName(section) : QVariant();
+    }
+    return section == dataSet_->RecNo() ? QStringLiteral("\u25B8") : QString();
+}
+
+Qt::ItemFlags TDBGridModel::flags(const QModelIndex& index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+TDBGrid::TDBGrid(QWidget* parent) : QTableView(parent)
+{
+    setModel(&model_);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setShowGrid(true);
+    setWordWrap(false);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(17);
+    verticalHeader()->setMinimumSectionSize(17);
+    verticalHeader()->setFixedWidth(12);
+    verticalHeader()->setSectionsClickable(false);
+    // The current row stays highlighted when the grid loses the focus.
+    QPalette p = palette();
+    p.setColor(QPalette::Inactive, QPalette::Highlight,
+               p.color(QPalette::Active, QPalette::Highlight));
+    p.setColor(QPalette::Inactive, QPalette::HighlightedText,
+               p.color(QPalette::Active, QPalette::HighlightedText));
+    setPalette(p);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { CurrentRowChanged(current); });
+}
+
+void TDBGrid::SetDataSource(TDataSource* source)
+{
+    if (source_) {
+        disconnect(source_, nullptr, this, nullptr);
+    }
+    source_ = source;
+    if (source_) {
+        connect(source_, &TDataSource::DataSetChanged, this, &TDBGrid::Rebind);
+    }
+    Rebind();
+}
+
+void TDBGrid::Rebind()
+{
+    disconnect(activeConnection_);
+    disconnect(movedConnection_);
+    TDataSet* dataSet = source_ ? source_->DataSet() : nullptr;
+    model_.SetDataSet(dataSet);
+    if (dataSet) {
+        activeConnection_ =
+            connect(dataSet, &TDataSet::ActiveChanged, this, &TDBGrid::DataSetActiveChanged);
+        movedConnection_ =
+            connect(dataSet, &TDataSet::RecordMoved, this, &TDBGrid::DataSetRecordMoved);
+    }
+    DataSetActiveChanged();
+}
+
+void TDBGrid::DataSetActiveChanged()
+{
+    model_.Reset();
+    if (TDataSet* dataSet = model_.DataSet(); dataSet && dataSet->Active()) {
+        ShowRecord(dataSet->RecNo());
+    }
+}
+
+void TDBGrid::DataSetRecordMoved()
+{
+    // A walk through the data set (an export) moves the record many times before the user can
+    // see any of it: the grid follows once, when the program is back waiting.
+    if (followQueued_) {
+        return;
+    }
+    followQueued_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            followQueued_ = false;
+            if (TDataSet* dataSet = model_.DataSet(); dataSet && dataSet->Active()) {
+                ShowRecord(dataSet->RecNo());
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void TDBGrid::ShowRecord(int record)
+{
+    if (record < 0 || record >= model_.rowCount()) {
+        return;
+    }
+    const QModelIndex current = currentIndex();
+    if (!current.isValid() || current.row() != record) {
+        const QModelIndex at = model_.index(record, current.isValid() ? current.column() : 0);
+        setCurrentIndex(at);
+        scrollTo(at);
+    }
+    // The indicator is drawn from the current record; telling the header its data changed
+    // would make it measure every row again.
+    verticalHeader()->viewport()->update();
+}
+
+void TDBGrid::CurrentRowChanged(const QModelIndex& current)
+{
+    TDataSet* dataSet = model_.DataSet();
+    if (current.isValid() && dataSet && dataSet->Active() && dataSet->RecNo() != current.row()) {
+        dataSet->MoveTo(current.row());
+    }
+}
+
+void TDBGrid::MoveBy(int delta)
+{
+    TDataSet* dataSet = model_.DataSet();
+    if (!dataSet || !dataSet->Active() || dataSet->RecordCount() == 0) {
+        return;
+    }
+    const int target = std::clamp(dataSet->RecNo() + delta, 0, dataSet->RecordCount() - 1);
+    dataSet->MoveTo(target);
+    ShowRecord(target);
+}
+
+void TDBGrid::keyPressEvent(QKeyEvent* event)
+{
+    const int page = std::max(1, viewport()->height() / verticalHeader()->defaultSectionSize() - 1);
+    const int records = model_.rowCount();
+    switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            MoveBy(-1);
+            break;
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            MoveBy(1);  // never past the last record: the grid adds no row
+            break;
+        case Qt::Key_PageUp:
+            MoveBy(-page);
+            break;
+        case Qt::Key_PageDown:
+            MoveBy(page);
+            break;
+        case Qt::Key_Home:
+            MoveBy(-records);
+            break;
+        case Qt::Key_End:
+            MoveBy(records);
+            break;
+        case Qt::Key_Insert:
+        case Qt::Key_Delete:
+        case Qt::Key_F2:
+            break;  // a browse-only grid neither inserts, deletes nor edits
+        default:
+            QTableView::keyPressEvent(event);
+            return;
+    }
+    event->accept();
+}

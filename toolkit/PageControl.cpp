@@ -1,0 +1,54 @@
+#include "toolkit/PageControl.h"
+
+#include <QApplication>
+#include <QTabBar>
+
+TPageControl::TPageControl(QWidget* parent) : QTabWidget(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void TPageControl::AddPage(TTabSheet* page, const QString& caption)
+{
+    addTab(page, caption);
+}
+
+void TPageControl::SetTabVisible(TTabSheet* page, bool visible)
+{
+    setTabVisible(indexOf(page), visible);
+    // With no tab left to show, the tab row itself goes.
+    bool any = false;
+    for (int i = 0; i < count(); ++i) {
+        any = any || isTabVisible(i);
+    }
+    tabBar()->setVisible(any);
+}
+
+TTabSheet* TPageControl::ActivePage() const
+{
+    return static_cast<TTabSheet*>(currentWidget());
+}
+
+void TPageControl::SetActivePage(TTabSheet* page)
+{
+    TTabSheet* old = ActivePage();
+    if (page == old) {
+        return;
+    }
+    QWidget* focus = QApplication::focusWidget();
+    const bool focusOnOld = old && focus && old->isAncestorOf(focus);
+    if (focusOnOld) {
+        focus->clearFocus();
+    }
+    setCurrentWidget(page);
+    if (!focusOnOld) {
+        return;
+    }
+    for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
+        if (page->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
+            w->isVisibleTo(page) && !w->focusProxy()) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
