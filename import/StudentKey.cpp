@@ -52,8 +52,10 @@ int NextPSIDSequence(const std::string& storedMaximum)
         throw Exception("'" + storedMaximum + "' is not a valid integer value");
     }
     // A wrapped-around number would file the student under a negative sequence.
-    if (value >= std::numeric_limits<std::int32_t>::max() ||
-        value < std::numeric_limits<std::int32_t>::min()) {
+    // The next number must fit: the stored one may be one below the smallest.
+    constexpr std::int64_t kLargest = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int64_t kSmallest = std::int64_t(std::numeric_limits<std::int32_t>::min()) - 1;
+    if (value >= kLargest || value < kSmallest) {
         throw Exception("Integer overflow");
     }
     return static_cast<int>(value + 1);

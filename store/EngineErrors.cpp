@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstdio>
 
+#include "textio/Utf8Text.h"
+
 namespace {
 
 struct CodeDescription {
@@ -29,14 +31,6 @@ std::string Trimmed(const std::string& text)
     auto begin = std::find_if_not(text.begin(), text.end(), isBlank);
     auto end = std::find_if_not(text.rbegin(), text.rend(), isBlank).base();
     return begin < end ? std::string(begin, end) : std::string();
-}
-
-std::string Lowered(std::string text)
-{
-    for (char& c : text) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return text;
 }
 
 std::string Hex4(int code)
@@ -66,7 +60,7 @@ std::string ComposeEngineMessage(int errorCode, const std::vector<TDBError>& err
         if (line.empty()) {
             return;
         }
-        const std::string key = Lowered(line);
+        const std::string key = LowerCaseUtf8(line);
         if (std::find(seen.begin(), seen.end(), key) != seen.end()) {
             return;
         }

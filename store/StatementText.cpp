@@ -35,6 +35,11 @@ ParsedStatement ParseStatementParameters(const std::string& sql)
             const std::size_t end = lf == std::string::npos ? n : lf;
             out.append(sql, i, end - i);
             i = end;
+        } else if (c == '/' && i + 1 < n && sql[i + 1] == '*') {
+            const std::size_t close = sql.find("*/", i + 2);
+            const std::size_t end = close == std::string::npos ? n : close + 2;
+            out.append(sql, i, end - i);
+            i = end;
         } else if (c == ':' && i + 1 < n && sql[i + 1] == ':') {
             out += "::";
             i += 2;

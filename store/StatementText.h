@@ -5,7 +5,8 @@
 
 // A statement's text with its parameters made positional: every ":name" outside quotes becomes
 // "?", numbered from 0 in order of appearance (a name used twice is two parameters). A colon
-// inside a quoted string or comment, or a "::" cast, is no parameter.
+// inside a quoted string or a comment (-- to the line end, or /* */), or a "::" cast, is no
+// parameter.
 struct ParsedStatement {
     std::string text;
     std::vector<std::string> parameters;

@@ -51,7 +51,8 @@ TEST_P(Sequence, IsTheStoredMaximumPlusOne)
 INSTANTIATE_TEST_SUITE_P(NextPSIDSequence, Sequence,
                          ::testing::Values(SequenceCase{"", 1}, SequenceCase{"0", 1},
                                            SequenceCase{"3", 4}, SequenceCase{"-5", -4},
-                                           SequenceCase{"2147483646", 2147483647}));
+                                           SequenceCase{"2147483646", 2147483647},
+                                           SequenceCase{"-2147483649", -2147483647 - 1}));
 
 TEST(NextPSIDSequence, RefusesWhatIsNoIntegerOrOverflows)
 {
@@ -60,6 +61,8 @@ TEST(NextPSIDSequence, RefusesWhatIsNoIntegerOrOverflows)
     EXPECT_THROW(NextPSIDSequence(" 3"), Exception);
     EXPECT_THROW(NextPSIDSequence("2147483647"), Exception);
     EXPECT_THROW(NextPSIDSequence("99999999999999999999"), Exception);
+    EXPECT_THROW(NextPSIDSequence("-2147483650"), Exception);
+    EXPECT_THROW(NextPSIDSequence("9223372036854775807"), Exception);
 }
 
 }  // namespace

@@ -35,6 +35,16 @@ INSTANTIATE_TEST_SUITE_P(
                     kErrGeneralSql,
                     {{kErrGeneralSql, "", "general sql ERROR."}, {kErrGeneralSql, "1", "x"}},
                     "General SQL error.\r\nx"},
+        ComposeCase{"RepeatedLinesWhateverTheCaseOfTheirAccents",
+                    kErrGeneralSql,
+                    {{kErrGeneralSql, "1",
+                      "\xC3\x89"
+                      "CHEC"},
+                     {kErrGeneralSql, "2",
+                      "\xC3\xA9"
+                      "chec"}},
+                    "General SQL error.\r\n\xC3\x89"
+                    "CHEC"},
         ComposeCase{"EmptyLinesLeftOut",
                     kErrCannotOpenDatabase,
                     {{kErrCannotOpenDatabase, "", "   "}, {0x9999, "", "detail"}},
@@ -83,6 +93,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"InsideQuotes", "':no' || :yes || \":nor\"", "':no' || ? || \":nor\"", {"yes"}},
         ParseCase{"Cast", "select :v::integer", "select ?::integer", {"v"}},
         ParseCase{"Comment", "-- :c\nselect :d", "-- :c\nselect ?", {"d"}},
+        ParseCase{
+            "BlockComment", "/* :c\n :e */ select :d /* :f", "/* :c\n :e */ select ? /* :f", {"d"}},
         ParseCase{"LoneColon", "a : b :1", "a : b :1", {}},
         ParseCase{"UnclosedQuote", "x ':p", "x ':p", {}}),
     [](const auto& p) { return p.param.name; });

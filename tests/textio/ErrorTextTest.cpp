@@ -51,6 +51,12 @@ INSTANTIATE_TEST_SUITE_P(ApplicationTitle, Title,
                                            TextCase{"C:/TOOLS/STUDENT.IMPORT.EXE", "Student"},
                                            TextCase{"LISTTOOL.EXE", "Listtool"},
                                            TextCase{"/x/.hidden", ""}, TextCase{"/bin/a.b.c", "a"},
-                                           TextCase{"mIxEd", "mixed"}));
+                                           TextCase{"mIxEd", "mixed"},
+                                           TextCase{"/opt/\xC3\x89"
+                                                    "COLE.EXE",
+                                                    "\xC3\x89"
+                                                    "cole"},
+                                           TextCase{"/opt/\xD0\x96\xD0\x96", "\xD0\x96\xD0\xB6"},
+                                           TextCase{"/opt/A\xFF\xC3\x84", "A\xFF\xC3\xA4"}));
 
 }  // namespace
