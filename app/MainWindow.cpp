@@ -320,18 +320,14 @@ void TfMain::AttachDataModule(TfDM1* dm)
 
 void TfMain::FormCreate(QObject*)
 {
-    // 1.
     for (TTabSheet* page : {TSSplash, TSImportList, TSExport}) {
         PageControl1->SetTabVisible(page, false);
     }
-    // 2. A settings error is shown now, before the window; the steps after it run all the same,
+    // A settings error is shown now, before the window; the steps after it run all the same,
     //    so the window still opens as it always does.
     RunHandler(app_, [this] { ReadSettingsFile(*EditFileName); });
-    // 3.
     HighlightColor = clYellow;
-    // 4.
     PageControl1->SetActivePage(TSSplash);
-    // 5.
     EditFileName->setText(QFileInfo(app_.ExeName()).absolutePath() + QLatin1Char('/') +
                           QStringLiteral("ExportedStudentList1.csv"));
 }
@@ -388,9 +384,9 @@ void TfMain::BitBtn5Click(QObject*)
 
 void TfMain::BitBtn8Click(QObject*)
 {
-    const QString path = EditFileName->text();  // 1.
+    const QString path = EditFileName->text();
     ExportStudentList(path.toStdString(), dm_->QNames);
-    StatusBar1->SetPanelText(1, QStringLiteral("Data output to ") + path);  // 6.
+    StatusBar1->SetPanelText(1, QStringLiteral("Data output to ") + path);
 }
 
 void TfMain::EditEnter(QWidget* sender)

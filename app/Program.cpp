@@ -10,22 +10,22 @@
 
 int RunCardovane(QApplication& qapp, TModalSeam& seam)
 {
-    TApplication app(QApplication::applicationFilePath(), seam);  // 1.
+    TApplication app(QApplication::applicationFilePath(), seam);
     std::unique_ptr<TfMain> fMain;
     std::unique_ptr<TfDM1> fDM1;
     try {
-        fMain = std::make_unique<TfMain>(app);  // 2.
-        fDM1 = std::make_unique<TfDM1>(app);    // 3.
+        fMain = std::make_unique<TfMain>(app);
+        fDM1 = std::make_unique<TfDM1>(app);
         fMain->AttachDataModule(fDM1.get());
     } catch (const std::exception& error) {
         ShowStartupError(app, error);
         return 1;
     }
-    // 4. Showing the window activates it, which opens the student list.
+    // Showing the window activates it, which opens the student list.
     fMain->show();
     fMain->activateWindow();
     qapp.exec();
-    // 5. The window goes before the data module whose list it shows.
+    // The window goes before the data module whose list it shows.
     fMain.reset();
     fDM1.reset();
     return 0;

@@ -6,15 +6,14 @@
 
 void ExportStudentList(const std::string& path, TQuery& names)
 {
-    // 2. The file is created, or emptied, before the list is read.
+    // The file is created, or emptied, before the list is read.
     TTextFile file;
     file.OpenToWrite(path);
 
-    // 3. From the first record, whatever record the database grid had selected.
+    // From the first record, whatever record the database grid had selected.
     names.Open();
     names.First();
 
-    // 4.
     while (!names.Eof()) {
         file.WriteTextLine(FormatStudentLine(names.FieldByName("studentid").AsString(),
                                              names.FieldByName("fname").AsString(),
@@ -22,7 +21,7 @@ void ExportStudentList(const std::string& path, TQuery& names)
         names.Next();
     }
 
-    // 5. A failure met by the flush is raised by the close.
+    // A failure met by the flush is raised by the close.
     file.FlushText();
     file.CloseText();
 }

@@ -6,12 +6,12 @@
 
 void ReadStudentList(const std::string& fileName, TStringGrid& grid, ImportView& view)
 {
-    // 2. The titles go in before the file is opened, so they stand even when it cannot be read.
+    // The titles go in before the file is opened, so they stand even when it cannot be read.
     grid.SetCell(0, 0, "IDNum");
     grid.SetCell(1, 0, "Firstname");
     grid.SetCell(2, 0, "Lastname");
 
-    // 3. Counting pass: the panel shows the lines counted so far plus one.
+    // Counting pass: the panel shows the lines counted so far plus one.
     TTextFile file;
     file.OpenToRead(fileName);
     int lineCount = 0;
@@ -23,13 +23,13 @@ void ReadStudentList(const std::string& fileName, TStringGrid& grid, ImportView&
         view.ShowLineCount(shown);
     }
 
-    // 4. Reading starts again at the first byte.
+    // Reading starts again at the first byte.
     file.OpenToRead(fileName);
 
-    // 5. The row count is set once, before any row is filled (7. is the grid's own rule for it).
+    // The row count is set once, before any row is filled.
     grid.SetRowCount(lineCount + 1);
 
-    // 6. Filling pass, to the end of the file.
+    // Filling pass, to the end of the file.
     grid.BeginUpdate();
     struct EndUpdate {
         TStringGrid& grid;
@@ -49,6 +49,5 @@ void ReadStudentList(const std::string& fileName, TStringGrid& grid, ImportView&
         grid.SetCell(2, row, std::move(fields.lastName));
     }
 
-    // 8.
     file.CloseText();
 }
