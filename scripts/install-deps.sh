@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake ninja-build pkg-config
+    g++ cmake ninja-build pkg-config clang-14 libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql
     libgtest-dev libbenchmark-dev
     fonts-dejavu-core

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds (warnings as errors, and again under AddressSanitizer and
-# UndefinedBehaviorSanitizer), starts a private PostgreSQL server on 127.0.0.1 and runs every test.
+# UndefinedBehaviorSanitizer), fuzzes every parser briefly, starts a private PostgreSQL server
+# on 127.0.0.1 and runs every test.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
@@ -15,6 +16,10 @@ build() {  # dir, extra cmake args...
 }
 build "$root/build/ci"
 build "$root/build/asan" -DCARDOVANE_SANITIZE=ON
+
+# Every parser under libFuzzer for a few seconds over its stored inputs: a regression on one of
+# them fails here.
+bash "$root/scripts/fuzz.sh" 5
 
 source "$root/scripts/pg-test-server.sh"
 pg_test_server_start

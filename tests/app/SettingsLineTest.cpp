@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/Settings.h"
+#include "app/SettingsLine.h"
 
 namespace {
 
