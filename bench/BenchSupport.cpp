@@ -173,7 +173,7 @@ QString OpenAdminConnection(bool postgres, const QString& sqliteFile, const QStr
     return name;
 }
 
-void RecreateTable(const QString& connection, int rows)
+void RecreateTable(const QString& connection, int rows, bool uniqueKey)
 {
     QSqlDatabase db = QSqlDatabase::database(connection);
     QSqlQuery query(db);
@@ -181,9 +181,8 @@ void RecreateTable(const QString& connection, int rows)
     if (db.driverName() == QLatin1String("QSQLITE")) {
         Run(query, QString::fromUtf8(kSqliteJournalStatement));
     }
-    for (const char* statement : kCreateStudentListStatements) {
-        Run(query, QString::fromUtf8(statement));
-    }
+    Run(query, QString::fromUtf8(kCreateStudentListTable));
+    Run(query, QString::fromUtf8(uniqueKey ? kCreateStudentListKey : kCreatePlainStudentListIndex));
     db.transaction();
     query.prepare(
         QStringLiteral("insert into studentlist (psid, psidsequence, studentid, fname, lname) "
@@ -204,7 +203,7 @@ void RecreateTable(const QString& connection, int rows)
     Run(query, QStringLiteral("analyze studentlist"));
 }
 
-QString PrepareStudentList(bool postgres, const QString& folder, int rows)
+QString PrepareStudentList(bool postgres, const QString& folder, int rows, bool uniqueKey)
 {
     const QString dbFile = folder + QStringLiteral("/students.db");
     const QString config = folder + QStringLiteral("/config");
@@ -214,7 +213,7 @@ QString PrepareStudentList(bool postgres, const QString& folder, int rows)
     } else {
         DefineSqliteAlias(config, dbFile);
     }
-    RecreateTable(OpenAdminConnection(postgres, dbFile, pgDatabase), rows);
+    RecreateTable(OpenAdminConnection(postgres, dbFile, pgDatabase), rows, uniqueKey);
     return dbFile;
 }
 

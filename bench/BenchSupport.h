@@ -52,10 +52,11 @@ public:
 };
 
 // A connection of the benchmark's own: recreates an empty StudentList and fills it with rows.
+// The table keeps its sequence numbers unique, or has the plain index of earlier versions.
 QString OpenAdminConnection(bool postgres, const QString& sqliteFile, const QString& pgDatabase);
-void RecreateTable(const QString& connection, int rows);
+void RecreateTable(const QString& connection, int rows, bool uniqueKey = true);
 // Defines DVK in folder (on folder/students.db, or on the benchmark server's database) and
 // recreates its StudentList with rows students; answers the SQLite file.
-QString PrepareStudentList(bool postgres, const QString& folder, int rows);
+QString PrepareStudentList(bool postgres, const QString& folder, int rows, bool uniqueKey = true);
 
 }  // namespace bench

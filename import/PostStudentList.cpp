@@ -1,11 +1,19 @@
 #include "import/PostStudentList.h"
 
 #include <QString>
+#include <optional>
 #include <thread>
 
 #include "import/StudentKey.h"
 #include "store/DataModule.h"
 #include "toolkit/StringGrid.h"
+
+namespace {
+
+// How often one row is numbered again when other offices keep taking its number.
+constexpr int kNumberingTries = 50;
+
+}  // namespace
 
 void PostStudentList(TStringGrid& grid, TfDM1& dm, PostingView& view,
                      std::chrono::milliseconds pause)
@@ -30,22 +38,36 @@ void PostStudentList(TStringGrid& grid, TfDM1& dm, PostingView& view,
     view.SetProgressLabel(QStringLiteral("Importing Records:"));
 
     // Each row's maximum is read after the row before it went in, so rows sharing a key
-    //    receive consecutive numbers.
+    // receive consecutive numbers.
     const int rowCount = grid.RowCount();
     for (int r = 1; r <= rowCount - 1; ++r) {
         const std::string psid = MakePSID(grid.Cell(1, r), grid.Cell(2, r));
-        maxQuery.SetParamText(0, psid);
-        maxQuery.Open();
-        const int sequence = NextPSIDSequence(maxQuery.FieldByName("PSIDSequence").AsString());
-        maxQuery.Close();
-        grid.SetRow(r);
-        grid.RepaintNow();
-        insert.SetParamText(0, psid);
-        insert.SetParamInteger(1, sequence);
-        insert.SetParamText(2, grid.Cell(0, r));
-        insert.SetParamText(3, grid.Cell(1, r));
-        insert.SetParamText(4, grid.Cell(2, r));
-        insert.ExecSQL();
+        // Another office posting to the same table may take the number between the maximum
+        // query and the insert. Where the table keeps the numbers of a key unique, it refuses
+        // the insert, and the row is numbered again from the new maximum. A refusal that leaves
+        // the maximum where it was is not another office's doing, and stops the posting.
+        int refusedSequence = 0;
+        for (int tries = 1;; ++tries) {
+            maxQuery.SetParamText(0, psid);
+            maxQuery.Open();
+            const int sequence = NextPSIDSequence(maxQuery.FieldByName("PSIDSequence").AsString());
+            maxQuery.Close();
+            grid.SetRow(r);
+            grid.RepaintNow();
+            insert.SetParamText(0, psid);
+            insert.SetParamInteger(1, sequence);
+            insert.SetParamText(2, grid.Cell(0, r));
+            insert.SetParamText(3, grid.Cell(1, r));
+            insert.SetParamText(4, grid.Cell(2, r));
+            std::optional<EDBEngineError> refused = insert.ExecSQLOrKeyViolation();
+            if (!refused) {
+                break;
+            }
+            if (tries == kNumberingTries || (tries > 1 && sequence == refusedSequence)) {
+                throw *refused;
+            }
+            refusedSequence = sequence;
+        }
         view.StepProgress();
         if (pause.count() > 0) {
             std::this_thread::sleep_for(pause);

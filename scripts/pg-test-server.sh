@@ -28,7 +28,8 @@ create role "$me" login superuser;
 create role $CARDOVANE_TEST_PGUSER login superuser password '$CARDOVANE_TEST_PGPASSWORD';
 SQL
     )
-    PG_TEST_BINDIR="$bindir"
+    # The tests restart the server as a school's server may restart.
+    export PG_TEST_DIR PG_TEST_BINDIR="$bindir"
 }
 
 pg_test_server_stop() {

@@ -33,7 +33,9 @@ Aliases live in %1.
         cardovane-dbadmin setup-postgres DVK --server db.school.lan --database cardovane --user office
 
   create-table ALIAS [--user NAME] [--password PW]
-      Creates the StudentList table and its index in ALIAS's database when missing.
+      Creates the StudentList table in ALIAS's database when missing, and makes its sequence
+      numbers unique within each name key where they are not yet (naming any number that is
+      taken twice, which must be resolved first).
 
   protect-table ALIAS TABLE PASSWORD
       Makes statements on TABLE ask for PASSWORD (once a run).
@@ -75,6 +77,26 @@ bool AliasDefined(const QString& alias)
     return config.childGroups().contains(alias, Qt::CaseInsensitive);
 }
 
+// A table made before the sequence numbers were unique may hold a number twice; the unique key
+// cannot be added until someone decides which student keeps it.
+int ReportRepeatedSequences(QSqlQuery& query)
+{
+    const QString refusal = query.lastError().text();
+    if (!query.exec(QString::fromUtf8(kFindRepeatedSequences)) || !query.next()) {
+        return Fail(refusal);
+    }
+    QTextStream err(stderr);
+    err << "cardovane-dbadmin: StudentList is kept as it is, but its sequence numbers cannot be "
+           "made unique while these are taken more than once (name key, number, records):\n";
+    do {
+        err << "  " << query.value(0).toString() << ' ' << query.value(1).toString() << " ("
+            << query.value(2).toString() << " records)\n";
+    } while (query.next());
+    err << "Give each of those students a number of their own (or remove a repeated record), "
+           "then run create-table again.\n";
+    return 1;
+}
+
 int CreateTable(const QString& alias, const QString& user, const QString& password)
 {
     TEngine engine;
@@ -93,19 +115,21 @@ int CreateTable(const QString& alias, const QString& user, const QString& passwo
     const QString connection = engine.Connect(alias, user, password);
     int status = 0;
     {
-        QStringList statements;
-        if (definition->driver == TAlias::Driver::SQLite) {
-            statements << QString::fromUtf8(kSqliteJournalStatement);
-        }
-        for (const char* statement : kCreateStudentListStatements) {
-            statements << QString::fromUtf8(statement);
-        }
         QSqlQuery query(QSqlDatabase::database(connection, false));
-        for (const QString& statement : statements) {
-            if (!query.exec(statement)) {
-                status = Fail(query.lastError().text());
-                break;
+        const auto run = [&](const char* statement) {
+            if (query.exec(QString::fromUtf8(statement))) {
+                return true;
             }
+            status = Fail(query.lastError().text());
+            return false;
+        };
+        const bool made =
+            (definition->driver != TAlias::Driver::SQLite || run(kSqliteJournalStatement)) &&
+            run(kCreateStudentListTable);
+        if (made && !query.exec(QString::fromUtf8(kCreateStudentListKey))) {
+            status = ReportRepeatedSequences(query);
+        } else if (made) {
+            run(kDropPlainStudentListIndex);
         }
     }
     TEngine::Disconnect(connection);

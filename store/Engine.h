@@ -49,6 +49,8 @@ public:
     // The first table that the statement names whose password the run's list lacks.
     QString TableLackingPassword(const TAlias& alias, const QString& sql) const;
 
+    // A failure reported by Qt SQL; a statement refused because its key is taken already is a
+    // key violation, whatever code the caller names.
     static EDBEngineError Error(int code, const QSqlError& error);
     static EDBEngineError Error(int code, const QString& message);
 

@@ -18,6 +18,7 @@ constexpr CodeDescription kDescriptions[] = {
     {kErrConfigUnreadable, "Cannot read the alias configuration."},
     {kErrDriverMissing, "Database driver not available."},
     {kErrNotInitialized, "Database engine not initialized."},
+    {kErrKeyViolation, "Key violation."},
     {kErrTablePassword, "Table password required."},
     {kErrCannotOpenDatabase, "Cannot open database."},
     {kErrParameterIndex, "Parameter index out of range."},

@@ -55,6 +55,7 @@ void TQuery::Prepare()
         return;
     }
     TDatabase& database = session_.OpenDatabase(databaseName);
+    database.Use();  // preparing already talks to a database server
     const QString text = Text();
     // A protected table asks for its password until the user gives it or cancels.
     for (QString table = session_.Engine().TableLackingPassword(database.Alias(), text);
@@ -73,7 +74,20 @@ void TQuery::Prepare()
     }
     database_ = &database;
     statement_.emplace(std::move(statement));
-    params_.assign(parsed.parameters.size(), QVariant());
+    preparedGeneration_ = database.Generation();
+    if (params_.size() != parsed.parameters.size()) {
+        params_.assign(parsed.parameters.size(), QVariant());
+    }
+}
+
+void TQuery::Ready()
+{
+    Prepare();
+    database_->Use();
+    if (database_->Generation() != preparedGeneration_) {
+        statement_.reset();
+        Prepare();
+    }
 }
 
 void TQuery::UnPrepare()
@@ -116,7 +130,7 @@ void TQuery::Open()
     if (active_) {
         return;
     }
-    Prepare();
+    Ready();
     Bind();
     TBusyPointer::WorkScope working(session_.BusyPointer());
     if (!statement_->exec()) {
@@ -175,13 +189,27 @@ void TQuery::Close()
 
 void TQuery::ExecSQL()
 {
-    Prepare();
+    if (std::optional<EDBEngineError> refused = ExecSQLOrKeyViolation()) {
+        session_.BusyPointer().Restore();
+        throw *refused;
+    }
+}
+
+std::optional<EDBEngineError> TQuery::ExecSQLOrKeyViolation()
+{
+    Ready();
     Bind();
     TBusyPointer::WorkScope working(session_.BusyPointer());
     if (!statement_->exec()) {
-        throw TEngine::Error(kErrGeneralSql, statement_->lastError());
+        EDBEngineError error = TEngine::Error(kErrGeneralSql, statement_->lastError());
+        statement_->finish();
+        if (error.ErrorCode() != kErrKeyViolation) {
+            throw error;
+        }
+        return error;
     }
     statement_->finish();
+    return std::nullopt;
 }
 
 void TQuery::SetRecNo(int record)

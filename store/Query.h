@@ -51,6 +51,9 @@ public:
     void Open();
     void Close();
     void ExecSQL();
+    // Executes like ExecSQL, but answers the refusal of a key that is taken already instead of
+    // raising it, so that the caller may number the row again.
+    std::optional<EDBEngineError> ExecSQLOrKeyViolation();
 
     void First();
     void Next();
@@ -66,12 +69,16 @@ public:
     void MoveTo(int record) override;
 
 private:
+    // Prepared on a connection that the action may use: one lost and made again since the last
+    // preparing makes the statement be prepared anew, with its parameter values kept.
+    void Ready();
     void Bind();
     void SetRecNo(int record);
 
     TSession& session_;
     TDatabase* database_ = nullptr;
     std::optional<QSqlQuery> statement_;
+    int preparedGeneration_ = 0;
     std::vector<QVariant> params_;
     bool active_ = false;
     bool eof_ = true;

@@ -2,6 +2,8 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QSqlQuery>
+#include <QTimer>
 
 TSession::TSession(QString name) : name_(std::move(name))
 {
@@ -80,23 +82,70 @@ QSqlDatabase TDatabase::Handle() const
     return QSqlDatabase::database(connection_, false);
 }
 
+TDatabase::Credentials TDatabase::AskLogin()
+{
+    Credentials login;
+    const TAlias* alias = session_.Engine().FindAlias(aliasName_);
+    if (alias && alias->hasUserName && loginPrompt) {
+        login.user = userName.isEmpty() ? alias->userName : userName;
+        if (!session_.onLogin || !session_.onLogin(databaseName_, login.user, login.password)) {
+            throw EDatabaseError("Cannot connect to database '" + databaseName_.toStdString() +
+                                 "'");
+        }
+        userName = login.user;
+    }
+    return login;
+}
+
 void TDatabase::Open()
 {
     if (Connected()) {
         return;
     }
     session_.Start();
-    QString user;
-    QString password;
-    const TAlias* alias = session_.Engine().FindAlias(aliasName_);
-    if (alias && alias->hasUserName && loginPrompt) {
-        user = userName.isEmpty() ? alias->userName : userName;
-        if (!session_.onLogin || !session_.onLogin(databaseName_, user, password)) {
-            throw EDatabaseError("Cannot connect to database '" + databaseName_.toStdString() +
-                                 "'");
-        }
-        userName = user;
+    const Credentials login = AskLogin();
+    TBusyPointer::WorkScope working(session_.BusyPointer());
+    connection_ = session_.Engine().Connect(aliasName_, login.user, login.password);
+    ++generation_;
+    CheckedThisTurn();
+}
+
+void TDatabase::Use()
+{
+    Open();
+    if (checkedThisTurn_ || Alias().driver != TAlias::Driver::PostgreSQL) {
+        return;
+    }
+    CheckedThisTurn();
+    if (Answers()) {
+        return;
+    }
+    // A fresh connection replaces the lost one; the statements prepared on the lost one are
+    // released without a word to the server that no longer knows them.
+    const Credentials login = AskLogin();
+    TBusyPointer::WorkScope working(session_.BusyPointer());
+    const QString fresh = session_.Engine().Connect(aliasName_, login.user, login.password);
+    TEngine::Disconnect(connection_);
+    connection_ = fresh;
+    ++generation_;
+}
+
+bool TDatabase::Answers() const
+{
+    const QSqlDatabase db = Handle();
+    if (!db.isOpen()) {
+        return false;
     }
     TBusyPointer::WorkScope working(session_.BusyPointer());
-    connection_ = session_.Engine().Connect(aliasName_, user, password);
+    QSqlQuery ping(db);
+    return ping.exec(QStringLiteral("select 1"));
+}
+
+void TDatabase::CheckedThisTurn()
+{
+    if (checkedThisTurn_) {
+        return;
+    }
+    checkedThisTurn_ = true;
+    QTimer::singleShot(0, &turn_, [this] { checkedThisTurn_ = false; });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QObject>
 #include <QSqlDatabase>
 #include <QString>
 #include <functional>
@@ -71,12 +72,31 @@ public:
     bool Connected() const { return !connection_.isEmpty(); }
     // Connects, asking for a login where the alias carries a user name; nothing when connected.
     void Open();
+    // Connects where needed and, before the first statement of each user action (each turn of
+    // the event loop), makes sure that a database server still answers: a connection lost to a
+    // server restart is made again, with the login where the alias asks for one, before anything
+    // of the action has been sent. A connection lost midway fails its statement; the next
+    // action connects again.
+    void Use();
+    // Counts the connections made; statements prepared on an earlier one are prepared again.
+    int Generation() const { return generation_; }
     QSqlDatabase Handle() const;
     const TAlias& Alias() const;
 
 private:
+    struct Credentials {
+        QString user;
+        QString password;
+    };
+    Credentials AskLogin();
+    bool Answers() const;
+    void CheckedThisTurn();
+
     TSession& session_;
     QString databaseName_;
     QString aliasName_;
     QString connection_;
+    int generation_ = 0;
+    bool checkedThisTurn_ = false;
+    QObject turn_;  // the context of the end-of-turn notice
 };

@@ -1,7 +1,12 @@
 // "Add List To Database" on a real SQLite file and on the PostgreSQL server of the test command.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include "tests/support/Workbench.h"
 #include "toolkit/Buttons.h"
@@ -148,6 +153,89 @@ TEST_P(Posting, TheProgressBarStartsOverPastItsMaximum)
     EXPECT_EQ(bench->window->ProgressBar1->value(), 49);
     EXPECT_EQ(bench->db.Count("select max(psidsequence) from studentlist where psid = 'fila'"),
               150);
+}
+
+TEST_P(Posting, TwoOfficesPostingAtOnceNumberEveryStudentOfTheKeyOnce)
+{
+    QTemporaryDir dir;
+    const QString go = dir.filePath(QStringLiteral("go"));
+    QProcess offices[2];
+    for (int i = 0; i < 2; ++i) {
+        offices[i].start(QStringLiteral(POSTING_WORKER),
+                         {"500", i == 0 ? "A" : "B", "John", "Smith", go});
+    }
+    for (QProcess& office : offices) {
+        ASSERT_TRUE(office.waitForReadyRead(30000)) << office.readAllStandardError().data();
+        ASSERT_EQ(office.readLine(), QByteArray("ready\n"));
+    }
+    QFile(go).open(QIODevice::WriteOnly);
+    for (QProcess& office : offices) {
+        ASSERT_TRUE(office.waitForFinished(120000));
+        EXPECT_EQ(office.exitCode(), 0) << office.readAllStandardError().data();
+    }
+    EXPECT_EQ(bench->db.Count("select count(*) from studentlist where psid = 'josm'"), 1000);
+    EXPECT_EQ(bench->db.Count("select count(distinct psidsequence) from studentlist"), 1000);
+    EXPECT_EQ(bench->db.Count("select min(psidsequence) from studentlist"), 1);
+    EXPECT_EQ(bench->db.Count("select max(psidsequence) from studentlist"), 1000);
+}
+
+TEST_P(Posting, ARefusedKeyThatNoOtherOfficeTookStopsThePostingAtItsRow)
+{
+    bench->db.Exec(QStringLiteral("create unique index studentlist_id on studentlist (studentid)"));
+    bench->db.Insert("('zzzz', 1, '7', 'Z', 'Z')");
+    bench->FillGrid({{"1", "Ann", "Lee"}, {"7", "Bob", "Ray"}, {"3", "Cy", "Oz"}});
+    Post();
+    const QStringList messages = bench->TakeMessages();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("Key violation.\r\n")))
+        << messages[0].toStdString();
+    EXPECT_EQ(bench->db.Rows(), (QStringList{"anle|1|1|Ann|Lee", "zzzz|1|7|Z|Z"}));
+    EXPECT_EQ(bench->window->SGRecordStudents->Row(), 2);
+    EXPECT_EQ(Label(), QStringLiteral("Importing Records:"));
+}
+
+TEST_P(Posting, AServerRestartBetweenPostingsIsMetByConnectingAgain)
+{
+    if (GetParam() != Backend::PostgreSQL) {
+        GTEST_SKIP() << "an embedded database has no server to restart";
+    }
+    bench->FillGrid({{"1", "Ann", "Lee"}, {"2", "Bob", "Ray"}});
+    Post();
+    ASSERT_TRUE(bench->db.RestartServer());
+    QCoreApplication::processEvents();  // the user's next action
+    bench->FillGrid({{"3", "Cy", "Oz"}, {"4", "Di", "Ek"}});
+    Post();
+    EXPECT_EQ(bench->TakeMessages(), QStringList());
+    EXPECT_EQ(bench->db.Count("select count(*) from studentlist"), 4);
+    EXPECT_EQ(bench->db.Count("select count(distinct studentid) from studentlist"), 4);
+    EXPECT_EQ(ListRows(), 4) << "the list reopened over a connection of its own, made again";
+}
+
+TEST_P(Posting, AConnectionLostWithinAnActionFailsWithTheServersWordsAndTheNextActionWorks)
+{
+    if (GetParam() != Backend::PostgreSQL) {
+        GTEST_SKIP() << "an embedded database has no server to restart";
+    }
+    bench->FillGrid({{"1", "Ann", "Lee"}});
+    Post();
+    ASSERT_TRUE(bench->db.RestartServer());
+    // Still the same turn of the event loop: the connection was checked for this action.
+    bench->FillGrid({{"2", "Bob", "Ray"}});
+    Post();
+    const QStringList messages = bench->TakeMessages();
+    ASSERT_EQ(messages.size(), 1);
+    const QStringList lines = messages[0].split(QStringLiteral("\r\n"));
+    ASSERT_GE(lines.size(), 2) << messages[0].toStdString();
+    EXPECT_EQ(lines[0], QStringLiteral("General SQL error."));
+    for (const QString& line : lines) {
+        EXPECT_TRUE(line.contains(QRegularExpression(QStringLiteral("\\w{3}"))))
+            << "no stray line: " << messages[0].toStdString();
+    }
+    QCoreApplication::processEvents();
+    Post();
+    EXPECT_EQ(bench->TakeMessages(), QStringList());
+    EXPECT_EQ(bench->db.Rows(), (QStringList{"anle|1|1|Ann|Lee", "bora|1|2|Bob|Ray"}));
+    EXPECT_EQ(ListRows(), 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Import, Posting, ::testing::Values(Backend::SQLite, Backend::PostgreSQL),

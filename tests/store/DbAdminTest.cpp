@@ -14,12 +14,13 @@ namespace {
 
 class DbAdmin : public ::testing::Test {
 protected:
-    int Run(const QStringList& arguments, QString* output = nullptr)
+    int Run(const QStringList& arguments, QString* output = nullptr, QString configHome = {})
     {
         QProcess admin;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
-                           home.filePath(QStringLiteral("config")));
+        environment.insert(
+            QStringLiteral("XDG_CONFIG_HOME"),
+            configHome.isEmpty() ? home.filePath(QStringLiteral("config")) : configHome);
         environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
         admin.setProcessEnvironment(environment);
         admin.start(QStringLiteral(CARDOVANE_DBADMIN), arguments);
@@ -52,7 +53,7 @@ TEST_F(DbAdmin, SetsUpTheEmbeddedDefaultOnceAndLeavesItAfterwards)
         query.exec(
             "select name from sqlite_master where type = 'index' and tbl_name = 'studentlist'");
         ASSERT_TRUE(query.next());
-        EXPECT_EQ(query.value(0).toString(), QStringLiteral("studentlist_psid"));
+        EXPECT_EQ(query.value(0).toString(), QStringLiteral("studentlist_key"));
         query.exec("pragma journal_mode");
         ASSERT_TRUE(query.next());
         EXPECT_EQ(query.value(0).toString(), QStringLiteral("wal"));
@@ -113,5 +114,39 @@ TEST_F(DbAdmin, DefinesAPostgreSQLAliasWithALoginAndNoStoredPassword)
                   .toString(),
               QStringLiteral("pw"));
 }
+
+class DbAdminOnEngine : public DbAdmin, public ::testing::WithParamInterface<Backend> {};
+
+TEST_P(DbAdminOnEngine, MakesTheNumbersOfAnOldTableUniqueOnceItsRepeatsAreResolved)
+{
+    if (!TestDatabase::Available(GetParam())) {
+        GTEST_SKIP() << "no PostgreSQL server: run the test command";
+    }
+    TestDatabase::Options earlier;
+    earlier.uniqueKey = false;
+    TestDatabase db(GetParam(), earlier);
+    db.Insert(
+        "('josm', 1, 'a', 'John', 'Smith'), ('josm', 1, 'b', 'Joan', 'Smithers'), "
+        "('josm', 2, 'c', 'Jo', 'Smyth'), ('anle', 3, 'd', 'Ann', 'Lee'), "
+        "('anle', 3, 'e', 'Ann', 'Lee'), ('anle', 3, 'f', 'Ann', 'Lee')");
+    QString output;
+    EXPECT_EQ(Run({"create-table", "DVK"}, &output, db.ConfigHome()), 1);
+    EXPECT_TRUE(output.contains("  anle 3 (3 records)\n  josm 1 (2 records)\n"))
+        << output.toStdString();
+    EXPECT_EQ(db.Count("select count(*) from studentlist"), 6) << "no student is removed";
+
+    db.Exec(QStringLiteral("update studentlist set psidsequence = 3 where studentid = 'b'"));
+    db.Exec(QStringLiteral("update studentlist set psidsequence = 4 where studentid = 'e'"));
+    db.Exec(QStringLiteral("update studentlist set psidsequence = 5 where studentid = 'f'"));
+    ASSERT_EQ(Run({"create-table", "DVK"}, &output, db.ConfigHome()), 0) << output.toStdString();
+    EXPECT_FALSE(db.Refusal(TestDatabase::kInsertPrefix + "('josm', 2, 'x', 'J', 'S')").isEmpty());
+    EXPECT_EQ(db.Refusal(TestDatabase::kInsertPrefix + "('josm', 4, 'x', 'J', 'S')"), QString());
+    EXPECT_EQ(Run({"create-table", "DVK"}, &output, db.ConfigHome()), 0)
+        << "a second run changes nothing";
+}
+
+INSTANTIATE_TEST_SUITE_P(Store, DbAdminOnEngine,
+                         ::testing::Values(Backend::SQLite, Backend::PostgreSQL),
+                         [](const auto& p) { return BackendName(p.param); });
 
 }  // namespace

@@ -1,9 +1,11 @@
 #include "tests/support/TestDatabase.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QProcess>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -90,9 +92,9 @@ TestDatabase::TestDatabase(Backend backend, const Options& options) : backend_(b
     connection_ = OpenAdminConnection();
     Exec(QStringLiteral("drop table if exists studentlist"));
     if (options.createTable) {
-        for (const char* statement : kCreateStudentListStatements) {
-            Exec(QString::fromUtf8(statement));
-        }
+        Exec(QString::fromUtf8(kCreateStudentListTable));
+        Exec(QString::fromUtf8(options.uniqueKey ? kCreateStudentListKey
+                                                 : kCreatePlainStudentListIndex));
     }
 }
 
@@ -145,6 +147,46 @@ void TestDatabase::Exec(const QString& sql)
     QSqlQuery query(QSqlDatabase::database(connection_, false));
     ASSERT_TRUE(query.exec(sql)) << sql.toStdString() << ": "
                                  << query.lastError().text().toStdString();
+}
+
+QString TestDatabase::Refusal(const QString& sql)
+{
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    return query.exec(sql) ? QString() : query.lastError().text();
+}
+
+bool TestDatabase::RestartServer()
+{
+    const QString folder = qEnvironmentVariable("PG_TEST_DIR");
+    const QString bin = qEnvironmentVariable("PG_TEST_BINDIR");
+    if (folder.isEmpty() || bin.isEmpty()) {
+        return false;
+    }
+    QStringList command{bin + QStringLiteral("/pg_ctl"),
+                        QStringLiteral("-D"),
+                        folder + QStringLiteral("/data"),
+                        QStringLiteral("-w"),
+                        QStringLiteral("-s"),
+                        QStringLiteral("-m"),
+                        QStringLiteral("fast"),
+                        QStringLiteral("restart")};
+    if (::geteuid() == 0) {  // the server's files belong to the postgres user
+        command = QStringList{QStringLiteral("runuser"), QStringLiteral("-u"),
+                              QStringLiteral("postgres"), QStringLiteral("--")} +
+                  command;
+    }
+    QProcess pgctl;
+    pgctl.setWorkingDirectory(folder);
+    // The server outlives this call: it must hold none of the test's output open.
+    pgctl.setStandardOutputFile(QProcess::nullDevice());
+    pgctl.setStandardErrorFile(QProcess::nullDevice());
+    pgctl.start(command.takeFirst(), command);
+    if (!pgctl.waitForFinished(60000) || pgctl.exitCode() != 0) {
+        return false;
+    }
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    db.close();
+    return db.open();
 }
 
 int TestDatabase::Count(const QString& sql)

@@ -16,6 +16,7 @@ public:
     struct Options {
         bool withLogin = false;  // the alias carries a user name
         bool createTable = true;
+        bool uniqueKey = true;  // else the plain index of tables made by earlier versions
         QString tablePassword;  // protects StudentList
         QString aliasName = QStringLiteral("DVK");
     };
@@ -28,6 +29,11 @@ public:
     Backend backend() const { return backend_; }
     // Runs statements over a connection of the test's own; fails the test on an error.
     void Exec(const QString& sql);
+    // Runs a statement that may be refused; answers the database's message, empty when it ran.
+    QString Refusal(const QString& sql);
+    // Restarts the PostgreSQL server of the test command, as a school's server may restart;
+    // every connection to it is lost, but for the test's own, which connects again.
+    bool RestartServer();
     // Inserts StudentList rows given as "(psid, psidsequence, studentid, fname, lname), ...".
     static inline const QString kInsertPrefix = QStringLiteral(
         "insert into studentlist (psid, psidsequence, studentid, fname, lname) values ");
