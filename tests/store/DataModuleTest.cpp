@@ -2,6 +2,8 @@
 // file and on the PostgreSQL server of the test command.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QApplication>
@@ -19,9 +21,11 @@
 #include "tests/support/ProgramRun.h"
 #include "tests/support/ScriptedSeam.h"
 #include "tests/support/TestDatabase.h"
+#include "toolkit/Buttons.h"
 #include "toolkit/DBGrid.h"
 #include "toolkit/EditControls.h"
 #include "toolkit/Panels.h"
+#include "toolkit/StringGrid.h"
 
 namespace {
 
@@ -201,6 +205,35 @@ TEST_P(DataModule, CancellingTheFirstLoginEndsTheProgram)
     EXPECT_TRUE(
         seam.shown[1].text.endsWith(QStringLiteral("\nCannot connect to database 'Database1'.")))
         << seam.shown[1].text.toStdString();
+}
+
+TEST_P(DataModule, AfterAServerRestartTheNextActionAsksForTheLoginAgain)
+{
+    if (GetParam() != Backend::PostgreSQL) {
+        GTEST_SKIP() << "an embedded database has no server to restart";
+    }
+    options.withLogin = true;
+    TestDatabase db(GetParam(), options);
+    for (int i = 0; i < 4; ++i) {
+        seam.Then(Login(TestDatabase::PgUser(), TestDatabase::PgPassword()));
+    }
+    const int code = RunProgram(seam, [&](TfMain& w) {
+        w.postingPause = std::chrono::milliseconds(0);
+        ASSERT_TRUE(db.RestartServer());
+        QCoreApplication::processEvents();
+        w.SGRecordStudents->SetRowCount(2);
+        w.SGRecordStudents->SetCell(0, 1, "1");
+        w.SGRecordStudents->SetCell(1, 1, "Ann");
+        w.SGRecordStudents->SetCell(2, 1, "Lee");
+        w.BitBtn5->click();
+        EXPECT_EQ(w.DBGrid3->model()->rowCount(), 1);
+        w.Exit1->trigger();
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(seam.CountOf(QStringLiteral("TLoginDialog")), 4)
+        << "Database1 and the list's connection at start, and again after the restart";
+    EXPECT_EQ(seam.MessageTexts(), QStringList());
+    EXPECT_EQ(db.Rows(), QStringList{QStringLiteral("anle|1|1|Ann|Lee")});
 }
 
 TEST_P(DataModule, CancellingTheListsLoginIsShownAndTheWindowStays)
