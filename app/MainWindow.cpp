@@ -258,6 +258,14 @@ void TfMain::BuildImportPage()
     Splitter1->setSizes({326, kClientWidth - 326 - Splitter1->handleWidth()});
     Splitter1->setStretchFactor(1, 1);
 
+    // What a screen reader says of the controls that have no caption of their own.
+    Edit1->setAccessibleName(QStringLiteral("Note"));
+    Memo2->setAccessibleName(QStringLiteral("How to review the list"));
+    SGRecordStudents->setAccessibleName(QStringLiteral("Students to post"));
+    Memo3->setAccessibleName(QStringLiteral("Before posting"));
+    ProgressBar1->setAccessibleName(QStringLiteral("Posting progress"));
+    DBGrid3->setAccessibleName(QStringLiteral("Student list in the database"));
+
     // The first control in tab order on this page is the posting button.
     QWidget::setTabOrder(BitBtn5, Memo3);
     QWidget::setTabOrder(Memo3, DBGrid3);
@@ -295,6 +303,8 @@ void TfMain::BuildExportPage()
         QStringLiteral(
             "Then you can import that file into a spreadsheet program to modify it if necessary. "),
     });
+    EditFileName->setAccessibleName(QStringLiteral("Export file"));
+    Memo5->setAccessibleName(QStringLiteral("How to name the export file"));
     QWidget::setTabOrder(EditFileName, BitBtn8);
     QWidget::setTabOrder(BitBtn8, Memo5);
 
@@ -339,11 +349,17 @@ void TfMain::FormActivate(QObject*)
     if (activating_ || !dm_) {
         return;
     }
+    // A dialog that closes while the handler runs returns the focus into this same run, however
+    // late the window system reports it: that activation is no return from it.
     activating_ = true;
     struct Done {
-        bool& flag;
-        ~Done() { flag = false; }
-    } done{activating_};
+        TfMain& window;
+        ~Done()
+        {
+            window.activating_ = false;
+            window.app_.TakeReturnFromOwnWindow();
+        }
+    } done{*this};
     dm_->Database1.Open();
     dm_->QNames.Open();
 }
@@ -456,7 +472,7 @@ bool TfMain::event(QEvent* event)
     if (event->type() == QEvent::WindowActivate) {
         // The first activation, and the focus coming back from one of the program's own
         // windows, open the list; message boxes, file dialogs and other programs do not.
-        const bool fromOwnWindow = app_.TakeOwnWindowClosed();
+        const bool fromOwnWindow = app_.TakeReturnFromOwnWindow();
         if (!activated_ || fromOwnWindow) {
             activated_ = true;
             RunHandler(app_, [this] { FormActivate(this); });

@@ -37,6 +37,7 @@ public:
 
     // Binds the database controls to the data module, once it has been built.
     void AttachDataModule(TfDM1* dm);
+    TfDM1* DataModule() const { return dm_; }
 
     void FormCreate(QObject* sender);
     void FormActivate(QObject* sender);

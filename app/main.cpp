@@ -3,9 +3,12 @@
 #include "app/Program.h"
 #include "toolkit/Application.h"
 
-int main(int argc, char** argv)
+int main(int, char** argv)
 {
-    QApplication qapp(argc, argv);  // command-line arguments are ignored
+    // The program takes no arguments, and Qt is given none either, so that its own options
+    // (-reverse, -style, -qwindowgeometry, ...) cannot change the window.
+    int qtArgc = 1;
+    QApplication qapp(qtArgc, argv);
     TModalSeam seam;
     return RunCardovane(qapp, seam);
 }

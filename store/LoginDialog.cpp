@@ -11,8 +11,8 @@ namespace {
 constexpr int kMaxNameLength = 31;
 }
 
-TLoginDialog::TLoginDialog(TApplication& app, const QString& databaseName, const QString& userName)
-    : TDialogForm(app, nullptr)
+TLoginDialog::TLoginDialog(const QString& databaseName, const QString& userName)
+    : TDialogForm(nullptr)
 {
     setObjectName(QStringLiteral("LoginDialog"));
     setWindowTitle(QStringLiteral("Database Login"));
@@ -50,7 +50,7 @@ TLoginDialog::TLoginDialog(TApplication& app, const QString& databaseName, const
     passwordLabel->setGeometry(10, 66, 78, 16);
     Password = new TEdit(Panel);
     Password->setMaxLength(kMaxNameLength);
-    Password->setEchoMode(QLineEdit::Password);
+    Password->SetPasswordChar(QLatin1Char('*'));
     Password->setGeometry(91, 63, 153, 21);
     passwordLabel->setBuddy(Password);
 
@@ -68,7 +68,7 @@ TLoginDialog::TLoginDialog(TApplication& app, const QString& databaseName, const
 bool LoginDialog(TApplication& app, const QString& databaseName, QString& userName,
                  QString& password)
 {
-    TLoginDialog dialog(app, databaseName, userName);
+    TLoginDialog dialog(databaseName, userName);
     if (app.ExecModal(dialog) != QDialog::Accepted) {
         return false;
     }

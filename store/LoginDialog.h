@@ -2,6 +2,7 @@
 
 #include "toolkit/DialogForm.h"
 
+class TApplication;
 class TLabel;
 class TEdit;
 class TPanel;
@@ -11,7 +12,7 @@ class QPushButton;
 class TLoginDialog : public TDialogForm {
     Q_OBJECT
 public:
-    TLoginDialog(TApplication& app, const QString& databaseName, const QString& userName);
+    TLoginDialog(const QString& databaseName, const QString& userName);
 
     TPanel* Panel;
     TLabel* Label3;

@@ -8,8 +8,7 @@
 #include "toolkit/EditControls.h"
 #include "toolkit/Panels.h"
 
-TPasswordDialog::TPasswordDialog(TApplication& app, TSession& session)
-    : TDialogForm(app, nullptr), session_(session)
+TPasswordDialog::TPasswordDialog(TSession& session) : TDialogForm(nullptr), session_(session)
 {
     setObjectName(QStringLiteral("PasswordDialog"));
     setWindowTitle(QStringLiteral("Enter password"));
@@ -19,7 +18,7 @@ TPasswordDialog::TPasswordDialog(TApplication& app, TSession& session)
     GroupBox1->setTitle(QStringLiteral("Password"));
     GroupBox1->setGeometry(8, 6, 245, 92);
     Edit = new TEdit(GroupBox1);
-    Edit->setEchoMode(QLineEdit::Password);
+    Edit->SetPasswordChar(QLatin1Char('*'));
     Edit->setGeometry(12, 24, 221, 21);
     AddButton = new QPushButton(QStringLiteral("&Add"), GroupBox1);
     AddButton->setGeometry(12, 56, 70, 25);
@@ -84,6 +83,6 @@ void TPasswordDialog::OKClick()
 
 bool PasswordDialog(TApplication& app, TSession& session)
 {
-    TPasswordDialog dialog(app, session);
+    TPasswordDialog dialog(session);
     return app.ExecModal(dialog) == QDialog::Accepted;
 }

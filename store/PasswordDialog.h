@@ -2,6 +2,7 @@
 
 #include "toolkit/DialogForm.h"
 
+class TApplication;
 class TEdit;
 class TGroupBox;
 class TSession;
@@ -11,7 +12,7 @@ class QPushButton;
 class TPasswordDialog : public TDialogForm {
     Q_OBJECT
 public:
-    TPasswordDialog(TApplication& app, TSession& session);
+    explicit TPasswordDialog(TSession& session);
 
     TGroupBox* GroupBox1;
     TEdit* Edit;

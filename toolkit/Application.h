@@ -12,19 +12,20 @@ public:
     virtual int Exec(QDialog& dialog);
 };
 
-// The application object: its title and the way its modal dialogs run.
+// The application object: its title, the way its modal dialogs run, and which of them the focus
+// comes back from. It draws the designed font with a family of close widths.
 class TApplication {
 public:
     TApplication(const QString& exeFilePath, TModalSeam& seam);
 
     const QString& Title() const { return title_; }
     const QString& ExeName() const { return exeName_; }
-    int ExecModal(QDialog& dialog) { return seam_.Exec(dialog); }
+    int ExecModal(QDialog& dialog);
 
-    // Set when a window that the program built itself (a login or password dialog) closes: the
-    // main window's next activation then counts as the focus coming back to it.
-    void NoteOwnWindowClosed() { ownWindowClosed_ = true; }
-    bool TakeOwnWindowClosed();
+    // Whether the last modal window to close was one that the program built itself (a login
+    // or password dialog), so that the main window being activated now has the focus back from
+    // it; a message box or a file dialog closing after it says no. The answer is given once.
+    bool TakeReturnFromOwnWindow();
 
 private:
     QString exeName_;

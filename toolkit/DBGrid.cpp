@@ -54,6 +54,7 @@ Qt::ItemFlags TDBGridModel::flags(const QModelIndex& index) const
 
 TDBGrid::TDBGrid(QWidget* parent) : QTableView(parent)
 {
+    setTabKeyNavigation(false);  // Tab goes on to the next control, as in any other
     setModel(&model_);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -39,6 +39,9 @@ public:
     TColor Color() const { return color_.Color(); }
     void SetColor(TColor color) { color_.Apply(*this, color); }
 
+    // Typing moves no record: only the movement keys do.
+    void keyboardSearch(const QString&) override {}
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

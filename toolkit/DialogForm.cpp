@@ -3,9 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "toolkit/Application.h"
-
-TDialogForm::TDialogForm(TApplication& app, QWidget* parent) : QDialog(parent), app_(app)
+TDialogForm::TDialogForm(QWidget* parent) : QDialog(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -17,10 +15,4 @@ void TDialogForm::showEvent(QShowEvent* event)
         move(screen->availableGeometry().center() - rect().center());
     }
     QDialog::showEvent(event);
-}
-
-void TDialogForm::hideEvent(QHideEvent* event)
-{
-    app_.NoteOwnWindowClosed();
-    QDialog::hideEvent(event);
 }

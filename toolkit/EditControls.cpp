@@ -1,5 +1,41 @@
 #include "toolkit/EditControls.h"
 
+#include <QApplication>
+#include <QProxyStyle>
+#include <QStyleFactory>
+
+namespace {
+
+// The platform's style but for the character that hides a password's letters.
+class PasswordCharStyle : public QProxyStyle {
+public:
+    explicit PasswordCharStyle(QChar shown)
+        : QProxyStyle(QStyleFactory::create(QApplication::style()->name())), shown_(shown)
+    {
+    }
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_LineEdit_PasswordCharacter) {
+            return shown_.unicode();
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+private:
+    QChar shown_;
+};
+
+}  // namespace
+
+void TEdit::SetPasswordChar(QChar shown)
+{
+    auto* style = new PasswordCharStyle(shown);
+    style->setParent(this);
+    setStyle(style);
+    setEchoMode(QLineEdit::Password);
+}
+
 TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent)
 {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);

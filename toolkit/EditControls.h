@@ -14,6 +14,8 @@ public:
     explicit TEdit(QWidget* parent = nullptr) : QLineEdit(parent) {}
     TColor Color() const { return color_.Color(); }
     void SetColor(TColor color) { color_.Apply(*this, color); }
+    // Shows each character typed as this one, as a password field does.
+    void SetPasswordChar(QChar shown);
 
 private:
     TColorProperty color_{clWindow};

@@ -1,6 +1,7 @@
 #include "toolkit/FocusNotices.h"
 
-#include <QFocusEvent>
+#include <QApplication>
+#include <QMenuBar>
 #include <QObject>
 #include <QWidget>
 
@@ -12,29 +13,34 @@ public:
                  std::function<void(QWidget*)> onExit)
         : QObject(control), onEnter_(std::move(onEnter)), onExit_(std::move(onExit))
     {
-        control->installEventFilter(this);
+        // Any focus change of the program may change which control is its window's focus
+        // control, also where this control itself hears of none (the menu bar held the focus).
+        connect(qApp, &QApplication::focusChanged, this, [this, control] { Update(control); });
     }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
+private:
+    // A control is entered while it is its window's focus control: the window losing or
+    // regaining activation, or the menu bar borrowing the keyboard, changes nothing, and a
+    // control that the window hands the focus to as it is activated is entered.
+    void Update(QWidget* control)
     {
-        if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut) {
-            return false;
+        QWidget* focus = control->window()->focusWidget();
+        if (qobject_cast<QMenuBar*>(focus)) {
+            return;
         }
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
-            return false;
+        const bool entered = focus == control;
+        if (entered == entered_) {
+            return;
         }
-        auto* control = static_cast<QWidget*>(watched);
-        if (event->type() == QEvent::FocusIn) {
+        entered_ = entered;
+        if (entered) {
             onEnter_(control);
         } else {
             onExit_(control);
         }
-        return false;
     }
 
-private:
+    bool entered_ = false;
     std::function<void(QWidget*)> onEnter_;
     std::function<void(QWidget*)> onExit_;
 };

@@ -1,11 +1,23 @@
 #include "toolkit/PageControl.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
 #include <QTabBar>
 
 TPageControl::TPageControl(QWidget* parent) : QTabWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if (qobject_cast<QMenuBar*>(now) && now->window() == window()) {
+            focusBeforeMenu_ = old;
+        }
+    });
+}
+
+void TPageControl::keyPressEvent(QKeyEvent* event)
+{
+    event->ignore();  // Ctrl+Tab and Ctrl+Page Up/Down would change the page
 }
 
 void TPageControl::AddPage(TTabSheet* page, const QString& caption)
@@ -35,7 +47,10 @@ void TPageControl::SetActivePage(TTabSheet* page)
     if (page == old) {
         return;
     }
-    QWidget* focus = QApplication::focusWidget();
+    QWidget* focus = window()->focusWidget();
+    if (qobject_cast<QMenuBar*>(focus)) {
+        focus = focusBeforeMenu_;
+    }
     const bool focusOnOld = old && focus && old->isAncestorOf(focus);
     if (focusOnOld) {
         focus->clearFocus();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QTabWidget>
 #include <QWidget>
 
@@ -9,8 +10,9 @@ public:
     explicit TTabSheet(QWidget* parent = nullptr) : QWidget(parent) {}
 };
 
-// Pages whose tabs can be hidden. Showing a page moves the focus to the page's first control in
-// tab order when the focus was on the page being left.
+// Pages whose tabs can be hidden; only the program changes the page, never a key. Showing a
+// page moves the focus to the page's first control in tab order when the focus was on the page
+// being left, also while the menu bar has borrowed the keyboard for a choice.
 class TPageControl : public QTabWidget {
     Q_OBJECT
 public:
@@ -20,4 +22,11 @@ public:
     void SetTabVisible(TTabSheet* page, bool visible);
     TTabSheet* ActivePage() const;
     void SetActivePage(TTabSheet* page);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // The control whose focus the menu bar keeps while the keyboard works the menu.
+    QPointer<QWidget> focusBeforeMenu_;
 };

@@ -100,6 +100,20 @@ void TSplitter::MoveBar(int x)
     setSizes({left, total - left});
 }
 
+void TSplitter::childEvent(QChildEvent* event)
+{
+    // A half may shrink whatever its contents would rather keep (what does not fit is cut at
+    // the bar); where the bar may go is the splitter's own rule.
+    if (event->added() && event->child()->isWidgetType() &&
+        !qobject_cast<QSplitterHandle*>(event->child())) {
+        auto* half = static_cast<QWidget*>(event->child());
+        QSizePolicy policy = half->sizePolicy();
+        policy.setHorizontalPolicy(QSizePolicy::Ignored);
+        half->setSizePolicy(policy);
+    }
+    QSplitter::childEvent(event);
+}
+
 QSplitterHandle* TSplitter::createHandle()
 {
     return new TSplitterHandle(this);

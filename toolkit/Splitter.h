@@ -17,6 +17,7 @@ public:
 
 protected:
     QSplitterHandle* createHandle() override;
+    void childEvent(QChildEvent* event) override;
 
 private:
     friend class TSplitterHandle;

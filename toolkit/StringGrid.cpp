@@ -54,6 +54,7 @@ Qt::ItemFlags TStringGridModel::flags(const QModelIndex& index) const
 TStringGrid::TStringGrid(QWidget* parent, int colCount, int rowCount)
     : QTableView(parent), model_(*this), colCount_(colCount), rowCount_(rowCount)
 {
+    setTabKeyNavigation(false);  // Tab goes on to the next control, as in any other
     cells_.resize(std::size_t(rowCount_) * std::size_t(colCount_));
     setModel(&model_);
     setSelectionMode(QAbstractItemView::ContiguousSelection);

@@ -350,11 +350,11 @@ TEST(LoginDialog, FocusStartsWhereTheUserMustType)
 {
     ScriptedSeam seam;
     TApplication app(QStringLiteral("/x/Cardovane"), seam);
-    TLoginDialog withUser(app, QStringLiteral("Database1"), QStringLiteral("office"));
+    TLoginDialog withUser(QStringLiteral("Database1"), QStringLiteral("office"));
     EXPECT_EQ(withUser.focusWidget(), withUser.Password);
-    TLoginDialog withoutUser(app, QStringLiteral("Database1"), QString());
+    TLoginDialog withoutUser(QStringLiteral("Database1"), QString());
     EXPECT_EQ(withoutUser.focusWidget(), withoutUser.UserName);
-    TLoginDialog longName(app, QString(200, QLatin1Char('D')), QString());
+    TLoginDialog longName(QString(200, QLatin1Char('D')), QString());
     EXPECT_EQ(longName.DatabaseName->x() + longName.DatabaseName->width(),
               longName.Panel->width() - 5)
         << "a long name is cut 5 pixels short of the panel's edge";

@@ -11,7 +11,7 @@
 #include "app/Program.h"
 #include "tests/support/ScriptedSeam.h"
 
-int RunProgram(ScriptedSeam& seam, const std::function<void(TfMain&)>& script)
+int RunProgram(TModalSeam& seam, const std::function<void(TfMain&)>& script)
 {
     bool ran = false;
     QTimer poll;

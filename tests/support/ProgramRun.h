@@ -4,14 +4,14 @@
 #include <QTemporaryDir>
 #include <functional>
 
-class ScriptedSeam;
+class TModalSeam;
 class TfMain;
 
 // Runs the whole program in this process, from start-up to its exit code, with the modal
 // dialogs answered by the seam. The script runs once the main window is shown and active; when it
 // does not end the program itself, the message loop is left without closing the window (and a
 // guard ends a program that hangs after ten seconds, failing the test).
-int RunProgram(ScriptedSeam& seam, const std::function<void(TfMain&)>& script);
+int RunProgram(TModalSeam& seam, const std::function<void(TfMain&)>& script);
 
 // Moves the process into a temporary working directory for the test's lifetime, so that kq.cfg
 // and relative paths land there.

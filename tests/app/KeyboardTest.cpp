@@ -1,0 +1,274 @@
+// The window as a person uses it: real key presses and mouse clicks into the menu bar, the
+// pages and the controls, and modal dialogs really shown and answered by keys.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QSplitterHandle>
+#include <QTest>
+
+#include "app/MainWindow.h"
+#include "store/DataModule.h"
+#include "store/LoginDialog.h"
+#include "store/PasswordDialog.h"
+#include "tests/support/PersonSeam.h"
+#include "tests/support/ProgramRun.h"
+#include "tests/support/TestDatabase.h"
+#include "toolkit/Buttons.h"
+#include "toolkit/DBGrid.h"
+#include "toolkit/EditControls.h"
+#include "toolkit/PageControl.h"
+#include "toolkit/Panels.h"
+#include "toolkit/Splitter.h"
+#include "toolkit/StatusBar.h"
+#include "toolkit/StringGrid.h"
+
+namespace {
+
+QWidget* Focus()
+{
+    return QApplication::focusWidget();
+}
+
+// Alt, then Right to the item, then Return: the menu bar worked by the keyboard alone.
+void ChooseMenuItem(TfMain& window, int item)
+{
+    ASSERT_TRUE(WaitFor([&] { return window.isActiveWindow(); }));
+    QTest::keyClick(Focus() ? Focus() : &window, Qt::Key_Alt);
+    ASSERT_TRUE(qobject_cast<QMenuBar*>(Focus())) << "Alt gives the menu bar the keyboard";
+    for (int i = 0; i < item; ++i) {
+        QTest::keyClick(Focus(), Qt::Key_Right);
+    }
+    QTest::keyClick(Focus(), Qt::Key_Return);
+}
+
+// Tab until the control has the focus, as a person would; false when it never comes.
+bool TabTo(TfMain& window, QWidget* control)
+{
+    WaitFor([&] { return window.isActiveWindow(); });
+    for (int i = 0; i < 30 && Focus() != control; ++i) {
+        QTest::keyClick(Focus() ? Focus() : &window, Qt::Key_Tab);
+    }
+    return Focus() == control;
+}
+
+class Keyboard : public ::testing::Test {
+protected:
+    Keyboard() : app(QStringLiteral("/opt/cardovane/Cardovane"), seam), window(app)
+    {
+        window.show();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+
+    InTemporaryWorkingDirectory cwd;
+    PersonSeam seam;
+    TApplication app;
+    TfMain window;
+};
+
+TEST_F(Keyboard, AMenuChoiceByKeysTakesTheFocusOffTheHiddenPage)
+{
+    ChooseMenuItem(window, 1);
+    ASSERT_EQ(window.PageControl1->ActivePage(), window.TSExport);
+    QTest::mouseClick(window.EditFileName, Qt::LeftButton);
+    ASSERT_EQ(Focus(), window.EditFileName);
+    QTest::keyClick(Focus(), Qt::Key_End);
+    QTest::keyClicks(Focus(), QStringLiteral("abc"));
+    const QString typed = window.EditFileName->text();
+    ASSERT_TRUE(typed.endsWith(QStringLiteral("abc")));
+
+    QTest::keyClick(Focus(), Qt::Key_Alt);
+    EXPECT_EQ(window.EditFileName->Color(), clYellow) << "Alt alone leaves the field entered";
+    QTest::keyClick(Focus(), Qt::Key_Escape);
+    EXPECT_EQ(Focus(), window.EditFileName);
+    EXPECT_EQ(window.EditFileName->Color(), clYellow);
+
+    ChooseMenuItem(window, 0);
+    EXPECT_EQ(window.PageControl1->ActivePage(), window.TSImportList);
+    EXPECT_EQ(Focus(), window.BitBtn5);
+    EXPECT_EQ(window.EditFileName->Color(), clWindow);
+    QTest::keyClicks(Focus(), QStringLiteral("xyz"));
+    EXPECT_EQ(window.EditFileName->text(), typed) << "nothing typed reaches the hidden page";
+
+    QSignalSpy posted(window.BitBtn5, &QPushButton::clicked);
+    ChooseMenuItem(window, 1);
+    EXPECT_EQ(Focus(), window.EditFileName);
+    EXPECT_EQ(window.EditFileName->Color(), clYellow);
+    QTest::keyClick(Focus(), Qt::Key_Space);
+    EXPECT_EQ(posted.count(), 0) << "Space on the options page starts no posting";
+}
+
+TEST_F(Keyboard, NoKeyChangesThePage)
+{
+    ChooseMenuItem(window, 1);
+    QTest::mouseClick(window.EditFileName, Qt::LeftButton);
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } keys[] = {{Qt::Key_Tab, Qt::ControlModifier},
+                {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier},
+                {Qt::Key_PageDown, Qt::ControlModifier},
+                {Qt::Key_PageUp, Qt::ControlModifier}};
+    for (const auto& press : keys) {
+        QTest::keyClick(Focus(), press.key, press.modifiers);
+        EXPECT_EQ(window.PageControl1->ActivePage(), window.TSExport) << press.key;
+    }
+}
+
+TEST_F(Keyboard, TheFieldTheWindowFocusesAsItIsActivatedIsHighlighted)
+{
+    // From the splash page, where nothing has the focus, by a click on the menu.
+    QTest::mouseClick(window.menuBar(), Qt::LeftButton, {},
+                      window.menuBar()->actionGeometry(window.ExportStudentList1).center());
+    ASSERT_EQ(window.PageControl1->ActivePage(), window.TSExport);
+    QWidget elsewhere;  // another program's window
+    elsewhere.show();
+    elsewhere.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_EQ(Focus(), window.EditFileName)
+        << (Focus() ? Focus()->metaObject()->className() : "none");
+    EXPECT_EQ(window.EditFileName->Color(), clYellow);
+}
+
+TEST_F(Keyboard, PasswordsShowAStarForEachCharacter)
+{
+    TLoginDialog login(QStringLiteral("DVK"), QStringLiteral("office"));
+    TSession session;
+    TPasswordDialog tables(session);
+    for (TEdit* field : {login.Password, tables.Edit}) {
+        field->window()->show();
+        QTest::keyClicks(field, QStringLiteral("s3cr"));
+        EXPECT_EQ(field->displayText(), QStringLiteral("****"));
+    }
+}
+
+TEST_F(Keyboard, EitherHalfOfTheImportPageGoesDownToThirtyPixels)
+{
+    ChooseMenuItem(window, 0);
+    QSplitterHandle* bar = window.Splitter1->handle(1);
+    const auto drag = [&](int leftWidth) {
+        const QPoint grip(bar->width() / 2, bar->height() / 2);
+        const QPoint to = grip + QPoint(leftWidth - window.Panel31->width(), 0);
+        QTest::mousePress(bar, Qt::LeftButton, {}, grip);
+        QTest::mouseMove(bar, to);
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, to);
+    };
+    drag(40);
+    EXPECT_EQ(window.Panel31->width(), 40);
+    const int total = window.Splitter1->width() - window.Splitter1->handleWidth();
+    drag(total - 30);
+    EXPECT_EQ(window.Panel30->width(), 30);
+    drag(25);
+    EXPECT_EQ(window.Panel31->width(), 0) << "released at 30 or less, the left half closes";
+}
+
+TEST_F(Keyboard, EveryControlTabReachesHasAName)
+{
+    TLoginDialog login(QStringLiteral("DVK"), QStringLiteral("office"));
+    login.show();
+    QStringList unnamed;
+    const auto check = [&](QWidget* top) {
+        for (QWidget* w : top->findChildren<QWidget*>()) {
+            if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(top)) {
+                continue;
+            }
+            QAccessibleInterface* described = QAccessible::queryAccessibleInterface(w);
+            if (!described || described->text(QAccessible::Name).trimmed().isEmpty()) {
+                unnamed << QString::fromLatin1(w->metaObject()->className()) + " " +
+                               w->objectName();
+            }
+        }
+    };
+    for (int page : {0, 1}) {
+        ChooseMenuItem(window, page);
+        check(&window);
+    }
+    check(&login);
+    EXPECT_EQ(unnamed, QStringList());
+}
+
+TEST(KeyboardOnDatabase, TypingInTheDatabaseGridMovesNoRecord)
+{
+    InTemporaryWorkingDirectory cwd;
+    TestDatabase db(Backend::SQLite, {});
+    db.Insert("('aa', 1, '1', 'A', 'A'), ('bb', 1, '2', 'B', 'B'), ('jo', 1, '3', 'J', 'O')");
+    PersonSeam seam;
+    const int code = RunProgram(seam, [&](TfMain& w) {
+        ChooseMenuItem(w, 0);
+        TDBGrid& grid = *w.DBGrid3;
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
+                          grid.visualRect(grid.model()->index(0, 0)).center());
+        ASSERT_EQ(Focus(), &grid);
+        QTest::keyClicks(&grid, QStringLiteral("jo"));
+        EXPECT_EQ(w.DataModule()->QNames.RecNo(), 0);
+        QTest::keyClick(&grid, Qt::Key_Down);
+        EXPECT_EQ(w.DataModule()->QNames.RecNo(), 1);
+        QTest::keyClick(Focus(), Qt::Key_X, Qt::AltModifier);
+    });
+    EXPECT_EQ(code, 0);
+}
+
+TEST(KeyboardOnDatabase, CancellingTheListsLoginShowsTheErrorOnceAndAsksNoMore)
+{
+    if (!TestDatabase::Available(Backend::PostgreSQL)) {
+        GTEST_SKIP() << "no PostgreSQL server: run the test command";
+    }
+    InTemporaryWorkingDirectory cwd;
+    TestDatabase::Options options;
+    options.withLogin = true;
+    TestDatabase db(Backend::PostgreSQL, options);
+    PersonSeam seam;
+    seam.Then(TypeThenReturn(TestDatabase::PgPassword()));  // Database1
+    seam.Then(PressKey(Qt::Key_Escape));                    // the list's login: Cancel
+    seam.Then(PressKey(Qt::Key_Return));                    // the error: OK
+    const int code = RunProgram(seam, [&](TfMain& w) {
+        EXPECT_FALSE(WaitFor([&] { return seam.CountOf(QStringLiteral("TLoginDialog")) > 2; }, 500))
+            << "the login came back";
+        QTest::keyClick(Focus() ? Focus() : &w, Qt::Key_X, Qt::AltModifier);
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(seam.CountOf(QStringLiteral("TLoginDialog")), 2);
+    EXPECT_EQ(seam.MessageTexts(), QStringList{QStringLiteral("Cannot connect to database 'DVK'")});
+}
+
+TEST(KeyboardOnDatabase, ImportPostExportAndExitWithoutAMouse)
+{
+    InTemporaryWorkingDirectory cwd;
+    TestDatabase db(Backend::SQLite, {});
+    const QByteArray list = "1,Ann,Lee\r\n2,Bob,Ray\r\n3,Cy,Oz\r\n";
+    const QString listPath = WriteFile(cwd.Path(QStringLiteral("list.csv")), list);
+    const QString exportPath = cwd.Path(QStringLiteral("out.csv"));
+    PersonSeam seam;
+    seam.Then(ChooseFileByKeys(listPath));
+    const int code = RunProgram(seam, [&](TfMain& w) {
+        ChooseMenuItem(w, 0);
+        ASSERT_TRUE(TabTo(w, w.BitBtn4));
+        QTest::keyClick(Focus(), Qt::Key_Space);
+        ASSERT_EQ(w.SGRecordStudents->RowCount(), 4);
+        ASSERT_TRUE(TabTo(w, w.BitBtn5));
+        QTest::keyClick(Focus(), Qt::Key_Space);
+        EXPECT_EQ(w.LabelProgress->text(), QStringLiteral("Import Complete"));
+        ChooseMenuItem(w, 1);
+        ASSERT_EQ(Focus(), w.EditFileName);
+        QTest::keyClick(Focus(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(Focus(), exportPath);
+        QTest::keyClick(Focus(), Qt::Key_Tab);
+        ASSERT_EQ(Focus(), w.BitBtn8);
+        QTest::keyClick(Focus(), Qt::Key_Space);
+        EXPECT_EQ(w.StatusBar1->PanelText(1), QStringLiteral("Data output to ") + exportPath);
+        QTest::keyClick(Focus(), Qt::Key_X, Qt::AltModifier);
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(seam.MessageTexts(), QStringList());
+    EXPECT_EQ(db.Count("select count(*) from studentlist"), 3);
+    EXPECT_EQ(ReadFile(exportPath), list);
+    EXPECT_EQ(ReadFile(cwd.Path(QStringLiteral("kq.cfg"))),
+              "[FacilityName] = " + exportPath.toUtf8() + "\r\n");
+}
+
+}  // namespace

@@ -1,0 +1,116 @@
+#include "tests/support/PersonSeam.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+int PersonSeam::Exec(QDialog& dialog)
+{
+    ScriptedSeam::Shown record;
+    record.kind = QString::fromLatin1(dialog.metaObject()->className());
+    record.title = dialog.windowTitle();
+    if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+        record.text = box->text();
+        record.icon = box->icon();
+    }
+    shown.push_back(record);
+    Keys keys;
+    if (!answers.empty()) {
+        keys = std::move(answers.front());
+        answers.pop_front();
+    }
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, &dialog, [&] {
+        if (!dialog.isVisible() || QApplication::activeModalWidget() != &dialog ||
+            !dialog.isActiveWindow()) {
+            return;
+        }
+        poll.stop();
+        if (keys) {
+            keys(dialog);
+        } else {
+            ADD_FAILURE() << "no answer for the " << record.kind.toStdString() << " \""
+                          << (record.text.isEmpty() ? record.title : record.text).toStdString()
+                          << "\"";
+            dialog.reject();
+        }
+    });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, &dialog, [&] {
+        ADD_FAILURE() << "the " << record.kind.toStdString() << " was still open after 5 s";
+        dialog.reject();
+    });
+    poll.start();
+    guard.start(5000);
+    return dialog.exec();
+}
+
+int PersonSeam::CountOf(const QString& kind) const
+{
+    int count = 0;
+    for (const ScriptedSeam::Shown& s : shown) {
+        count += s.kind == kind ? 1 : 0;
+    }
+    return count;
+}
+
+QStringList PersonSeam::MessageTexts() const
+{
+    QStringList texts;
+    for (const ScriptedSeam::Shown& s : shown) {
+        if (s.kind == QLatin1String("QMessageBox")) {
+            texts << s.text;
+        }
+    }
+    return texts;
+}
+
+PersonSeam::Keys PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    return [key, modifiers](QDialog& dialog) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : &dialog, key, modifiers);
+    };
+}
+
+PersonSeam::Keys TypeThenReturn(const QString& text)
+{
+    return [text](QDialog& dialog) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClicks(focus ? focus : &dialog, text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    };
+}
+
+PersonSeam::Keys ChooseFileByKeys(const QString& path)
+{
+    return [path](QDialog& dialog) {
+        auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        EXPECT_EQ(QApplication::focusWidget(), name) << "the name box has the focus";
+        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(name, path);
+        QTest::keyClick(name, Qt::Key_Return);
+    };
+}
+
+bool WaitFor(const std::function<bool()>& condition, int milliseconds)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!condition()) {
+        if (waited.elapsed() > milliseconds) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
