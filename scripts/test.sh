@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds (warnings as errors, and again under AddressSanitizer and
 # UndefinedBehaviorSanitizer), fuzzes every parser briefly, starts a private PostgreSQL server
-# on 127.0.0.1 and runs every test.
+# on 127.0.0.1 and an X display with a window manager, and runs every test.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
@@ -24,6 +24,12 @@ bash "$root/scripts/fuzz.sh" 5
 source "$root/scripts/pg-test-server.sh"
 pg_test_server_start
 trap pg_test_server_stop EXIT
+
+# A real X display with a window manager, for the tests of focus and activation that only show
+# there; every other test runs offscreen.
+source "$root/scripts/x-test-display.sh"
+x_test_display_start
+trap 'x_test_display_stop; pg_test_server_stop' EXIT
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"

@@ -1,7 +1,10 @@
 #include "toolkit/Application.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFont>
+#include <QPointer>
+#include <QWindow>
 
 #include "textio/ApplicationTitle.h"
 #include "toolkit/DialogForm.h"
@@ -24,8 +27,15 @@ TApplication::TApplication(const QString& exeFilePath, TModalSeam& seam)
 int TApplication::ExecModal(QDialog& dialog)
 {
     ownWindowClosed_ = false;
+    const QPointer<QWidget> before = QApplication::activeWindow();
     const int result = seam_.Exec(dialog);
     ownWindowClosed_ = qobject_cast<TDialogForm*>(&dialog) != nullptr;
+    // A window manager may give the focus back to the window below while the dialog still
+    // blocks it; Qt then counts no window active and every key press goes nowhere.
+    if (before && !QApplication::activeWindow() &&
+        QGuiApplication::focusWindow() == before->windowHandle()) {
+        QApplication::setActiveWindow(before);
+    }
     return result;
 }
 

@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QMenuBar>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QSplitterHandle>
 #include <QTest>
@@ -269,6 +270,41 @@ TEST(KeyboardOnDatabase, ImportPostExportAndExitWithoutAMouse)
     EXPECT_EQ(ReadFile(exportPath), list);
     EXPECT_EQ(ReadFile(cwd.Path(QStringLiteral("kq.cfg"))),
               "[FacilityName] = " + exportPath.toUtf8() + "\r\n");
+}
+
+// Output of a command of the X tools.
+QString XTool(const QString& program, const QStringList& arguments)
+{
+    QProcess tool;
+    tool.start(program, arguments);
+    tool.waitForFinished(10000);
+    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+}
+
+TEST(WindowManager, QtsOwnOptionsLeaveTheWindowAsDesigned)
+{
+    if (qgetenv("QT_QPA_PLATFORM") != "xcb") {
+        GTEST_SKIP() << "runs on the test command's X display";
+    }
+    InTemporaryWorkingDirectory cwd;
+    TestDatabase db(Backend::SQLite, {});
+    QProcess program;
+    program.setWorkingDirectory(cwd.Dir().path());
+    program.start(QStringLiteral(CARDOVANE_EXE),
+                  {"-reverse", "-qwindowgeometry", "300x200+5+5", "-style", "windows"});
+    QString window;
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            window =
+                XTool("xdotool", {"search", "--onlyvisible", "--name", "^Cardovane Attendance$"});
+            return !window.isEmpty();
+        },
+        15000));
+    const QString geometry = XTool("xdotool", {"getwindowgeometry", "--shell", window});
+    EXPECT_TRUE(geometry.contains(QStringLiteral("WIDTH=811"))) << geometry.toStdString();
+    XTool("xdotool", {"windowactivate", "--sync", window, "key", "alt+x"});
+    ASSERT_TRUE(program.waitForFinished(15000));
+    EXPECT_EQ(program.exitCode(), 0);
 }
 
 }  // namespace
