@@ -41,6 +41,9 @@ TMemo::TMemo(QWidget* parent) : QPlainTextEdit(parent)
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(QTextOption::WordWrap);
     setTabChangesFocus(true);  // a memo takes part in the tab order and does not eat Tab
+    // A desktop memo keeps a pixel between its frame and its text, not Qt's four: the help
+    // texts were laid out for that room.
+    document()->setDocumentMargin(1);
     // Without scroll bars: a wrapped text that does not fit is cut at the memo's edge.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

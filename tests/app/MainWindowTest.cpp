@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
+#include <QTextCursor>
 
 #include "app/MainWindow.h"
 #include "tests/support/ProgramRun.h"
@@ -284,6 +285,14 @@ TEST_F(MainWindow, PagesAsTheUserSeesThem)
     window.ImportList1->trigger();
     Import(File(QStringLiteral("three.csv"), "1001,Ann,Lee\r\n1002,Bob,Ray\r\n1003,Cy,Oz\r\n"));
     const QImage importPage = window.grab().toImage();
+    // Every help text shows whole at the designed size: its end lies inside its box.
+    for (TMemo* memo : {window.Memo2, window.Memo3, window.Memo5}) {
+        QTextCursor end(memo->document());
+        end.movePosition(QTextCursor::End);
+        EXPECT_LE(memo->cursorRect(end).bottom(), memo->viewport()->height())
+            << memo->toPlainText().toStdString();
+        EXPECT_LE(memo->cursorRect(end).right(), memo->viewport()->width());
+    }
     importPage.save(QStringLiteral("%1/import-page.png").arg(QStringLiteral(SCREENSHOT_DIR)));
 
     window.BitBtn4->setFocus();  // the user clicked "Import List"
