@@ -3,9 +3,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -69,6 +71,19 @@ QVBoxLayout* Column(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     return layout;
+}
+
+// The program's own folder, as designed. Installed where users may not write (under /usr), the
+// first export there would fail with "File access denied." for everyone; the user's documents
+// folder (or home, where there is none) takes its place.
+QString DefaultExportFolder(const QString& exeName)
+{
+    const QString programFolder = QFileInfo(exeName).absolutePath();
+    if (QFileInfo(programFolder).isWritable()) {
+        return programFolder;
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 }  // namespace
@@ -338,7 +353,7 @@ void TfMain::FormCreate(QObject*)
     RunHandler(app_, [this] { ReadSettingsFile(*EditFileName); });
     HighlightColor = clYellow;
     PageControl1->SetActivePage(TSSplash);
-    EditFileName->setText(QFileInfo(app_.ExeName()).absolutePath() + QLatin1Char('/') +
+    EditFileName->setText(DefaultExportFolder(app_.ExeName()) + QLatin1Char('/') +
                           QStringLiteral("ExportedStudentList1.csv"));
 }
 

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
 
@@ -27,6 +28,7 @@ namespace {
 class MainWindow : public ::testing::Test {
 protected:
     MainWindow() : app(QStringLiteral("/opt/cardovane/Cardovane"), seam), window(app) {}
+    ~MainWindow() override { qputenv("HOME", home_); }
 
     void Import(const QString& path)
     {
@@ -42,6 +44,14 @@ protected:
         return WriteFile(cwd.Path(name), bytes);
     }
 
+    // A home of the test's own with a documents folder, set before the window is built.
+    QByteArray home_ = qgetenv("HOME");
+    QTemporaryDir home = [] {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath(QStringLiteral("Documents"));
+        qputenv("HOME", dir.path().toUtf8());
+        return dir;
+    }();
     InTemporaryWorkingDirectory cwd;
     ScriptedSeam seam;
     TApplication app;
@@ -60,7 +70,8 @@ TEST_F(MainWindow, OpensOnTheSplashPageWithoutTabs)
     EXPECT_EQ(window.StatusBar1->height(), 19);
     EXPECT_EQ(window.HighlightColor, 0xFFFFu);
     EXPECT_EQ(window.EditFileName->text(),
-              QStringLiteral("/opt/cardovane/ExportedStudentList1.csv"));
+              home.path() + QStringLiteral("/Documents/ExportedStudentList1.csv"))
+        << "the program's folder is not the user's to write";
     EXPECT_EQ(window.LabelProgress->text(), QStringLiteral("Import"));
     const QList<QAction*> items = window.menuBar()->actions();
     ASSERT_EQ(items.size(), 3);
