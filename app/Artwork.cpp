@@ -50,12 +50,14 @@ QPixmap BannerPicture()
     return picture;
 }
 
-QIcon ProgramIcon()
+QPixmap ProgramIconPicture(int size)
 {
-    QPixmap icon(32, 32);
+    QPixmap icon(size, size);
     icon.fill(Qt::transparent);
     QPainter painter(&icon);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(size / 32.0, size / 32.0);  // drawn on a 32-pixel grid
     painter.setPen(Qt::NoPen);
     painter.setBrush(kMaroon);
     painter.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
@@ -64,6 +66,11 @@ QIcon ProgramIcon()
     font.setPixelSize(24);
     font.setBold(true);
     painter.setFont(font);
-    painter.drawText(icon.rect(), Qt::AlignCenter, QStringLiteral("C"));
-    return QIcon(icon);
+    painter.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, QStringLiteral("C"));
+    return icon;
+}
+
+QIcon ProgramIcon()
+{
+    return QIcon(ProgramIconPicture(32));
 }

@@ -9,6 +9,7 @@ packages=(
     fonts-dejavu-core fonts-liberation2
     xvfb xauth openbox xdotool x11-utils
     sqlite3
+    dpkg-dev desktop-file-utils appstream
     postgresql
 )
 

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# The Debian package as an office computer gets it: built from this build tree, unpacked into a
+# scratch root, its desktop entry and metainfo validated, and its launcher started by a user with
+# a fresh home on the test command's X display. The window must open at its designed size, an
+# export with the default path must succeed, and kq.cfg must land in the user's own folder.
+set -euo pipefail
+build="$1"
+if [ -z "${DISPLAY:-}" ]; then
+    echo "no X display: this test runs under the test command"
+    exit 77
+fi
+work="$(mktemp -d)"
+trap 'pkill -f "$work/root/usr/lib/cardovane/Cardovane" 2>/dev/null || true; rm -rf "$work"' EXIT
+chmod 755 "$work"
+
+(cd "$build" && cpack -G DEB -B "$work/out" >/dev/null)
+deb="$(ls "$work"/out/cardovane_*.deb)"
+dpkg-deb -f "$deb" Depends | grep -q "libqt6sql6-sqlite, libqt6sql6-psql, qt6-qpa-plugins"
+dpkg -x "$deb" "$work/root"
+desktop-file-validate "$work/root/usr/share/applications/example.cardovane.Attendance.desktop"
+appstreamcli validate --no-net "$work/root/usr/share/metainfo/example.cardovane.Attendance.metainfo.xml" \
+    >/dev/null
+[ -f "$work/root/usr/share/icons/hicolor/48x48/apps/example.cardovane.Attendance.png" ]
+
+# A user who may not write the program's folder, as with a package installed under /usr.
+chmod 555 "$work/root/usr/lib/cardovane"
+home="$work/home"
+mkdir -p "$home"
+as_user=()
+if [ "$(id -u)" -eq 0 ]; then
+    chown nobody "$home"
+    as_user=(runuser -u nobody --)
+fi
+(cd / && "${as_user[@]}" env -i HOME="$home" DISPLAY="$DISPLAY" PATH=/usr/bin:/bin \
+    "$work/root/usr/bin/cardovane" >"$work/program.log" 2>&1 &)
+
+wait_for() {  # seconds, command...: polls the condition until it holds or the time is up
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        if [ "$SECONDS" -ge "$deadline" ]; then
+            echo "timed out waiting for: $*"
+            cat "$work/program.log"
+            return 1
+        fi
+        sleep 0.1
+    done
+}
+# The window of this test's own program, whatever else the display shows.
+window() {
+    local pid
+    pid="$(pgrep -f "$work/root/usr/lib/cardovane/Cardovane" | head -n 1)"
+    [ -n "$pid" ] && xdotool search --onlyvisible --pid "$pid" --name '^Cardovane Attendance$' \
+        2>/dev/null | head -n 1
+}
+shown() { [ -n "$(window)" ]; }
+gone() { [ -z "$(window)" ]; }
+wait_for 20 shown
+xdotool getwindowgeometry --shell "$(window)" | grep -q '^WIDTH=811$'
+
+# The options page by the menu, the export by its button, the end by Alt+X: all by keys.
+xdotool windowactivate --sync "$(window)"
+xdotool key --delay 60 alt Right Return Tab Tab space
+wait_for 10 test -f "$home/ExportedStudentList1.csv"
+xdotool key --delay 60 alt+x
+wait_for 10 gone
+grep -q "^\[FacilityName\] = $home/ExportedStudentList1.csv" "$home/.local/share/cardovane/kq.cfg"
+echo "package: built, validated, installed into a scratch root, started, exported and closed"
