@@ -12,6 +12,7 @@
 #include "import/StudentKey.h"
 #include "import/StudentLine.h"
 #include "textio/Exception.h"
+#include "textio/Utf8Text.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include "export/StudentLineFormat.h"
 #include "fuzz/FuzzCheck.h"
 #include "import/StudentLine.h"
+#include "textio/Utf8Text.h"
 
 namespace {
 

@@ -21,5 +21,3 @@ std::string DecodeCellText(const std::string& bytes);
 
 // A UTF-8 byte-order mark at the start of a file is its encoding mark, not a student's text.
 std::string WithoutByteOrderMark(std::string firstLine);
-
-bool IsValidUtf8(const std::string& bytes);

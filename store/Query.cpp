@@ -190,7 +190,6 @@ void TQuery::Close()
 void TQuery::ExecSQL()
 {
     if (std::optional<EDBEngineError> refused = ExecSQLOrKeyViolation()) {
-        session_.BusyPointer().Restore();
         throw *refused;
     }
 }
@@ -206,6 +205,7 @@ std::optional<EDBEngineError> TQuery::ExecSQLOrKeyViolation()
         if (error.ErrorCode() != kErrKeyViolation) {
             throw error;
         }
+        session_.BusyPointer().Restore();  // an engine error, even one handed back
         return error;
     }
     statement_->finish();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "import/StudentLine.h"
+#include "textio/Utf8Text.h"
 
 namespace {
 

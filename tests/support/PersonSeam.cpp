@@ -12,13 +12,7 @@
 
 int PersonSeam::Exec(QDialog& dialog)
 {
-    ScriptedSeam::Shown record;
-    record.kind = QString::fromLatin1(dialog.metaObject()->className());
-    record.title = dialog.windowTitle();
-    if (auto* box = qobject_cast<QMessageBox*>(&dialog)) {
-        record.text = box->text();
-        record.icon = box->icon();
-    }
+    const ScriptedSeam::Shown record = ScriptedSeam::Describe(dialog);
     shown.push_back(record);
     Keys keys;
     if (!answers.empty()) {

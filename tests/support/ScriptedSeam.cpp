@@ -6,7 +6,7 @@
 #include "store/LoginDialog.h"
 #include "toolkit/EditControls.h"
 
-int ScriptedSeam::Exec(QDialog& dialog)
+ScriptedSeam::Shown ScriptedSeam::Describe(QDialog& dialog)
 {
     Shown record;
     record.kind = QString::fromLatin1(dialog.metaObject()->className());
@@ -15,7 +15,12 @@ int ScriptedSeam::Exec(QDialog& dialog)
         record.text = box->text();
         record.icon = box->icon();
     }
-    shown.push_back(record);
+    return record;
+}
+
+int ScriptedSeam::Exec(QDialog& dialog)
+{
+    shown.push_back(Describe(dialog));
     if (answers.empty()) {
         return qobject_cast<QMessageBox*>(&dialog) ? int(QMessageBox::Ok) : int(QDialog::Rejected);
     }

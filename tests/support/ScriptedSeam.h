@@ -21,6 +21,8 @@ public:
         QMessageBox::Icon icon = QMessageBox::NoIcon;
     };
     using Answer = std::function<int(QDialog&)>;
+    // What a person sees of a dialog: its kind, title and a message box's text and icon.
+    static Shown Describe(QDialog& dialog);
 
     int Exec(QDialog& dialog) override;
 
