@@ -405,7 +405,7 @@ void TfMain::BitBtn4Click(QObject*)
     if (!OpenDialog1.Execute(app_)) {
         return;
     }
-    ReadStudentList(OpenDialog1.FileName().toStdString(), *SGRecordStudents, *this);
+    ReadStudentList(OpenDialog1.FileName().toStdString(), SGRecordStudents->Cells(), *this);
 }
 
 void TfMain::BitBtn5Click(QObject*)

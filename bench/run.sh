@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds optimised and prints the figures of every benchmark: reading a list into the review
-# grid, posting to SQLite and PostgreSQL, exporting. PostgreSQL runs on a private server on
-# 127.0.0.1 with its default durability.
+# grid, posting to SQLite and PostgreSQL, exporting, and the batch import beside the bulk
+# loaders. PostgreSQL runs on a private server on 127.0.0.1 with its default durability.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/install-deps.sh"
@@ -21,3 +21,5 @@ echo "== Posting"
 "$root/build/bench/bench/PostingBench"
 echo "== Export"
 "$root/build/bench/bench/ExportBench"
+echo "== Batch import (cardovane-dbadmin import)"
+"$root/build/bench/bench/BatchImportBench"

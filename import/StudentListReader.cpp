@@ -2,9 +2,9 @@
 
 #include "import/StudentLine.h"
 #include "textio/TextFile.h"
-#include "toolkit/StringGrid.h"
+#include "toolkit/GridCells.h"
 
-void ReadStudentList(const std::string& fileName, TStringGrid& grid, ImportView& view)
+void ReadStudentList(const std::string& fileName, TGridCells& grid, ImportView& view)
 {
     // The titles go in before the file is opened, so they stand even when it cannot be read.
     grid.SetCell(0, 0, "IDNum");
@@ -32,7 +32,7 @@ void ReadStudentList(const std::string& fileName, TStringGrid& grid, ImportView&
     // Filling pass, to the end of the file.
     grid.BeginUpdate();
     struct EndUpdate {
-        TStringGrid& grid;
+        TGridCells& grid;
         ~EndUpdate() { grid.EndUpdate(); }
     } endUpdate{grid};
     int row = 0;

@@ -2,6 +2,7 @@
 
 #include "store/LoginDialog.h"
 #include "store/PasswordDialog.h"
+#include "store/StudentListTable.h"
 
 TfDM1::TfDM1(TApplication& app)
     : Session(QStringLiteral("Default")),
@@ -15,8 +16,9 @@ TfDM1::TfDM1(TApplication& app)
 
     QNames.setObjectName(QStringLiteral("QNames"));
     QNames.databaseName = QStringLiteral("DVK");
-    QNames.sql << QStringLiteral("select * from studentlist")
-               << QStringLiteral("order by psid, psidsequence, lname, fname");
+    for (const char* line : kStudentListLines) {
+        QNames.sql << QString::fromUtf8(line);
+    }
     DSNames.SetDataSet(&QNames);
 
     Database1.loginPrompt = true;

@@ -12,8 +12,10 @@
 #include <QTextStream>
 #include <cstdio>
 
+#include "store/DbAdminBatch.h"
 #include "store/Engine.h"
 #include "store/StudentListTable.h"
+#include "textio/ErrorDisplay.h"
 
 namespace {
 
@@ -39,6 +41,19 @@ Aliases live in %1.
 
   protect-table ALIAS TABLE PASSWORD
       Makes statements on TABLE ask for PASSWORD (once a run).
+
+  import ALIAS FILE [--dry-run] [--user NAME] [--password PW]
+      Reads FILE as "Import List" reads it and stores every row in StudentList with the name
+      key and sequence number that "Add List To Database" would give it, in one transaction:
+      all of it or, on any failure, none (the failing row is named). --dry-run stores nothing
+      and prints each row's line, key, sequence number and fields, tab-separated.
+
+  export ALIAS FILE [--user NAME] [--password PW]
+      Writes the student list to FILE exactly as "Export the Database to the CSV File" does;
+      FILE - is standard output.
+
+  For an alias that asks for a login, the password is asked on the terminal (or given with
+  --password) and stored nowhere. Exit codes: 0 done, 1 failed, 2 usage.
 
   --help
       Shows this text.
@@ -218,8 +233,21 @@ int main(int argc, char** argv)
         if (command == QLatin1String("protect-table")) {
             return ProtectTable(args);
         }
+        if (command == QLatin1String("import")) {
+            return ImportCommand(args);
+        }
+        if (command == QLatin1String("export")) {
+            return ExportCommand(args);
+        }
     } catch (const std::exception& error) {
-        return Fail(QString::fromStdString(error.what()));
+        // One line, naming what was asked: an engine's message may run over several.
+        QString message = QString::fromStdString(TopLevelMessageText(error.what()));
+        message.replace(QStringLiteral("\r\n"), QStringLiteral(" / "));
+        message.replace(QLatin1Char('\n'), QStringLiteral(" / "));
+        if (command == QLatin1String("import") || command == QLatin1String("export")) {
+            return Fail(QStringLiteral("%1 %2: %3").arg(command, args.value(2), message));
+        }
+        return Fail(message);
     }
     return Fail(QStringLiteral("unknown command %1 (see --help)").arg(command));
 }

@@ -196,15 +196,21 @@ void TQuery::ExecSQL()
 
 std::optional<EDBEngineError> TQuery::ExecSQLOrKeyViolation()
 {
+    std::optional<EDBEngineError> failure = TryExecSQL();
+    if (failure && failure->ErrorCode() != kErrKeyViolation) {
+        throw *failure;
+    }
+    return failure;
+}
+
+std::optional<EDBEngineError> TQuery::TryExecSQL()
+{
     Ready();
     Bind();
     TBusyPointer::WorkScope working(session_.BusyPointer());
     if (!statement_->exec()) {
         EDBEngineError error = TEngine::Error(kErrGeneralSql, statement_->lastError());
         statement_->finish();
-        if (error.ErrorCode() != kErrKeyViolation) {
-            throw error;
-        }
         session_.BusyPointer().Restore();  // an engine error, even one handed back
         return error;
     }

@@ -54,6 +54,9 @@ public:
     // Executes like ExecSQL, but answers the refusal of a key that is taken already instead of
     // raising it, so that the caller may number the row again.
     std::optional<EDBEngineError> ExecSQLOrKeyViolation();
+    // Executes like ExecSQL, but answers any engine failure instead of raising it, for a caller
+    // that raises it with more to say (which row of a list failed).
+    std::optional<EDBEngineError> TryExecSQL();
 
     void First();
     void Next();

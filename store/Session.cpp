@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTimer>
 
@@ -128,6 +129,34 @@ void TDatabase::Use()
     TEngine::Disconnect(connection_);
     connection_ = fresh;
     ++generation_;
+}
+
+void TDatabase::StartTransaction()
+{
+    Use();
+    // SQLite takes the file's write lock at the start, so that what the transaction reads stays
+    // true until it commits; a server keeps its rows apart by itself.
+    const bool sqlite = Alias().driver == TAlias::Driver::SQLite;
+    QSqlQuery begin(Handle());
+    if (!begin.exec(sqlite ? QStringLiteral("begin immediate") : QStringLiteral("begin"))) {
+        throw TEngine::Error(kErrGeneralSql, begin.lastError());
+    }
+    inTransaction_ = true;
+}
+
+void TDatabase::Commit()
+{
+    inTransaction_ = false;
+    QSqlQuery commit(Handle());
+    if (!commit.exec(QStringLiteral("commit"))) {
+        throw TEngine::Error(kErrGeneralSql, commit.lastError());
+    }
+}
+
+void TDatabase::Rollback()
+{
+    inTransaction_ = false;
+    QSqlQuery(Handle()).exec(QStringLiteral("rollback"));  // a lost connection undoes it anyway
 }
 
 bool TDatabase::Answers() const

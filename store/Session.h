@@ -78,6 +78,12 @@ public:
     // of the action has been sent. A connection lost midway fails its statement; the next
     // action connects again.
     void Use();
+    // A transaction, for work that is stored whole or not at all (the batch import); the
+    // window's work never starts one.
+    void StartTransaction();
+    void Commit();
+    void Rollback();
+    bool InTransaction() const { return inTransaction_; }
     // Counts the connections made; statements prepared on an earlier one are prepared again.
     int Generation() const { return generation_; }
     QSqlDatabase Handle() const;
@@ -97,6 +103,7 @@ private:
     QString aliasName_;
     QString connection_;
     int generation_ = 0;
+    bool inTransaction_ = false;
     bool checkedThisTurn_ = false;
     QObject turn_;  // the context of the end-of-turn notice
 };

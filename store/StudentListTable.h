@@ -27,6 +27,10 @@ inline constexpr const char* kFindRepeatedSequences =
     "group by psid, psidsequence having count(*) > 1\n"
     "order by psid, psidsequence";
 
+// The student list in its list order, as the window shows it and the export writes it.
+inline constexpr const char* kStudentListLines[] = {"select * from studentlist",
+                                                    "order by psid, psidsequence, lname, fname"};
+
 inline constexpr const char* kCreateStudentListStatements[] = {kCreateStudentListTable,
                                                                kCreateStudentListKey};
 

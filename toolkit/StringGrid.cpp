@@ -2,18 +2,14 @@
 
 #include <QHeaderView>
 
-namespace {
-const std::string kEmpty;
-}
-
 int TStringGridModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : grid_.rowCount_ - grid_.fixedRows_;
+    return parent.isValid() ? 0 : grid_.RowCount() - grid_.FixedRows();
 }
 
 int TStringGridModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : grid_.colCount_;
+    return parent.isValid() ? 0 : grid_.ColCount();
 }
 
 QVariant TStringGridModel::data(const QModelIndex& index, int role) const
@@ -22,7 +18,7 @@ QVariant TStringGridModel::data(const QModelIndex& index, int role) const
         (role != Qt::DisplayRole && role != Qt::EditRole)) {
         return {};
     }
-    return QString::fromStdString(grid_.Cell(index.column(), index.row() + grid_.fixedRows_));
+    return QString::fromStdString(grid_.Cell(index.column(), index.row() + grid_.FixedRows()));
 }
 
 bool TStringGridModel::setData(const QModelIndex& index, const QVariant& value, int role)
@@ -30,14 +26,14 @@ bool TStringGridModel::setData(const QModelIndex& index, const QVariant& value, 
     if (!checkIndex(index, CheckIndexOption::IndexIsValid) || role != Qt::EditRole) {
         return false;
     }
-    grid_.SetCell(index.column(), index.row() + grid_.fixedRows_, value.toString().toStdString());
+    grid_.SetCell(index.column(), index.row() + grid_.FixedRows(), value.toString().toStdString());
     return true;
 }
 
 QVariant TStringGridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || grid_.fixedRows_ == 0 ||
-        section < 0 || section >= grid_.colCount_) {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || grid_.FixedRows() == 0 ||
+        section < 0 || section >= grid_.ColCount()) {
         return {};
     }
     return QString::fromStdString(grid_.Cell(section, 0));
@@ -52,10 +48,10 @@ Qt::ItemFlags TStringGridModel::flags(const QModelIndex& index) const
 }
 
 TStringGrid::TStringGrid(QWidget* parent, int colCount, int rowCount)
-    : QTableView(parent), model_(*this), colCount_(colCount), rowCount_(rowCount)
+    : QTableView(parent), cells_(colCount, rowCount), model_(*this)
 {
+    cells_.SetObserver(this);
     setTabKeyNavigation(false);  // Tab goes on to the next control, as in any other
-    cells_.resize(std::size_t(rowCount_) * std::size_t(colCount_));
     setModel(&model_);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -77,69 +73,43 @@ TStringGrid::TStringGrid(QWidget* parent, int colCount, int rowCount)
     ShowFixedRows();
 }
 
-void TStringGrid::ShowFixedRows()
+TStringGrid::~TStringGrid()
 {
-    horizontalHeader()->setVisible(fixedRows_ > 0);
+    cells_.SetObserver(nullptr);
 }
 
-void TStringGrid::SetRowCount(int rowCount)
+void TStringGrid::ShowFixedRows()
 {
-    if (rowCount == rowCount_) {
-        return;
-    }
-    rowCount = std::max(rowCount, 1);
+    horizontalHeader()->setVisible(FixedRows() > 0);
+}
+
+void TStringGrid::RowCountChanging()
+{
     model_.beginResetModel();
-    rowCount_ = rowCount;
-    if (rowCount_ <= fixedRows_) {
-        fixedRows_ = rowCount_ - 1;
-    }
-    const std::size_t needed = std::size_t(rowCount_) * std::size_t(colCount_);
-    if (cells_.size() < needed) {
-        cells_.resize(needed);
-    }
+}
+
+void TStringGrid::RowCountChanged()
+{
     model_.endResetModel();
     ShowFixedRows();
 }
 
-const std::string& TStringGrid::Cell(int col, int row) const
+void TStringGrid::CellChanged(int col, int row)
 {
-    if (col < 0 || col >= colCount_ || row < 0) {
-        return kEmpty;
-    }
-    const std::size_t i = Index(col, row);
-    return i < cells_.size() ? cells_[i] : kEmpty;
-}
-
-void TStringGrid::SetCell(int col, int row, std::string text)
-{
-    if (col < 0 || col >= colCount_ || row < 0) {
-        return;
-    }
-    const std::size_t i = Index(col, row);
-    if (i >= cells_.size()) {
-        cells_.resize(Index(0, row + 1));
-    }
-    cells_[i] = std::move(text);
-    if (updating_ > 0 || row >= rowCount_) {
-        return;
-    }
-    if (row < fixedRows_) {
+    if (row < FixedRows()) {
         emit model_.headerDataChanged(Qt::Horizontal, col, col);
     } else {
-        const QModelIndex at = model_.index(row - fixedRows_, col);
+        const QModelIndex at = model_.index(row - FixedRows(), col);
         emit model_.dataChanged(at, at);
     }
 }
 
-void TStringGrid::EndUpdate()
+void TStringGrid::CellsChanged()
 {
-    if (--updating_ > 0) {
-        return;
-    }
-    emit model_.headerDataChanged(Qt::Horizontal, 0, colCount_ - 1);
+    emit model_.headerDataChanged(Qt::Horizontal, 0, ColCount() - 1);
     if (model_.rowCount() > 0) {
         emit model_.dataChanged(model_.index(0, 0),
-                                model_.index(model_.rowCount() - 1, colCount_ - 1));
+                                model_.index(model_.rowCount() - 1, ColCount() - 1));
     }
 }
 
@@ -152,12 +122,12 @@ int TStringGrid::Col() const
 int TStringGrid::Row() const
 {
     const QModelIndex current = currentIndex();
-    return current.isValid() ? current.row() + fixedRows_ : fixedRows_;
+    return current.isValid() ? current.row() + FixedRows() : FixedRows();
 }
 
 void TStringGrid::SetRow(int row)
 {
-    const QModelIndex at = model_.index(row - fixedRows_, Col());
+    const QModelIndex at = model_.index(row - FixedRows(), Col());
     if (!at.isValid()) {
         return;
     }

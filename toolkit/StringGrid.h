@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "toolkit/ColorAndFont.h"
+#include "toolkit/GridCells.h"
 
 class TStringGrid;
 
@@ -28,29 +29,26 @@ private:
     TStringGrid& grid_;
 };
 
-// A grid of editable text cells with a fixed title row. Cell texts are UTF-8 and outlive the row
-// count: lowering it hides rows, raising it shows their texts again.
-class TStringGrid : public QTableView {
+// A grid of editable text cells with a fixed title row, a view of its cells (TGridCells).
+class TStringGrid : public QTableView, private TGridCells::Observer {
     Q_OBJECT
 public:
     static constexpr int kDefaultColWidth = 100;
     static constexpr int kDefaultRowHeight = 17;
 
     explicit TStringGrid(QWidget* parent = nullptr, int colCount = 3, int rowCount = 17);
+    ~TStringGrid() override;
 
-    int ColCount() const { return colCount_; }
-    int RowCount() const { return rowCount_; }
-    int FixedRows() const { return fixedRows_; }
-    // Setting the value it has does nothing; below 1 counts as 1; a row count not above the
-    // fixed rows turns the fixed rows it no longer leaves into ordinary ones, for good.
-    void SetRowCount(int rowCount);
-
-    const std::string& Cell(int col, int row) const;
-    void SetCell(int col, int row, std::string text);
-
-    // Cell writes between these two are shown at once when the update ends.
-    void BeginUpdate() { ++updating_; }
-    void EndUpdate();
+    TGridCells& Cells() { return cells_; }
+    const TGridCells& Cells() const { return cells_; }
+    int ColCount() const { return cells_.ColCount(); }
+    int RowCount() const { return cells_.RowCount(); }
+    int FixedRows() const { return cells_.FixedRows(); }
+    void SetRowCount(int rowCount) { cells_.SetRowCount(rowCount); }
+    const std::string& Cell(int col, int row) const { return cells_.Cell(col, row); }
+    void SetCell(int col, int row, std::string text) { cells_.SetCell(col, row, std::move(text)); }
+    void BeginUpdate() { cells_.BeginUpdate(); }
+    void EndUpdate() { cells_.EndUpdate(); }
 
     int Col() const;
     int Row() const;
@@ -63,17 +61,13 @@ public:
 
 private:
     friend class TStringGridModel;
-    std::size_t Index(int col, int row) const
-    {
-        return std::size_t(row) * std::size_t(colCount_) + std::size_t(col);
-    }
+    void RowCountChanging() override;
+    void RowCountChanged() override;
+    void CellChanged(int col, int row) override;
+    void CellsChanged() override;
     void ShowFixedRows();
 
+    TGridCells cells_;
     TStringGridModel model_;
-    int colCount_;
-    int rowCount_;
-    int fixedRows_ = 1;
-    int updating_ = 0;
-    std::vector<std::string> cells_;  // row-major; grows to the largest row ever written
     TColorProperty color_{clWindow};
 };

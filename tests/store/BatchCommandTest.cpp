@@ -1,0 +1,202 @@
+// cardovane-dbadmin import and export: the window's rules for scheduled jobs, on a real SQLite
+// file and on the test command's PostgreSQL server.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "import/StudentListReader.h"
+#include "tests/support/ProgramRun.h"
+#include "tests/support/Workbench.h"
+#include "toolkit/Buttons.h"
+#include "toolkit/EditControls.h"
+#include "toolkit/StringGrid.h"
+
+namespace {
+
+struct Result {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+class BatchCommand : public ::testing::TestWithParam<Backend> {
+protected:
+    void SetUp() override
+    {
+        if (!TestDatabase::Available(GetParam())) {
+            GTEST_SKIP() << "no PostgreSQL server: run the test command";
+        }
+        db.emplace(GetParam(), TestDatabase::Options{});
+    }
+    // Runs the administration command on the test's alias configuration.
+    Result Admin(const QStringList& arguments, QProcess* running = nullptr)
+    {
+        QProcess own;
+        QProcess& admin = running ? *running : own;
+        admin.start(QStringLiteral(CARDOVANE_DBADMIN), arguments);
+        EXPECT_TRUE(admin.waitForFinished(120000));
+        return {admin.exitCode(), QString::fromUtf8(admin.readAllStandardOutput()),
+                QString::fromUtf8(admin.readAllStandardError())};
+    }
+    QString List(const QByteArray& bytes)
+    {
+        return WriteFile(dir.filePath(QStringLiteral("list.csv")), bytes);
+    }
+
+    QTemporaryDir dir;
+    std::optional<TestDatabase> db;
+};
+
+const QByteArray kList =
+    "1,John,Smith\r\n2,John,Smith\r\n3,Joan,Smithers\r\n4, Amy,LIN \r\n5,Ann,Marie,Lee\r\n"
+    "\r\n7,\xC3\x89mile,Zola\r\n8,Ren\xE9,Ray\n";
+
+class NoView : public ImportView {
+public:
+    void ShowLineCount(int) override {}
+};
+
+TEST_P(BatchCommand, StoresAndExportsExactlyAsTheWindowPostsAndExports)
+{
+    const QString list = List(kList);
+    const QString windowExport = dir.filePath(QStringLiteral("window.csv"));
+    QStringList posted;
+    {
+        Workbench bench(GetParam());
+        bench.db.Insert("('josm', 3, 'old', 'Jo', 'Sm')");
+        NoView view;
+        ReadStudentList(list.toStdString(), bench.window->SGRecordStudents->Cells(), view);
+        bench.window->BitBtn5->click();
+        bench.window->EditFileName->setText(windowExport);
+        bench.window->BitBtn8->click();
+        ASSERT_EQ(bench.TakeMessages(), QStringList());
+        posted = bench.db.Rows();
+    }
+    // The batch's database: another empty one on SQLite, the same table emptied on the server.
+    qputenv("XDG_CONFIG_HOME", db->ConfigHome().toUtf8());
+    db->Exec(QStringLiteral("delete from studentlist"));
+    db->Insert("('josm', 3, 'old', 'Jo', 'Sm')");
+    const Result imported = Admin({"import", "DVK", list});
+    ASSERT_EQ(imported.code, 0) << imported.err.toStdString();
+    EXPECT_EQ(imported.out, QStringLiteral("Stored 8 rows in StudentList of DVK.\n"));
+    EXPECT_EQ(db->Rows(), posted);
+    const QString batchExport = dir.filePath(QStringLiteral("batch.csv"));
+    EXPECT_EQ(Admin({"export", "DVK", batchExport}).code, 0);
+    EXPECT_EQ(ReadFile(batchExport), ReadFile(windowExport));
+    const Result toStdout = Admin({"export", "DVK", "-"});
+    EXPECT_EQ(toStdout.out.toUtf8(), ReadFile(windowExport));
+}
+
+TEST_P(BatchCommand, ADryRunShowsWhatTheImportThenStoresAndStoresNothing)
+{
+    const QString list = List(kList);
+    db->Insert("('anle', 7, 'x', 'An', 'Le')");
+    const Result dry = Admin({"import", "DVK", list, "--dry-run"});
+    ASSERT_EQ(dry.code, 0) << dry.err.toStdString();
+    EXPECT_EQ(db->Count("select count(*) from studentlist"), 1);
+    QStringList shown;
+    for (const QString& line : dry.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        shown << line.section(QLatin1Char('\t'), 1).replace(QLatin1Char('\t'), QLatin1Char('|'));
+    }
+    EXPECT_TRUE(dry.out.startsWith(QStringLiteral("1\tjosm\t1\t1\tJohn\tSmith\n")));
+    EXPECT_TRUE(dry.out.contains(QStringLiteral("\n5\tanma\t1\t5\tAnn\tMarie,Lee\n")));
+    ASSERT_EQ(Admin({"import", "DVK", list}).code, 0);
+    shown << QStringLiteral("anle|7|x|An|Le");
+    shown.sort();
+    QStringList stored = db->Rows();
+    stored.sort();
+    EXPECT_EQ(stored, shown);
+}
+
+TEST_P(BatchCommand, AFailingRowIsNamedAndLeavesTheTableAsItWas)
+{
+    db->Exec(QStringLiteral("create unique index studentlist_id on studentlist (studentid)"));
+    db->Insert("('zzzz', 1, '3', 'Z', 'Z')");
+    std::string many;
+    for (int i = 10; i < 700; ++i) {
+        many += std::to_string(i) + ",Kim,Lee\r\n";
+    }
+    const QString list = List(QByteArray::fromStdString(many) + "3,Bob,Ray\r\n4,Cy,Oz\r\n");
+    const Result failed = Admin({"import", "DVK", list});
+    EXPECT_EQ(failed.code, 1);
+    EXPECT_TRUE(failed.err.contains(QStringLiteral("line 691 (3,Bob,Ray): Key violation.")))
+        << failed.err.toStdString();
+    EXPECT_EQ(failed.err.count(QLatin1Char('\n')), 1) << "one line";
+    EXPECT_EQ(db->Rows(), QStringList{QStringLiteral("zzzz|1|3|Z|Z")});
+}
+
+TEST_P(BatchCommand, AWindowPostingWhileTheBatchRunsLeavesEveryNumberOnce)
+{
+    std::string rows;
+    for (int i = 0; i < 3000; ++i) {
+        rows += "b" + std::to_string(i) + ",John,Smith\r\n";
+    }
+    const QString list = List(QByteArray::fromStdString(rows));
+    const QString go = dir.filePath(QStringLiteral("go"));
+    QProcess office;
+    office.start(QStringLiteral(POSTING_WORKER), {"300", "w", "John", "Smith", go});
+    ASSERT_TRUE(office.waitForReadyRead(30000)) << office.readAllStandardError().data();
+    QProcess batch;
+    QFile(go).open(QIODevice::WriteOnly);
+    const Result imported = Admin({"import", "DVK", list}, &batch);
+    ASSERT_TRUE(office.waitForFinished(120000));
+    EXPECT_EQ(office.exitCode(), 0) << office.readAllStandardError().data();
+    EXPECT_EQ(imported.code, 0) << imported.err.toStdString();
+    EXPECT_EQ(db->Count("select count(*) from studentlist"), 3300);
+    EXPECT_EQ(db->Count("select count(distinct psidsequence) from studentlist"), 3300);
+    EXPECT_EQ(db->Count("select max(psidsequence) from studentlist"), 3300);
+}
+
+TEST_P(BatchCommand, MistakesGiveClearMessagesAndExitCodes)
+{
+    const struct {
+        QStringList arguments;
+        int code;
+        const char* says;
+    } cases[] = {
+        {{"import", "DVK", dir.filePath("missing.csv")}, 1, "missing.csv: File not found."},
+        {{"import", "DVK", dir.path()}, 1, "File access denied."},
+        {{"import", "NOPE", List("1,A,B\r\n")}, 1, "Unknown database."},
+        {{"export", "DVK", dir.filePath("no/such/folder.csv")}, 1, "Invalid filename."},
+        {{"import", "DVK"}, 2, "usage: cardovane-dbadmin import"},
+        {{"export"}, 2, "Usage: cardovane-dbadmin"},
+    };
+    for (const auto& c : cases) {
+        const Result result = Admin(c.arguments);
+        EXPECT_EQ(result.code, c.code) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(result.err.contains(QString::fromUtf8(c.says))) << result.err.toStdString();
+    }
+    EXPECT_EQ(db->Count("select count(*) from studentlist"), 0);
+}
+
+TEST(BatchCommandLogin, ARefusedPasswordIsSaidAndStoresNothing)
+{
+    if (!TestDatabase::Available(Backend::PostgreSQL)) {
+        GTEST_SKIP() << "no PostgreSQL server: run the test command";
+    }
+    TestDatabase::Options options;
+    options.withLogin = true;
+    TestDatabase db(Backend::PostgreSQL, options);
+    QTemporaryDir dir;
+    const QString list = WriteFile(dir.filePath(QStringLiteral("l.csv")), "1,Ann,Lee\r\n");
+    QProcess admin;
+    admin.start(QStringLiteral(CARDOVANE_DBADMIN),
+                {"import", "DVK", list, "--user", TestDatabase::PgUser(), "--password", "wrong"});
+    ASSERT_TRUE(admin.waitForFinished(30000));
+    EXPECT_EQ(admin.exitCode(), 1);
+    EXPECT_TRUE(admin.readAllStandardError().contains("password authentication failed"));
+    admin.start(QStringLiteral(CARDOVANE_DBADMIN),
+                {"import", "DVK", list, "--user", TestDatabase::PgUser(), "--password",
+                 TestDatabase::PgPassword()});
+    ASSERT_TRUE(admin.waitForFinished(30000));
+    EXPECT_EQ(admin.exitCode(), 0) << admin.readAllStandardError().data();
+    EXPECT_EQ(db.Rows(), QStringList{QStringLiteral("anle|1|1|Ann|Lee")});
+}
+
+INSTANTIATE_TEST_SUITE_P(Store, BatchCommand,
+                         ::testing::Values(Backend::SQLite, Backend::PostgreSQL),
+                         [](const auto& p) { return BackendName(p.param); });
+
+}  // namespace

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// The texts of a string grid, by column and row, with its row count and its fixed (title) rows.
+// Kept apart from any view, so that reading a list and numbering its rows work without a
+// window; a view that shows the cells hears of their changes through its Observer.
+class TGridCells {
+public:
+    class Observer {
+    public:
+        virtual ~Observer() = default;
+        virtual void RowCountChanging() = 0;
+        virtual void RowCountChanged() = 0;
+        // A cell written outside an update.
+        virtual void CellChanged(int col, int row) = 0;
+        // The end of an update: any cell may have changed.
+        virtual void CellsChanged() = 0;
+    };
+
+    TGridCells(int colCount, int rowCount);
+    void SetObserver(Observer* observer) { observer_ = observer; }
+
+    int ColCount() const { return colCount_; }
+    int RowCount() const { return rowCount_; }
+    int FixedRows() const { return fixedRows_; }
+    // Setting the value it has does nothing; below 1 counts as 1; a row count not above the
+    // fixed rows turns the fixed rows it no longer leaves into ordinary ones, for good.
+    void SetRowCount(int rowCount);
+
+    // Texts are UTF-8 and outlive the row count: lowering it hides rows, raising it shows their
+    // texts again.
+    const std::string& Cell(int col, int row) const;
+    void SetCell(int col, int row, std::string text);
+
+    // Cell writes between these two are told once, when the update ends.
+    void BeginUpdate() { ++updating_; }
+    void EndUpdate();
+
+private:
+    std::size_t Index(int col, int row) const
+    {
+        return std::size_t(row) * std::size_t(colCount_) + std::size_t(col);
+    }
+
+    int colCount_;
+    int rowCount_;
+    int fixedRows_ = 1;
+    int updating_ = 0;
+    std::vector<std::string> cells_;  // row-major; grows to the largest row ever written
+    Observer* observer_ = nullptr;
+};
