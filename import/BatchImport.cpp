@@ -77,31 +77,46 @@ Exception RowFailure(const NumberedRow& row, const EDBEngineError& error)
                      "," + row.lastName + "): " + error.Message());
 }
 
-// Inserts every row; answers the index of the first row of the statement that failed, with its
-// failure, or nothing when all went in.
-std::optional<std::pair<std::size_t, EDBEngineError>> InsertAll(
-    TSession& session, const QString& databaseName, const std::vector<NumberedRow>& rows,
-    const std::function<void(int, int)>& progress)
-{
-    Inserter many(session, databaseName, kRowsPerStatement);
-    std::optional<Inserter> rest;
-    for (std::size_t first = 0; first < rows.size();) {
-        const std::size_t left = rows.size() - first;
-        Inserter* inserter = &many;
-        if (left < std::size_t(kRowsPerStatement)) {
-            if (!rest) {
-                rest.emplace(session, databaseName, int(left));
-            }
-            inserter = &*rest;
-        }
-        if (std::optional<EDBEngineError> failure = inserter->Insert(rows, first)) {
-            return std::make_pair(first, std::move(*failure));
-        }
-        first += std::size_t(inserter->Rows());
-        progress(int(first), int(rows.size()));
+// The statements that insert a list: many rows at a time, and the rest of the list in one. They
+// outlive any transaction they serve, so that they are released after its rollback: a server
+// refuses to release a statement inside a failed transaction.
+class Inserters {
+public:
+    Inserters(TSession& session, const QString& databaseName)
+        : session_(session),
+          databaseName_(databaseName),
+          many_(session, databaseName, kRowsPerStatement)
+    {
     }
-    return std::nullopt;
-}
+    // Inserts every row; answers the index of the first row of the statement that failed,
+    // with its failure, or nothing when all went in.
+    std::optional<std::pair<std::size_t, EDBEngineError>> InsertAll(
+        const std::vector<NumberedRow>& rows, const std::function<void(int, int)>& progress)
+    {
+        for (std::size_t first = 0; first < rows.size();) {
+            const std::size_t left = rows.size() - first;
+            Inserter* inserter = &many_;
+            if (left < std::size_t(kRowsPerStatement)) {
+                if (!rest_ || rest_->Rows() != int(left)) {
+                    rest_.emplace(session_, databaseName_, int(left));
+                }
+                inserter = &*rest_;
+            }
+            if (std::optional<EDBEngineError> failure = inserter->Insert(rows, first)) {
+                return std::make_pair(first, std::move(*failure));
+            }
+            first += std::size_t(inserter->Rows());
+            progress(int(first), int(rows.size()));
+        }
+        return std::nullopt;
+    }
+
+private:
+    TSession& session_;
+    QString databaseName_;
+    Inserter many_;
+    std::optional<Inserter> rest_;
+};
 
 // The row of a failed statement that the database refuses, with its own message: the rows are
 // tried one at a time, after the rows before them, in a transaction that is rolled back. Where no
@@ -110,11 +125,12 @@ Exception FailingRow(TSession& session, TDatabase& database, const QString& data
                      const std::vector<NumberedRow>& rows, std::size_t first,
                      const EDBEngineError& failure)
 {
+    Inserters inserters(session, databaseName);
+    Inserter one(session, databaseName, 1);
     database.StartTransaction();
     RollbackUnlessCommitted rollback{database};
     const std::vector<NumberedRow> before(rows.begin(), rows.begin() + std::ptrdiff_t(first));
-    InsertAll(session, databaseName, before, [](int, int) {});
-    Inserter one(session, databaseName, 1);
+    inserters.InsertAll(before, [](int, int) {});
     for (std::size_t r = first; r < rows.size(); ++r) {
         if (std::optional<EDBEngineError> refused = one.Insert(rows, r)) {
             return RowFailure(rows[r], *refused);
@@ -171,12 +187,13 @@ int StoreStudentList(TSession& session, const QString& databaseName, const TGrid
         std::map<std::string, std::string> maxima;
         std::vector<NumberedRow> rows;
         std::optional<std::pair<std::size_t, EDBEngineError>> failure;
+        Inserters inserters(session, databaseName);
         {
             database.StartTransaction();
             RollbackUnlessCommitted rollback{database};
             maxima = StoredMaxima(session, databaseName);
             rows = NumberRows(cells, maxima);
-            failure = InsertAll(session, databaseName, rows, progress);
+            failure = inserters.InsertAll(rows, progress);
             if (!failure) {
                 database.Commit();
                 return int(rows.size());

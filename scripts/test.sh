@@ -34,6 +34,7 @@ trap 'x_test_display_stop; pg_test_server_stop' EXIT
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp"
 
 status=0
 ctest --test-dir "$root/build/ci" --output-on-failure -j2 || status=1
