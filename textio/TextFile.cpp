@@ -202,7 +202,10 @@ bool TTextFile::FillBuffer()
 {
     ssize_t n;
     do {
-        n = ::read(fd_, buffer_, kBufferSize);
+        if (!readBlock_) {
+            readBlock_ = std::make_unique<unsigned char[]>(kReadBlockSize);
+        }
+        n = ::read(fd_, readBlock_.get(), kReadBlockSize);
     } while (n < 0 && errno == EINTR);
     if (n < 0) {
         Raise(CodeForIOError(errno));
@@ -218,7 +221,7 @@ bool TTextFile::AtEndOfFile()
     if (pos_ == end_ && !FillBuffer()) {
         return true;
     }
-    return buffer_[pos_] == kCtrlZ;
+    return readBlock_[pos_] == kCtrlZ;
 }
 
 std::string TTextFile::ReadTextLine()
@@ -230,10 +233,10 @@ std::string TTextFile::ReadTextLine()
             return line;
         }
         std::size_t i = pos_;
-        while (i < end_ && buffer_[i] != '\n' && buffer_[i] != kCtrlZ) {
+        while (i < end_ && readBlock_[i] != '\n' && readBlock_[i] != kCtrlZ) {
             // A CR is never text: before LF it is part of the line end, alone it is dropped.
-            if (buffer_[i] != '\r') {
-                line.push_back(static_cast<char>(buffer_[i]));
+            if (readBlock_[i] != '\r') {
+                line.push_back(static_cast<char>(readBlock_[i]));
             }
             ++i;
         }
@@ -251,12 +254,14 @@ void TTextFile::SkipToNextLine()
         if (pos_ == end_ && !FillBuffer()) {
             return;
         }
-        const void* lf = std::memchr(buffer_ + pos_, '\n', end_ - pos_);
+        const void* lf = std::memchr(readBlock_.get() + pos_, '\n', end_ - pos_);
         const std::size_t stop =
-            lf ? static_cast<std::size_t>(static_cast<const unsigned char*>(lf) - buffer_) : end_;
-        const void* eof = std::memchr(buffer_ + pos_, kCtrlZ, stop - pos_);
+            lf ? static_cast<std::size_t>(static_cast<const unsigned char*>(lf) - readBlock_.get())
+               : end_;
+        const void* eof = std::memchr(readBlock_.get() + pos_, kCtrlZ, stop - pos_);
         if (eof) {
-            pos_ = static_cast<std::size_t>(static_cast<const unsigned char*>(eof) - buffer_);
+            pos_ =
+                static_cast<std::size_t>(static_cast<const unsigned char*>(eof) - readBlock_.get());
             return;
         }
         if (lf) {

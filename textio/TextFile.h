@@ -2,11 +2,13 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
-// A line-oriented text file read and written through a 128-byte buffer, CR LF line ends, Ctrl-Z
-// as the end of a file being read. Every failure raises an EInOutError. The empty name is the
+// A line-oriented text file, read in blocks of 64 KiB (one request to the file system per
+// block) and written through a 128-byte buffer, CR LF line ends, Ctrl-Z as the end of a file
+// being read. Every failure raises an EInOutError. The empty name is the
 // process's standard input (reading) or standard output (writing).
 //
 // Others may read a file while it is open but not write it: readers take a shared advisory lock,
@@ -18,7 +20,8 @@ struct stat;
 
 class TTextFile {
 public:
-    static constexpr std::size_t kBufferSize = 128;
+    static constexpr std::size_t kBufferSize = 128;  // written text
+    static constexpr std::size_t kReadBlockSize = 64 * 1024;
     static constexpr std::size_t kMaxNameLength = 259;
 
     TTextFile() = default;
@@ -55,6 +58,7 @@ private:
     bool console_ = false;
     int pendingError_ = 0;  // met by FlushText, raised by the CloseText after it
     unsigned char buffer_[kBufferSize] = {};
+    std::unique_ptr<unsigned char[]> readBlock_;  // made at the first read
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
 };
