@@ -88,6 +88,14 @@ void AnswerLogins(TSession& session, const QStringList& args)
     session.onPassword = [] { return false; };
 }
 
+// Says how a batch command is called; answers the exit code of a usage mistake.
+int Usage(const char* command)
+{
+    QTextStream(stderr) << "usage: cardovane-dbadmin " << command
+                        << " [--user NAME] [--password PW]\n";
+    return 2;
+}
+
 class SilentReading : public ImportView {
 public:
     void ShowLineCount(int) override {}
@@ -120,9 +128,7 @@ int ImportCommand(const QStringList& args)
 {
     const QStringList positional = Positional(args);
     if (positional.size() != 3) {
-        QTextStream(stderr) << "usage: cardovane-dbadmin import ALIAS FILE [--dry-run] "
-                               "[--user NAME] [--password PW]\n";
-        return 2;
+        return Usage("import ALIAS FILE [--dry-run]");
     }
     const QString alias = positional[1];
     TSession session;
@@ -153,9 +159,7 @@ int ExportCommand(const QStringList& args)
 {
     const QStringList positional = Positional(args);
     if (positional.size() != 3) {
-        QTextStream(stderr) << "usage: cardovane-dbadmin export ALIAS FILE|- [--user NAME] "
-                               "[--password PW]\n";
-        return 2;
+        return Usage("export ALIAS FILE|-");
     }
     TSession session;
     AnswerLogins(session, args);
