@@ -265,6 +265,7 @@ void TfMain::BuildImportPage()
     panel28Layout->addWidget(ProgressBar1);
     DBGrid3 = new TDBGrid(Panel30);
     DBGrid3->setObjectName(QStringLiteral("DBGrid3"));
+    DBGrid3->SetDispatch([this](const std::function<void()>& step) { RunHandler(app_, step); });
     right->addWidget(Panel28);
     right->addWidget(DBGrid3, 1);
 

@@ -19,6 +19,11 @@ TfDM1::TfDM1(TApplication& app)
     for (const char* line : kStudentListLines) {
         QNames.sql << QString::fromUtf8(line);
     }
+    TListOrder order{QString::fromUtf8(kStudentListTable), {}};
+    for (const char* column : kStudentListOrder) {
+        order.columns << QString::fromUtf8(column);
+    }
+    QNames.ReadInWindows(std::move(order));
     DSNames.SetDataSet(&QNames);
 
     Database1.loginPrompt = true;

@@ -4,27 +4,14 @@
 
 #include <QSqlError>
 #include <QSqlRecord>
+#include <algorithm>
 
 #include "store/StatementText.h"
 
 namespace {
 
-QString FieldTextOf(const QVariant& value)
-{
-    if (value.isNull()) {
-        return {};
-    }
-    switch (value.typeId()) {
-        case QMetaType::Int:
-        case QMetaType::LongLong:
-        case QMetaType::UInt:
-        case QMetaType::ULongLong:
-        case QMetaType::Short:
-            return QString::number(value.toLongLong());
-        default:
-            return value.toString();
-    }
-}
+// How many windows of a list stay in memory: many screens of the grid, a few megabytes.
+constexpr std::size_t kWindowsKept = 48;
 
 }  // namespace
 
@@ -47,7 +34,10 @@ TQuery::TQuery(TSession& session, QObject* parent) : TDataSet(parent), session_(
 {
 }
 
-TQuery::~TQuery() = default;
+TQuery::~TQuery()
+{
+    ReleaseWindows();
+}
 
 void TQuery::Prepare()
 {
@@ -131,8 +121,21 @@ void TQuery::Open()
         return;
     }
     Ready();
-    Bind();
     TBusyPointer::WorkScope working(session_.BusyPointer());
+    if (listOrder_ && params_.empty()) {
+        OpenWindows();
+    } else {
+        OpenWhole();
+    }
+    active_ = true;
+    recNo_ = readRecords_ == 0 ? -1 : 0;
+    eof_ = readRecords_ == 0;
+    emit ActiveChanged();
+}
+
+void TQuery::OpenWhole()
+{
+    Bind();
     if (!statement_->exec()) {
         throw TEngine::Error(kErrGeneralSql, statement_->lastError());
     }
@@ -140,36 +143,55 @@ void TQuery::Open()
         statement_->finish();
         throw TEngine::Error(kErrNoResult, QString());
     }
-    const QSqlRecord record = statement_->record();
-    QStringList names;
-    for (int i = 0; i < record.count(); ++i) {
-        names.append(record.fieldName(i));
-    }
-    std::vector<std::string> texts;
-    std::vector<bool> nulls;
-    int records = 0;
-    while (statement_->next()) {
-        for (int i = 0; i < record.count(); ++i) {
-            const QVariant value = statement_->value(i);
-            texts.push_back(FieldTextOf(value).toStdString());
-            nulls.push_back(value.isNull());
-        }
-        ++records;
-    }
-    if (statement_->lastError().isValid()) {
-        const QSqlError error = statement_->lastError();
+    std::vector<TRecordWindow> windows;
+    try {
+        source_ = ReadWholeResult(*statement_, windows);
+    } catch (...) {
         statement_->finish();
-        throw TEngine::Error(kErrGeneralSql, error);
+        throw;
     }
     statement_->finish();
-    fieldNames_ = std::move(names);
-    texts_ = std::move(texts);
-    nulls_ = std::move(nulls);
-    recordCount_ = records;
-    active_ = true;
-    recNo_ = records == 0 ? -1 : 0;
-    eof_ = records == 0;
-    emit ActiveChanged();
+    fieldNames_ = source_->FieldNames();
+    for (TRecordWindow& window : windows) {
+        readRecords_ += window.records;
+        windows_.emplace(int(windows_.size()), std::move(window));
+    }
+    allRead_ = true;
+}
+
+void TQuery::OpenWindows()
+{
+    const QSqlDatabase db = database_->Handle();
+    std::unique_ptr<TWindowSource> source =
+        database_->Alias().driver == TAlias::Driver::SQLite
+            ? OpenSqliteList(db, *listOrder_)
+            : OpenServerList(
+                  db, QString::fromStdString(ParseStatementParameters(Text().toStdString()).text));
+    TRecordWindow first;
+    try {
+        first = source->Read(db, 0);
+    } catch (...) {
+        source->Release(db);
+        throw;
+    }
+    source_ = std::move(source);
+    sourceGeneration_ = database_->Generation();
+    fieldNames_ = source_->FieldNames();
+    readRecords_ = first.records;
+    allRead_ = first.records < kWindowRecords;
+    Keep(0, std::move(first));
+}
+
+void TQuery::ReleaseWindows() noexcept
+{
+    if (source_ && database_ && database_->Generation() == sourceGeneration_) {
+        source_->Release(database_->Handle());
+    }
+    source_.reset();
+    windows_.clear();
+    recent_.clear();
+    readRecords_ = 0;
+    allRead_ = true;
 }
 
 void TQuery::Close()
@@ -178,13 +200,95 @@ void TQuery::Close()
         return;
     }
     active_ = false;
-    texts_.clear();
-    nulls_.clear();
-    recordCount_ = 0;
+    ReleaseWindows();
     fieldNames_.clear();
     recNo_ = -1;
     eof_ = true;
     emit ActiveChanged();
+}
+
+const TRecordWindow* TQuery::Resident(int window) const
+{
+    const auto found = windows_.find(window);
+    return found == windows_.end() ? nullptr : &found->second;
+}
+
+void TQuery::Keep(int window, TRecordWindow records)
+{
+    windows_.insert_or_assign(window, std::move(records));
+    recent_.remove(window);
+    recent_.push_front(window);
+    if (!source_ || !source_->Rereads()) {
+        return;
+    }
+    // The current record's window stays, for its fields are read by name.
+    const int current = recNo_ < 0 ? -1 : recNo_ / kWindowRecords;
+    for (auto it = recent_.end(); windows_.size() > kWindowsKept && it != recent_.begin();) {
+        --it;
+        if (*it != current && *it != window) {
+            windows_.erase(*it);
+            it = recent_.erase(it);
+        }
+    }
+}
+
+bool TQuery::Need(int record)
+{
+    const int window = record / kWindowRecords;
+    if (Resident(window)) {
+        recent_.remove(window);
+        recent_.push_front(window);
+        return true;
+    }
+    database_->Use();
+    if (database_->Generation() != sourceGeneration_) {
+        // The list's snapshot went with the lost connection: it shows the table anew.
+        Close();
+        Open();
+        return false;
+    }
+    TBusyPointer::WorkScope working(session_.BusyPointer());
+    Keep(window, source_->Read(database_->Handle(), window));
+    return true;
+}
+
+void TQuery::ReadMore()
+{
+    if (!active_ || allRead_) {
+        return;
+    }
+    const int window = readRecords_ / kWindowRecords;
+    if (!Need(window * kWindowRecords)) {
+        return;
+    }
+    const int records = Resident(window)->records;
+    readRecords_ += records;
+    allRead_ = records < kWindowRecords;
+    emit RecordsRead();
+}
+
+bool TQuery::Resident(int first, int last) const
+{
+    for (int window = std::max(first, 0) / kWindowRecords;
+         window <= std::min(last, readRecords_ - 1) / kWindowRecords; ++window) {
+        if (!Resident(window)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void TQuery::MakeResident(int first, int last)
+{
+    if (!active_) {
+        return;
+    }
+    for (int window = std::max(first, 0) / kWindowRecords;
+         window <= std::min(last, readRecords_ - 1) / kWindowRecords; ++window) {
+        if (!Need(window * kWindowRecords)) {
+            return;
+        }
+    }
 }
 
 void TQuery::ExecSQL()
@@ -228,14 +332,21 @@ void TQuery::SetRecNo(int record)
 
 void TQuery::First()
 {
-    eof_ = recordCount_ == 0;
-    SetRecNo(recordCount_ == 0 ? -1 : 0);
+    eof_ = readRecords_ == 0;
+    if (readRecords_ > 0 && Need(0)) {
+        SetRecNo(0);
+    }
 }
 
 void TQuery::Next()
 {
-    if (recNo_ + 1 < RecordCount()) {
-        SetRecNo(recNo_ + 1);
+    if (recNo_ + 1 >= readRecords_) {
+        ReadMore();
+    }
+    if (recNo_ + 1 < readRecords_) {
+        if (Need(recNo_ + 1)) {
+            SetRecNo(recNo_ + 1);
+        }
     } else {
         eof_ = true;
     }
@@ -243,11 +354,20 @@ void TQuery::Next()
 
 void TQuery::MoveTo(int record)
 {
-    if (record < 0 || record >= RecordCount()) {
+    if (!active_ || record < 0) {
         return;
     }
-    eof_ = false;
-    SetRecNo(record);
+    while (record >= readRecords_ && !allRead_ && active_) {
+        ReadMore();
+    }
+    if (readRecords_ == 0) {
+        return;
+    }
+    record = std::min(record, readRecords_ - 1);
+    if (Need(record)) {
+        eof_ = false;
+        SetRecNo(record);
+    }
 }
 
 TField TQuery::FieldByName(const QString& name) const
@@ -255,11 +375,13 @@ TField TQuery::FieldByName(const QString& name) const
     for (int i = 0; i < fieldNames_.size(); ++i) {
         if (fieldNames_[i].compare(name, Qt::CaseInsensitive) == 0) {
             static const std::string kNoRecord;
-            if (recNo_ < 0) {
+            const TRecordWindow* window = recNo_ < 0 ? nullptr : Resident(recNo_ / kWindowRecords);
+            if (!window) {
                 return TField(fieldNames_[i], kNoRecord, true);
             }
-            const std::size_t at = std::size_t(recNo_) * std::size_t(FieldCount()) + std::size_t(i);
-            return TField(fieldNames_[i], texts_[at], nulls_[at]);
+            const std::size_t at =
+                std::size_t(recNo_ % kWindowRecords) * std::size_t(FieldCount()) + std::size_t(i);
+            return TField(fieldNames_[i], window->texts[at], window->nulls[at] != 0);
         }
     }
     const QString prefix = objectName().isEmpty() ? QString() : objectName() + QStringLiteral(": ");
@@ -271,6 +393,12 @@ QString TQuery::DisplayText(int record, int field) const
     if (record < 0 || record >= RecordCount() || field < 0 || field >= FieldCount()) {
         return {};
     }
+    // Only what is in memory: the grid has the windows it shows read before it paints.
+    const TRecordWindow* window = Resident(record / kWindowRecords);
+    if (!window) {
+        return {};
+    }
     return QString::fromStdString(
-        texts_[std::size_t(record) * std::size_t(FieldCount()) + std::size_t(field)]);
+        window->texts[std::size_t(record % kWindowRecords) * std::size_t(FieldCount()) +
+                      std::size_t(field)]);
 }

@@ -3,10 +3,14 @@
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
+#include <list>
+#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "store/ResultWindows.h"
 #include "store/Session.h"
 #include "toolkit/DataSet.h"
 
@@ -30,7 +34,8 @@ private:
 // A statement on a connection found by name. Its text is lines joined by CR LF; its parameters
 // are ":name" markers bound by position. A statement that returns rows opens as a read-only
 // result held in memory, so that no read lock outlives the open and keeps other connections
-// from writing.
+// from writing; a list whose order is given is instead read a window at a time as its records
+// are needed, keeping a bounded number of windows in memory.
 class TQuery : public TDataSet {
     Q_OBJECT
 public:
@@ -47,6 +52,9 @@ public:
     int ParamCount() const { return int(params_.size()); }
     void SetParamText(int index, const std::string& text);
     void SetParamInteger(int index, int value);
+
+    // Reads the result a window at a time: the statement is the whole table in this order.
+    void ReadInWindows(TListOrder order) { listOrder_ = std::move(order); }
 
     void Open();
     void Close();
@@ -66,7 +74,11 @@ public:
     bool Active() const override { return active_; }
     int FieldCount() const override { return int(fieldNames_.size()); }
     QString FieldName(int field) const override { return fieldNames_.value(field); }
-    int RecordCount() const override { return recordCount_; }
+    int RecordCount() const override { return readRecords_; }
+    bool AllRead() const override { return allRead_; }
+    void ReadMore() override;
+    bool Resident(int first, int last) const override;
+    void MakeResident(int first, int last) override;
     QString DisplayText(int record, int field) const override;
     int RecNo() const override { return recNo_; }
     void MoveTo(int record) override;
@@ -77,6 +89,14 @@ private:
     void Ready();
     void Bind();
     void SetRecNo(int record);
+    void OpenWindows();
+    void OpenWhole();
+    // The window holding the record, read again when it has left memory; false when the list
+    // had to be opened anew because its connection was made again.
+    bool Need(int record);
+    void Keep(int window, TRecordWindow records);
+    const TRecordWindow* Resident(int window) const;
+    void ReleaseWindows() noexcept;
 
     TSession& session_;
     TDatabase* database_ = nullptr;
@@ -87,8 +107,11 @@ private:
     bool eof_ = true;
     int recNo_ = -1;
     QStringList fieldNames_;
-    // The result as field texts, record by record; null is told apart from the empty text.
-    std::vector<std::string> texts_;
-    std::vector<bool> nulls_;
-    int recordCount_ = 0;
+    std::optional<TListOrder> listOrder_;
+    std::unique_ptr<TWindowSource> source_;
+    int sourceGeneration_ = 0;
+    std::map<int, TRecordWindow> windows_;
+    std::list<int> recent_;  // the windows in memory, most recently used first
+    int readRecords_ = 0;
+    bool allRead_ = true;
 };

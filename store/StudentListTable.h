@@ -30,6 +30,9 @@ inline constexpr const char* kFindRepeatedSequences =
 // The student list in its list order, as the window shows it and the export writes it.
 inline constexpr const char* kStudentListLines[] = {"select * from studentlist",
                                                     "order by psid, psidsequence, lname, fname"};
+// The same order, for reading the list a window at a time.
+inline constexpr const char* kStudentListTable = "studentlist";
+inline constexpr const char* kStudentListOrder[] = {"psid", "psidsequence", "lname", "fname"};
 
 inline constexpr const char* kCreateStudentListStatements[] = {kCreateStudentListTable,
                                                                kCreateStudentListKey};

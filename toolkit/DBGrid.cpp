@@ -4,23 +4,50 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
+#include <climits>
 
 void TDBGridModel::SetDataSet(TDataSet* dataSet)
 {
     beginResetModel();
     dataSet_ = dataSet;
+    rows_ = Showing() ? dataSet_->RecordCount() : 0;
     endResetModel();
 }
 
 void TDBGridModel::Reset()
 {
     beginResetModel();
+    rows_ = Showing() ? dataSet_->RecordCount() : 0;
     endResetModel();
+}
+
+void TDBGridModel::SyncRows()
+{
+    const int read = Showing() ? dataSet_->RecordCount() : 0;
+    if (read > rows_) {
+        beginInsertRows({}, rows_, read - 1);
+        rows_ = read;
+        endInsertRows();
+    }
+}
+
+bool TDBGridModel::canFetchMore(const QModelIndex& parent) const
+{
+    return !parent.isValid() && Showing() && !dataSet_->AllRead();
+}
+
+void TDBGridModel::fetchMore(const QModelIndex& parent)
+{
+    if (canFetchMore(parent)) {
+        dispatch([this] { dataSet_->ReadMore(); });
+        SyncRows();
+    }
 }
 
 int TDBGridModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() || !Showing() ? 0 : dataSet_->RecordCount();
+    return parent.isValid() ? 0 : rows_;
 }
 
 int TDBGridModel::columnCount(const QModelIndex& parent) const
@@ -79,6 +106,7 @@ TDBGrid::TDBGrid(QWidget* parent) : QTableView(parent)
     setPalette(p);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { CurrentRowChanged(current); });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { ReadShownRecords(); });
 }
 
 void TDBGrid::SetDataSource(TDataSource* source)
@@ -97,6 +125,7 @@ void TDBGrid::Rebind()
 {
     disconnect(activeConnection_);
     disconnect(movedConnection_);
+    disconnect(readConnection_);
     TDataSet* dataSet = source_ ? source_->DataSet() : nullptr;
     model_.SetDataSet(dataSet);
     if (dataSet) {
@@ -104,6 +133,9 @@ void TDBGrid::Rebind()
             connect(dataSet, &TDataSet::ActiveChanged, this, &TDBGrid::DataSetActiveChanged);
         movedConnection_ =
             connect(dataSet, &TDataSet::RecordMoved, this, &TDBGrid::DataSetRecordMoved);
+        // The rows that a walk reads show with the record it leaves current.
+        readConnection_ =
+            connect(dataSet, &TDataSet::RecordsRead, this, &TDBGrid::DataSetRecordMoved);
     }
     DataSetActiveChanged();
 }
@@ -137,6 +169,7 @@ void TDBGrid::DataSetRecordMoved()
 
 void TDBGrid::ShowRecord(int record)
 {
+    model_.SyncRows();
     if (record < 0 || record >= model_.rowCount()) {
         return;
     }
@@ -155,7 +188,7 @@ void TDBGrid::CurrentRowChanged(const QModelIndex& current)
 {
     TDataSet* dataSet = model_.DataSet();
     if (current.isValid() && dataSet && dataSet->Active() && dataSet->RecNo() != current.row()) {
-        dataSet->MoveTo(current.row());
+        model_.dispatch([dataSet, row = current.row()] { dataSet->MoveTo(row); });
     }
 }
 
@@ -165,9 +198,54 @@ void TDBGrid::MoveBy(int delta)
     if (!dataSet || !dataSet->Active() || dataSet->RecordCount() == 0) {
         return;
     }
-    const int target = std::clamp(dataSet->RecNo() + delta, 0, dataSet->RecordCount() - 1);
-    dataSet->MoveTo(target);
-    ShowRecord(target);
+    // Past the records read so far the data set reads on; past its last it stops there.
+    const int target = int(std::clamp<qint64>(qint64(dataSet->RecNo()) + delta, 0, INT_MAX));
+    model_.dispatch([dataSet, target] { dataSet->MoveTo(target); });
+    if (dataSet->Active()) {
+        ShowRecord(dataSet->RecNo());
+    }
+}
+
+std::pair<int, int> TDBGrid::ShownRows() const
+{
+    const int rows = model_.rowCount();
+    const int first = std::max(rowAt(0), 0);
+    const int last = rowAt(viewport()->height() - 1);
+    return {first, last < 0 ? rows - 1 : last};
+}
+
+void TDBGrid::ReadShownRecords()
+{
+    TDataSet* dataSet = model_.DataSet();
+    if (!dataSet || !dataSet->Active() || model_.rowCount() == 0) {
+        return;
+    }
+    const auto [first, last] = ShownRows();
+    if (!dataSet->Resident(first, last)) {
+        model_.dispatch([dataSet, first, last] { dataSet->MakeResident(first, last); });
+        viewport()->update();
+    }
+}
+
+void TDBGrid::paintEvent(QPaintEvent* event)
+{
+    // Painting reads nothing: records not in memory are read at once afterwards and painted
+    // again.
+    TDataSet* dataSet = model_.DataSet();
+    if (!readQueued_ && dataSet && dataSet->Active() && model_.rowCount() > 0) {
+        const auto [first, last] = ShownRows();
+        if (!dataSet->Resident(first, last)) {
+            readQueued_ = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    readQueued_ = false;
+                    ReadShownRecords();
+                },
+                Qt::QueuedConnection);
+        }
+    }
+    QTableView::paintEvent(event);
 }
 
 void TDBGrid::keyPressEvent(QKeyEvent* event)
@@ -193,7 +271,7 @@ void TDBGrid::keyPressEvent(QKeyEvent* event)
             MoveBy(-records);
             break;
         case Qt::Key_End:
-            MoveBy(records);
+            MoveBy(INT_MAX);  // the last record, read to as far as it lies
             break;
         case Qt::Key_Insert:
         case Qt::Key_Delete:

@@ -3,10 +3,15 @@
 #include <QAbstractTableModel>
 #include <QPointer>
 #include <QTableView>
+#include <functional>
 
 #include "toolkit/ColorAndFont.h"
 #include "toolkit/DataSet.h"
 
+// Runs a step that may read from the database, showing whatever failure escapes it.
+using TDispatch = std::function<void(const std::function<void()>&)>;
+
+// The rows of a data set as far as it has read them; reading further when the view asks.
 class TDBGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -15,6 +20,12 @@ public:
     void SetDataSet(TDataSet* dataSet);
     TDataSet* DataSet() const { return dataSet_; }
     void Reset();
+    // Shows the records that the data set has read since.
+    void SyncRows();
+    TDispatch dispatch = [](const std::function<void()>& step) { step(); };
+
+    bool canFetchMore(const QModelIndex& parent) const override;
+    void fetchMore(const QModelIndex& parent) override;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -25,6 +36,7 @@ public:
 private:
     bool Showing() const { return dataSet_ && dataSet_->Active(); }
     QPointer<TDataSet> dataSet_;
+    int rows_ = 0;
 };
 
 // A browse-only grid of a data source: a column per field, a title row, an indicator column
@@ -36,6 +48,8 @@ public:
     explicit TDBGrid(QWidget* parent = nullptr);
 
     void SetDataSource(TDataSource* source);
+    // Where the steps that read from the database run, so that their failures are shown.
+    void SetDispatch(TDispatch dispatch) { model_.dispatch = std::move(dispatch); }
     TColor Color() const { return color_.Color(); }
     void SetColor(TColor color) { color_.Apply(*this, color); }
 
@@ -44,6 +58,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void Rebind();
@@ -52,11 +67,16 @@ private:
     void ShowRecord(int record);
     void CurrentRowChanged(const QModelIndex& current);
     void MoveBy(int delta);
+    // Has the records in view read into memory before they are painted.
+    void ReadShownRecords();
+    std::pair<int, int> ShownRows() const;
 
     TDBGridModel model_;
     QPointer<TDataSource> source_;
     QMetaObject::Connection activeConnection_;
     QMetaObject::Connection movedConnection_;
+    QMetaObject::Connection readConnection_;
     bool followQueued_ = false;
+    bool readQueued_ = false;
     TColorProperty color_{clWindow};
 };
