@@ -89,6 +89,8 @@ public:
         }
         highest_ = highest.value(0);
         highest.finish();
+        columns_ = order_.columns;
+        columns_.append(QStringLiteral("rowid"));  // breaks ties, and is never null
     }
 
     QStringList FieldNames() const override { return names_; }
@@ -96,27 +98,105 @@ public:
 
     TRecordWindow Read(const QSqlDatabase& db, int window) override
     {
-        const std::vector<QVariant>* after =
-            window == 0 ? nullptr : &anchors_.at(std::size_t(window - 1));
-        QSqlQuery statement(db);
-        statement.setForwardOnly(true);
-        if (!statement.prepare(WindowText(after))) {
-            throw TEngine::Error(kErrGeneralSql, statement.lastError());
-        }
-        int at = 0;
-        statement.bindValue(at++, highest_);
-        if (after) {
-            if (!after->front().isNull()) {
-                statement.bindValue(at++, after->front());
+        TRecordWindow records;
+        std::vector<QVariant> last;
+        if (window == 0) {
+            ReadPart(db, {}, {}, records, last);
+        } else {
+            const std::vector<QVariant>& after = anchors_.at(std::size_t(window - 1));
+            if (after.front().isNull()) {
+                // SQLite sorts null first: the rest of the null first key, then every other key.
+                Condition rest = After(after, 1);
+                rest.text = QStringLiteral("%1 is null and %2").arg(columns_[0], rest.text);
+                ReadPart(db, rest, after, records, last);
+                if (records.records < kWindowRecords) {
+                    ReadPart(db, {QStringLiteral("%1 is not null").arg(columns_[0]), {}}, {},
+                             records, last);
+                }
+            } else {
+                ReadPart(db, After(after, 0), after, records, last);
             }
-            for (const QVariant& value : *after) {
+        }
+        if (std::size_t(window) == anchors_.size() && !last.empty()) {
+            anchors_.push_back(std::move(last));
+        }
+        return records;
+    }
+
+private:
+    struct Condition {
+        QString text;
+        std::vector<QVariant> values;
+    };
+
+    // The rows after the anchor by the columns from `from` on, the earlier ones being equal.
+    // "After" a null is "is not null", and "is" takes two nulls as equal.
+    Condition After(const std::vector<QVariant>& anchor, int from) const
+    {
+        Condition after;
+        for (int i = int(columns_.size()) - 1; i >= from; --i) {
+            const QVariant& value = anchor[std::size_t(i)];
+            const QString later = value.isNull() ? QStringLiteral("%1 is not null").arg(columns_[i])
+                                                 : QStringLiteral("%1 > ?").arg(columns_[i]);
+            std::vector<QVariant> values;
+            if (!value.isNull()) {
+                values.push_back(value);
+            }
+            if (after.text.isEmpty()) {
+                after.text = later;
+            } else {
+                after.text = QStringLiteral("(%1 or (%2 is %3 and %4))")
+                                 .arg(later, columns_[i],
+                                      value.isNull() ? QStringLiteral("null") : QStringLiteral("?"),
+                                      after.text);
                 if (!value.isNull()) {
-                    statement.bindValue(at++, value);  // after this value
-                    if (&value != &after->back()) {
-                        statement.bindValue(at++, value);  // or equal to it
-                    }
+                    values.push_back(value);
                 }
             }
+            values.insert(values.end(), after.values.begin(), after.values.end());
+            after.values = std::move(values);
+        }
+        return after;
+    }
+
+    // Reads the rows that meet the condition into the window, up to its size, by the list's
+    // order. A search range from the anchor's first two keys lets the index find where they
+    // begin instead of reading the rows before them.
+    void ReadPart(const QSqlDatabase& db, const Condition& condition,
+                  const std::vector<QVariant>& anchor, TRecordWindow& records,
+                  std::vector<QVariant>& last)
+    {
+        // "+rowid" keeps the planner on the index that orders the list.
+        QString text =
+            QStringLiteral("select rowid, * from %1 where +rowid <= ?").arg(order_.table);
+        std::vector<QVariant> values{highest_};
+        if (!anchor.empty() && !anchor[1].isNull()) {
+            text += anchor[0].isNull()
+                        ? QStringLiteral(" and %1 >= ?").arg(columns_[1])
+                        : QStringLiteral(" and (%1, %2) >= (?, ?)").arg(columns_[0], columns_[1]);
+            if (!anchor[0].isNull()) {
+                values.push_back(anchor[0]);
+            }
+            values.push_back(anchor[1]);
+        } else if (!anchor.empty() && !anchor[0].isNull()) {
+            text += QStringLiteral(" and %1 >= ?").arg(columns_[0]);
+            values.push_back(anchor[0]);
+        }
+        if (!condition.text.isEmpty()) {
+            text += QStringLiteral(" and ") + condition.text;
+            values.insert(values.end(), condition.values.begin(), condition.values.end());
+        }
+        text += QStringLiteral(" order by %1 limit %2")
+                    .arg(columns_.join(QStringLiteral(", ")))
+                    .arg(kWindowRecords - records.records);
+
+        QSqlQuery statement(db);
+        statement.setForwardOnly(true);
+        if (!statement.prepare(text)) {
+            throw TEngine::Error(kErrGeneralSql, statement.lastError());
+        }
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            statement.bindValue(int(i), values[i]);
         }
         if (!statement.exec()) {
             throw TEngine::Error(kErrGeneralSql, statement.lastError());
@@ -129,17 +209,17 @@ public:
                     [&](const QString& n) { return n.compare(column, Qt::CaseInsensitive) == 0; });
                 keyFields_.push_back(int(found - names_.begin()) + 1);
             }
-            keyFields_.push_back(0);  // the row number, last
+            keyFields_.push_back(0);
         }
-        // The key of the window's last record is where the next window starts.
-        std::vector<QVariant> last;
-        TRecordWindow records;
-        records.texts.reserve(std::size_t(kWindowRecords) * std::size_t(names_.size()));
-        records.nulls.reserve(records.texts.capacity());
+        if (records.texts.empty()) {
+            records.texts.reserve(std::size_t(kWindowRecords) * std::size_t(names_.size()));
+            records.nulls.reserve(records.texts.capacity());
+        }
         while (statement.next()) {
             for (int i = 1; i <= names_.size(); ++i) {
                 AppendFieldText(records, statement.value(i));
             }
+            // The key of a full window's last record is where the next window starts.
             if (++records.records == kWindowRecords) {
                 for (int field : keyFields_) {
                     last.push_back(statement.value(field));
@@ -150,44 +230,10 @@ public:
             throw TEngine::Error(kErrGeneralSql, statement.lastError());
         }
         statement.finish();
-        if (std::size_t(window) == anchors_.size() && !last.empty()) {
-            anchors_.push_back(std::move(last));
-        }
-        return records;
-    }
-
-private:
-    // The window's statement. SQLite sorts null first, and "is" compares nulls as equal, so
-    // "after" a null is "is not null".
-    QString WindowText(const std::vector<QVariant>* after) const
-    {
-        QString text = QStringLiteral("select rowid, * from %1 where rowid <= ?").arg(order_.table);
-        QString orderBy = order_.columns.join(QStringLiteral(", ")) + QStringLiteral(", rowid");
-        if (after) {
-            QStringList columns = order_.columns;
-            columns.append(QStringLiteral("rowid"));
-            // Lets the first column's index start the search at the window's first key.
-            if (!after->front().isNull()) {
-                text += QStringLiteral(" and %1 >= ?").arg(columns.front());
-            }
-            QString condition;
-            for (int i = int(columns.size()) - 1; i >= 0; --i) {
-                const bool null = (*after)[std::size_t(i)].isNull();
-                const QString later = null ? QStringLiteral("%1 is not null").arg(columns[i])
-                                           : QStringLiteral("%1 > ?").arg(columns[i]);
-                condition =
-                    condition.isEmpty()
-                        ? later
-                        : QStringLiteral("%1 or (%2 is %3 and (%4))")
-                              .arg(later, columns[i],
-                                   null ? QStringLiteral("null") : QStringLiteral("?"), condition);
-            }
-            text += QStringLiteral(" and (%1)").arg(condition);
-        }
-        return text + QStringLiteral(" order by %1 limit %2").arg(orderBy).arg(kWindowRecords);
     }
 
     TListOrder order_;
+    QStringList columns_;
     QVariant highest_;
     QStringList names_;
     std::vector<int> keyFields_;

@@ -307,4 +307,79 @@ TEST(WindowManager, QtsOwnOptionsLeaveTheWindowAsDesigned)
     EXPECT_EQ(program.exitCode(), 0);
 }
 
+// A list of many more records than stay in memory, paged through by the keyboard.
+class LargeList : public ::testing::TestWithParam<Backend> {
+protected:
+    void SetUp() override
+    {
+        if (!TestDatabase::Available(GetParam())) {
+            GTEST_SKIP() << "no PostgreSQL server: run the test command";
+        }
+    }
+
+    // Checks the rows in view against the list's studentids; answers the first wrong one.
+    static std::string CheckShownRows(TDBGrid& grid, const QStringList& ids,
+                                      std::vector<char>& seen)
+    {
+        const int last = grid.rowAt(grid.viewport()->height() - 1);
+        for (int row = std::max(grid.rowAt(0), 0);
+             row <= (last < 0 ? grid.model()->rowCount() - 1 : last); ++row) {
+            const QString shown = grid.model()->index(row, 2).data().toString();
+            if (shown != ids.value(row)) {
+                return "row " + std::to_string(row) + " shows '" + shown.toStdString() + "'";
+            }
+            seen[std::size_t(row)] = 1;
+        }
+        return {};
+    }
+
+    InTemporaryWorkingDirectory cwd;
+    PersonSeam seam;
+};
+
+TEST_P(LargeList, PagingToTheEndAndBackShowsEveryRecordOnceInOrderAsOfTheOpening)
+{
+    constexpr int kStudents = 200000;
+    TestDatabase db(GetParam(), {});
+    db.InsertNumberedStudents(kStudents);
+    QStringList ids;
+    for (const QString& row : db.Rows()) {
+        ids << row.section(QLatin1Char('|'), 2, 2);
+    }
+    const int code = RunProgram(seam, [&](TfMain& w) {
+        ChooseMenuItem(w, 0);
+        TDBGrid& grid = *w.DBGrid3;
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
+                          grid.visualRect(grid.model()->index(0, 0)).center());
+        // Another office posts while the list is open: one student sorts first, one last.
+        db.Insert("('aaaa', 1, 'new1', 'A', 'A'), ('zzzz', 1, 'new2', 'Z', 'Z')");
+        for (const auto key : {Qt::Key_PageDown, Qt::Key_PageUp}) {
+            std::vector<char> seen(kStudents);
+            std::string wrong;
+            const int end = key == Qt::Key_PageDown ? kStudents - 1 : 0;
+            for (int presses = 0;
+                 wrong.empty() && grid.currentIndex().row() != end && presses < kStudents;
+                 ++presses) {
+                QTest::keyClick(&grid, key);
+                wrong = CheckShownRows(grid, ids, seen);
+            }
+            EXPECT_EQ(wrong, "");
+            EXPECT_EQ(grid.currentIndex().row(), end);
+            EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), kStudents);
+            EXPECT_EQ(grid.model()->rowCount(), kStudents) << "no record shown twice or added";
+        }
+        // The students posted meanwhile show once the list is opened again.
+        w.DataModule()->QNames.Close();
+        w.DataModule()->QNames.Open();
+        QTest::keyClick(&grid, Qt::Key_End);
+        EXPECT_EQ(grid.model()->rowCount(), kStudents + 2);
+        QTest::keyClick(Focus(), Qt::Key_X, Qt::AltModifier);
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(seam.shown.size(), 0u) << seam.shown.front().text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(App, LargeList, ::testing::Values(Backend::SQLite, Backend::PostgreSQL),
+                         [](const auto& p) { return BackendName(p.param); });
+
 }  // namespace

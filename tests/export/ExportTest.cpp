@@ -164,6 +164,25 @@ TEST_P(Export, AnEngineErrorWhileReadingIsShown)
     EXPECT_EQ(Status(), QString());
 }
 
+TEST_P(Export, AListOfMoreWindowsThanStayInMemoryIsWrittenByteForByte)
+{
+    constexpr int kStudents = 60000;
+    bench->db.InsertNumberedStudents(kStudents);
+    QByteArray expected;
+    for (const QString& row : bench->db.Rows()) {
+        QStringList fields = row.split(QLatin1Char('|')).mid(2);
+        fields.replaceInStrings(QStringLiteral("<null>"), QString());
+        expected += fields.join(QLatin1Char(',')).toUtf8() + "\r\n";
+    }
+    Reopen();
+    const QByteArray written = ExportTo(cwd.Path(QStringLiteral("big.csv")));
+    EXPECT_EQ(written.size(), expected.size());
+    EXPECT_TRUE(written == expected);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(bench->window->DBGrid3->currentIndex().row(), kStudents - 1)
+        << "left on the last student";
+}
+
 INSTANTIATE_TEST_SUITE_P(Export, Export, ::testing::Values(Backend::SQLite, Backend::PostgreSQL),
                          [](const auto& p) { return BackendName(p.param); });
 

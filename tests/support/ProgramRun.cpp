@@ -42,7 +42,7 @@ int RunProgram(TModalSeam& seam, const std::function<void(TfMain&)>& script)
         }
         QApplication::quit();
     });
-    guard.start(10000);
+    guard.start(60000);  // a script may page through a list of many windows
     return RunCardovane(*qApp, seam);
 }
 

@@ -189,6 +189,17 @@ bool TestDatabase::RestartServer()
     return db.open();
 }
 
+void TestDatabase::InsertNumberedStudents(int count)
+{
+    Exec(QStringLiteral(
+             "with recursive n(i) as (select 0 union all select i + 1 from n where i < %1)\n"
+             "insert into studentlist (psid, psidsequence, studentid, fname, lname)\n"
+             "select case i % 3 when 0 then 'ab' when 1 then 'cd' end,\n"
+             "  case i % 3 when 2 then i / 6 else i / 3 end, cast(i as text), cast(i as text),\n"
+             "  case i % 5 when 0 then null else 'L' end from n")
+             .arg(count - 1));
+}
+
 int TestDatabase::Count(const QString& sql)
 {
     QSqlQuery query(QSqlDatabase::database(connection_, false));

@@ -38,6 +38,10 @@ public:
     static inline const QString kInsertPrefix = QStringLiteral(
         "insert into studentlist (psid, psidsequence, studentid, fname, lname) values ");
     void Insert(const QString& rows) { Exec(kInsertPrefix + rows); }
+    // Stores a list of this many students, numbered from 0 in studentid and fname: three keys
+    // in turn, one of them null and holding each number twice, the last name null in every
+    // fifth; so that the list's windows begin at every kind of key.
+    void InsertNumberedStudents(int count);
     int Count(const QString& sql);
     // Rows of StudentList in list order, as "psid|seq|studentid|fname|lname".
     QStringList Rows();
