@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(std::count(cell.begin(), cell.end(), ',') ==
                std::count(line.begin(), line.end(), ','));
     CheckSplit(cell);
-    const std::string bare = WithoutByteOrderMark(line);
+    const std::string bare(WithoutByteOrderMark(line));
     FUZZ_CHECK(bare == line || "\xEF\xBB\xBF" + bare == line);
     return 0;
 }

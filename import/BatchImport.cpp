@@ -150,9 +150,9 @@ std::vector<NumberedRow> NumberRows(const TGridCells& cells,
     for (int r = 1; r <= cells.RowCount() - 1; ++r) {
         NumberedRow row;
         row.line = r;
-        row.idNum = cells.Cell(0, r);
-        row.firstName = cells.Cell(1, r);
-        row.lastName = cells.Cell(2, r);
+        row.idNum = std::string(cells.Cell(0, r));
+        row.firstName = std::string(cells.Cell(1, r));
+        row.lastName = std::string(cells.Cell(2, r));
         row.psid = MakePSID(row.firstName, row.lastName);
         std::string& maximum = maxima[row.psid];
         row.sequence = NextPSIDSequence(maximum);

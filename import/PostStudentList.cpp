@@ -41,7 +41,8 @@ void PostStudentList(TStringGrid& grid, TfDM1& dm, PostingView& view,
     // receive consecutive numbers.
     const int rowCount = grid.RowCount();
     for (int r = 1; r <= rowCount - 1; ++r) {
-        const std::string psid = MakePSID(grid.Cell(1, r), grid.Cell(2, r));
+        const std::string psid =
+            MakePSID(std::string(grid.Cell(1, r)), std::string(grid.Cell(2, r)));
         // Another office posting to the same table may take the number between the maximum
         // query and the insert. Where the table keeps the numbers of a key unique, it refuses
         // the insert, and the row is numbered again from the new maximum. A refusal that leaves
@@ -56,9 +57,9 @@ void PostStudentList(TStringGrid& grid, TfDM1& dm, PostingView& view,
             grid.RepaintNow();
             insert.SetParamText(0, psid);
             insert.SetParamInteger(1, sequence);
-            insert.SetParamText(2, grid.Cell(0, r));
-            insert.SetParamText(3, grid.Cell(1, r));
-            insert.SetParamText(4, grid.Cell(2, r));
+            insert.SetParamText(2, std::string(grid.Cell(0, r)));
+            insert.SetParamText(3, std::string(grid.Cell(1, r)));
+            insert.SetParamText(4, std::string(grid.Cell(2, r)));
             std::optional<EDBEngineError> refused = insert.ExecSQLOrKeyViolation();
             if (!refused) {
                 break;

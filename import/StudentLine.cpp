@@ -4,20 +4,25 @@
 
 #include <cstdint>
 
+StudentFieldViews SplitStudentLineViews(std::string_view line)
+{
+    StudentFieldViews fields;
+    if (const auto comma = line.find(','); comma != std::string_view::npos) {
+        fields.idNum = line.substr(0, comma);
+        line.remove_prefix(comma + 1);
+    }
+    if (const auto comma = line.find(','); comma != std::string_view::npos) {
+        fields.firstName = line.substr(0, comma);
+        line.remove_prefix(comma + 1);
+    }
+    fields.lastName = line;
+    return fields;
+}
+
 StudentFields SplitStudentLine(const std::string& line)
 {
-    StudentFields fields;
-    std::string rest = line;
-    if (const auto comma = rest.find(','); comma != std::string::npos) {
-        fields.idNum = rest.substr(0, comma);
-        rest.erase(0, comma + 1);
-    }
-    if (const auto comma = rest.find(','); comma != std::string::npos) {
-        fields.firstName = rest.substr(0, comma);
-        rest.erase(0, comma + 1);
-    }
-    fields.lastName = std::move(rest);
-    return fields;
+    const StudentFieldViews views = SplitStudentLineViews(line);
+    return {std::string(views.idNum), std::string(views.firstName), std::string(views.lastName)};
 }
 
 namespace {
@@ -32,10 +37,10 @@ constexpr char16_t kCp1252High[32] = {
 
 }  // namespace
 
-std::string DecodeCellText(const std::string& bytes)
+std::string DecodeCellText(std::string_view bytes)
 {
     if (IsValidUtf8(bytes)) {
-        return bytes;
+        return std::string(bytes);
     }
     std::string out;
     out.reserve(bytes.size() * 2);
@@ -46,10 +51,10 @@ std::string DecodeCellText(const std::string& bytes)
     return out;
 }
 
-std::string WithoutByteOrderMark(std::string firstLine)
+std::string_view WithoutByteOrderMark(std::string_view firstLine)
 {
-    if (firstLine.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-        firstLine.erase(0, 3);
+    if (firstLine.substr(0, 3) == "\xEF\xBB\xBF") {
+        firstLine.remove_prefix(3);
     }
     return firstLine;
 }

@@ -2,6 +2,7 @@
 
 #include "import/StudentLine.h"
 #include "textio/TextFile.h"
+#include "textio/Utf8Text.h"
 #include "toolkit/GridCells.h"
 
 void ReadStudentList(const std::string& fileName, TGridCells& grid, ImportView& view)
@@ -35,18 +36,26 @@ void ReadStudentList(const std::string& fileName, TGridCells& grid, ImportView& 
         TGridCells& grid;
         ~EndUpdate() { grid.EndUpdate(); }
     } endUpdate{grid};
+    // One line buffer for the whole file; a line that is not UTF-8 is decoded into another.
+    std::string line;
+    std::string decoded;
     int row = 0;
     while (!file.AtEndOfFile()) {
         ++row;
-        std::string line = file.ReadTextLine();
+        file.ReadTextLine(line);
         file.SkipToNextLine();
+        std::string_view text = line;
         if (row == 1) {
-            line = WithoutByteOrderMark(std::move(line));
+            text = WithoutByteOrderMark(text);
         }
-        StudentFields fields = SplitStudentLine(DecodeCellText(line));
-        grid.SetCell(0, row, std::move(fields.idNum));
-        grid.SetCell(1, row, std::move(fields.firstName));
-        grid.SetCell(2, row, std::move(fields.lastName));
+        if (!IsValidUtf8(text)) {
+            decoded = DecodeCellText(text);
+            text = decoded;
+        }
+        const StudentFieldViews fields = SplitStudentLineViews(text);
+        grid.SetCell(0, row, fields.idNum);
+        grid.SetCell(1, row, fields.firstName);
+        grid.SetCell(2, row, fields.lastName);
     }
 
     file.CloseText();

@@ -226,23 +226,36 @@ bool TTextFile::AtEndOfFile()
 
 std::string TTextFile::ReadTextLine()
 {
-    CheckReadable();
     std::string line;
+    ReadTextLine(line);
+    return line;
+}
+
+void TTextFile::ReadTextLine(std::string& line)
+{
+    CheckReadable();
+    line.clear();
     for (;;) {
         if (pos_ == end_ && !FillBuffer()) {
-            return line;
+            return;
         }
-        std::size_t i = pos_;
-        while (i < end_ && readBlock_[i] != '\n' && readBlock_[i] != kCtrlZ) {
-            // A CR is never text: before LF it is part of the line end, alone it is dropped.
-            if (readBlock_[i] != '\r') {
-                line.push_back(static_cast<char>(readBlock_[i]));
-            }
-            ++i;
+        const unsigned char* block = readBlock_.get();
+        const void* lf = std::memchr(block + pos_, '\n', end_ - pos_);
+        std::size_t stop = lf ? std::size_t(static_cast<const unsigned char*>(lf) - block) : end_;
+        if (const void* eof = std::memchr(block + pos_, kCtrlZ, stop - pos_)) {
+            stop = std::size_t(static_cast<const unsigned char*>(eof) - block);
         }
-        pos_ = i;
-        if (i < end_) {
-            return line;  // in front of the line end, or of a Ctrl-Z that ends the file
+        // A CR is never text: before LF it is part of the line end, alone it is dropped.
+        for (std::size_t i = pos_; i < stop;) {
+            const void* cr = std::memchr(block + i, '\r', stop - i);
+            const std::size_t run =
+                cr ? std::size_t(static_cast<const unsigned char*>(cr) - block) : stop;
+            line.append(reinterpret_cast<const char*>(block) + i, run - i);
+            i = cr ? run + 1 : stop;
+        }
+        pos_ = stop;
+        if (stop < end_) {
+            return;  // in front of the line end, or of a Ctrl-Z that ends the file
         }
     }
 }

@@ -33,6 +33,8 @@ public:
     void OpenToWrite(const std::string& name);
     bool AtEndOfFile();
     std::string ReadTextLine();
+    // The same into a buffer that the caller keeps from line to line.
+    void ReadTextLine(std::string& line);
     void SkipToNextLine();
     void WriteTextLine(std::string_view text);
     void FlushText();

@@ -2,10 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-const std::string kEmpty;
-}
-
 TGridCells::TGridCells(int colCount, int rowCount) : colCount_(colCount), rowCount_(rowCount)
 {
     cells_.resize(std::size_t(rowCount_) * std::size_t(colCount_));
@@ -32,28 +28,62 @@ void TGridCells::SetRowCount(int rowCount)
     }
 }
 
-const std::string& TGridCells::Cell(int col, int row) const
+std::string_view TGridCells::Cell(int col, int row) const
 {
     if (col < 0 || col >= colCount_ || row < 0) {
-        return kEmpty;
+        return {};
     }
     const std::size_t i = Index(col, row);
-    return i < cells_.size() ? cells_[i] : kEmpty;
+    if (i >= cells_.size()) {
+        return {};
+    }
+    return std::string_view(text_).substr(cells_[i].offset, cells_[i].length);
 }
 
-void TGridCells::SetCell(int col, int row, std::string text)
+void TGridCells::SetCell(int col, int row, std::string_view text)
 {
     if (col < 0 || col >= colCount_ || row < 0) {
+        return;
+    }
+    if (!text.empty() && text.data() >= text_.data() && text.data() < text_.data() + text_.size()) {
+        SetCell(col, row, std::string(text));  // a text of this grid's own moves as it is written
         return;
     }
     const std::size_t i = Index(col, row);
     if (i >= cells_.size()) {
         cells_.resize(Index(0, row + 1));
     }
-    cells_[i] = std::move(text);
+    Span& cell = cells_[i];
+    if (text.size() <= cell.length) {
+        // A text no longer than the one it replaces takes its place.
+        text.copy(text_.data() + cell.offset, text.size());
+        unused_ += cell.length - text.size();
+        cell.length = std::uint32_t(text.size());
+    } else {
+        unused_ += cell.length;
+        cell = Span{};
+        if (unused_ > text_.size() / 2 && unused_ > 1 << 16) {
+            Compact();
+        }
+        cell = Span{std::uint32_t(text_.size()), std::uint32_t(text.size())};
+        text_.append(text);
+    }
     if (observer_ && updating_ == 0 && row < rowCount_) {
         observer_->CellChanged(col, row);
     }
+}
+
+void TGridCells::Compact()
+{
+    std::string kept;
+    kept.reserve(text_.size() - unused_);
+    for (Span& cell : cells_) {
+        const std::uint32_t offset = std::uint32_t(kept.size());
+        kept.append(text_, cell.offset, cell.length);
+        cell.offset = offset;
+    }
+    text_ = std::move(kept);
+    unused_ = 0;
 }
 
 void TGridCells::EndUpdate()

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The texts of a string grid, by column and row, with its row count and its fixed (title) rows.
@@ -31,15 +33,17 @@ public:
     void SetRowCount(int rowCount);
 
     // Texts are UTF-8 and outlive the row count: lowering it hides rows, raising it shows their
-    // texts again.
-    const std::string& Cell(int col, int row) const;
-    void SetCell(int col, int row, std::string text);
+    // texts again. A cell's text stays valid until the next write to any cell.
+    std::string_view Cell(int col, int row) const;
+    void SetCell(int col, int row, std::string_view text);
 
     // Cell writes between these two are told once, when the update ends.
     void BeginUpdate() { ++updating_; }
     void EndUpdate();
 
 private:
+    // Drops the texts that rewritten cells left behind.
+    void Compact();
     std::size_t Index(int col, int row) const
     {
         return std::size_t(row) * std::size_t(colCount_) + std::size_t(col);
@@ -49,6 +53,14 @@ private:
     int rowCount_;
     int fixedRows_ = 1;
     int updating_ = 0;
-    std::vector<std::string> cells_;  // row-major; grows to the largest row ever written
+    // Where each cell's text lies in text_: the texts of a whole list end to end, so that
+    // filling a cell allocates nothing of its own.
+    struct Span {
+        std::uint32_t offset = 0;
+        std::uint32_t length = 0;
+    };
+    std::vector<Span> cells_;  // row-major; grows to the largest row ever written
+    std::string text_;
+    std::size_t unused_ = 0;  // bytes of text_ that rewritten cells left behind
     Observer* observer_ = nullptr;
 };

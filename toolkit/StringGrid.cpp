@@ -18,7 +18,8 @@ QVariant TStringGridModel::data(const QModelIndex& index, int role) const
         (role != Qt::DisplayRole && role != Qt::EditRole)) {
         return {};
     }
-    return QString::fromStdString(grid_.Cell(index.column(), index.row() + grid_.FixedRows()));
+    const std::string_view text = grid_.Cell(index.column(), index.row() + grid_.FixedRows());
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 bool TStringGridModel::setData(const QModelIndex& index, const QVariant& value, int role)
@@ -36,7 +37,8 @@ QVariant TStringGridModel::headerData(int section, Qt::Orientation orientation, 
         section < 0 || section >= grid_.ColCount()) {
         return {};
     }
-    return QString::fromStdString(grid_.Cell(section, 0));
+    const std::string_view title = grid_.Cell(section, 0);
+    return QString::fromUtf8(title.data(), qsizetype(title.size()));
 }
 
 Qt::ItemFlags TStringGridModel::flags(const QModelIndex& index) const

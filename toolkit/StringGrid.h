@@ -45,8 +45,8 @@ public:
     int RowCount() const { return cells_.RowCount(); }
     int FixedRows() const { return cells_.FixedRows(); }
     void SetRowCount(int rowCount) { cells_.SetRowCount(rowCount); }
-    const std::string& Cell(int col, int row) const { return cells_.Cell(col, row); }
-    void SetCell(int col, int row, std::string text) { cells_.SetCell(col, row, std::move(text)); }
+    std::string_view Cell(int col, int row) const { return cells_.Cell(col, row); }
+    void SetCell(int col, int row, std::string_view text) { cells_.SetCell(col, row, text); }
     void BeginUpdate() { cells_.BeginUpdate(); }
     void EndUpdate() { cells_.EndUpdate(); }
 

@@ -37,7 +37,7 @@ protected:
     }
     QString Cell(int col, int row) const
     {
-        return QString::fromStdString(window.SGRecordStudents->Cell(col, row));
+        return QString::fromStdString(std::string(window.SGRecordStudents->Cell(col, row)));
     }
     QString File(const QString& name, const QByteArray& bytes) const
     {

@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "toolkit/GridCells.h"
 #include "toolkit/ProgressBar.h"
 #include "toolkit/Splitter.h"
 #include "toolkit/StringGrid.h"
@@ -77,6 +78,26 @@ TEST(StringGrid, SetRowMovesTheCurrentCellInItsColumn)
     grid.SetRow(7);
     EXPECT_EQ(grid.Row(), 7);
     EXPECT_EQ(grid.Col(), 2);
+}
+
+TEST(GridCells, RewrittenCellsKeepEveryTextWhateverItsLength)
+{
+    TGridCells cells(3, 2);
+    cells.SetCell(0, 1, "a fairly long first name");
+    cells.SetCell(1, 1, "Lee");
+    // Shorter in place, longer at the end, a cell's own text, and many rewrites that leave
+    // old texts behind until they are dropped.
+    cells.SetCell(0, 1, "Ann");
+    cells.SetCell(1, 1, "Marie-Louise de la Tour");
+    cells.SetCell(2, 1, cells.Cell(1, 1));
+    for (int i = 0; i < 20000; ++i) {
+        cells.SetCell(0, 0, std::string(std::size_t(i % 40), 'x') + std::to_string(i));
+    }
+    EXPECT_EQ(cells.Cell(0, 0), std::string(19999 % 40, 'x') + "19999");
+    EXPECT_EQ(cells.Cell(0, 1), "Ann");
+    EXPECT_EQ(cells.Cell(1, 1), "Marie-Louise de la Tour");
+    EXPECT_EQ(cells.Cell(2, 1), "Marie-Louise de la Tour");
+    EXPECT_EQ(cells.Cell(2, 5), "");
 }
 
 TEST(ProgressBar, StartsOverPastItsMaximum)
