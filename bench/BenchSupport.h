@@ -23,6 +23,9 @@ bool DefinePostgresAlias(const QString& folder, const QString& database);
 
 // Runs a shell command and answers the seconds it took.
 double TimeCommand(const std::string& command);
+// The processor time of this process so far, and that of a shell command, in seconds.
+double CpuSeconds();
+double CommandCpuSeconds(const std::string& command);
 
 class Stopwatch {
 public:

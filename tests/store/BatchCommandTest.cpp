@@ -131,7 +131,7 @@ TEST_P(BatchCommand, AWindowPostingWhileTheBatchRunsLeavesEveryNumberOnce)
 {
     std::string rows;
     for (int i = 0; i < 3000; ++i) {
-        rows += "b" + std::to_string(i) + ",John,Smith\r\n";
+        rows.append("b").append(std::to_string(i)).append(",John,Smith\r\n");
     }
     const QString list = List(QByteArray::fromStdString(rows));
     const QString go = dir.filePath(QStringLiteral("go"));
