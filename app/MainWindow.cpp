@@ -527,8 +527,6 @@ void TfMain::ShowLineCount(int shown)
     if (!lineCountPainted_.isValid() || lineCountPainted_.elapsed() >= kFrameMs) {
         StatusBar1->repaint();
         lineCountPainted_.start();
-    } else {
-        StatusBar1->update();
     }
 }
 

@@ -1,8 +1,26 @@
 #pragma once
 
-#include <QLabel>
+#include <QFrame>
 #include <QList>
 #include <QWidget>
+
+// One panel of a status bar: a sunken frame with a line of text. Setting its text only marks it
+// for painting, so that a count written line by line costs next to nothing.
+class TStatusPanel : public QFrame {
+    Q_OBJECT
+public:
+    explicit TStatusPanel(QWidget* parent);
+    const QString& Text() const { return text_; }
+    void SetText(const QString& text);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString text_;
+    bool paintPending_ = false;
+};
 
 // A status bar of panels; the last panel reaches to the bar's right end.
 class TStatusBar : public QWidget {
@@ -16,5 +34,5 @@ signals:
     void PanelTextChanged(int panel, const QString& text);
 
 private:
-    QList<QLabel*> panels_;
+    QList<TStatusPanel*> panels_;
 };
