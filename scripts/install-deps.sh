@@ -8,7 +8,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     fonts-dejavu-core fonts-liberation2
     xvfb xauth openbox xdotool x11-utils
-    sqlite3
+    sqlite3 libsqlite3-dev
     dpkg-dev desktop-file-utils appstream
     postgresql
 )

@@ -21,11 +21,11 @@ double TField::AsFloat() const
         return 0;
     }
     bool ok = false;
-    const double number = QByteArray::fromStdString(text_).toDouble(&ok);
+    const double number = QByteArray::fromStdString(*text_).toDouble(&ok);
     if (!ok) {
         throw EDatabaseError("'" + AsString() +
                              "' is not a valid floating point value for field '" +
-                             name_.toStdString() + "'");
+                             name_->toStdString() + "'");
     }
     return number;
 }
@@ -236,8 +236,10 @@ bool TQuery::Need(int record)
 {
     const int window = record / kWindowRecords;
     if (Resident(window)) {
-        recent_.remove(window);
-        recent_.push_front(window);
+        if (recent_.front() != window) {
+            recent_.remove(window);
+            recent_.push_front(window);
+        }
         return true;
     }
     database_->Use();

@@ -14,20 +14,20 @@
 #include "store/Session.h"
 #include "toolkit/DataSet.h"
 
-// A field of the current record.
+// A field of the current record, read where the record lies: valid until the query moves.
 class TField {
 public:
-    TField(QString name, std::string text, bool isNull)
-        : name_(std::move(name)), text_(std::move(text)), isNull_(isNull)
+    TField(const QString& name, const std::string& text, bool isNull)
+        : name_(&name), text_(&text), isNull_(isNull)
     {
     }
     // The field text: a text column's characters, an integer's decimal digits, null empty.
-    const std::string& AsString() const { return text_; }
+    const std::string& AsString() const { return *text_; }
     double AsFloat() const;
 
 private:
-    QString name_;
-    std::string text_;
+    const QString* name_;
+    const std::string* text_;
     bool isNull_;
 };
 
