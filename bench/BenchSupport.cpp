@@ -132,11 +132,13 @@ double CommandCpuSeconds(const std::string& command)
 
 }  // namespace bench
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTest>
 
 #include "store/StudentListTable.h"
 
@@ -166,6 +168,18 @@ void Run(QSqlQuery& query, const QString& sql)
 }
 
 }  // namespace
+
+ShownProgram::ShownProgram() : app(QApplication::applicationFilePath(), seam), window(app), dm(app)
+{
+    window.AttachDataModule(&dm);
+    window.show();
+    window.activateWindow();
+}
+
+bool ShownProgram::Exposed()
+{
+    return QTest::qWaitForWindowExposed(&window);
+}
 
 QString OpenAdminConnection(bool postgres, const QString& sqliteFile, const QString& pgDatabase)
 {

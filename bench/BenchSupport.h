@@ -43,6 +43,8 @@ private:
 
 #include <QDialog>
 
+#include "app/MainWindow.h"
+#include "store/DataModule.h"
 #include "toolkit/Application.h"
 
 namespace bench {
@@ -52,6 +54,18 @@ class AnsweringSeam : public TModalSeam {
 public:
     QString file;
     int Exec(QDialog& dialog) override;
+};
+
+// The real program, its window shown and activated; Exposed waits until it is on the screen.
+class ShownProgram {
+public:
+    ShownProgram();
+    bool Exposed();
+
+    AnsweringSeam seam;
+    TApplication app;
+    TfMain window;
+    TfDM1 dm;
 };
 
 // A connection of the benchmark's own: recreates an empty StudentList and fills it with rows.

@@ -23,14 +23,10 @@ int main(int argc, char** argv)
     bench::RecreateTable(bench::OpenAdminConnection(false, dbFile, {}), 0);
     QDir::setCurrent(dir.path());
 
-    bench::AnsweringSeam seam;
-    TApplication app(QApplication::applicationFilePath(), seam);
-    TfMain window(app);
-    TfDM1 dm(app);
-    window.AttachDataModule(&dm);
-    window.show();
-    window.activateWindow();
-    if (!QTest::qWaitForWindowExposed(&window)) {
+    bench::ShownProgram program;
+    TfMain& window = program.window;
+    bench::AnsweringSeam& seam = program.seam;
+    if (!program.Exposed()) {
         return 1;
     }
     const double startup = sinceStart.Seconds();

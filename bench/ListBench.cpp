@@ -33,14 +33,9 @@ bool RunUntilIdle(const std::function<bool()>& ready)
 
 int Measure(const bench::Stopwatch& sinceStart, bool postgres, int students)
 {
-    bench::AnsweringSeam seam;
-    TApplication app(QApplication::applicationFilePath(), seam);
-    TfMain window(app);
-    TfDM1 dm(app);
-    window.AttachDataModule(&dm);
-    window.show();
-    window.activateWindow();
-    if (!QTest::qWaitForWindowExposed(&window)) {
+    bench::ShownProgram program;
+    TfDM1& dm = program.dm;
+    if (!program.Exposed()) {
         return 1;
     }
     const double shown = sinceStart.Seconds();
