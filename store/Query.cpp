@@ -250,7 +250,14 @@ bool TQuery::Need(int record)
         return false;
     }
     TBusyPointer::WorkScope working(session_.BusyPointer());
-    Keep(window, source_->Read(database_->Handle(), window));
+    try {
+        Keep(window, source_->Read(database_->Handle(), window));
+    } catch (...) {
+        // A list that cannot be read any further is closed, so that the grid does not ask
+        // again at every painting; the next activation opens it anew.
+        Close();
+        throw;
+    }
     return true;
 }
 

@@ -96,6 +96,37 @@ TEST_P(DataModule, ListShowsTheTableInListOrderAndFollowsTheGrid)
     EXPECT_EQ(code, 0);
 }
 
+TEST_P(DataModule, AListThatCannotBeReadAnyFurtherIsToldOnceAndClosed)
+{
+    if (GetParam() != Backend::SQLite) {
+        GTEST_SKIP() << "the server keeps the list it opened, dropped table or not";
+    }
+    TestDatabase db(GetParam(), options);
+    db.InsertNumberedStudents(60000);  // more windows than stay in memory
+    const int code = RunProgram(seam, [&](TfMain& w) {
+        w.ImportList1->trigger();
+        TDBGrid& grid = *w.DBGrid3;
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
+                          grid.visualRect(grid.model()->index(0, 0)).center());
+        QTest::keyClick(&grid, Qt::Key_End);
+        ASSERT_EQ(grid.model()->rowCount(), 60000);
+        db.Exec(QStringLiteral("drop table studentlist"));
+        // Back up by pages to where the records read first have left memory.
+        for (int i = 0; i < 5000 && w.DataModule()->QNames.Active(); ++i) {
+            QTest::keyClick(&grid, Qt::Key_PageUp);
+        }
+        EXPECT_FALSE(w.DataModule()->QNames.Active());
+        EXPECT_EQ(grid.model()->rowCount(), 0);
+        grid.viewport()->repaint();
+        QCoreApplication::processEvents();
+        w.Exit1->trigger();
+    });
+    EXPECT_EQ(code, 0);
+    ASSERT_EQ(seam.MessageTexts().size(), 1);
+    EXPECT_TRUE(seam.MessageTexts()[0].contains(QStringLiteral("no such table")))
+        << seam.MessageTexts()[0].toStdString();
+}
+
 TEST_P(DataModule, ASecondActivationRunsNoStatementAndKeepsTheCurrentRow)
 {
     TestDatabase db(GetParam(), options);
