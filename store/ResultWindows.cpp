@@ -236,8 +236,16 @@ public:
                                  QStringLiteral("select max(rowid) from %1").arg(order_.table));
         highest.Step();
         highest_ = highest.Value(0);
-        columns_ = order_.columns;
-        columns_.append(QStringLiteral("rowid"));  // breaks ties, and is never null
+        sqlite3* handle = SqliteHandle(db);
+        if (FirstKeysAreUnique(handle) && NoFirstKeyIsNull(handle)) {
+            // No two records share the first two keys, so they alone give the list's order,
+            // and the index gives it without sorting anything.
+            columns_ = order_.columns.mid(0, 2);
+            uniqueFirstKeys_ = true;
+        } else {
+            columns_ = order_.columns;
+            columns_.append(QStringLiteral("rowid"));  // breaks ties, and is never null
+        }
     }
 
     QStringList FieldNames() const override { return names_; }
@@ -250,6 +258,12 @@ public:
         std::vector<TSqliteValue> last;
         if (window == 0) {
             ReadPart(handle, {}, {}, records, last);
+        } else if (uniqueFirstKeys_) {
+            const std::vector<TSqliteValue>& after = anchors_.at(std::size_t(window - 1));
+            ReadPart(handle,
+                     {QStringLiteral("(%1, %2) > (?, ?)").arg(columns_[0], columns_[1]),
+                      {after[0], after[1]}},
+                     {}, records, last);
         } else {
             const std::vector<TSqliteValue>& after = anchors_.at(std::size_t(window - 1));
             if (after.front().IsNull()) {
@@ -290,6 +304,50 @@ private:
         QString text;
         std::vector<TSqliteValue> values;
     };
+
+    // Whether a unique index (not a partial one) holds exactly the first two keys, compared
+    // as the list compares them.
+    bool FirstKeysAreUnique(sqlite3* handle) const
+    {
+        TSqliteStatement indexes(handle, QStringLiteral("pragma index_list(%1)").arg(order_.table));
+        QStringList unique;
+        while (indexes.Step()) {
+            if (indexes.Value(2).integer == 1 && indexes.Value(4).integer == 0) {
+                unique << QString::fromStdString(indexes.Value(1).bytes);
+            }
+        }
+        for (const QString& index : unique) {
+            TSqliteStatement columns(handle, QStringLiteral("pragma index_xinfo(\"%1\")")
+                                                 .arg(QString(index).replace('"', "\"\"")));
+            QStringList keys;
+            bool plain = true;
+            while (columns.Step()) {
+                if (columns.Value(5).integer == 1) {
+                    keys << QString::fromStdString(columns.Value(2).bytes).toLower();
+                    plain = plain && columns.Value(3).integer == 0 &&
+                            QString::fromStdString(columns.Value(4).bytes)
+                                    .compare(QStringLiteral("BINARY"), Qt::CaseInsensitive) == 0;
+                }
+            }
+            if (plain && keys.size() == 2 && keys[0] == order_.columns[0].toLower() &&
+                keys[1] == order_.columns[1].toLower()) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Whether every record of the list has both first keys; the index answers it.
+    bool NoFirstKeyIsNull(sqlite3* handle) const
+    {
+        TSqliteStatement nulls(
+            handle, QStringLiteral("select exists (select 1 from %1 where +rowid <= ? and "
+                                   "(%2 is null or %3 is null))")
+                        .arg(order_.table, order_.columns[0], order_.columns[1]));
+        nulls.Bind(1, highest_);
+        nulls.Step();
+        return nulls.Value(0).integer == 0;
+    }
 
     // The rows after the anchor by the columns from `from` on, the earlier ones being equal.
     // "After" a null is "is not null", and "is" takes two nulls as equal.
@@ -361,13 +419,13 @@ private:
             for (int i = 1; i <= fields; ++i) {
                 names_.append(statement.Name(i));
             }
-            for (const QString& column : order_.columns) {
+            for (const QString& column : columns_) {
                 const auto found = std::find_if(
                     names_.begin(), names_.end(),
                     [&](const QString& n) { return n.compare(column, Qt::CaseInsensitive) == 0; });
-                keyFields_.push_back(int(found - names_.begin()) + 1);
+                keyFields_.push_back(
+                    column == QLatin1String("rowid") ? 0 : int(found - names_.begin()) + 1);
             }
-            keyFields_.push_back(0);
         }
         if (records.texts.empty()) {
             records.texts.reserve(std::size_t(kWindowRecords) * std::size_t(fields));
@@ -387,7 +445,8 @@ private:
     }
 
     TListOrder order_;
-    QStringList columns_;
+    QStringList columns_;  // the keys that order the reading
+    bool uniqueFirstKeys_ = false;
     TSqliteValue highest_;
     QStringList names_;
     std::vector<int> keyFields_;
