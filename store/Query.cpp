@@ -341,6 +341,15 @@ void TQuery::SetRecNo(int record)
 
 void TQuery::First()
 {
+    // A walk starts on the list as the connection now stands: where it was made again since
+    // the opening, the list opens anew here, not midway through the walk.
+    if (active_ && source_ && source_->Rereads()) {
+        database_->Use();
+        if (database_->Generation() != sourceGeneration_) {
+            Close();
+            Open();
+        }
+    }
     eof_ = readRecords_ == 0;
     if (readRecords_ > 0 && Need(0)) {
         SetRecNo(0);

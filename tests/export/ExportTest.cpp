@@ -199,6 +199,21 @@ TEST_P(Export, AListOfMoreWindowsThanStayInMemoryIsWrittenByteForByte)
     }
 }
 
+TEST_P(Export, AfterAServerRestartTheExportWritesEveryStudentOnce)
+{
+    if (GetParam() != Backend::PostgreSQL) {
+        GTEST_SKIP() << "an embedded database has no server to restart";
+    }
+    bench->db.InsertNumberedStudents(3000);
+    Reopen();  // the first of three windows read
+    ASSERT_TRUE(bench->db.RestartServer());
+    QCoreApplication::processEvents();  // the user's next action
+    const QByteArray written = ExportTo(cwd.Path(QStringLiteral("after.csv")));
+    EXPECT_EQ(written.count('\n'), 3000);
+    EXPECT_EQ(written.left(written.indexOf('\n') + 1), QByteArray("0,0,\r\n"));
+    EXPECT_TRUE(bench->TakeMessages().isEmpty());
+}
+
 INSTANTIATE_TEST_SUITE_P(Export, Export, ::testing::Values(Backend::SQLite, Backend::PostgreSQL),
                          [](const auto& p) { return BackendName(p.param); });
 
