@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <optional>
+#include <random>
 #include <thread>
 
 #include "import/StudentKey.h"
@@ -12,6 +13,12 @@ namespace {
 
 // How often one row is numbered again when other offices keep taking its number.
 constexpr int kNumberingTries = 50;
+
+std::minstd_rand& RetryRandom()
+{
+    static std::minstd_rand random{std::random_device{}()};
+    return random;
+}
 
 }  // namespace
 
@@ -68,6 +75,10 @@ void PostStudentList(TStringGrid& grid, TfDM1& dm, PostingView& view,
                 throw *refused;
             }
             refusedSequence = sequence;
+            // Two offices in step would take turns losing the same race for ever: a short wait
+            // of a random length, longer after each refusal, puts them out of step.
+            std::this_thread::sleep_for(std::chrono::microseconds(
+                std::uniform_int_distribution<int>(0, 500 * tries)(RetryRandom())));
         }
         view.StepProgress();
         if (pause.count() > 0) {
