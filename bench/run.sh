@@ -8,7 +8,7 @@ bash "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$root/build/bench" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$root/build/bench" >/dev/null
 
-export CARDOVANE_TEST_PGPORT="${CARDOVANE_BENCH_PGPORT:-54339}"
+export CARDOVANE_TEST_PGPORT="${CARDOVANE_BENCH_PGPORT:-25439}"
 export PG_TEST_FSYNC=on
 source "$root/scripts/pg-test-server.sh"
 pg_test_server_start

@@ -5,7 +5,8 @@ pg_test_server_start() {
     bindir="$(ls -d /usr/lib/postgresql/*/bin | sort -V | tail -n 1)"
     PG_TEST_DIR="$(mktemp -d /tmp/cardovane-pg.XXXXXX)"
     chmod 755 "$PG_TEST_DIR"
-    export CARDOVANE_TEST_PGPORT="${CARDOVANE_TEST_PGPORT:-54329}"
+    # Below the range the system hands out to outgoing connections, which could hold the port.
+    export CARDOVANE_TEST_PGPORT="${CARDOVANE_TEST_PGPORT:-25432}"
     export CARDOVANE_TEST_PGUSER="office"
     export CARDOVANE_TEST_PGPASSWORD="office-secret"
     local me
