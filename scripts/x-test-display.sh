@@ -16,7 +16,7 @@ x_test_display_start() {
     X_TEST_WM=$!
     # The window manager is up once it owns the screen's selection.
     for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep "window id" >/dev/null && break
         sleep 0.05
     done
 }

@@ -15,7 +15,7 @@ chmod 755 "$work"
 
 (cd "$build" && cpack -G DEB -B "$work/out" >/dev/null)
 deb="$(ls "$work"/out/cardovane_*.deb)"
-dpkg-deb -f "$deb" Depends | grep -q "libqt6sql6-sqlite, libqt6sql6-psql, qt6-qpa-plugins"
+dpkg-deb -f "$deb" Depends | grep "libqt6sql6-sqlite, libqt6sql6-psql, qt6-qpa-plugins" >/dev/null
 dpkg -x "$deb" "$work/root"
 desktop-file-validate "$work/root/usr/share/applications/example.cardovane.Attendance.desktop"
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/example.cardovane.Attendance.metainfo.xml" \
@@ -49,14 +49,15 @@ wait_for() {  # seconds, command...: polls the condition until it holds or the t
 # The window of this test's own program, whatever else the display shows.
 window() {
     local pid
-    pid="$(pgrep -f "$work/root/usr/lib/cardovane/Cardovane" | head -n 1)"
+    # sed reads all its input, so neither command is cut off by a closed pipe.
+    pid="$(pgrep -f "$work/root/usr/lib/cardovane/Cardovane" | sed -n 1p)"
     [ -n "$pid" ] && xdotool search --onlyvisible --pid "$pid" --name '^Cardovane Attendance$' \
-        2>/dev/null | head -n 1
+        2>/dev/null | sed -n 1p
 }
 shown() { [ -n "$(window)" ]; }
 gone() { [ -z "$(window)" ]; }
 wait_for 20 shown
-xdotool getwindowgeometry --shell "$(window)" | grep -q '^WIDTH=811$'
+xdotool getwindowgeometry --shell "$(window)" | grep '^WIDTH=811$' >/dev/null
 
 # The options page by the menu, the export by its button, the end by Alt+X: all by keys.
 xdotool windowactivate --sync "$(window)"
