@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config clang-14 libclang-rt-14-dev
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql
-    libgtest-dev libbenchmark-dev
+    libgtest-dev
     fonts-dejavu-core fonts-liberation2
     xvfb xauth openbox xdotool x11-utils
     sqlite3 libsqlite3-dev
