@@ -22,7 +22,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const std::string admin =
-        (QCoreApplication::applicationDirPath() + QStringLiteral("/../store/cardovane-dbadmin"))
+        (QCoreApplication::applicationDirPath() + QStringLiteral("/../dbadmin/cardovane-dbadmin"))
             .toStdString();
     QTemporaryDir dir;
     const QString list = dir.filePath(QStringLiteral("list.csv"));

@@ -9,7 +9,7 @@ cmake --build "$root/build/run" --target Cardovane cardovane-dbadmin
 
 # Defines the DVK alias on a SQLite file under the user's data folder and creates StudentList;
 # does nothing to an alias or table that already exists.
-"$root/build/run/store/cardovane-dbadmin" setup-sqlite DVK
+"$root/build/run/dbadmin/cardovane-dbadmin" setup-sqlite DVK
 
 cd "$root/build/run/app"
 exec ./Cardovane

@@ -12,7 +12,7 @@
 #include <QTextStream>
 #include <cstdio>
 
-#include "store/DbAdminBatch.h"
+#include "dbadmin/DbAdminBatch.h"
 #include "store/Engine.h"
 #include "store/StudentListTable.h"
 #include "textio/ErrorDisplay.h"

@@ -1,4 +1,4 @@
-#include "store/DbAdminBatch.h"
+#include "dbadmin/DbAdminBatch.h"
 
 #include <termios.h>
 #include <unistd.h>
