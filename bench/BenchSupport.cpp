@@ -26,11 +26,12 @@ long StatusField(const char* name)
     return -1;
 }
 
-QString WriteConfig(const QString& folder)
+// Defines DVK in an alias file under the folder, which becomes the configuration folder.
+void DefineAlias(const QString& folder, TAlias alias)
 {
-    QDir().mkpath(folder + QStringLiteral("/cardovane"));
     qputenv("XDG_CONFIG_HOME", folder.toUtf8());
-    return folder + QStringLiteral("/cardovane/aliases.conf");
+    alias.name = QStringLiteral("DVK");
+    TAliasFile(folder + QStringLiteral("/cardovane/aliases.conf")).Define(alias);
 }
 
 }  // namespace
@@ -73,9 +74,10 @@ void WriteStudentList(const QString& path, int lines)
 
 void DefineSqliteAlias(const QString& folder, const QString& databaseFile)
 {
-    QSettings config(WriteConfig(folder), QSettings::IniFormat);
-    config.setValue(QStringLiteral("DVK/Driver"), QStringLiteral("SQLITE"));
-    config.setValue(QStringLiteral("DVK/Path"), databaseFile);
+    TAlias alias;
+    alias.driver = TAlias::Driver::SQLite;
+    alias.path = databaseFile;
+    DefineAlias(folder, alias);
 }
 
 bool DefinePostgresAlias(const QString& folder, const QString& database)
@@ -84,11 +86,12 @@ bool DefinePostgresAlias(const QString& folder, const QString& database)
     if (port == 0) {
         return false;
     }
-    QSettings config(WriteConfig(folder), QSettings::IniFormat);
-    config.setValue(QStringLiteral("DVK/Driver"), QStringLiteral("POSTGRES"));
-    config.setValue(QStringLiteral("DVK/Server"), QStringLiteral("127.0.0.1"));
-    config.setValue(QStringLiteral("DVK/Port"), port);
-    config.setValue(QStringLiteral("DVK/Database"), database);
+    TAlias alias;
+    alias.driver = TAlias::Driver::PostgreSQL;
+    alias.server = QStringLiteral("127.0.0.1");
+    alias.port = port;
+    alias.database = database;
+    DefineAlias(folder, alias);
     return true;
 }
 
@@ -140,6 +143,7 @@ double CommandCpuSeconds(const std::string& command)
 #include <QSqlQuery>
 #include <QTest>
 
+#include "store/AliasFile.h"
 #include "store/StudentListTable.h"
 
 namespace bench {
@@ -232,13 +236,14 @@ void RecreateTable(const QString& connection, int rows, bool uniqueKey)
         Run(query,
             QStringLiteral(
                 "with recursive n(i) as (select 0 union all select i + 1 from n where i < %1)\n"
-                "insert into studentlist (psid, psidsequence, studentid, fname, lname)\n"
+                "%2\n"
                 "select case i % 7 when 0 then 'josm' when 1 then 'anle' when 2 then 'bora'\n"
                 "  when 3 then 'chwe' when 4 then 'magr' when 5 then 'amli' else 'jolo' end,\n"
                 "  i / 7 + 1, cast(500000 + i as text), 'First' || cast(i % 97 as text),\n"
                 "  'Last' || cast(i % 89 as text)\n"
                 "from n")
-                .arg(rows - 1));
+                .arg(rows - 1)
+                .arg(QString::fromStdString(StudentListInsertHead())));
     }
     Run(query, QStringLiteral("analyze studentlist"));
 }

@@ -7,6 +7,7 @@
 #include "app/MainWindow.h"
 #include "bench/BenchSupport.h"
 #include "store/DataModule.h"
+#include "store/StudentListTable.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/EditControls.h"
 
@@ -41,9 +42,8 @@ void ExportFrom(bool postgres, int students, const QTemporaryDir& dir)
     if (!postgres) {
         const double shell = bench::TimeCommand(
             "sqlite3 -csv " + dbFile.toStdString() +
-            " 'select studentid, fname, lname from studentlist order by psid, psidsequence, "
-            "lname, fname' > " +
-            dir.filePath(QStringLiteral("shell.csv")).toStdString());
+            " 'select studentid, fname, lname from studentlist order by " + StudentListOrderBy() +
+            "' > " + dir.filePath(QStringLiteral("shell.csv")).toStdString());
         std::printf("sqlite3 shell writing the same list as CSV: %.3f s\n", shell);
     }
 }

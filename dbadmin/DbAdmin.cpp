@@ -77,19 +77,18 @@ QString Option(const QStringList& args, const QString& name, const QString& fall
     return at >= 0 && at + 1 < args.size() ? args.at(at + 1) : fallback;
 }
 
-QString ConfigFile()
-{
-    QDir().mkpath(QFileInfo(TEngine::ConfigFilePath()).path());
-    return TEngine::ConfigFilePath();
-}
-
 bool AliasDefined(const QString& alias)
 {
-    if (!QFileInfo::exists(TEngine::ConfigFilePath())) {
+    const TAliasFile file;
+    if (!file.Exists()) {
         return false;
     }
-    QSettings config(TEngine::ConfigFilePath(), QSettings::IniFormat);
-    return config.childGroups().contains(alias, Qt::CaseInsensitive);
+    for (const TAlias& defined : file.Read()) {
+        if (defined.name.compare(alias, Qt::CaseInsensitive) == 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // A table made before the sequence numbers were unique may hold a number twice; the unique key
@@ -158,14 +157,11 @@ int SetupSqlite(const QStringList& args)
 {
     const QString alias = args.value(1);
     if (!AliasDefined(alias)) {
-        QString file = args.value(2, DefaultDatabaseFile());
-        file = QFileInfo(file).absoluteFilePath();
-        QSettings config(ConfigFile(), QSettings::IniFormat);
-        config.beginGroup(alias);
-        config.setValue(QStringLiteral("Driver"), QStringLiteral("SQLITE"));
-        config.setValue(QStringLiteral("Path"), file);
-        config.endGroup();
-        config.sync();
+        TAlias definition;
+        definition.name = alias;
+        definition.driver = TAlias::Driver::SQLite;
+        definition.path = QFileInfo(args.value(2, DefaultDatabaseFile())).absoluteFilePath();
+        TAliasFile().Define(definition);
     }
     return CreateTable(alias, {}, {});
 }
@@ -178,20 +174,15 @@ int SetupPostgres(const QStringList& args)
     if (server.isEmpty() || database.isEmpty()) {
         return Fail(QStringLiteral("setup-postgres needs --server and --database"));
     }
-    {
-        QSettings config(ConfigFile(), QSettings::IniFormat);
-        config.remove(alias);
-        config.beginGroup(alias);
-        config.setValue(QStringLiteral("Driver"), QStringLiteral("POSTGRES"));
-        config.setValue(QStringLiteral("Server"), server);
-        config.setValue(QStringLiteral("Port"),
-                        Option(args, QStringLiteral("--port"), QStringLiteral("5432")).toInt());
-        config.setValue(QStringLiteral("Database"), database);
-        if (args.contains(QStringLiteral("--user"))) {
-            config.setValue(QStringLiteral("UserName"), Option(args, QStringLiteral("--user")));
-        }
-        config.endGroup();
-    }
+    TAlias definition;
+    definition.name = alias;
+    definition.driver = TAlias::Driver::PostgreSQL;
+    definition.server = server;
+    definition.port = Option(args, QStringLiteral("--port"), QStringLiteral("5432")).toInt();
+    definition.database = database;
+    definition.hasUserName = args.contains(QStringLiteral("--user"));
+    definition.userName = Option(args, QStringLiteral("--user"));
+    TAliasFile().Define(definition);
     return CreateTable(alias, Option(args, QStringLiteral("--user")),
                        Option(args, QStringLiteral("--password")));
 }
@@ -201,9 +192,7 @@ int ProtectTable(const QStringList& args)
     if (args.size() < 4 || !AliasDefined(args.at(1))) {
         return Fail(QStringLiteral("protect-table needs a defined ALIAS, a TABLE and a PASSWORD"));
     }
-    QSettings config(ConfigFile(), QSettings::IniFormat);
-    config.setValue(args.at(1) + QStringLiteral("/TablePasswords/") + args.at(2).toLower(),
-                    args.at(3));
+    TAliasFile().SetTablePassword(args.at(1), args.at(2), args.at(3));
     return 0;
 }
 
@@ -216,7 +205,7 @@ int main(int argc, char** argv)
     const QString command = args.value(0);
     if (command.isEmpty() || command == QLatin1String("--help") || args.size() < 2) {
         QTextStream(command == QLatin1String("--help") ? stdout : stderr)
-            << QString::fromUtf8(kUsage).arg(TEngine::ConfigFilePath(), DefaultDatabaseFile());
+            << QString::fromUtf8(kUsage).arg(TAliasFile::DefaultPath(), DefaultDatabaseFile());
         return command == QLatin1String("--help") ? 0 : 2;
     }
     try {

@@ -13,7 +13,7 @@
 #include "import/StudentListReader.h"
 #include "store/Query.h"
 #include "store/Session.h"
-#include "store/StudentListTable.h"
+#include "store/StudentListQuery.h"
 #include "toolkit/GridCells.h"
 
 namespace {
@@ -164,10 +164,7 @@ int ExportCommand(const QStringList& args)
     TSession session;
     AnswerLogins(session, args);
     TQuery names(session);
-    names.databaseName = positional[1];
-    for (const char* line : kStudentListLines) {
-        names.sql << QString::fromUtf8(line);
-    }
+    SetUpStudentListQuery(names, positional[1]);
     // "-" is standard output, which the text file names by the empty name.
     const QString file = positional[2] == QLatin1String("-") ? QString() : positional[2];
     ExportStudentList(file.toStdString(), names);

@@ -6,6 +6,7 @@
 
 #include "import/StudentKey.h"
 #include "store/Query.h"
+#include "store/StudentListTable.h"
 #include "textio/Exception.h"
 #include "toolkit/GridCells.h"
 
@@ -19,9 +20,8 @@ constexpr int kNumberingTries = 20;
 
 QStringList InsertText(int rows)
 {
-    QStringList sql{QStringLiteral("insert into studentlist"),
-                    QStringLiteral("(psid,psidsequence,studentid, fname, lname)"),
-                    QStringLiteral("values")};
+    QStringList sql{QString::fromUtf8(kStudentListInsertHead[0]),
+                    QString::fromUtf8(kStudentListInsertHead[1]), QStringLiteral("values")};
     for (int i = 0; i < rows; ++i) {
         sql << QStringLiteral("%1(:psid, :psidsequence, :studentid, :fname, :lname)")
                    .arg(i == 0 ? QString() : QStringLiteral(","));

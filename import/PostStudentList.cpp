@@ -7,6 +7,7 @@
 
 #include "import/StudentKey.h"
 #include "store/DataModule.h"
+#include "store/StudentListTable.h"
 #include "toolkit/StringGrid.h"
 
 namespace {
@@ -25,21 +26,18 @@ std::minstd_rand& RetryRandom()
 void PostStudentList(TStringGrid& grid, TfDM1& dm, PostingView& view,
                      std::chrono::milliseconds pause)
 {
-    // The maximum query.
     TQuery maxQuery(dm.Session);
     maxQuery.databaseName = QStringLiteral("Database1");
-    maxQuery.sql << QStringLiteral("select MAX(PSIDSequence) as PSIDSequence from StudentList")
-                 << QStringLiteral("where PSID = :PrepPSID");
+    for (const char* line : kMaximumSequenceLines) {
+        maxQuery.sql << QString::fromUtf8(line);
+    }
     maxQuery.Prepare();
 
-    // The insert statement.
     TQuery insert(dm.Session);
     insert.databaseName = QStringLiteral("Database1");
-    insert.sql << QStringLiteral("insert into studentlist")
-               << QStringLiteral("(psid,psidsequence,studentid, fname, lname)")
-               << QStringLiteral("values(") << QStringLiteral("  :psid")
-               << QStringLiteral(", :psidsequence") << QStringLiteral(", :studentid")
-               << QStringLiteral(", :fname") << QStringLiteral(", :lname") << QStringLiteral(")");
+    for (const char* line : kInsertStudentLines) {
+        insert.sql << QString::fromUtf8(line);
+    }
     insert.Prepare();
 
     view.SetProgressLabel(QStringLiteral("Importing Records:"));

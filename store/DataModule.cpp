@@ -2,7 +2,7 @@
 
 #include "store/LoginDialog.h"
 #include "store/PasswordDialog.h"
-#include "store/StudentListTable.h"
+#include "store/StudentListQuery.h"
 
 TfDM1::TfDM1(TApplication& app)
     : Session(QStringLiteral("Default")),
@@ -15,15 +15,7 @@ TfDM1::TfDM1(TApplication& app)
     Session.onPassword = [this, &app] { return PasswordDialog(app, Session); };
 
     QNames.setObjectName(QStringLiteral("QNames"));
-    QNames.databaseName = QStringLiteral("DVK");
-    for (const char* line : kStudentListLines) {
-        QNames.sql << QString::fromUtf8(line);
-    }
-    TListOrder order{QString::fromUtf8(kStudentListTable), {}};
-    for (const char* column : kStudentListOrder) {
-        order.columns << QString::fromUtf8(column);
-    }
-    QNames.ReadInWindows(std::move(order));
+    SetUpStudentListQuery(QNames, QStringLiteral("DVK"));
     DSNames.SetDataSet(&QNames);
 
     Database1.loginPrompt = true;

@@ -1,18 +1,9 @@
 #include "store/Engine.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QSqlError>
-#include <QStandardPaths>
 
 #include "store/StatementText.h"
-
-QString TEngine::ConfigFilePath()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/cardovane/aliases.conf");
-}
 
 void TEngine::CheckInitialized() const
 {
@@ -26,40 +17,9 @@ void TEngine::Initialize(const QString& languageId)
     if (initialized_) {
         return;
     }
-    const QString path = ConfigFilePath();
-    QFile probe(path);
-    if (!QFileInfo(path).isFile() || !probe.open(QIODevice::ReadOnly)) {
-        throw EDBEngineError::InitFailure(kErrConfigUnreadable);
-    }
-    probe.close();
+    std::vector<TAlias> aliases = TAliasFile().Read();
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
         throw EDBEngineError::InitFailure(kErrDriverMissing);
-    }
-    QSettings settings(path, QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError) {
-        throw EDBEngineError::InitFailure(kErrConfigUnreadable);
-    }
-    std::vector<TAlias> aliases;
-    for (const QString& group : settings.childGroups()) {
-        settings.beginGroup(group);
-        TAlias alias;
-        alias.name = group;
-        const QString driver = settings.value(QStringLiteral("Driver")).toString().toUpper();
-        alias.driver = driver == QLatin1String("POSTGRES") ? TAlias::Driver::PostgreSQL
-                                                           : TAlias::Driver::SQLite;
-        alias.path = settings.value(QStringLiteral("Path")).toString();
-        alias.server = settings.value(QStringLiteral("Server")).toString();
-        alias.port = settings.value(QStringLiteral("Port"), 5432).toInt();
-        alias.database = settings.value(QStringLiteral("Database")).toString();
-        alias.hasUserName = settings.contains(QStringLiteral("UserName"));
-        alias.userName = settings.value(QStringLiteral("UserName")).toString();
-        settings.beginGroup(QStringLiteral("TablePasswords"));
-        for (const QString& table : settings.childKeys()) {
-            alias.tablePasswords.insert(table.toLower(), settings.value(table).toString());
-        }
-        settings.endGroup();
-        settings.endGroup();
-        aliases.push_back(std::move(alias));
     }
     aliases_ = std::move(aliases);
     languageId_ = languageId;
@@ -82,6 +42,13 @@ QString TEngine::Connect(const QString& aliasName, const QString& userName, cons
     const TAlias* alias = FindAlias(aliasName);
     if (!alias) {
         throw Error(kErrUnknownDatabase, QStringLiteral("Alias: %1").arg(aliasName));
+    }
+    if (!alias->fault.isEmpty()) {
+        throw Error(kErrAliasUnusable,
+                    alias->fault +
+                        QStringLiteral(
+                            "\nCorrect it in %1, or define the alias again with cardovane-dbadmin.")
+                            .arg(TAliasFile::DefaultPath()));
     }
     const QString name = QStringLiteral("cardovane-%1").arg(++connectionCount_);
     {

@@ -6,33 +6,15 @@
 #include <QStringList>
 #include <vector>
 
+#include "store/AliasFile.h"
 #include "store/EngineErrors.h"
 
 class QSqlError;
-
-// An alias as the configuration defines it: SQLite (a database file) or PostgreSQL (server,
-// port, database, optionally a user name, whose presence asks for a login).
-struct TAlias {
-    enum class Driver { SQLite, PostgreSQL };
-
-    QString name;
-    Driver driver = Driver::SQLite;
-    QString path;
-    QString server;
-    int port = 5432;
-    QString database;
-    bool hasUserName = false;
-    QString userName;
-    QMap<QString, QString> tablePasswords;  // lower-case table name -> password
-};
 
 // The database engine: initialised once a run, it reads the aliases, opens connections over
 // Qt SQL and keeps the run's table passwords.
 class TEngine {
 public:
-    // The alias configuration, at the user's standard configuration location.
-    static QString ConfigFilePath();
-
     bool Initialized() const { return initialized_; }
     // Reads the aliases; a configuration that cannot be read is an initialisation failure.
     void Initialize(const QString& languageId);

@@ -18,6 +18,7 @@ constexpr CodeDescription kDescriptions[] = {
     {kErrConfigUnreadable, "Cannot read the alias configuration."},
     {kErrDriverMissing, "Database driver not available."},
     {kErrNotInitialized, "Database engine not initialized."},
+    {kErrAliasUnusable, "The alias cannot be used as it is defined."},
     {kErrKeyViolation, "Key violation."},
     {kErrTablePassword, "Table password required."},
     {kErrCannotOpenDatabase, "Cannot open database."},

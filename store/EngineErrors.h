@@ -11,6 +11,7 @@ enum EngineErrorCode : int {
     kErrConfigUnreadable = 0x2103,
     kErrDriverMissing = 0x2104,
     kErrNotInitialized = 0x2105,
+    kErrAliasUnusable = 0x2106,
     kErrKeyViolation = 0x2601,
     kErrTablePassword = 0x2902,  // status 10498
     kErrCannotOpenDatabase = 0x2C01,

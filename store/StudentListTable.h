@@ -1,7 +1,14 @@
 #pragma once
 
-// The StudentList table as the administration command creates it, on SQLite and PostgreSQL
-// alike.
+#include <string>
+#include <vector>
+
+// The StudentList table, described once: its columns, the statements that the window, the batch
+// command, the administration command, the tests and the benchmarks send to it, its list order
+// and its indexes. On SQLite and PostgreSQL alike.
+
+inline constexpr const char* kStudentListTable = "studentlist";
+
 inline constexpr const char* kCreateStudentListTable =
     "create table if not exists studentlist (\n"
     "  psid varchar(4),\n"
@@ -9,6 +16,34 @@ inline constexpr const char* kCreateStudentListTable =
     "  studentid text,\n"
     "  fname text,\n"
     "  lname text)";
+
+// The first lines of every insert: the table and its five columns in the order they are bound.
+inline constexpr const char* kStudentListInsertHead[] = {
+    "insert into studentlist", "(psid,psidsequence,studentid, fname, lname)"};
+
+// The posting's statements, line by line as the window sends them: the largest number stored
+// for a key, and the insert of one row.
+inline constexpr const char* kMaximumSequenceLines[] = {
+    "select MAX(PSIDSequence) as PSIDSequence from StudentList", "where PSID = :PrepPSID"};
+inline constexpr const char* kInsertStudentLines[] = {kStudentListInsertHead[0],
+                                                      kStudentListInsertHead[1],
+                                                      "values(",
+                                                      "  :psid",
+                                                      ", :psidsequence",
+                                                      ", :studentid",
+                                                      ", :fname",
+                                                      ", :lname",
+                                                      ")"};
+
+// The columns that order the list, all ascending.
+inline constexpr const char* kStudentListOrder[] = {"psid", "psidsequence", "lname", "fname"};
+// The list order as an order-by clause's columns: "psid, psidsequence, lname, fname".
+std::string StudentListOrderBy();
+// The student list in its order, as the window shows it and the export writes it, line by line.
+std::vector<std::string> StudentListQueryLines();
+
+// The insert's head on one line, for statements that add their own values or select.
+std::string StudentListInsertHead();
 
 // Keeps the sequence numbers of a key unique, so that two offices posting at the same moment
 // cannot give two students one number; it also lets the posting's maximum query find a key
@@ -26,13 +61,6 @@ inline constexpr const char* kFindRepeatedSequences =
     "select psid, psidsequence, count(*) from studentlist\n"
     "group by psid, psidsequence having count(*) > 1\n"
     "order by psid, psidsequence";
-
-// The student list in its list order, as the window shows it and the export writes it.
-inline constexpr const char* kStudentListLines[] = {"select * from studentlist",
-                                                    "order by psid, psidsequence, lname, fname"};
-// The same order, for reading the list a window at a time.
-inline constexpr const char* kStudentListTable = "studentlist";
-inline constexpr const char* kStudentListOrder[] = {"psid", "psidsequence", "lname", "fname"};
 
 inline constexpr const char* kCreateStudentListStatements[] = {kCreateStudentListTable,
                                                                kCreateStudentListKey};

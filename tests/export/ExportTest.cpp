@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <csignal>
 
+#include "store/StudentListTable.h"
 #include "tests/support/ProgramRun.h"
 #include "tests/support/Workbench.h"
 #include "toolkit/Buttons.h"
@@ -172,10 +173,11 @@ TEST_P(Export, AListOfMoreWindowsThanStayInMemoryIsWrittenByteForByte)
     const QString distinctKeys =
         QStringLiteral(
             "with recursive n(i) as (select 0 union all select i + 1 from n where i < %1)\n"
-            "insert into studentlist (psid, psidsequence, studentid, fname, lname)\n"
+            "%2\n"
             "select 'k' || cast(i % 7 as text), i, cast(i as text), 'F' || cast(i % 13 as text), "
             "'L' from n")
-            .arg(kStudents - 1);
+            .arg(kStudents - 1)
+            .arg(QString::fromStdString(StudentListInsertHead()));
     for (const bool distinct : {false, true}) {
         bench->db.Exec(QStringLiteral("delete from studentlist"));
         if (distinct) {

@@ -12,6 +12,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include "store/AliasFile.h"
 #include "store/StudentListTable.h"
 
 namespace {
@@ -63,31 +64,27 @@ QString TestDatabase::PgPassword()
 TestDatabase::TestDatabase(Backend backend, const Options& options) : backend_(backend)
 {
     configHome_ = dir_.path() + QStringLiteral("/config");
-    QDir().mkpath(configHome_ + QStringLiteral("/cardovane"));
     qputenv("XDG_CONFIG_HOME", configHome_.toUtf8());
-    QSettings config(configHome_ + QStringLiteral("/cardovane/aliases.conf"), QSettings::IniFormat);
-    config.beginGroup(options.aliasName);
+    TAlias alias;
+    alias.name = options.aliasName;
     if (backend == Backend::SQLite) {
         sqlitePath_ = dir_.path() + QStringLiteral("/students.db");
-        config.setValue(QStringLiteral("Driver"), QStringLiteral("SQLITE"));
-        config.setValue(QStringLiteral("Path"), sqlitePath_);
+        alias.driver = TAlias::Driver::SQLite;
+        alias.path = sqlitePath_;
+        alias.hasUserName = options.withLogin;
+        alias.userName = QStringLiteral("office");
     } else {
-        config.setValue(QStringLiteral("Driver"), QStringLiteral("POSTGRES"));
-        config.setValue(QStringLiteral("Server"), QStringLiteral("127.0.0.1"));
-        config.setValue(QStringLiteral("Port"), PgPort());
-        config.setValue(QStringLiteral("Database"), PgDatabaseName());
-        if (options.withLogin) {
-            config.setValue(QStringLiteral("UserName"), PgUser());
-        }
-    }
-    if (backend == Backend::SQLite && options.withLogin) {
-        config.setValue(QStringLiteral("UserName"), QStringLiteral("office"));
+        alias.driver = TAlias::Driver::PostgreSQL;
+        alias.server = QStringLiteral("127.0.0.1");
+        alias.port = PgPort();
+        alias.database = PgDatabaseName();
+        alias.hasUserName = options.withLogin;
+        alias.userName = PgUser();
     }
     if (!options.tablePassword.isEmpty()) {
-        config.setValue(QStringLiteral("TablePasswords/studentlist"), options.tablePassword);
+        alias.tablePasswords.insert(QStringLiteral("studentlist"), options.tablePassword);
     }
-    config.endGroup();
-    config.sync();
+    TAliasFile(configHome_ + QStringLiteral("/cardovane/aliases.conf")).Define(alias);
 
     connection_ = OpenAdminConnection();
     Exec(QStringLiteral("drop table if exists studentlist"));
@@ -193,11 +190,12 @@ void TestDatabase::InsertNumberedStudents(int count)
 {
     Exec(QStringLiteral(
              "with recursive n(i) as (select 0 union all select i + 1 from n where i < %1)\n"
-             "insert into studentlist (psid, psidsequence, studentid, fname, lname)\n"
+             "%2\n"
              "select case i % 3 when 0 then 'ab' when 1 then 'cd' end,\n"
              "  case i % 3 when 2 then i / 6 else i / 3 end, cast(i as text), cast(i as text),\n"
              "  case i % 5 when 0 then null else 'L' end from n")
-             .arg(count - 1));
+             .arg(count - 1)
+             .arg(QString::fromStdString(StudentListInsertHead())));
 }
 
 int TestDatabase::Count(const QString& sql)
@@ -212,7 +210,8 @@ QStringList TestDatabase::Rows()
     QSqlQuery query(QSqlDatabase::database(connection_, false));
     EXPECT_TRUE(query.exec(
         QStringLiteral("select psid, psidsequence, studentid, fname, lname from studentlist "
-                       "order by psid, psidsequence, lname, fname")))
+                       "order by %1")
+            .arg(QString::fromStdString(StudentListOrderBy()))))
         << query.lastError().text().toStdString();
     QStringList rows;
     while (query.next()) {

@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "store/StudentListTable.h"
+
 // A real student database for a test: a SQLite file in a temporary folder, or the PostgreSQL
 // server that the test command started on 127.0.0.1. Each puts the alias DVK (and the alias
 // configuration it lives in) in place, with an empty StudentList table.
@@ -35,8 +37,8 @@ public:
     // every connection to it is lost, but for the test's own, which connects again.
     bool RestartServer();
     // Inserts StudentList rows given as "(psid, psidsequence, studentid, fname, lname), ...".
-    static inline const QString kInsertPrefix = QStringLiteral(
-        "insert into studentlist (psid, psidsequence, studentid, fname, lname) values ");
+    static inline const QString kInsertPrefix =
+        QString::fromStdString(StudentListInsertHead()) + QStringLiteral(" values ");
     void Insert(const QString& rows) { Exec(kInsertPrefix + rows); }
     // Stores a list of this many students, numbered from 0 in studentid and fname: three keys
     // in turn, one of them null and holding each number twice, the last name null in every

@@ -1,0 +1,217 @@
+#include "store/AliasFile.h"
+
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "store/EngineErrors.h"
+
+namespace {
+
+// The keys of an alias's group, spelled here alone.
+const QString kDriver = QStringLiteral("Driver");
+const QString kPath = QStringLiteral("Path");
+const QString kServer = QStringLiteral("Server");
+const QString kPort = QStringLiteral("Port");
+const QString kDatabase = QStringLiteral("Database");
+const QString kUserName = QStringLiteral("UserName");
+const QString kTablePasswords = QStringLiteral("TablePasswords");
+
+QString DriverName(TAlias::Driver driver)
+{
+    return driver == TAlias::Driver::SQLite ? QStringLiteral("SQLITE") : QStringLiteral("POSTGRES");
+}
+
+QString Fault(const TAlias& alias, const QString& key, const QString& value, const QString& what)
+{
+    return QStringLiteral("Alias %1: %2 \"%3\" %4").arg(alias.name, key, value, what);
+}
+
+// Reads the group the settings are in; notes the first thing that makes it unusable.
+TAlias ReadAlias(const QSettings& settings, const QString& name)
+{
+    TAlias alias;
+    alias.name = name;
+    const auto missing = [&](const QString& key) {
+        return alias.fault.isEmpty() && settings.value(key).toString().isEmpty();
+    };
+    const QString driver = settings.value(kDriver).toString();
+    const QString upper = driver.toUpper();
+    if (upper == QLatin1String("SQLITE")) {
+        alias.driver = TAlias::Driver::SQLite;
+    } else if (upper == QLatin1String("POSTGRES") || upper == QLatin1String("POSTGRESQL")) {
+        alias.driver = TAlias::Driver::PostgreSQL;
+    } else {
+        alias.fault =
+            Fault(alias, kDriver, driver, QStringLiteral("is not known: use SQLITE or POSTGRES"));
+    }
+    alias.path = settings.value(kPath).toString();
+    alias.server = settings.value(kServer).toString();
+    alias.database = settings.value(kDatabase).toString();
+    if (alias.driver == TAlias::Driver::SQLite) {
+        if (missing(kPath)) {
+            alias.fault = Fault(alias, kPath, alias.path,
+                                QStringLiteral("is missing: name the database file"));
+        } else if (alias.fault.isEmpty() && QDir::isRelativePath(alias.path)) {
+            alias.fault =
+                Fault(alias, kPath, alias.path,
+                      QStringLiteral("is relative: name the database file by its whole path"));
+        }
+    } else {
+        if (missing(kServer)) {
+            alias.fault =
+                Fault(alias, kServer, {}, QStringLiteral("is missing: name the database server"));
+        }
+        if (missing(kDatabase)) {
+            alias.fault = Fault(alias, kDatabase, {},
+                                QStringLiteral("is missing: name the database on the server"));
+        }
+        const QString port = settings.value(kPort, QStringLiteral("5432")).toString();
+        bool number = false;
+        alias.port = port.toInt(&number);
+        if (alias.fault.isEmpty() && (!number || alias.port < 1 || alias.port > 65535)) {
+            alias.fault =
+                Fault(alias, kPort, port, QStringLiteral("is not a port number from 1 to 65535"));
+        }
+    }
+    alias.hasUserName = settings.contains(kUserName);
+    alias.userName = settings.value(kUserName).toString();
+    return alias;
+}
+
+// Changes a copy of the file through QSettings, so that every key it holds is kept, then puts
+// the copy in the file's place in one step: a failure leaves the file as it was.
+void Change(const QString& path, const std::function<void(QSettings&)>& change)
+{
+    MakePrivateFolder(QFileInfo(path).path());
+    QTemporaryDir scratch;  // the owner's alone
+    if (!scratch.isValid()) {
+        throw Exception("Cannot write " + path.toStdString() + ": no temporary folder");
+    }
+    const QString copy = scratch.filePath(QStringLiteral("aliases.conf"));
+    if (QFileInfo::exists(path) && !QFile::copy(path, copy)) {
+        throw Exception("Cannot read " + path.toStdString());
+    }
+    {
+        QSettings settings(copy, QSettings::IniFormat);
+        change(settings);
+        settings.sync();
+        if (settings.status() != QSettings::NoError) {
+            throw Exception("Cannot write " + path.toStdString());
+        }
+    }
+    QFile written(copy);
+    QSaveFile file(path);
+    if (!written.open(QIODevice::ReadOnly) || !file.open(QIODevice::WriteOnly) ||
+        !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
+        file.write(written.readAll()) < 0 || !file.commit()) {
+        throw Exception("Cannot write " + path.toStdString() + ": " +
+                        file.errorString().toStdString());
+    }
+}
+
+}  // namespace
+
+void MakePrivateFolder(const QString& folder)
+{
+    const QString absolute = QDir::cleanPath(QDir(folder).absolutePath());
+    if (QFileInfo(absolute).isDir()) {
+        return;
+    }
+    MakePrivateFolder(QFileInfo(absolute).path());
+    if (::mkdir(QFile::encodeName(absolute).constData(), 0700) != 0 &&
+        !QFileInfo(absolute).isDir()) {
+        throw Exception("Cannot create the folder " + absolute.toStdString());
+    }
+}
+
+QString TAliasFile::DefaultPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/cardovane/aliases.conf");
+}
+
+TAliasFile::TAliasFile(QString path) : path_(std::move(path))
+{
+}
+
+bool TAliasFile::Exists() const
+{
+    return QFileInfo(path_).isFile();
+}
+
+std::vector<TAlias> TAliasFile::Read() const
+{
+    QFile probe(path_);
+    if (!Exists() || !probe.open(QIODevice::ReadOnly)) {
+        throw EDBEngineError::InitFailure(kErrConfigUnreadable);
+    }
+    probe.close();
+    QSettings settings(path_, QSettings::IniFormat);
+    if (settings.status() != QSettings::NoError) {
+        throw EDBEngineError::InitFailure(kErrConfigUnreadable);
+    }
+    std::vector<TAlias> aliases;
+    for (const QString& group : settings.childGroups()) {
+        settings.beginGroup(group);
+        TAlias alias = ReadAlias(settings, group);
+        settings.beginGroup(kTablePasswords);
+        for (const QString& table : settings.childKeys()) {
+            alias.tablePasswords.insert(table.toLower(), settings.value(table).toString());
+        }
+        settings.endGroup();
+        settings.endGroup();
+        aliases.push_back(std::move(alias));
+    }
+    return aliases;
+}
+
+void TAliasFile::Define(const TAlias& alias)
+{
+    Change(path_, [&](QSettings& settings) {
+        for (const QString& group : settings.childGroups()) {
+            if (group.compare(alias.name, Qt::CaseInsensitive) == 0) {
+                settings.remove(group);
+            }
+        }
+        settings.beginGroup(alias.name);
+        settings.setValue(kDriver, DriverName(alias.driver));
+        if (alias.driver == TAlias::Driver::SQLite) {
+            settings.setValue(kPath, alias.path);
+        } else {
+            settings.setValue(kServer, alias.server);
+            settings.setValue(kPort, alias.port);
+            settings.setValue(kDatabase, alias.database);
+        }
+        if (alias.hasUserName) {
+            settings.setValue(kUserName, alias.userName);
+        }
+        for (auto it = alias.tablePasswords.cbegin(); it != alias.tablePasswords.cend(); ++it) {
+            settings.setValue(kTablePasswords + QLatin1Char('/') + it.key(), it.value());
+        }
+        settings.endGroup();
+    });
+}
+
+void TAliasFile::SetTablePassword(const QString& aliasName, const QString& table,
+                                  const QString& password)
+{
+    Change(path_, [&](QSettings& settings) {
+        QString group = aliasName;
+        for (const QString& existing : settings.childGroups()) {
+            if (existing.compare(aliasName, Qt::CaseInsensitive) == 0) {
+                group = existing;
+            }
+        }
+        settings.setValue(
+            group + QLatin1Char('/') + kTablePasswords + QLatin1Char('/') + table.toLower(),
+            password);
+    });
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <vector>
+
+// An alias as aliases.conf defines it: SQLite (a database file) or PostgreSQL (server, port,
+// database, optionally a user name, whose presence asks for a login).
+struct TAlias {
+    enum class Driver { SQLite, PostgreSQL };
+
+    QString name;
+    Driver driver = Driver::SQLite;
+    QString path;
+    QString server;
+    int port = 5432;
+    QString database;
+    bool hasUserName = false;
+    QString userName;
+    QMap<QString, QString> tablePasswords;  // lower-case table name -> password
+    // What makes the definition unusable, naming the alias, the key and its value; empty for a
+    // usable one. Connecting to such an alias fails with it.
+    QString fault;
+};
+
+// The file of alias definitions, an INI file with a group per alias. Reading takes every
+// group; saving replaces the file whole, readable by its owner alone, in a folder of the
+// owner's alone.
+class TAliasFile {
+public:
+    // ~/.config/cardovane/aliases.conf, or under XDG_CONFIG_HOME.
+    static QString DefaultPath();
+
+    explicit TAliasFile(QString path = DefaultPath());
+    const QString& Path() const { return path_; }
+    bool Exists() const;
+
+    // Every alias the file defines, in the file's order; raises the engine's initialisation
+    // failure when the file is missing or cannot be read.
+    std::vector<TAlias> Read() const;
+
+    // Replaces the alias of the same name, whatever its letter case, or adds it, and saves.
+    void Define(const TAlias& alias);
+    // Sets a table's password on a defined alias, and saves.
+    void SetTablePassword(const QString& aliasName, const QString& table, const QString& password);
+
+private:
+    QString path_;
+};
+
+// Creates the folder and any missing parent, each readable by its owner alone; an existing
+// folder keeps its mode. Raises an Exception naming the folder when it cannot be made.
+void MakePrivateFolder(const QString& folder);
