@@ -6,14 +6,10 @@
 #include <QSqlRecord>
 #include <algorithm>
 
+#include "store/ServerList.h"
+#include "store/SqliteList.h"
 #include "store/StatementText.h"
-
-namespace {
-
-// How many windows of a list stay in memory: many screens of the grid, a few megabytes.
-constexpr std::size_t kWindowsKept = 48;
-
-}  // namespace
+#include "store/WholeResult.h"
 
 double TField::AsFloat() const
 {
@@ -152,9 +148,9 @@ void TQuery::OpenWhole()
     }
     statement_->finish();
     fieldNames_ = source_->FieldNames();
-    for (TRecordWindow& window : windows) {
-        readRecords_ += window.records;
-        windows_.emplace(int(windows_.size()), std::move(window));
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        readRecords_ += windows[i].records;
+        windows_.Keep(int(i), std::move(windows[i]), false, -1);
     }
     allRead_ = true;
 }
@@ -188,8 +184,7 @@ void TQuery::ReleaseWindows() noexcept
         source_->Release(database_->Handle());
     }
     source_.reset();
-    windows_.clear();
-    recent_.clear();
+    windows_.Clear();
     readRecords_ = 0;
     allRead_ = true;
 }
@@ -207,39 +202,17 @@ void TQuery::Close()
     emit ActiveChanged();
 }
 
-const TRecordWindow* TQuery::Resident(int window) const
-{
-    const auto found = windows_.find(window);
-    return found == windows_.end() ? nullptr : &found->second;
-}
-
 void TQuery::Keep(int window, TRecordWindow records)
 {
-    windows_.insert_or_assign(window, std::move(records));
-    recent_.remove(window);
-    recent_.push_front(window);
-    if (!source_ || !source_->Rereads()) {
-        return;
-    }
     // The current record's window stays, for its fields are read by name.
-    const int current = recNo_ < 0 ? -1 : recNo_ / kWindowRecords;
-    for (auto it = recent_.end(); windows_.size() > kWindowsKept && it != recent_.begin();) {
-        --it;
-        if (*it != current && *it != window) {
-            windows_.erase(*it);
-            it = recent_.erase(it);
-        }
-    }
+    windows_.Keep(window, std::move(records), source_ && source_->Rereads(),
+                  recNo_ < 0 ? -1 : recNo_ / kWindowRecords);
 }
 
 bool TQuery::Need(int record)
 {
     const int window = record / kWindowRecords;
-    if (Resident(window)) {
-        if (recent_.front() != window) {
-            recent_.remove(window);
-            recent_.push_front(window);
-        }
+    if (windows_.Touch(window)) {
         return true;
     }
     database_->Use();
@@ -270,7 +243,7 @@ void TQuery::ReadMore()
     if (!Need(window * kWindowRecords)) {
         return;
     }
-    const int records = Resident(window)->records;
+    const int records = windows_.Find(window)->records;
     readRecords_ += records;
     allRead_ = records < kWindowRecords;
     emit RecordsRead();
@@ -280,7 +253,7 @@ bool TQuery::Resident(int first, int last) const
 {
     for (int window = std::max(first, 0) / kWindowRecords;
          window <= std::min(last, readRecords_ - 1) / kWindowRecords; ++window) {
-        if (!Resident(window)) {
+        if (!windows_.Find(window)) {
             return false;
         }
     }
@@ -393,7 +366,8 @@ TField TQuery::FieldByName(const QString& name) const
     for (int i = 0; i < fieldNames_.size(); ++i) {
         if (fieldNames_[i].compare(name, Qt::CaseInsensitive) == 0) {
             static const std::string kNoRecord;
-            const TRecordWindow* window = recNo_ < 0 ? nullptr : Resident(recNo_ / kWindowRecords);
+            const TRecordWindow* window =
+                recNo_ < 0 ? nullptr : windows_.Find(recNo_ / kWindowRecords);
             if (!window) {
                 return TField(fieldNames_[i], kNoRecord, true);
             }
@@ -412,7 +386,7 @@ QString TQuery::DisplayText(int record, int field) const
         return {};
     }
     // Only what is in memory: the grid has the windows it shows read before it paints.
-    const TRecordWindow* window = Resident(record / kWindowRecords);
+    const TRecordWindow* window = windows_.Find(record / kWindowRecords);
     if (!window) {
         return {};
     }

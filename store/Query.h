@@ -3,15 +3,14 @@
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
-#include <list>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "store/ResultWindows.h"
+#include "store/RecordWindow.h"
 #include "store/Session.h"
+#include "store/WindowCache.h"
 #include "toolkit/DataSet.h"
 
 // A field of the current record, read where the record lies: valid until the query moves.
@@ -95,7 +94,6 @@ private:
     // had to be opened anew because its connection was made again.
     bool Need(int record);
     void Keep(int window, TRecordWindow records);
-    const TRecordWindow* Resident(int window) const;
     void ReleaseWindows() noexcept;
 
     TSession& session_;
@@ -110,8 +108,7 @@ private:
     std::optional<TListOrder> listOrder_;
     std::unique_ptr<TWindowSource> source_;
     int sourceGeneration_ = 0;
-    std::map<int, TRecordWindow> windows_;
-    std::list<int> recent_;  // the windows in memory, most recently used first
+    TWindowCache windows_;
     int readRecords_ = 0;
     bool allRead_ = true;
 };

@@ -1,10 +1,7 @@
 #pragma once
 
 #include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QStringList>
-#include <QVariant>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -41,19 +38,3 @@ public:
     // Ends what the opening started on the connection; never fails.
     virtual void Release(const QSqlDatabase&) noexcept {}
 };
-
-// The whole result of a statement, read at once into windows that all stay in memory, so that
-// no read lock outlives the opening and keeps other connections from writing.
-std::unique_ptr<TWindowSource> ReadWholeResult(QSqlQuery& statement,
-                                               std::vector<TRecordWindow>& windows);
-
-// A list on SQLite: each window is a statement of its own that starts after the last record of
-// the window before (by the list's order, the row number breaking ties) and leaves out the rows
-// numbered above the highest one at the opening. No read outlasts one window, so the posting
-// never waits on the list and the journal never has to be kept for it.
-std::unique_ptr<TWindowSource> OpenSqliteList(const QSqlDatabase& db, const TListOrder& order);
-
-// A list on a PostgreSQL server: a scrollable cursor that the server keeps beyond the
-// transaction that declared it, holding the result as of the opening. No transaction and no
-// lock outlive the opening, so neither the posting nor a change to the table waits on the list.
-std::unique_ptr<TWindowSource> OpenServerList(const QSqlDatabase& db, const QString& statement);
