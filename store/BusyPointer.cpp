@@ -16,6 +16,20 @@ bool HaveGui()
     return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
 }
 
+THourglass::THourglass() : shown_(HaveGui() && !QGuiApplication::overrideCursor())
+{
+    if (shown_) {
+        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    }
+}
+
+THourglass::~THourglass()
+{
+    if (shown_) {
+        QGuiApplication::restoreOverrideCursor();
+    }
+}
+
 TBusyPointer::TBusyPointer()
 {
     timer_.setInterval(kBusyTickMs);

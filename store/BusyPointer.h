@@ -7,6 +7,19 @@
 // Whether a desktop runs: the pointer shapes are a desktop's; the administration command has none.
 bool HaveGui();
 
+// The hourglass for the scope's life (while the engine loads), where the pointer had its
+// default shape.
+class THourglass {
+public:
+    THourglass();
+    ~THourglass();
+    THourglass(const THourglass&) = delete;
+    THourglass& operator=(const THourglass&) = delete;
+
+private:
+    bool shown_;
+};
+
 // The mouse pointer while the database works: the SQL-wait shape from a server's report that it
 // is working until 50 ms have passed since the last one; an engine error restores it at once.
 class TBusyPointer : public QObject {

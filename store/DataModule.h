@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/Database.h"
 #include "store/Query.h"
 #include "store/Session.h"
 #include "toolkit/DataSet.h"

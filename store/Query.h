@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "store/Database.h"
 #include "store/RecordWindow.h"
 #include "store/Session.h"
 #include "store/WindowCache.h"
