@@ -7,78 +7,6 @@
 #include <QScrollBar>
 #include <climits>
 
-void TDBGridModel::SetDataSet(TDataSet* dataSet)
-{
-    beginResetModel();
-    dataSet_ = dataSet;
-    rows_ = Showing() ? dataSet_->RecordCount() : 0;
-    endResetModel();
-}
-
-void TDBGridModel::Reset()
-{
-    beginResetModel();
-    rows_ = Showing() ? dataSet_->RecordCount() : 0;
-    endResetModel();
-}
-
-void TDBGridModel::SyncRows()
-{
-    const int read = Showing() ? dataSet_->RecordCount() : 0;
-    if (read > rows_) {
-        beginInsertRows({}, rows_, read - 1);
-        rows_ = read;
-        endInsertRows();
-    }
-}
-
-bool TDBGridModel::canFetchMore(const QModelIndex& parent) const
-{
-    return !parent.isValid() && Showing() && !dataSet_->AllRead();
-}
-
-void TDBGridModel::fetchMore(const QModelIndex& parent)
-{
-    if (canFetchMore(parent)) {
-        dispatch([this] { dataSet_->ReadMore(); });
-        SyncRows();
-    }
-}
-
-int TDBGridModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : rows_;
-}
-
-int TDBGridModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() || !Showing() ? 0 : dataSet_->FieldCount();
-}
-
-QVariant TDBGridModel::data(const QModelIndex& index, int role) const
-{
-    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid)) {
-        return {};
-    }
-    return dataSet_->DisplayText(index.row(), index.column());
-}
-
-QVariant TDBGridModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (role != Qt::DisplayRole || !Showing()) {
-        return {};
-    }
-    if (orientation == Qt::Horizontal) {
-        return section < dataSet_->FieldCount() ? dataSet_->FieldName(section) : QVariant();
-    }
-    return section == dataSet_->RecNo() ? QStringLiteral("\u25B8") : QString();
-}
-
-Qt::ItemFlags TDBGridModel::flags(const QModelIndex& index) const
-{
-    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
-}
-
 TDBGrid::TDBGrid(QWidget* parent) : QTableView(parent)
 {
     setTabKeyNavigation(false);  // Tab goes on to the next control, as in any other
@@ -206,23 +134,27 @@ void TDBGrid::MoveBy(int delta)
     }
 }
 
-std::pair<int, int> TDBGrid::ShownRows() const
+std::optional<std::pair<int, int>> TDBGrid::UnreadShownRows() const
 {
+    const TDataSet* dataSet = model_.DataSet();
     const int rows = model_.rowCount();
+    if (!dataSet || !dataSet->Active() || rows == 0) {
+        return std::nullopt;
+    }
     const int first = std::max(rowAt(0), 0);
-    const int last = rowAt(viewport()->height() - 1);
-    return {first, last < 0 ? rows - 1 : last};
+    int last = rowAt(viewport()->height() - 1);
+    last = last < 0 ? rows - 1 : last;
+    if (dataSet->Resident(first, last)) {
+        return std::nullopt;
+    }
+    return std::pair{first, last};
 }
 
 void TDBGrid::ReadShownRecords()
 {
-    TDataSet* dataSet = model_.DataSet();
-    if (!dataSet || !dataSet->Active() || model_.rowCount() == 0) {
-        return;
-    }
-    const auto [first, last] = ShownRows();
-    if (!dataSet->Resident(first, last)) {
-        model_.dispatch([dataSet, first, last] { dataSet->MakeResident(first, last); });
+    if (const auto rows = UnreadShownRows()) {
+        TDataSet* dataSet = model_.DataSet();
+        model_.dispatch([dataSet, rows] { dataSet->MakeResident(rows->first, rows->second); });
         viewport()->update();
     }
 }
@@ -231,19 +163,15 @@ void TDBGrid::paintEvent(QPaintEvent* event)
 {
     // Painting reads nothing: records not in memory are read at once afterwards and painted
     // again.
-    TDataSet* dataSet = model_.DataSet();
-    if (!readQueued_ && dataSet && dataSet->Active() && model_.rowCount() > 0) {
-        const auto [first, last] = ShownRows();
-        if (!dataSet->Resident(first, last)) {
-            readQueued_ = true;
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    readQueued_ = false;
-                    ReadShownRecords();
-                },
-                Qt::QueuedConnection);
-        }
+    if (!readQueued_ && UnreadShownRows()) {
+        readQueued_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                readQueued_ = false;
+                ReadShownRecords();
+            },
+            Qt::QueuedConnection);
     }
     QTableView::paintEvent(event);
 }

@@ -1,43 +1,13 @@
 #pragma once
 
-#include <QAbstractTableModel>
 #include <QPointer>
 #include <QTableView>
-#include <functional>
+#include <optional>
+#include <utility>
 
 #include "toolkit/ColorAndFont.h"
+#include "toolkit/DBGridModel.h"
 #include "toolkit/DataSet.h"
-
-// Runs a step that may read from the database, showing whatever failure escapes it.
-using TDispatch = std::function<void(const std::function<void()>&)>;
-
-// The rows of a data set as far as it has read them; reading further when the view asks.
-class TDBGridModel : public QAbstractTableModel {
-    Q_OBJECT
-public:
-    using QAbstractTableModel::QAbstractTableModel;
-
-    void SetDataSet(TDataSet* dataSet);
-    TDataSet* DataSet() const { return dataSet_; }
-    void Reset();
-    // Shows the records that the data set has read since.
-    void SyncRows();
-    TDispatch dispatch = [](const std::function<void()>& step) { step(); };
-
-    bool canFetchMore(const QModelIndex& parent) const override;
-    void fetchMore(const QModelIndex& parent) override;
-
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
-
-private:
-    bool Showing() const { return dataSet_ && dataSet_->Active(); }
-    QPointer<TDataSet> dataSet_;
-    int rows_ = 0;
-};
 
 // A browse-only grid of a data source: a column per field, a title row, an indicator column
 // marking the current record, whole-row selection that stays visible without the focus. Its
@@ -69,7 +39,8 @@ private:
     void MoveBy(int delta);
     // Has the records in view read into memory before they are painted.
     void ReadShownRecords();
-    std::pair<int, int> ShownRows() const;
+    // The rows in view whose records are not in memory; none while nothing shows.
+    std::optional<std::pair<int, int>> UnreadShownRows() const;
 
     TDBGridModel model_;
     QPointer<TDataSource> source_;
