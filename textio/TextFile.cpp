@@ -9,13 +9,13 @@
 #include <cerrno>
 #include <cstring>
 
+#include "textio/ErrorNumbers.h"
 #include "textio/Exception.h"
 #include "textio/IOErrorMessage.h"
 
 namespace {
 
 constexpr unsigned char kCtrlZ = 0x1A;
-constexpr int kSharingViolation = 32;
 
 [[noreturn]] void Raise(int code)
 {
@@ -31,46 +31,6 @@ std::size_t CharacterCount(const std::string& utf8)
         }
     }
     return count;
-}
-
-bool ParentFolderExists(const std::string& name)
-{
-    const auto slash = name.find_last_of('/');
-    if (slash == std::string::npos) {
-        return true;
-    }
-    const std::string parent = slash == 0 ? "/" : name.substr(0, slash);
-    struct stat st {};
-    return ::stat(parent.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
-// The platform's numbers for the conditions that have messages of their own; any other failure
-// keeps the system's own number.
-int CodeForOpenError(int err, const std::string& name)
-{
-    switch (err) {
-        case ENOENT:
-            return ParentFolderExists(name) ? 2 : 3;
-        case ENOTDIR:
-        case ENAMETOOLONG:
-            return 3;
-        case EMFILE:
-        case ENFILE:
-            return 4;
-        case EACCES:
-        case EPERM:
-        case EISDIR:
-            return 5;
-        case EWOULDBLOCK:
-            return kSharingViolation;
-        default:
-            return err;
-    }
-}
-
-int CodeForIOError(int err)
-{
-    return err == EISDIR ? 5 : err;
 }
 
 void CheckName(const std::string& name)
@@ -126,7 +86,7 @@ void TTextFile::OpenToRead(const std::string& name)
         if (S_ISDIR(st.st_mode)) {
             return 5;
         }
-        return ::flock(opened, LOCK_SH | LOCK_NB) != 0 ? CodeForOpenError(errno, name) : 0;
+        return ::flock(opened, LOCK_SH | LOCK_NB) != 0 ? OpenErrorCode(errno, name) : 0;
     });
     Adopt(fd, true, false, Mode::Reading);
 }
@@ -156,9 +116,9 @@ void TTextFile::OpenToWrite(const std::string& name)
                 return 0;
             }
             if (::flock(opened, LOCK_EX | LOCK_NB) != 0) {
-                return CodeForOpenError(errno, name);
+                return OpenErrorCode(errno, name);
             }
-            return ::ftruncate(opened, 0) != 0 ? CodeForIOError(errno) : 0;
+            return ::ftruncate(opened, 0) != 0 ? TransferErrorCode(errno) : 0;
         });
     Adopt(fd, true, console, Mode::Writing);
 }
@@ -169,10 +129,10 @@ int TTextFile::OpenChecked(const std::string& name, int flags,
     CheckName(name);
     const int fd = ::open(name.c_str(), flags | O_CLOEXEC, 0666);
     if (fd < 0) {
-        Raise(CodeForOpenError(errno, name));
+        Raise(OpenErrorCode(errno, name));
     }
     struct stat st {};
-    const int code = ::fstat(fd, &st) != 0 ? CodeForIOError(errno) : check(fd, st);
+    const int code = ::fstat(fd, &st) != 0 ? TransferErrorCode(errno) : check(fd, st);
     if (code != 0) {
         ::close(fd);  // a refused file is never left held open
         Raise(code);
@@ -208,7 +168,7 @@ bool TTextFile::FillBuffer()
         n = ::read(fd_, readBlock_.get(), kReadBlockSize);
     } while (n < 0 && errno == EINTR);
     if (n < 0) {
-        Raise(CodeForIOError(errno));
+        Raise(TransferErrorCode(errno));
     }
     pos_ = 0;
     end_ = static_cast<std::size_t>(n);
@@ -293,7 +253,7 @@ int TTextFile::WriteOut(const unsigned char* data, std::size_t size)
             if (errno == EINTR) {
                 continue;
             }
-            return CodeForIOError(errno);
+            return TransferErrorCode(errno);
         }
         data += n;
         size -= static_cast<std::size_t>(n);
@@ -356,7 +316,7 @@ void TTextFile::CloseText()
         FlushText();
     }
     const int closeError = ReleaseFile();
-    const int code = pendingError_ != 0 ? pendingError_ : CodeForIOError(closeError);
+    const int code = pendingError_ != 0 ? pendingError_ : TransferErrorCode(closeError);
     pendingError_ = 0;
     if (code != 0) {
         Raise(code);
