@@ -1,0 +1,126 @@
+// The import page: the review grid on the left, the posting and the student list on the right.
+#include "app/MainWindow.h"
+
+#include <QFrame>
+#include <QVBoxLayout>
+
+#include "app/Artwork.h"
+#include "app/PageLayout.h"
+#include "textio/ErrorDisplay.h"
+#include "toolkit/Buttons.h"
+#include "toolkit/DBGrid.h"
+#include "toolkit/EditControls.h"
+#include "toolkit/PageControl.h"
+#include "toolkit/Panels.h"
+#include "toolkit/ProgressBar.h"
+#include "toolkit/Splitter.h"
+#include "toolkit/StringGrid.h"
+
+void TfMain::BuildImportPage()
+{
+    TSImportList = new TTabSheet;
+    TSImportList->setObjectName(QStringLiteral("TSImportList"));
+    PageControl1->AddPage(TSImportList, QStringLiteral("ImportList"));
+    Panel29 = new TPanel(TSImportList);
+    Column(TSImportList)->addWidget(Panel29);
+    Splitter1 = new TSplitter(Panel29);
+    Column(Panel29)->addWidget(Splitter1);
+
+    // Left half: the file button and its help, then the review grid.
+    Panel31 = new TPanel;
+    auto* left = Column(Panel31);
+    Panel9 = new TPanel(Panel31);
+    Panel9->setFixedHeight(130);
+    auto* panel9Layout = Column(Panel9);
+    auto* buttons = new QWidget(Panel9);
+    buttons->setFixedHeight(130 - 91);
+    BitBtn4 = new TBitBtn(buttons);
+    BitBtn4->setObjectName(QStringLiteral("BitBtn4"));
+    BitBtn4->setText(QStringLiteral("Import List"));
+    BitBtn4->SetGlyph(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    BitBtn4->setGeometry(7, 6, 88, 25);
+    Edit1 = new TEdit(buttons);
+    Edit1->setGeometry(103, 7, 199, 21);
+    Memo2 = new TMemo(Panel9);
+    Memo2->setFont(MemoFont());
+    Memo2->setFixedHeight(91);
+    Memo2->SetLines({
+        QStringLiteral("After importing your list, double check all the records in "),
+        QStringLiteral("the table below."),
+        QStringLiteral("Minor errors such as typos can be corrected here. "),
+        QStringLiteral("If there were major errors, return to your original "),
+        QStringLiteral("spreadsheet and correct  them, then  save  them to the "),
+        QStringLiteral("CSV file again, then import it to this program again.  "),
+    });
+    panel9Layout->addWidget(buttons);
+    panel9Layout->addWidget(Memo2);
+    SGRecordStudents = new TStringGrid(Panel31);
+    SGRecordStudents->setObjectName(QStringLiteral("SGRecordStudents"));
+    left->addWidget(Panel9);
+    left->addWidget(SGRecordStudents, 1);
+
+    // Right half: the posting controls, then the student list.
+    Panel30 = new TPanel;
+    auto* right = Column(Panel30);
+    Panel28 = new TPanel(Panel30);
+    Panel28->setFixedHeight(104);
+    auto* panel28Layout = Column(Panel28);
+    Memo3 = new TMemo(Panel28);
+    Memo3->setFont(MemoFont());
+    Memo3->setFixedHeight(32);
+    Memo3->SetLines({QStringLiteral(
+        "IMPORTANT! If the list is completely correct, you can post it to the database. ")});
+    BitBtn5 = new TBitBtn(Panel28);
+    BitBtn5->setObjectName(QStringLiteral("BitBtn5"));
+    BitBtn5->setText(QStringLiteral("Add List To Database"));
+    BitBtn5->SetGlyph(style()->standardIcon(QStyle::SP_ArrowRight));
+    BitBtn5->setFixedHeight(25);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->setContentsMargins(9, 0, 21, 0);  // anchored left, top and right
+    buttonRow->addWidget(BitBtn5);
+    LabelProgress = new TLabel(Panel28);
+    LabelProgress->setObjectName(QStringLiteral("LabelProgress"));
+    QFont bold = LabelProgress->font();
+    bold.setBold(true);
+    LabelProgress->setFont(bold);
+    LabelProgress->setText(QStringLiteral("Import"));
+    ProgressBar1 = new TProgressBar(Panel28);
+    ProgressBar1->setFixedHeight(16);
+    panel28Layout->addWidget(Memo3);
+    panel28Layout->addSpacing(10);
+    panel28Layout->addLayout(buttonRow);
+    panel28Layout->addStretch(1);
+    panel28Layout->addWidget(LabelProgress);
+    panel28Layout->addWidget(ProgressBar1);
+    DBGrid3 = new TDBGrid(Panel30);
+    DBGrid3->setObjectName(QStringLiteral("DBGrid3"));
+    DBGrid3->SetDispatch([this](const std::function<void()>& step) { RunHandler(app_, step); });
+    right->addWidget(Panel28);
+    right->addWidget(DBGrid3, 1);
+
+    Splitter1->addWidget(Panel31);
+    Splitter1->addWidget(Panel30);
+    Splitter1->setSizes({326, kClientWidth - 326 - Splitter1->handleWidth()});
+    Splitter1->setStretchFactor(1, 1);
+
+    // What a screen reader says of the controls that have no caption of their own.
+    Edit1->setAccessibleName(QStringLiteral("Note"));
+    Memo2->setAccessibleName(QStringLiteral("How to review the list"));
+    SGRecordStudents->setAccessibleName(QStringLiteral("Students to post"));
+    Memo3->setAccessibleName(QStringLiteral("Before posting"));
+    ProgressBar1->setAccessibleName(QStringLiteral("Posting progress"));
+    DBGrid3->setAccessibleName(QStringLiteral("Student list in the database"));
+
+    // The first control in tab order on this page is the posting button.
+    QWidget::setTabOrder(BitBtn5, Memo3);
+    QWidget::setTabOrder(Memo3, DBGrid3);
+    QWidget::setTabOrder(DBGrid3, BitBtn4);
+    QWidget::setTabOrder(BitBtn4, Edit1);
+    QWidget::setTabOrder(Edit1, Memo2);
+    QWidget::setTabOrder(Memo2, SGRecordStudents);
+
+    connect(BitBtn4, &QPushButton::clicked, this,
+            [this] { RunHandler(app_, [this] { BitBtn4Click(BitBtn4); }); });
+    connect(BitBtn5, &QPushButton::clicked, this,
+            [this] { RunHandler(app_, [this] { BitBtn5Click(BitBtn5); }); });
+}
