@@ -21,12 +21,13 @@ struct Result {
     QString err;
 };
 
-class BatchCommand : public ::testing::TestWithParam<Backend> {
+class BatchCommand : public OnEachBackend {
 protected:
     void SetUp() override
     {
-        if (!TestDatabase::Available(GetParam())) {
-            GTEST_SKIP() << "no PostgreSQL server: run the test command";
+        OnEachBackend::SetUp();
+        if (IsSkipped()) {
+            return;
         }
         db.emplace(GetParam(), TestDatabase::Options{});
     }
@@ -173,9 +174,7 @@ TEST_P(BatchCommand, MistakesGiveClearMessagesAndExitCodes)
 
 TEST(BatchCommandLogin, ARefusedPasswordIsSaidAndStoresNothing)
 {
-    if (!TestDatabase::Available(Backend::PostgreSQL)) {
-        GTEST_SKIP() << "no PostgreSQL server: run the test command";
-    }
+    SKIP_WITHOUT_SERVER(Backend::PostgreSQL);
     TestDatabase::Options options;
     options.withLogin = true;
     TestDatabase db(Backend::PostgreSQL, options);

@@ -81,9 +81,7 @@ TEST_F(DbAdmin, HelpShowsHowToUseAPostgreSQLServer)
 
 TEST_F(DbAdmin, DefinesAPostgreSQLAliasWithALoginAndNoStoredPassword)
 {
-    if (!TestDatabase::Available(Backend::PostgreSQL)) {
-        GTEST_SKIP() << "no PostgreSQL server: run the test command";
-    }
+    SKIP_WITHOUT_SERVER(Backend::PostgreSQL);
     TestDatabase server(Backend::PostgreSQL, {});  // makes sure the test database exists
     QString output;
     ASSERT_EQ(Run({"setup-postgres", "DVK", "--server", "127.0.0.1", "--port",
@@ -119,9 +117,7 @@ class DbAdminOnEngine : public DbAdmin, public ::testing::WithParamInterface<Bac
 
 TEST_P(DbAdminOnEngine, MakesTheNumbersOfAnOldTableUniqueOnceItsRepeatsAreResolved)
 {
-    if (!TestDatabase::Available(GetParam())) {
-        GTEST_SKIP() << "no PostgreSQL server: run the test command";
-    }
+    SKIP_WITHOUT_SERVER(GetParam());
     TestDatabase::Options earlier;
     earlier.uniqueKey = false;
     TestDatabase db(GetParam(), earlier);

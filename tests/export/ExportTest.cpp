@@ -23,12 +23,13 @@
 
 namespace {
 
-class Export : public ::testing::TestWithParam<Backend> {
+class Export : public OnEachBackend {
 protected:
     void SetUp() override
     {
-        if (!TestDatabase::Available(GetParam())) {
-            GTEST_SKIP() << "no PostgreSQL server: run the test command";
+        OnEachBackend::SetUp();
+        if (IsSkipped()) {
+            return;
         }
         bench = std::make_unique<Workbench>(GetParam());
     }

@@ -20,12 +20,13 @@
 
 namespace {
 
-class Posting : public ::testing::TestWithParam<Backend> {
+class Posting : public OnEachBackend {
 protected:
     void SetUp() override
     {
-        if (!TestDatabase::Available(GetParam())) {
-            GTEST_SKIP() << "no PostgreSQL server: run the test command";
+        OnEachBackend::SetUp();
+        if (IsSkipped()) {
+            return;
         }
         bench = std::make_unique<Workbench>(GetParam(), options);
     }

@@ -29,12 +29,13 @@
 
 namespace {
 
-class DataModule : public ::testing::TestWithParam<Backend> {
+class DataModule : public OnEachBackend {
 protected:
     void SetUp() override
     {
-        if (!TestDatabase::Available(GetParam())) {
-            GTEST_SKIP() << "no PostgreSQL server: run the test command";
+        OnEachBackend::SetUp();
+        if (IsSkipped()) {
+            return;
         }
     }
     TestDatabase::Options options;

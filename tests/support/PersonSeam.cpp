@@ -12,7 +12,7 @@
 
 int PersonSeam::Exec(QDialog& dialog)
 {
-    const ScriptedSeam::Shown record = ScriptedSeam::Describe(dialog);
+    const Shown record = Describe(dialog);
     shown.push_back(record);
     Keys keys;
     if (!answers.empty()) {
@@ -47,26 +47,6 @@ int PersonSeam::Exec(QDialog& dialog)
     return dialog.exec();
 }
 
-int PersonSeam::CountOf(const QString& kind) const
-{
-    int count = 0;
-    for (const ScriptedSeam::Shown& s : shown) {
-        count += s.kind == kind ? 1 : 0;
-    }
-    return count;
-}
-
-QStringList PersonSeam::MessageTexts() const
-{
-    QStringList texts;
-    for (const ScriptedSeam::Shown& s : shown) {
-        if (s.kind == QLatin1String("QMessageBox")) {
-            texts << s.text;
-        }
-    }
-    return texts;
-}
-
 PersonSeam::Keys PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
     return [key, modifiers](QDialog& dialog) {
@@ -94,17 +74,4 @@ PersonSeam::Keys ChooseFileByKeys(const QString& path)
         QTest::keyClicks(name, path);
         QTest::keyClick(name, Qt::Key_Return);
     };
-}
-
-bool WaitFor(const std::function<bool()>& condition, int milliseconds)
-{
-    QElapsedTimer waited;
-    waited.start();
-    while (!condition()) {
-        if (waited.elapsed() > milliseconds) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
 }

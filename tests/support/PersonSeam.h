@@ -11,17 +11,14 @@
 // Runs the program's modal dialogs for real, as a person meets them: each is shown, and once it
 // is the active modal window the next answer presses keys in it. A dialog with no answer left,
 // or still open five seconds after it showed, is closed and fails the test.
-class PersonSeam : public TModalSeam {
+class PersonSeam : public RecordingSeam {
 public:
     using Keys = std::function<void(QDialog&)>;
 
     int Exec(QDialog& dialog) override;
     void Then(Keys keys) { answers.push_back(std::move(keys)); }
-    int CountOf(const QString& kind) const;
-    QStringList MessageTexts() const;
 
     std::deque<Keys> answers;
-    std::vector<ScriptedSeam::Shown> shown;
 };
 
 // Answers made of key presses.
@@ -30,6 +27,3 @@ PersonSeam::Keys PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoM
 PersonSeam::Keys TypeThenReturn(const QString& text);
 // Types a path into the file dialog's name box and presses Return.
 PersonSeam::Keys ChooseFileByKeys(const QString& path);
-
-// Waits until the condition holds, at most for the deadline; answers whether it held.
-bool WaitFor(const std::function<bool()>& condition, int milliseconds = 5000);

@@ -6,7 +6,7 @@
 #include "store/LoginDialog.h"
 #include "toolkit/EditControls.h"
 
-ScriptedSeam::Shown ScriptedSeam::Describe(QDialog& dialog)
+RecordingSeam::Shown RecordingSeam::Describe(QDialog& dialog)
 {
     Shown record;
     record.kind = QString::fromLatin1(dialog.metaObject()->className());
@@ -29,7 +29,7 @@ int ScriptedSeam::Exec(QDialog& dialog)
     return answer(dialog);
 }
 
-int ScriptedSeam::CountOf(const QString& kind) const
+int RecordingSeam::CountOf(const QString& kind) const
 {
     int count = 0;
     for (const Shown& s : shown) {
@@ -38,7 +38,7 @@ int ScriptedSeam::CountOf(const QString& kind) const
     return count;
 }
 
-QStringList ScriptedSeam::MessageTexts() const
+QStringList RecordingSeam::MessageTexts() const
 {
     QStringList texts;
     for (const Shown& s : shown) {

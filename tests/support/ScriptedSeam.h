@@ -10,9 +10,8 @@
 
 #include "toolkit/Application.h"
 
-// Answers the program's modal dialogs in place of a person, in the order they come, and keeps
-// what each one showed. A dialog with no answer left is rejected (a message box: OK).
-class ScriptedSeam : public TModalSeam {
+// A seam that keeps what each dialog it was handed showed, in order.
+class RecordingSeam : public TModalSeam {
 public:
     struct Shown {
         QString kind;   // the dialog's class
@@ -20,18 +19,27 @@ public:
         QString text;   // a message box's text
         QMessageBox::Icon icon = QMessageBox::NoIcon;
     };
-    using Answer = std::function<int(QDialog&)>;
     // What a person sees of a dialog: its kind, title and a message box's text and icon.
     static Shown Describe(QDialog& dialog);
+
+    // How many dialogs of the kind came; the texts of the message boxes, in order.
+    int CountOf(const QString& kind) const;
+    QStringList MessageTexts() const;
+
+    std::vector<Shown> shown;
+};
+
+// Answers the program's modal dialogs in place of a person, in the order they come, and keeps
+// what each one showed. A dialog with no answer left is rejected (a message box: OK).
+class ScriptedSeam : public RecordingSeam {
+public:
+    using Answer = std::function<int(QDialog&)>;
 
     int Exec(QDialog& dialog) override;
 
     void Then(Answer answer) { answers.push_back(std::move(answer)); }
-    int CountOf(const QString& kind) const;
-    QStringList MessageTexts() const;
 
     std::deque<Answer> answers;
-    std::vector<Shown> shown;
 };
 
 // Answers for the common dialogs.

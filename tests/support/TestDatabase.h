@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
@@ -61,4 +63,17 @@ private:
     QString configHome_;
     QString sqlitePath_;
     QString connection_;
+};
+
+// Skips the test where the backend's server is not running (outside the test command).
+#define SKIP_WITHOUT_SERVER(backend)                                  \
+    if (!TestDatabase::Available(backend)) {                          \
+        GTEST_SKIP() << "no PostgreSQL server: run the test command"; \
+    }
+
+// A test run on each backend, skipped on one whose server is not running; a fixture's own
+// SetUp calls this one first and returns when the test is skipped.
+class OnEachBackend : public ::testing::TestWithParam<Backend> {
+protected:
+    void SetUp() override { SKIP_WITHOUT_SERVER(GetParam()); }
 };
