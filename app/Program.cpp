@@ -25,8 +25,8 @@ int RunCardovane(QApplication& qapp, TModalSeam& seam)
     fMain->show();
     fMain->activateWindow();
     qapp.exec();
-    // The window goes before the data module whose list it shows.
-    fMain.reset();
+    // The data module goes first, then the window: the grid lets go of the list as it goes.
     fDM1.reset();
+    fMain.reset();
     return 0;
 }

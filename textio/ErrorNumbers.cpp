@@ -8,6 +8,14 @@ namespace {
 
 constexpr int kSharingViolation = 32;
 
+// A failure with no message of its own keeps the platform's number, unless that number is one
+// of the codes that mean something else here (2 to 5, and the text layer's 100 to 106: EIO is 5,
+// EINTR 4, ECONNRESET 104); those are set apart by 1000, so that EIO shows "I/O error 1005".
+int OtherFailure(int err)
+{
+    return (err >= 2 && err <= 5) || (err >= 100 && err <= 106) ? 1000 + err : err;
+}
+
 bool ParentFolderExists(const std::string& name)
 {
     const auto slash = name.find_last_of('/');
@@ -39,11 +47,18 @@ int OpenErrorCode(int err, const std::string& name)
         case EWOULDBLOCK:
             return kSharingViolation;
         default:
-            return err;
+            return OtherFailure(err);
     }
 }
 
 int TransferErrorCode(int err)
 {
-    return err == EISDIR ? 5 : err;
+    switch (err) {
+        case EACCES:
+        case EPERM:
+        case EISDIR:
+            return 5;
+        default:
+            return OtherFailure(err);
+    }
 }

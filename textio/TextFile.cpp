@@ -75,9 +75,8 @@ int TTextFile::ReleaseFile()
 void TTextFile::OpenToRead(const std::string& name)
 {
     if (mode_ != Mode::Closed) {
-        ReleaseFile();
+        CloseText();  // writes out what is buffered, and raises what writing met
     }
-    pendingError_ = 0;
     if (name.empty()) {
         Adopt(STDIN_FILENO, false, false, Mode::Reading);
         return;
@@ -94,9 +93,8 @@ void TTextFile::OpenToRead(const std::string& name)
 void TTextFile::OpenToWrite(const std::string& name)
 {
     if (mode_ != Mode::Closed) {
-        ReleaseFile();
+        CloseText();  // writes out what is buffered, and raises what writing met
     }
-    pendingError_ = 0;
     if (name.empty()) {
         if (!IsFilePipeOrConsole(STDOUT_FILENO)) {
             Raise(kIOFileNotOpenForOutput);

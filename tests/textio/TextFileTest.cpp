@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "textio/ErrorNumbers.h"
 #include "textio/Exception.h"
 #include "textio/IOErrorMessage.h"
 #include "textio/TextFile.h"
@@ -200,6 +201,72 @@ TEST(TextFile, OpeningAnOpenFileClosesItFirstAndStartsOver)
     EXPECT_EQ(file.ReadTextLine(), "one");
 }
 
+TEST(TextFile, OpeningAnotherFileWritesOutWhatIsBuffered)
+{
+    TempFolder dir;
+    TTextFile file;
+    file.OpenToWrite(dir / "a");
+    file.WriteTextLine("x");
+    file.OpenToWrite(dir / "b");
+    file.WriteTextLine("y");
+    file.CloseText();
+    EXPECT_EQ(ReadBytes(dir / "a"), "x\r\n");
+    EXPECT_EQ(ReadBytes(dir / "b"), "y\r\n");
+}
+
+TEST(TextFileSystem, OpeningAnotherFileRaisesWhatWritingOutMet)
+{
+    TempFolder dir;
+    const std::string a = dir / "a";
+    const std::string b = dir / "b";
+    const int code = InChild([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{2, 2};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        TTextFile file;
+        file.OpenToWrite(a);
+        file.WriteTextLine("abc");
+        const int reopen = CodeOf([&] { file.OpenToWrite(b); });
+        return reopen == EFBIG && !file.IsOpen() ? 0 : 1;
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_FALSE(fs::exists(b)) << "nothing is opened after a failed close";
+}
+
+// The platform's numbers as the codes they stand for: the four conditions with messages of
+// their own, the lock, and every other failure apart from the codes that mean something else.
+struct NumberCase {
+    const char* name;
+    int err;
+    int open;
+    int transfer;
+};
+
+class ErrorNumbers : public ::testing::TestWithParam<NumberCase> {};
+
+TEST_P(ErrorNumbers, StandForTheirCondition)
+{
+    EXPECT_EQ(OpenErrorCode(GetParam().err, "/tmp/file"), GetParam().open);
+    EXPECT_EQ(TransferErrorCode(GetParam().err), GetParam().transfer);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TextFile, ErrorNumbers,
+    ::testing::Values(NumberCase{"NoSuchFile", ENOENT, 2, 1002},
+                      NumberCase{"NotAFolder", ENOTDIR, 3, ENOTDIR},
+                      NumberCase{"TooManyOpen", EMFILE, 4, EMFILE},
+                      NumberCase{"AccessDenied", EACCES, 5, 5},
+                      NumberCase{"NotPermitted", EPERM, 5, 5},
+                      NumberCase{"Locked", EWOULDBLOCK, 32, EWOULDBLOCK},
+                      NumberCase{"DeviceFailure", EIO, 1005, 1005},
+                      NumberCase{"Interrupted", EINTR, 1004, 1004},
+                      NumberCase{"NoSuchProcess", ESRCH, 1003, 1003},
+                      NumberCase{"DiskFull", ENOSPC, ENOSPC, ENOSPC},
+                      NumberCase{"TooLarge", EFBIG, EFBIG, EFBIG},
+                      NumberCase{"ConnectionReset", ECONNRESET, 1104, 1104},
+                      NumberCase{"NoError", 0, 0, 0}),
+    [](const auto& p) { return p.param.name; });
+
 struct ErrorCase {
     const char* name;
     std::function<void(TTextFile&, const TempFolder&)> action;
@@ -247,7 +314,15 @@ INSTANTIATE_TEST_SUITE_P(
                   105},
         ErrorCase{"WriteWhenClosed", [](TTextFile& f, auto&) { f.WriteTextLine("x"); }, 105},
         ErrorCase{"DeviceThatIsNoFilePipeOrConsole",
-                  [](TTextFile& f, auto&) { f.OpenToWrite("/dev/null"); }, 105}),
+                  [](TTextFile& f, auto&) { f.OpenToWrite("/dev/null"); }, 105},
+        // Reading a process's memory from its first byte fails with EIO, which must not show
+        // as "File access denied".
+        ErrorCase{"ReadFailureOfTheDevice",
+                  [](TTextFile& f, auto&) {
+                      f.OpenToRead("/proc/self/mem");
+                      f.AtEndOfFile();
+                  },
+                  1005}),
     [](const auto& p) { return p.param.name; });
 
 TEST(TextFile, AFailedOpenLeavesTheObjectClosed)
