@@ -75,8 +75,12 @@ void TfMain::BuildImportPage()
     BitBtn5->setText(QStringLiteral("Add List To Database"));
     BitBtn5->SetGlyph(style()->standardIcon(QStyle::SP_ArrowRight));
     BitBtn5->setFixedHeight(25);
+    // Anchored left, top and right: 448 wide at the designed size, where the right half is what
+    // the page leaves beside the left half and the splitter; the width follows the half.
+    const int designedHalf =
+        PageControl1->PageWidth(kClientWidth) - kLeftHalfWidth - Splitter1->handleWidth();
     auto* buttonRow = new QHBoxLayout;
-    buttonRow->setContentsMargins(9, 0, 21, 0);  // anchored left, top and right
+    buttonRow->setContentsMargins(9, 0, designedHalf - 9 - 448, 0);
     buttonRow->addWidget(BitBtn5);
     LabelProgress = new TLabel(Panel28);
     LabelProgress->setObjectName(QStringLiteral("LabelProgress"));
@@ -100,7 +104,7 @@ void TfMain::BuildImportPage()
 
     Splitter1->addWidget(Panel31);
     Splitter1->addWidget(Panel30);
-    Splitter1->setSizes({326, kClientWidth - 326 - Splitter1->handleWidth()});
+    Splitter1->setSizes({kLeftHalfWidth, kClientWidth - kLeftHalfWidth - Splitter1->handleWidth()});
     Splitter1->setStretchFactor(1, 1);
 
     // What a screen reader says of the controls that have no caption of their own.

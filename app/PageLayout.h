@@ -12,6 +12,8 @@ class TLabel;
 inline constexpr int kClientWidth = 811;
 inline constexpr int kClientHeight = 590;
 inline constexpr int kStatusBarHeight = 19;
+// The import page's left half, as designed.
+inline constexpr int kLeftHalfWidth = 326;
 
 QFont GeorgiaFont(int pixels, bool bold, bool underline = false);
 QFont MemoFont();

@@ -22,8 +22,7 @@ void TfMain::BuildSplashPage()
     PageControl1->AddPage(TSSplash, QStringLiteral("Splash"));
 
     Panel6 = new TPanel(TSSplash);
-    Panel6->setFrameShape(QFrame::Panel);
-    Panel6->setFrameShadow(QFrame::Raised);
+    Panel6->SetBevels(TBevel::bvLowered, TBevel::bvRaised);
     Panel6->setGeometry(8, 6, 663, 383);
 
     Image1 = new TImage(Panel6);

@@ -22,11 +22,30 @@ QColor ColorToQColor(TColor color)
     return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
 }
 
+namespace {
+
+// The palette's own-value bits of the background role, in every colour group.
+QPalette::ResolveMask BackgroundBits()
+{
+    QPalette probe;
+    probe.setResolveMask(0);
+    probe.setColor(QPalette::Base, Qt::black);
+    return probe.resolveMask();
+}
+
+}  // namespace
+
 void TColorProperty::Apply(QWidget& widget, TColor color)
 {
     color_ = color;
     QPalette palette = widget.palette();
-    palette.setColor(QPalette::Base, ColorToQColor(color));
+    if (color == clWindow) {
+        // The system's window colour is no value of the control's own: the control takes the
+        // desktop's, as it is when the control is painted, also after the desktop changed it.
+        palette.setResolveMask(palette.resolveMask() & ~BackgroundBits());
+    } else {
+        palette.setColor(QPalette::Base, ColorToQColor(color));
+    }
     widget.setPalette(palette);
 }
 

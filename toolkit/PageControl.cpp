@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 
 TPageControl::TPageControl(QWidget* parent) : QTabWidget(parent)
@@ -66,4 +68,12 @@ void TPageControl::SetActivePage(TTabSheet* page)
             return;
         }
     }
+}
+
+int TPageControl::PageWidth(int controlWidth) const
+{
+    QStyleOptionTabWidgetFrame option;
+    initStyleOption(&option);
+    option.rect = QRect(0, 0, controlWidth, height());
+    return style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this).width();
 }

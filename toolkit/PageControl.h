@@ -22,6 +22,8 @@ public:
     void SetTabVisible(TTabSheet* page, bool visible);
     TTabSheet* ActivePage() const;
     void SetActivePage(TTabSheet* page);
+    // The width a page has inside the control at that width: the pane's frame takes its part.
+    int PageWidth(int controlWidth) const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -5,10 +5,22 @@
 #include <QLabel>
 
 // Containers, labels and pictures: nothing here takes the focus.
+enum class TBevel { bvNone, bvLowered, bvRaised };
+
+// A container; with bevels, an outer and an inner one, each one pixel, drawn in the desktop's
+// button shadow and highlight colours.
 class TPanel : public QFrame {
     Q_OBJECT
 public:
     explicit TPanel(QWidget* parent = nullptr) : QFrame(parent) {}
+    void SetBevels(TBevel outer, TBevel inner);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    TBevel outer_ = TBevel::bvNone;
+    TBevel inner_ = TBevel::bvNone;
 };
 
 class TImage : public QLabel {
