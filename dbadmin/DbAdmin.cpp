@@ -1,6 +1,9 @@
 // cardovane-dbadmin: defines database aliases for the student list tool and creates the
 // StudentList table in an alias's database. The program itself creates no table.
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -10,12 +13,17 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTextStream>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <optional>
 
+#include "dbadmin/CommandLine.h"
 #include "dbadmin/DbAdminBatch.h"
 #include "store/Engine.h"
 #include "store/StudentListTable.h"
 #include "textio/ErrorDisplay.h"
+#include "textio/Exception.h"
 
 namespace {
 
@@ -24,13 +32,15 @@ const char* const kUsage = R"(Usage: cardovane-dbadmin COMMAND ...
 Aliases live in %1.
 
   setup-sqlite ALIAS [FILE]
-      Defines ALIAS on a SQLite database file (by default %2) unless ALIAS is already defined,
-      then creates the file and the StudentList table where they are missing.
+      Creates the SQLite database file (by default %2) and the StudentList table where they are
+      missing, then defines ALIAS on the file unless ALIAS is already defined. The file and its
+      folder are readable by you alone, and so is the aliases file.
 
   setup-postgres ALIAS --server HOST [--port PORT] --database NAME [--user NAME] [--password PW]
-      Defines ALIAS on a PostgreSQL database (replacing an earlier definition) and creates the
-      StudentList table there when it is missing. With --user the program asks for a login;
-      the password is used for creating the table now and is never stored.
+      Creates the StudentList table in a PostgreSQL database when it is missing, then defines
+      ALIAS on it (replacing an earlier definition of any letter case); a setup that fails
+      defines nothing. With --user the program asks for a login; the password is used for
+      creating the table now and is never stored.
       To point the student list tool at a school server:
         cardovane-dbadmin setup-postgres DVK --server db.school.lan --database cardovane --user office
 
@@ -42,18 +52,24 @@ Aliases live in %1.
   protect-table ALIAS TABLE PASSWORD
       Makes statements on TABLE ask for PASSWORD (once a run).
 
-  import ALIAS FILE [--dry-run] [--user NAME] [--password PW]
-      Reads FILE as "Import List" reads it and stores every row in StudentList with the name
-      key and sequence number that "Add List To Database" would give it, in one transaction:
-      all of it or, on any failure, none (the failing row is named). --dry-run stores nothing
-      and prints each row's line, key, sequence number and fields, tab-separated.
+  import ALIAS FILE [--dry-run] [--wait SECONDS] [--user NAME] [--password PW]
+      Reads FILE (- is standard input) as "Import List" reads it and stores every row in
+      StudentList with the name key and sequence number that "Add List To Database" would give
+      it, in one transaction: all of it or, on any failure, none (the failing row is named). A
+      file that is no comma-separated text (a spreadsheet workbook, UTF-16 text, anything with
+      a NUL byte) is refused. --dry-run stores nothing and prints each row's line, key,
+      sequence number and fields, tab-separated.
 
-  export ALIAS FILE [--user NAME] [--password PW]
+  export ALIAS FILE [--wait SECONDS] [--user NAME] [--password PW]
       Writes the student list to FILE exactly as "Export the Database to the CSV File" does;
-      FILE - is standard output.
+      FILE - is standard output. FILE is replaced only once the whole list is written: on any
+      failure it is left as it was. The database file itself is refused as FILE.
 
-  For an alias that asks for a login, the password is asked on the terminal (or given with
-  --password) and stored nowhere. Exit codes: 0 done, 1 failed, 2 usage.
+  --wait SECONDS (default 120) is how long a job waits for another's write lock on a SQLite
+  database before it fails. For an alias that asks for a login, the password is asked on the
+  terminal and stored nowhere. --password PW works too, but other users of the computer can see
+  a command line: prefer the terminal. -- ends the options, for a FILE whose name begins with -.
+  Exit codes: 0 done, 1 failed (nothing stored, no file changed), 2 usage (nothing done).
 
   --help
       Shows this text.
@@ -71,24 +87,19 @@ int Fail(const QString& message)
     return 1;
 }
 
-QString Option(const QStringList& args, const QString& name, const QString& fallback = {})
-{
-    const qsizetype at = args.indexOf(name);
-    return at >= 0 && at + 1 < args.size() ? args.at(at + 1) : fallback;
-}
-
-bool AliasDefined(const QString& alias)
+// The defined alias of that name, whatever its letter case.
+std::optional<TAlias> DefinedAlias(const QString& name)
 {
     const TAliasFile file;
     if (!file.Exists()) {
-        return false;
+        return std::nullopt;
     }
     for (const TAlias& defined : file.Read()) {
-        if (defined.name.compare(alias, Qt::CaseInsensitive) == 0) {
-            return true;
+        if (defined.name.compare(name, Qt::CaseInsensitive) == 0) {
+            return defined;
         }
     }
-    return false;
+    return std::nullopt;
 }
 
 // A table made before the sequence numbers were unique may hold a number twice; the unique key
@@ -111,22 +122,27 @@ int ReportRepeatedSequences(QSqlQuery& query)
     return 1;
 }
 
-int CreateTable(const QString& alias, const QString& user, const QString& password)
+// Creates a missing database file, readable by its owner alone, in a folder of the owner's.
+void CreateDatabaseFile(const QString& path)
 {
+    MakePrivateFolder(QFileInfo(path).path());
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        throw Exception("Cannot create " + path.toStdString() + ": " + std::strerror(errno));
+    }
+    ::close(fd);
+}
+
+// Creates StudentList and its key in the alias's database where they are missing; answers the
+// exit code.
+int CreateTable(const TAlias& alias, const QString& user, const QString& password)
+{
+    if (alias.driver == TAlias::Driver::SQLite && alias.fault.isEmpty()) {
+        CreateDatabaseFile(alias.path);
+    }
     TEngine engine;
-    engine.Initialize(QStringLiteral("0009"));
-    const TAlias* definition = engine.FindAlias(alias);
-    if (!definition) {
-        return Fail(QStringLiteral("alias %1 is not defined").arg(alias));
-    }
-    if (definition->driver == TAlias::Driver::SQLite) {
-        QDir().mkpath(QFileInfo(definition->path).path());
-        QFile file(definition->path);
-        if (!file.open(QIODevice::Append)) {
-            return Fail(QStringLiteral("cannot create %1").arg(definition->path));
-        }
-    }
-    const QString connection = engine.Connect(alias, user, password);
+    const QString connection = engine.ConnectTo(alias, user, password);
     int status = 0;
     {
         QSqlQuery query(QSqlDatabase::database(connection, false));
@@ -137,8 +153,11 @@ int CreateTable(const QString& alias, const QString& user, const QString& passwo
             status = Fail(query.lastError().text());
             return false;
         };
+        // The server's notices ("does not exist, skipping") are no news to the user.
+        const bool quiet =
+            alias.driver == TAlias::Driver::SQLite || run("set client_min_messages = warning");
         const bool made =
-            (definition->driver != TAlias::Driver::SQLite || run(kSqliteJournalStatement)) &&
+            quiet && (alias.driver != TAlias::Driver::SQLite || run(kSqliteJournalStatement)) &&
             run(kCreateStudentListTable);
         if (made && !query.exec(QString::fromUtf8(kCreateStudentListKey))) {
             status = ReportRepeatedSequences(query);
@@ -147,53 +166,86 @@ int CreateTable(const QString& alias, const QString& user, const QString& passwo
         }
     }
     TEngine::Disconnect(connection);
-    if (status == 0) {
-        QTextStream(stdout) << "StudentList is ready in the database of " << alias << ".\n";
-    }
     return status;
 }
 
-int SetupSqlite(const QStringList& args)
+int Ready(const QString& alias)
 {
-    const QString alias = args.value(1);
-    if (!AliasDefined(alias)) {
-        TAlias definition;
-        definition.name = alias;
-        definition.driver = TAlias::Driver::SQLite;
-        definition.path = QFileInfo(args.value(2, DefaultDatabaseFile())).absoluteFilePath();
-        TAliasFile().Define(definition);
-    }
-    return CreateTable(alias, {}, {});
-}
-
-int SetupPostgres(const QStringList& args)
-{
-    const QString alias = args.value(1);
-    const QString server = Option(args, QStringLiteral("--server"));
-    const QString database = Option(args, QStringLiteral("--database"));
-    if (server.isEmpty() || database.isEmpty()) {
-        return Fail(QStringLiteral("setup-postgres needs --server and --database"));
-    }
-    TAlias definition;
-    definition.name = alias;
-    definition.driver = TAlias::Driver::PostgreSQL;
-    definition.server = server;
-    definition.port = Option(args, QStringLiteral("--port"), QStringLiteral("5432")).toInt();
-    definition.database = database;
-    definition.hasUserName = args.contains(QStringLiteral("--user"));
-    definition.userName = Option(args, QStringLiteral("--user"));
-    TAliasFile().Define(definition);
-    return CreateTable(alias, Option(args, QStringLiteral("--user")),
-                       Option(args, QStringLiteral("--password")));
-}
-
-int ProtectTable(const QStringList& args)
-{
-    if (args.size() < 4 || !AliasDefined(args.at(1))) {
-        return Fail(QStringLiteral("protect-table needs a defined ALIAS, a TABLE and a PASSWORD"));
-    }
-    TAliasFile().SetTablePassword(args.at(1), args.at(2), args.at(3));
+    QTextStream(stdout) << "StudentList is ready in the database of " << alias << ".\n";
     return 0;
+}
+
+int SetupSqlite(const SubcommandLine& line)
+{
+    const QString name = line.Positional()[0];
+    std::optional<TAlias> alias = DefinedAlias(name);
+    const bool defined = alias.has_value();
+    if (!defined) {
+        alias.emplace();
+        alias->name = name;
+        alias->driver = TAlias::Driver::SQLite;
+        alias->path =
+            QFileInfo(line.Positional().value(1, DefaultDatabaseFile())).absoluteFilePath();
+    }
+    if (const int status = CreateTable(*alias, {}, {}); status != 0) {
+        return status;
+    }
+    if (!defined) {
+        TAliasFile().Define(*alias);
+    }
+    return Ready(name);
+}
+
+int SetupPostgres(const SubcommandLine& line, const DbAdminOptions& options)
+{
+    if (!line.IsSet(options.server) || !line.IsSet(options.database)) {
+        throw UsageError("setup-postgres needs --server and --database");
+    }
+    TAlias alias;
+    alias.name = line.Positional()[0];
+    alias.driver = TAlias::Driver::PostgreSQL;
+    alias.server = line.Value(options.server);
+    alias.port = line.Number(options.port, 1, 65535);
+    alias.database = line.Value(options.database);
+    alias.hasUserName = line.IsSet(options.user);
+    alias.userName = line.Value(options.user);
+    if (const int status = CreateTable(alias, alias.userName, line.Value(options.password));
+        status != 0) {
+        return status;
+    }
+    TAliasFile().Define(alias);
+    return Ready(alias.name);
+}
+
+int CreateTableCommand(const SubcommandLine& line, const DbAdminOptions& options)
+{
+    const QString name = line.Positional()[0];
+    const std::optional<TAlias> alias = DefinedAlias(name);
+    if (!alias) {
+        return Fail(QStringLiteral("alias %1 is not defined").arg(name));
+    }
+    const QString user = line.IsSet(options.user) ? line.Value(options.user) : QString();
+    if (const int status = CreateTable(*alias, user, line.Value(options.password)); status != 0) {
+        return status;
+    }
+    return Ready(name);
+}
+
+int ProtectTable(const SubcommandLine& line)
+{
+    const QString name = line.Positional()[0];
+    if (!DefinedAlias(name)) {
+        return Fail(QStringLiteral("alias %1 is not defined").arg(name));
+    }
+    TAliasFile().SetTablePassword(name, line.Positional()[1], line.Positional()[2]);
+    return 0;
+}
+
+int Usage(const QString& message)
+{
+    QTextStream(stderr) << "cardovane-dbadmin: " << message << "\n"
+                        << "Usage: cardovane-dbadmin COMMAND ... (see cardovane-dbadmin --help)\n";
+    return 2;
 }
 
 }  // namespace
@@ -203,40 +255,59 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     const QString command = args.value(0);
-    if (command.isEmpty() || command == QLatin1String("--help") || args.size() < 2) {
-        QTextStream(command == QLatin1String("--help") ? stdout : stderr)
-            << QString::fromUtf8(kUsage).arg(TAliasFile::DefaultPath(), DefaultDatabaseFile());
-        return command == QLatin1String("--help") ? 0 : 2;
+    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
+        QTextStream(stdout) << QString::fromUtf8(kUsage).arg(TAliasFile::DefaultPath(),
+                                                             DefaultDatabaseFile());
+        return 0;
     }
+    if (command.isEmpty()) {
+        return Usage(QStringLiteral("no command given"));
+    }
+    const DbAdminOptions o;
+    const QStringList rest = args.mid(1);
+    // What a failure names: the command and the alias or file it was given, never an option's
+    // value (a password may be one).
+    QString subject = command;
     try {
         if (command == QLatin1String("setup-sqlite")) {
-            return SetupSqlite(args);
+            const SubcommandLine line(command, rest, {}, 1, 2);
+            subject = command + QLatin1Char(' ') + line.Positional()[0];
+            return SetupSqlite(line);
         }
         if (command == QLatin1String("setup-postgres")) {
-            return SetupPostgres(args);
+            const SubcommandLine line(command, rest,
+                                      {o.server, o.port, o.database, o.user, o.password}, 1, 1);
+            subject = command + QLatin1Char(' ') + line.Positional()[0];
+            return SetupPostgres(line, o);
         }
         if (command == QLatin1String("create-table")) {
-            return CreateTable(args.at(1), Option(args, QStringLiteral("--user")),
-                               Option(args, QStringLiteral("--password")));
+            const SubcommandLine line(command, rest, {o.user, o.password}, 1, 1);
+            subject = command + QLatin1Char(' ') + line.Positional()[0];
+            return CreateTableCommand(line, o);
         }
         if (command == QLatin1String("protect-table")) {
-            return ProtectTable(args);
+            const SubcommandLine line(command, rest, {}, 3, 3);
+            subject = command + QLatin1Char(' ') + line.Positional()[0];
+            return ProtectTable(line);
         }
         if (command == QLatin1String("import")) {
-            return ImportCommand(args);
+            const SubcommandLine line(command, rest, {o.dryRun, o.wait, o.user, o.password}, 2, 2);
+            subject = command + QLatin1Char(' ') + line.Positional()[1];
+            return ImportCommand(line, o);
         }
         if (command == QLatin1String("export")) {
-            return ExportCommand(args);
+            const SubcommandLine line(command, rest, {o.wait, o.user, o.password}, 2, 2);
+            subject = command + QLatin1Char(' ') + line.Positional()[1];
+            return ExportCommand(line, o);
         }
+    } catch (const UsageError& error) {
+        return Usage(command + QStringLiteral(": ") + QString::fromUtf8(error.what()));
     } catch (const std::exception& error) {
-        // One line, naming what was asked: an engine's message may run over several.
+        // One line: an engine's message may run over several.
         QString message = QString::fromStdString(TopLevelMessageText(error.what()));
         message.replace(QStringLiteral("\r\n"), QStringLiteral(" / "));
         message.replace(QLatin1Char('\n'), QStringLiteral(" / "));
-        if (command == QLatin1String("import") || command == QLatin1String("export")) {
-            return Fail(QStringLiteral("%1 %2: %3").arg(command, args.value(2), message));
-        }
-        return Fail(message);
+        return Fail(subject + QStringLiteral(": ") + message);
     }
-    return Fail(QStringLiteral("unknown command %1 (see --help)").arg(command));
+    return Usage(QStringLiteral("unknown command %1").arg(command));
 }

@@ -4,41 +4,42 @@
 #include <unistd.h>
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryFile>
 #include <QTextStream>
+#include <csignal>
 #include <cstdio>
+#include <fstream>
 #include <string>
 
+#include "dbadmin/CommandLine.h"
 #include "export/ExportStudentList.h"
 #include "import/BatchImport.h"
 #include "import/StudentListReader.h"
 #include "store/Query.h"
 #include "store/Session.h"
 #include "store/StudentListQuery.h"
+#include "textio/Exception.h"
 #include "toolkit/GridCells.h"
 
 namespace {
 
-QString Option(const QStringList& args, const QString& name)
-{
-    const qsizetype at = args.indexOf(name);
-    return at >= 0 && at + 1 < args.size() ? args.at(at + 1) : QString();
-}
+// The terminal's settings while a password is typed without echo, for the signal handler that
+// restores them when the job is interrupted there.
+termios gSavedTerminal{};
+volatile std::sig_atomic_t gTerminalFd = -1;
 
-// The arguments that are not options or their values.
-QStringList Positional(const QStringList& args)
+extern "C" void RestoreTerminalAndStop(int signal)
 {
-    QStringList positional;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--user") || args[i] == QLatin1String("--password")) {
-            ++i;
-        } else if (!args[i].startsWith(QLatin1String("--"))) {
-            positional << args[i];
-        }
+    if (gTerminalFd >= 0) {
+        tcsetattr(gTerminalFd, TCSAFLUSH, &gSavedTerminal);
     }
-    return positional;
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
 }
 
-// Reads a password from the terminal without showing it; false where there is no terminal.
+// Reads a password from the terminal without showing it, whole whatever its length; false
+// where there is no terminal.
 bool AskPassword(const QString& prompt, QString& password)
 {
     std::FILE* tty = std::fopen("/dev/tty", "r+");
@@ -47,22 +48,37 @@ bool AskPassword(const QString& prompt, QString& password)
     }
     std::fprintf(tty, "%s", qPrintable(prompt));
     std::fflush(tty);
-    termios before{};
-    const bool terminal = tcgetattr(fileno(tty), &before) == 0;
+    const int fd = fileno(tty);
+    const bool terminal = tcgetattr(fd, &gSavedTerminal) == 0;
     if (terminal) {
-        termios silent = before;
+        gTerminalFd = fd;
+        std::signal(SIGINT, RestoreTerminalAndStop);
+        std::signal(SIGTERM, RestoreTerminalAndStop);
+        std::signal(SIGHUP, RestoreTerminalAndStop);
+        termios silent = gSavedTerminal;
         silent.c_lflag &= ~tcflag_t(ECHO);
-        tcsetattr(fileno(tty), TCSAFLUSH, &silent);
+        tcsetattr(fd, TCSAFLUSH, &silent);
     }
-    char line[256] = {};
-    const bool read = std::fgets(line, sizeof line, tty) != nullptr;
+    std::string text;
+    int c = 0;
+    bool read = false;
+    while ((c = std::fgetc(tty)) != EOF) {
+        read = true;
+        if (c == '\n') {
+            break;
+        }
+        text += char(c);
+    }
     if (terminal) {
-        tcsetattr(fileno(tty), TCSAFLUSH, &before);
+        tcsetattr(fd, TCSAFLUSH, &gSavedTerminal);
+        gTerminalFd = -1;
+        std::signal(SIGINT, SIG_DFL);
+        std::signal(SIGTERM, SIG_DFL);
+        std::signal(SIGHUP, SIG_DFL);
     }
     std::fprintf(tty, "\n");
     std::fclose(tty);
-    std::string text(line);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
+    while (!text.empty() && text.back() == '\r') {
         text.pop_back();
     }
     password = QString::fromStdString(text);
@@ -70,10 +86,10 @@ bool AskPassword(const QString& prompt, QString& password)
 }
 
 // A session whose logins come from the options or the terminal; the password is kept nowhere.
-void AnswerLogins(TSession& session, const QStringList& args)
+void AnswerLogins(TSession& session, const SubcommandLine& line, const DbAdminOptions& options)
 {
-    const QString user = Option(args, QStringLiteral("--user"));
-    const QString given = Option(args, QStringLiteral("--password"));
+    const QString user = line.Value(options.user);
+    const QString given = line.Value(options.password);
     session.onLogin = [user, given](const QString& database, QString& userName, QString& password) {
         if (!user.isEmpty()) {
             userName = user;
@@ -88,12 +104,49 @@ void AnswerLogins(TSession& session, const QStringList& args)
     session.onPassword = [] { return false; };
 }
 
-// Says how a batch command is called; answers the exit code of a usage mistake.
-int Usage(const char* command)
+// Waits for another job's write lock on SQLite as long as --wait says.
+void WaitForLocks(TSession& session, const SubcommandLine& line, const DbAdminOptions& options)
 {
-    QTextStream(stderr) << "usage: cardovane-dbadmin " << command
-                        << " [--user NAME] [--password PW]\n";
-    return 2;
+    session.Engine().SetBusyTimeout(line.Number(options.wait, 0, 86400) * 1000);
+}
+
+// A file that is certainly no comma-separated text: a spreadsheet workbook (a ZIP package, or
+// the older compound file), UTF-16 text, or anything else that holds a NUL byte. The window
+// shows what it read for the user to see; a job has nobody to look, so it refuses.
+void RefuseWhatIsNoText(const std::string& path, const QString& shownName)
+{
+    std::ifstream in(path, std::ios::binary);
+    char block[65536];
+    std::string start;
+    std::size_t offset = 0;
+    while (in.read(block, sizeof block) || in.gcount() > 0) {
+        const std::string_view bytes(block, std::size_t(in.gcount()));
+        if (offset == 0) {
+            start = std::string(bytes.substr(0, 4));
+        }
+        const auto nul = bytes.find('\0');
+        if (nul != std::string_view::npos) {
+            const bool utf16 = start.rfind("\xFF\xFE", 0) == 0 || start.rfind("\xFE\xFF", 0) == 0;
+            const bool workbook =
+                start.rfind("PK\x03\x04", 0) == 0 || start.rfind("\xD0\xCF\x11\xE0", 0) == 0;
+            const std::string name = shownName.toStdString();
+            if (workbook) {
+                throw Exception(name +
+                                " is not a comma-separated text file but a spreadsheet "
+                                "workbook: save it as CSV first, then import that file");
+            }
+            if (utf16) {
+                throw Exception(name +
+                                " is not a comma-separated text file of this kind: it "
+                                "holds UTF-16 text; save it as CSV in UTF-8 first");
+            }
+            throw Exception(name +
+                            " is not a comma-separated text file: it holds a NUL byte at "
+                            "byte " +
+                            std::to_string(offset + nul + 1));
+        }
+        offset += bytes.size();
+    }
 }
 
 class SilentReading : public ImportView {
@@ -124,22 +177,42 @@ private:
 
 }  // namespace
 
-int ImportCommand(const QStringList& args)
+int ImportCommand(const SubcommandLine& line, const DbAdminOptions& options)
 {
-    const QStringList positional = Positional(args);
-    if (positional.size() != 3) {
-        return Usage("import ALIAS FILE [--dry-run]");
-    }
-    const QString alias = positional[1];
+    const QString alias = line.Positional()[0];
+    const QString file = line.Positional()[1];
     TSession session;
-    AnswerLogins(session, args);
+    AnswerLogins(session, line, options);
+    WaitForLocks(session, line, options);
+
+    // Standard input is read once, into a file of the user's own that the reader's two passes
+    // then read.
+    QTemporaryFile input;
+    std::string path = file.toStdString();
+    if (file == QLatin1String("-")) {
+        QFile in;
+        if (!input.open() || !in.open(stdin, QIODevice::ReadOnly)) {
+            throw Exception("standard input cannot be read");
+        }
+        while (!in.atEnd()) {
+            const QByteArray block = in.read(65536);
+            if (block.isEmpty() || input.write(block) != block.size()) {
+                throw Exception("standard input cannot be read: " +
+                                input.errorString().toStdString());
+            }
+        }
+        input.close();
+        path = input.fileName().toStdString();
+    }
+    // A missing file or a folder reads as nothing here; the reader tells it with its messages.
+    RefuseWhatIsNoText(path, file == QLatin1String("-") ? QStringLiteral("standard input") : file);
 
     // The list is read exactly as "Import List" reads it into the review grid.
     TGridCells cells(3, 17);
     SilentReading reading;
-    ReadStudentList(positional[2].toStdString(), cells, reading);
+    ReadStudentList(path, cells, reading);
 
-    if (args.contains(QStringLiteral("--dry-run"))) {
+    if (line.IsSet(options.dryRun)) {
         QTextStream out(stdout);
         for (const NumberedRow& row : NumberRows(cells, StoredMaxima(session, alias))) {
             out << row.line << '\t' << QString::fromStdString(row.psid) << '\t' << row.sequence
@@ -151,26 +224,27 @@ int ImportCommand(const QStringList& args)
     }
     Progress progress;
     const int stored = StoreStudentList(session, alias, cells, std::ref(progress));
-    QTextStream(stdout) << "Stored " << stored << " rows in StudentList of " << alias << ".\n";
+    QTextStream(stdout) << "Stored " << stored << (stored == 1 ? " row" : " rows")
+                        << " in StudentList of " << alias << ".\n";
     return 0;
 }
 
-int ExportCommand(const QStringList& args)
+int ExportCommand(const SubcommandLine& line, const DbAdminOptions& options)
 {
-    const QStringList positional = Positional(args);
-    if (positional.size() != 3) {
-        return Usage("export ALIAS FILE|-");
-    }
+    const QString alias = line.Positional()[0];
+    const QString file = line.Positional()[1];
     TSession session;
-    AnswerLogins(session, args);
+    AnswerLogins(session, line, options);
+    WaitForLocks(session, line, options);
     TQuery names(session);
-    SetUpStudentListQuery(names, positional[1]);
-    // "-" is standard output, which the text file names by the empty name.
-    const QString file = positional[2] == QLatin1String("-") ? QString() : positional[2];
-    ExportStudentList(file.toStdString(), names);
-    if (!file.isEmpty()) {
-        QTextStream(stdout) << "Exported " << names.RecordCount() << " students to " << file
-                            << ".\n";
+    SetUpStudentListQuery(names, alias);
+    if (file == QLatin1String("-")) {
+        ExportStudentList({}, names);  // the text file's empty name is standard output
+        return 0;
     }
+    ExportStudentListReplacing(file, names);
+    QTextStream(stdout) << "Exported " << names.RecordCount()
+                        << (names.RecordCount() == 1 ? " student" : " students") << " to " << file
+                        << ".\n";
     return 0;
 }

@@ -1,11 +1,50 @@
 #include "export/ExportStudentList.h"
 
+#include <sys/stat.h>
+
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
 #include "export/StudentLineFormat.h"
 #include "store/Query.h"
+#include "textio/Exception.h"
 #include "textio/TextFile.h"
+
+namespace {
+
+bool SameFile(const std::string& a, const std::string& b)
+{
+    struct stat first {};
+    struct stat second {};
+    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+}  // namespace
+
+void RefuseDatabaseTarget(const std::string& path, TQuery& names)
+{
+    const std::string database = names.DatabaseFile().toStdString();
+    if (path.empty() || database.empty()) {
+        return;
+    }
+    for (const char* suffix : {"", "-journal", "-wal", "-shm"}) {
+        if (SameFile(path, database + suffix)) {
+            throw Exception("The export file " + path + " is the student database" +
+                            (*suffix ? std::string(" (its file ") + database + suffix + ")"
+                                     : std::string(" itself")) +
+                            ": writing the list there would destroy it. Name another file");
+        }
+    }
+}
 
 void ExportStudentList(const std::string& path, TQuery& names)
 {
+    RefuseDatabaseTarget(path, names);
+
     // The file is created, or emptied, before the list is read.
     TTextFile file;
     file.OpenToWrite(path);
@@ -24,4 +63,39 @@ void ExportStudentList(const std::string& path, TQuery& names)
     // A failure met by the flush is raised by the close.
     file.FlushText();
     file.CloseText();
+}
+
+void ExportStudentListReplacing(const QString& path, TQuery& names)
+{
+    const std::string target = path.toStdString();
+    RefuseDatabaseTarget(target, names);
+    QFileInfo info(path);
+    // What is no plain file (a device, a pipe) is written as it is; a link is followed.
+    struct stat st {};
+    const bool exists = ::stat(target.c_str(), &st) == 0;
+    if (exists && !S_ISREG(st.st_mode)) {
+        ExportStudentList(target, names);
+        return;
+    }
+    const QString final = exists ? info.canonicalFilePath() : info.absoluteFilePath();
+    if (!QFileInfo(QFileInfo(final).path()).isDir()) {
+        ExportStudentList(target, names);  // the text file tells the missing folder
+        return;
+    }
+    QTemporaryFile written(QFileInfo(final).path() + QStringLiteral("/.") +
+                           QFileInfo(final).fileName() + QStringLiteral(".XXXXXX"));
+    if (!written.open()) {
+        throw Exception("Cannot write beside " + target + ": " +
+                        written.errorString().toStdString());
+    }
+    if (exists) {
+        ::fchmod(written.handle(), st.st_mode & 07777);
+    }
+    written.close();
+    ExportStudentList(written.fileName().toStdString(), names);
+    if (std::rename(written.fileName().toLocal8Bit().constData(),
+                    final.toLocal8Bit().constData()) != 0) {
+        throw Exception("Cannot replace " + target + ": " + std::strerror(errno));
+    }
+    written.setAutoRemove(false);
 }

@@ -2,9 +2,19 @@
 
 #include <string>
 
+class QString;
+
 class TQuery;
 
 // Writes every record of the student list to the file at path, one line per student in the
 // list's order, as UTF-8 with CR LF line ends (the work of "Export the Database to the CSV
 // File" up to its status message). Raises at the failing step; the file keeps what reached it.
+// A path that is the list's own SQLite database file or one of its journal files (the same file
+// by any name or link) is refused before anything is opened, with an Exception.
 void ExportStudentList(const std::string& path, TQuery& names);
+void RefuseDatabaseTarget(const std::string& path, TQuery& names);
+
+// The same for a job, replacing the file only once the whole list is written: the list goes to
+// a new file beside it, readable by the user alone (or with the old file's mode), which then
+// takes the old one's place. On any failure the file is as it was, and the new one goes.
+void ExportStudentListReplacing(const QString& path, TQuery& names);

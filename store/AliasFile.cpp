@@ -149,14 +149,19 @@ bool TAliasFile::Exists() const
 
 std::vector<TAlias> TAliasFile::Read() const
 {
-    QFile probe(path_);
-    if (!Exists() || !probe.open(QIODevice::ReadOnly)) {
-        throw EDBEngineError::InitFailure(kErrConfigUnreadable);
+    if (!Exists()) {
+        throw EDBEngineError::InitFailure(
+            kErrConfigUnreadable,
+            "No database alias is defined: the aliases file " + path_.toStdString() +
+                " does not exist. Create it with \"cardovane-dbadmin setup-sqlite DVK\" (or "
+                "setup-postgres, for a server).");
     }
-    probe.close();
+    QFile probe(path_);
     QSettings settings(path_, QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError) {
-        throw EDBEngineError::InitFailure(kErrConfigUnreadable);
+    if (!probe.open(QIODevice::ReadOnly) || settings.status() != QSettings::NoError) {
+        throw EDBEngineError::InitFailure(
+            kErrConfigUnreadable, "The aliases file " + path_.toStdString() + " cannot be read: " +
+                                      probe.errorString().toStdString() + ".");
     }
     std::vector<TAlias> aliases;
     for (const QString& group : settings.childGroups()) {

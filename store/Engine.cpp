@@ -43,6 +43,13 @@ QString TEngine::Connect(const QString& aliasName, const QString& userName, cons
     if (!alias) {
         throw Error(kErrUnknownDatabase, QStringLiteral("Alias: %1").arg(aliasName));
     }
+    return ConnectTo(*alias, userName, password);
+}
+
+QString TEngine::ConnectTo(const TAlias& definition, const QString& userName,
+                           const QString& password)
+{
+    const TAlias* alias = &definition;
     if (!alias->fault.isEmpty()) {
         throw Error(kErrAliasUnusable,
                     alias->fault +
@@ -61,7 +68,7 @@ QString TEngine::Connect(const QString& aliasName, const QString& userName, cons
             }
             db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
             db.setDatabaseName(alias->path);
-            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs_));
         } else {
             if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
                 throw Error(kErrDriverMissing, QStringLiteral("Driver: QPSQL"));

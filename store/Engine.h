@@ -23,6 +23,10 @@ public:
 
     // Opens a connection by alias; returns the Qt connection name, released by Disconnect.
     QString Connect(const QString& aliasName, const QString& userName, const QString& password);
+    // The same for a definition of the caller's, which needs no initialised engine.
+    QString ConnectTo(const TAlias& alias, const QString& userName, const QString& password);
+    // How long a statement on SQLite waits for another connection's write lock.
+    void SetBusyTimeout(int milliseconds) { busyTimeoutMs_ = milliseconds; }
     static void Disconnect(const QString& connectionName);
 
     void AddPassword(const QString& password);
@@ -44,4 +48,5 @@ private:
     std::vector<TAlias> aliases_;
     QStringList passwords_;
     int connectionCount_ = 0;
+    int busyTimeoutMs_ = 5000;
 };

@@ -88,7 +88,7 @@ std::string ComposeEngineMessage(int errorCode, const std::vector<TDBError>& err
 
 std::string EngineInitFailureMessage(int errorCode)
 {
-    return "An error occurred while attempting to initialize the Borland Database Engine (error $" +
+    return "An error occurred while attempting to initialize the database engine (error $" +
            Hex4(errorCode) + ")";
 }
 
@@ -104,7 +104,9 @@ EDBEngineError::EDBEngineError(int errorCode, std::string message)
 {
 }
 
-EDBEngineError EDBEngineError::InitFailure(int errorCode)
+EDBEngineError EDBEngineError::InitFailure(int errorCode, const std::string& cause)
 {
-    return EDBEngineError(errorCode, EngineInitFailureMessage(errorCode));
+    return EDBEngineError(errorCode, cause.empty()
+                                         ? EngineInitFailureMessage(errorCode)
+                                         : EngineInitFailureMessage(errorCode) + "\r\n" + cause);
 }

@@ -48,8 +48,8 @@ std::string EngineInitFailureMessage(int errorCode);
 class EDBEngineError : public EDatabaseError {
 public:
     EDBEngineError(int errorCode, std::vector<TDBError> errors);
-    // A failure to initialise the engine.
-    static EDBEngineError InitFailure(int errorCode);
+    // A failure to initialise the engine; the cause, where given, is a line of its own.
+    static EDBEngineError InitFailure(int errorCode, const std::string& cause = {});
 
     int ErrorCode() const { return errorCode_; }
     const std::vector<TDBError>& Errors() const { return errors_; }

@@ -35,6 +35,15 @@ TQuery::~TQuery()
     ReleaseWindows();
 }
 
+QString TQuery::DatabaseFile()
+{
+    session_.Start();
+    const TDatabase* database = session_.FindDatabase(databaseName);
+    const TAlias* alias =
+        session_.Engine().FindAlias(database ? database->AliasName() : databaseName);
+    return alias && alias->driver == TAlias::Driver::SQLite ? alias->path : QString();
+}
+
 void TQuery::Prepare()
 {
     if (statement_) {

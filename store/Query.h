@@ -46,6 +46,8 @@ public:
     QStringList sql;
 
     QString Text() const { return sql.join(QStringLiteral("\r\n")); }
+    // The database file of the alias the statement runs on; empty for a database server.
+    QString DatabaseFile();
     void Prepare();
     void UnPrepare();
     bool Prepared() const { return statement_.has_value(); }

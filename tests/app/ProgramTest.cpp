@@ -125,9 +125,13 @@ TEST_F(Program, UnreadableConfigurationIsAnInitialisationFailure)
     const int code = RunProgram(seam, [](TfMain&) {});
     EXPECT_EQ(code, 1);
     ASSERT_EQ(seam.shown.size(), 1u);
+    EXPECT_TRUE(seam.shown[0].text.contains(
+        QStringLiteral("\nAn error occurred while attempting to initialize the database engine "
+                       "(error $2103)\r\nNo database alias is defined: the aliases file ")))
+        << seam.shown[0].text.toStdString();
     EXPECT_TRUE(seam.shown[0].text.endsWith(
-        QStringLiteral("\nAn error occurred while attempting to initialize the Borland Database "
-                       "Engine (error $2103).")))
+        QStringLiteral("nowhere/cardovane/aliases.conf does not exist. Create it with "
+                       "\"cardovane-dbadmin setup-sqlite DVK\" (or setup-postgres, for a server).")))
         << seam.shown[0].text.toStdString();
 }
 

@@ -57,7 +57,7 @@ TEST(EngineErrors, InitFailureMessage)
 {
     const EDBEngineError error = EDBEngineError::InitFailure(kErrConfigUnreadable);
     EXPECT_EQ(error.Message(),
-              "An error occurred while attempting to initialize the Borland Database Engine "
+              "An error occurred while attempting to initialize the database engine "
               "(error $2103)");
     EXPECT_STREQ(error.ClassName(), "EDBEngineError");
     EXPECT_EQ(error.ErrorCode(), 0x2103);

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+#include <stdexcept>
+
+// A command line the program cannot be sure of: the message names what is wrong; the command
+// does nothing and exits 2.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The options of the subcommands, each spelled here once.
+struct DbAdminOptions {
+    QCommandLineOption user{QStringLiteral("user"), QStringLiteral("The user name to log in as."),
+                            QStringLiteral("NAME")};
+    QCommandLineOption password{
+        QStringLiteral("password"),
+        QStringLiteral("The password (other users of the computer can see a command line: let the "
+                       "command ask for it on the terminal instead)."),
+        QStringLiteral("PW")};
+    QCommandLineOption server{QStringLiteral("server"), QStringLiteral("The database server."),
+                              QStringLiteral("HOST")};
+    QCommandLineOption port{QStringLiteral("port"), QStringLiteral("The server's port."),
+                            QStringLiteral("PORT"), QStringLiteral("5432")};
+    QCommandLineOption database{QStringLiteral("database"),
+                                QStringLiteral("The database on the server."),
+                                QStringLiteral("NAME")};
+    QCommandLineOption dryRun{QStringLiteral("dry-run"), QStringLiteral("Store nothing.")};
+    QCommandLineOption wait{QStringLiteral("wait"),
+                            QStringLiteral("How long to wait for another job's write lock."),
+                            QStringLiteral("SECONDS"), QStringLiteral("120")};
+};
+
+// The arguments of one subcommand (the words after its name), parsed strictly: every option
+// must be one the subcommand takes, with its value; "--" ends the options; the positional
+// arguments must number from `least` to `most`, none of them empty. Raises UsageError.
+class SubcommandLine {
+public:
+    SubcommandLine(const QString& command, const QStringList& arguments,
+                   const QList<QCommandLineOption>& options, int least, int most);
+
+    const QStringList& Positional() const { return positional_; }
+    bool IsSet(const QCommandLineOption& option) const { return parser_.isSet(option); }
+    QString Value(const QCommandLineOption& option) const { return parser_.value(option); }
+    // The option's value as a whole number from least to most; raises UsageError.
+    int Number(const QCommandLineOption& option, int least, int most) const;
+
+private:
+    QCommandLineParser parser_;
+    QStringList positional_;
+};
