@@ -241,10 +241,23 @@ int ProtectTable(const SubcommandLine& line)
     return 0;
 }
 
-int Usage(const QString& message)
+// How each command is called, as the help says it.
+QString Synopsis(const QString& command)
+{
+    const QStringList lines = QString::fromUtf8(kUsage).split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        if (line.startsWith(QStringLiteral("  ") + command + QLatin1Char(' '))) {
+            return line.trimmed();
+        }
+    }
+    return QStringLiteral("COMMAND ...");
+}
+
+int Usage(const QString& command, const QString& message)
 {
     QTextStream(stderr) << "cardovane-dbadmin: " << message << "\n"
-                        << "Usage: cardovane-dbadmin COMMAND ... (see cardovane-dbadmin --help)\n";
+                        << "usage: cardovane-dbadmin " << Synopsis(command)
+                        << " (see cardovane-dbadmin --help)\n";
     return 2;
 }
 
@@ -260,8 +273,10 @@ int main(int argc, char** argv)
                                                              DefaultDatabaseFile());
         return 0;
     }
-    if (command.isEmpty()) {
-        return Usage(QStringLiteral("no command given"));
+    if (args.size() < 2) {
+        QTextStream(stderr) << QString::fromUtf8(kUsage).arg(TAliasFile::DefaultPath(),
+                                                              DefaultDatabaseFile());
+        return 2;
     }
     const DbAdminOptions o;
     const QStringList rest = args.mid(1);
@@ -301,7 +316,7 @@ int main(int argc, char** argv)
             return ExportCommand(line, o);
         }
     } catch (const UsageError& error) {
-        return Usage(command + QStringLiteral(": ") + QString::fromUtf8(error.what()));
+        return Usage(command, command + QStringLiteral(": ") + QString::fromUtf8(error.what()));
     } catch (const std::exception& error) {
         // One line: an engine's message may run over several.
         QString message = QString::fromStdString(TopLevelMessageText(error.what()));
@@ -309,5 +324,5 @@ int main(int argc, char** argv)
         message.replace(QLatin1Char('\n'), QStringLiteral(" / "));
         return Fail(subject + QStringLiteral(": ") + message);
     }
-    return Usage(QStringLiteral("unknown command %1").arg(command));
+    return Usage(command, QStringLiteral("unknown command %1").arg(command));
 }

@@ -4,10 +4,13 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
 #include <QMenuBar>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QSplitterHandle>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 
 #include "app/MainWindow.h"
@@ -272,6 +275,46 @@ TEST(KeyboardOnDatabase, ImportPostExportAndExitWithoutAMouse)
     EXPECT_EQ(ReadFile(exportPath), list);
     EXPECT_EQ(ReadFile(cwd.Path(QStringLiteral("kq.cfg"))),
               "[FacilityName] = " + exportPath.toUtf8() + "\r\n");
+}
+
+TEST(KeyboardOnDatabase, AnExportOntoTheDatabaseIsRefusedAndTheDatabaseStaysWhole)
+{
+    InTemporaryWorkingDirectory cwd;
+    TestDatabase db(Backend::SQLite, {});
+    db.Insert(QStringLiteral("('josm', 1, '1', 'John', 'Smith'), ('anle', 1, '2', 'Ann', 'Lee')"));
+    const QString link = cwd.Path(QStringLiteral("list-link.csv"));
+    ASSERT_TRUE(QFile::link(db.SqlitePath(), link));
+    PersonSeam seam;
+    seam.Then(PressKey(Qt::Key_Return));  // the refusal: OK
+    seam.Then(PressKey(Qt::Key_Return));  // the refusal by the link: OK
+    const int code = RunProgram(seam, [&](TfMain& w) {
+        ChooseMenuItem(w, 1);
+        for (const QString& target : {db.SqlitePath(), link}) {
+            // The window has the focus back once the refusal is answered.
+            ASSERT_TRUE(QTest::qWaitFor([&] { return w.isActiveWindow(); }));
+            QTest::mouseClick(w.EditFileName, Qt::LeftButton);
+            QTest::keyClick(w.EditFileName, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(w.EditFileName, target);
+            QTest::mouseClick(w.BitBtn8, Qt::LeftButton);
+            EXPECT_NE(w.StatusBar1->PanelText(1), QStringLiteral("Data output to ") + target);
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w.isActiveWindow(); }));
+        QTest::keyClick(Focus() ? Focus() : &w, Qt::Key_X, Qt::AltModifier);
+    });
+    EXPECT_EQ(code, 0);
+    ASSERT_EQ(seam.MessageTexts().size(), 2);
+    EXPECT_TRUE(seam.MessageTexts()[0].startsWith(QStringLiteral("The export file ") +
+                                                  db.SqlitePath() +
+                                                  QStringLiteral(" is the student database")))
+        << seam.MessageTexts()[0].toStdString();
+    EXPECT_TRUE(seam.MessageTexts()[1].contains(QStringLiteral("is the student database")));
+    EXPECT_EQ(db.Count(QStringLiteral("select count(*) from studentlist")), 2);
+    QSqlDatabase check = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "integrity");
+    check.setDatabaseName(db.SqlitePath());
+    ASSERT_TRUE(check.open());
+    QSqlQuery integrity(check);
+    ASSERT_TRUE(integrity.exec(QStringLiteral("pragma integrity_check")) && integrity.next());
+    EXPECT_EQ(integrity.value(0).toString(), QStringLiteral("ok"));
 }
 
 // Output of a command of the X tools.

@@ -50,6 +50,8 @@ public:
     // Rows of StudentList in list order, as "psid|seq|studentid|fname|lname".
     QStringList Rows();
     const QString& ConfigHome() const { return configHome_; }
+    // The SQLite database file; empty on the server.
+    const QString& SqlitePath() const { return sqlitePath_; }
     static QString PgPassword();
     // The database of this test program on the server.
     static QString PgDatabaseName();

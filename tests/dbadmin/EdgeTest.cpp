@@ -1,0 +1,309 @@
+// cardovane-dbadmin given what a scheduled job or a hurried person really gives it: every
+// mistake is refused with a message that names it, and nothing is stored, defined or replaced.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include "tests/support/ProgramRun.h"
+#include "tests/support/ScriptedSeam.h"
+#include "tests/support/TestDatabase.h"
+
+namespace {
+
+struct Result {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+// Runs the command in `folder` with the environment given on top of the test's own.
+Result Admin(const QStringList& arguments, const QString& folder,
+             const QProcessEnvironment& extra = {}, const QByteArray& input = {})
+{
+    QProcess admin;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& key : extra.keys()) {
+        environment.insert(key, extra.value(key));
+    }
+    admin.setProcessEnvironment(environment);
+    admin.setWorkingDirectory(folder);
+    admin.start(QStringLiteral(CARDOVANE_DBADMIN), arguments);
+    admin.write(input);
+    admin.closeWriteChannel();
+    EXPECT_TRUE(admin.waitForFinished(60000));
+    return {admin.exitCode(), QString::fromUtf8(admin.readAllStandardOutput()),
+            QString::fromUtf8(admin.readAllStandardError())};
+}
+
+int Mode(const QString& path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
+}
+
+class Edges : public OnEachBackend {
+protected:
+    void SetUp() override
+    {
+        OnEachBackend::SetUp();
+        if (IsSkipped()) {
+            return;
+        }
+        db.emplace(GetParam(), TestDatabase::Options{});
+        aliases = db->ConfigHome() + QStringLiteral("/cardovane/aliases.conf");
+        WriteFile(dir.filePath(QStringLiteral("list.csv")), "1,John,Smith\r\n2,Ann,Lee\r\n");
+    }
+    Result Run(const QStringList& arguments, const QByteArray& input = {})
+    {
+        return Admin(arguments, dir.path(), {}, input);
+    }
+    QString Path(const QString& name) const { return dir.filePath(name); }
+    int Stored() { return db->Count(QStringLiteral("select count(*) from studentlist")); }
+
+    QTemporaryDir dir;
+    std::optional<TestDatabase> db;
+    QString aliases;
+};
+
+TEST_P(Edges, BadCommandLinesDoNothing)
+{
+    const struct {
+        QStringList arguments;
+        int code;
+        const char* says;
+    } cases[] = {
+        {{"import", "DVK", "list.csv", "--dryrun"}, 2, "Unknown option 'dryrun'"},
+        {{"import", "DVK", "list.csv", "--user"}, 2, "Missing value after '--user'"},
+        {{"import", "DVK", ""}, 2, "an argument is empty"},
+        {{"export", "DVK", ""}, 2, "an argument is empty"},
+        {{"import", "DVK", "list.csv", "more.csv"}, 2, "unexpected argument 'more.csv'"},
+        {{"import", "DVK"}, 2, "usage: cardovane-dbadmin import ALIAS FILE"},
+        {{"import", "DVK", "list.csv", "--wait", "soon"}, 2, "--wait takes a whole number"},
+        {{"import", "DVK", "list.csv", "--password", ""}, 2, "--password is empty"},
+        {{"setup-postgres", "--server", "h", "--database", "d"}, 2, "too few arguments"},
+        {{"setup-postgres", "X", "--server", "h"}, 2, "needs --server and --database"},
+        {{"setup-postgres", "X", "--server", "h", "--database", "d", "--port", "abc"},
+         2,
+         "--port takes a whole number from 1 to 65535"},
+        {{"setup-sqlite", "X", "a.db", "b.db"}, 2, "unexpected argument 'b.db'"},
+        {{"frobnicate", "DVK"}, 2, "unknown command frobnicate"},
+        {{"protect-table", "NOPE", "studentlist", "pw"}, 1, "alias NOPE is not defined"},
+        {{"create-table", "NOPE"}, 1, "alias NOPE is not defined"},
+    };
+    const QByteArray before = ReadFile(aliases);
+    for (const auto& c : cases) {
+        const Result result = Run(c.arguments);
+        EXPECT_EQ(result.code, c.code) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(result.err.contains(QString::fromUtf8(c.says)))
+            << c.arguments.join(' ').toStdString() << ": " << result.err.toStdString();
+    }
+    EXPECT_EQ(Stored(), 0);
+    EXPECT_EQ(ReadFile(aliases), before) << "no alias defined or changed";
+}
+
+TEST_P(Edges, AFileNamedLikeAnOptionFollowsTheirEndAndStandardInputOnlyByADash)
+{
+    WriteFile(Path(QStringLiteral("--x")), "1,John,Smith\r\n");
+    Result result = Run({"import", "DVK", "--", "--x"});
+    EXPECT_EQ(result.code, 0) << result.err.toStdString();
+    EXPECT_TRUE(result.out.contains(QStringLiteral("Stored 1 row in StudentList")))
+        << result.out.toStdString();
+    result = Run({"import", "DVK", "-"}, "2,Ann,Lee\r\n3,Bo,Ray\r\n");
+    EXPECT_EQ(result.code, 0) << result.err.toStdString();
+    EXPECT_TRUE(result.out.contains(QStringLiteral("Stored 2 rows"))) << result.out.toStdString();
+    EXPECT_EQ(db->Rows(),
+              (QStringList{"anle|1|2|Ann|Lee", "bora|1|3|Bo|Ray", "josm|1|1|John|Smith"}));
+}
+
+TEST_P(Edges, AMessageNamesTheCommandAndFileNeverThePassword)
+{
+    const Result result = Run({"import", "--password", "S3cret", "DVK", "missing.csv"});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(result.err.contains(QStringLiteral("import missing.csv: File not found.")))
+        << result.err.toStdString();
+    EXPECT_FALSE(result.err.contains(QStringLiteral("S3cret")));
+}
+
+TEST_P(Edges, WhatIsNoTextIsRefusedAndNothingStored)
+{
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        const char* says;
+    } cases[] = {
+        {"students.xlsx", QByteArray("PK\x03\x04\x14\x00\x06\x00", 8) + QByteArray(600, 'z'),
+         "save it as CSV first"},
+        {"students.xls", QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\x00", 9),
+         "save it as CSV first"},
+        {"utf16.csv",
+         QByteArray("\xFF\xFE"
+                    "1\x00,\x00"
+                    "A\x00",
+                    8),
+         "UTF-16"},
+        {"random.bin", QByteArray("1,A,B\r\n", 7) + QByteArray(70000, 'q') + QByteArray(1, '\0'),
+         "a NUL byte at byte 70008"},
+    };
+    for (const auto& c : cases) {
+        const QString file = WriteFile(Path(QString::fromUtf8(c.name)), c.bytes);
+        const Result result = Run({"import", "DVK", file});
+        EXPECT_EQ(result.code, 1) << c.name;
+        EXPECT_TRUE(result.err.contains(QStringLiteral("is not a comma-separated text file")))
+            << result.err.toStdString();
+        EXPECT_TRUE(result.err.contains(QString::fromUtf8(c.says))) << result.err.toStdString();
+    }
+    EXPECT_EQ(Stored(), 0);
+}
+
+TEST_P(Edges, AFailedExportLeavesTheOldFileByteForByte)
+{
+    const QString target = WriteFile(Path(QStringLiteral("out.csv")), "keep\r\n");
+    Result result = Run({"export", "NOPE", target});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(result.err.contains(QStringLiteral("Unknown database.")))
+        << result.err.toStdString();
+    EXPECT_EQ(ReadFile(target), QByteArray("keep\r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2)
+        << "no file left beside it";  // list.csv and out.csv
+    db->Insert(QStringLiteral("('josm', 1, '1', 'John', 'Smith')"));
+    result = Run({"export", "DVK", target});
+    EXPECT_EQ(result.code, 0) << result.err.toStdString();
+    EXPECT_EQ(ReadFile(target), QByteArray("1,John,Smith\r\n"));
+}
+
+TEST_P(Edges, NoExportOntoTheDatabaseOrItsJournal)
+{
+    if (GetParam() != Backend::SQLite) {
+        GTEST_SKIP() << "a server's database is no file";
+    }
+    db->Insert(QStringLiteral("('josm', 1, '1', 'John', 'Smith'), ('anle', 1, '2', 'Ann', 'Lee')"));
+    const QString database = db->SqlitePath();
+    // The journal files exist while a connection has the database open in WAL mode.
+    QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "edge-holder");
+    holder.setDatabaseName(database);
+    ASSERT_TRUE(holder.open());
+    QSqlQuery(holder).exec("pragma journal_mode = wal");
+    QSqlQuery(holder).exec("select count(*) from studentlist");
+    const QString link = Path(QStringLiteral("link.csv"));
+    ASSERT_TRUE(QFile::link(database, link));
+    for (const QString& target : {database, database + "-wal", database + "-shm", link}) {
+        if (!QFileInfo::exists(target)) {
+            continue;
+        }
+        const QByteArray before = ReadFile(target);
+        const Result result = Run({"export", "DVK", target});
+        EXPECT_EQ(result.code, 1) << target.toStdString();
+        EXPECT_TRUE(result.err.contains(QStringLiteral("is the student database")))
+            << result.err.toStdString();
+        if (!target.endsWith(QStringLiteral("-shm"))) {
+            EXPECT_EQ(ReadFile(target), before) << target.toStdString();
+        }
+    }
+    QSqlQuery check(holder);
+    ASSERT_TRUE(check.exec("pragma integrity_check") && check.next());
+    EXPECT_EQ(check.value(0).toString(), QStringLiteral("ok"));
+    check.finish();
+    holder.close();
+    holder = QSqlDatabase();
+    QSqlDatabase::removeDatabase("edge-holder");
+    EXPECT_EQ(Stored(), 2);
+}
+
+TEST_P(Edges, TwoImportsAtOnceAreBothStored)
+{
+    QString big;
+    for (int i = 0; i < 3000; ++i) {
+        big += QStringLiteral("%1,John,Smith\r\n").arg(i);
+    }
+    WriteFile(Path(QStringLiteral("big.csv")), big.toUtf8());
+    QProcess first;
+    QProcess second;
+    for (QProcess* job : {&first, &second}) {
+        job->setWorkingDirectory(dir.path());
+        job->start(QStringLiteral(CARDOVANE_DBADMIN), {"import", "DVK", "big.csv", "--wait", "60"});
+    }
+    for (QProcess* job : {&first, &second}) {
+        ASSERT_TRUE(job->waitForFinished(120000));
+        EXPECT_EQ(job->exitCode(), 0) << job->readAllStandardError().toStdString();
+    }
+    EXPECT_EQ(Stored(), 6000);
+    EXPECT_EQ(db->Count(QStringLiteral("select count(distinct psidsequence) from studentlist")),
+              6000);
+}
+
+INSTANTIATE_TEST_SUITE_P(Store, Edges, ::testing::Values(Backend::SQLite, Backend::PostgreSQL),
+                         [](const auto& p) { return BackendName(p.param); });
+
+// A user's first set-up, and the aliases a person may get wrong by hand.
+class FreshHome : public ::testing::Test {
+protected:
+    Result Run(const QStringList& arguments)
+    {
+        QProcessEnvironment environment;
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath("config"));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath("data"));
+        return Admin(arguments, home.path(), environment);
+    }
+    QTemporaryDir home;
+};
+
+TEST_F(FreshHome, TheDatabaseAndAliasesAreTheUsersAlone)
+{
+    const mode_t before = ::umask(022);
+    const Result result = Run({"setup-sqlite", "DVK"});
+    ::umask(before);
+    ASSERT_EQ(result.code, 0) << result.err.toStdString();
+    EXPECT_EQ(Mode(home.filePath("config/cardovane")), 0700);
+    EXPECT_EQ(Mode(home.filePath("config/cardovane/aliases.conf")), 0600);
+    EXPECT_EQ(Mode(home.filePath("data/cardovane")), 0700);
+    EXPECT_EQ(Mode(home.filePath("data/cardovane/students.db")), 0600);
+    // The same alias in another letter case replaces it instead of adding a second.
+    ASSERT_EQ(Run({"setup-sqlite", "dvk"}).code, 0);
+    EXPECT_EQ(ReadFile(home.filePath("config/cardovane/aliases.conf")).count("[DVK]"), 1);
+}
+
+TEST_F(FreshHome, AMissingAliasesFileIsNamedWithTheCommandThatMakesIt)
+{
+    const Result result = Run({"export", "DVK", "-"});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(result.err.contains(QStringLiteral("initialize the database engine (error $2103)")))
+        << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains(home.filePath("config/cardovane/aliases.conf") +
+                                    QStringLiteral(" does not exist")))
+        << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains(QStringLiteral("cardovane-dbadmin setup-sqlite DVK")));
+}
+
+TEST_F(FreshHome, AnAliasTheEngineCannotUseIsNamedWithItsKeyAndValue)
+{
+    const struct {
+        const char* group;
+        const char* says;
+    } cases[] = {
+        {"Driver=Postgress\nServer=h\nDatabase=d", "Driver \"Postgress\" is not known"},
+        {"Driver=SQLITE", "Path \"\" is missing"},
+        {"Driver=SQLITE\nPath=students.db", "Path \"students.db\" is relative"},
+        {"Driver=POSTGRES\nServer=h\nDatabase=d\nPort=abc", "Port \"abc\" is not a port number"},
+        {"Driver=PostgreSQL\nServer=h\nDatabase=d\nPort=70000", "Port \"70000\" is not a port"},
+        {"Driver=postgres\nDatabase=d", "Server \"\" is missing"},
+        {"Driver=POSTGRESQL\nServer=h", "Database \"\" is missing"},
+    };
+    QDir().mkpath(home.filePath("config/cardovane"));
+    for (const auto& c : cases) {
+        WriteFile(home.filePath("config/cardovane/aliases.conf"),
+                  QByteArray("[DVK]\n") + c.group + "\n");
+        const Result result = Run({"export", "DVK", "-"});
+        EXPECT_EQ(result.code, 1) << c.group;
+        EXPECT_TRUE(result.err.contains(QStringLiteral("Alias DVK: ") + QString::fromUtf8(c.says)))
+            << result.err.toStdString();
+    }
+}
+
+}  // namespace
