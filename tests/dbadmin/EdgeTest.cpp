@@ -1,15 +1,23 @@
 // cardovane-dbadmin given what a scheduled job or a hurried person really gives it: every
 // mistake is refused with a message that names it, and nothing is stored, defined or replaced.
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
 
 #include "tests/support/ProgramRun.h"
 #include "tests/support/ScriptedSeam.h"
@@ -238,8 +246,123 @@ TEST_P(Edges, TwoImportsAtOnceAreBothStored)
               6000);
 }
 
+TEST_P(Edges, AnExportTheServerStopsMidwayLeavesTheOldFile)
+{
+    if (GetParam() != Backend::PostgreSQL) {
+        GTEST_SKIP() << "an embedded database has no server to stop";
+    }
+    db->InsertNumberedStudents(400000);
+    const QString target = WriteFile(Path(QStringLiteral("out.csv")), "keep\r\n");
+    QProcess admin;
+    admin.setWorkingDirectory(dir.path());
+    admin.start(QStringLiteral(CARDOVANE_DBADMIN), {"export", "DVK", target});
+    // Once the list is being written beside the old file, the server goes down and comes back.
+    const auto writing = [&] {
+        for (const QFileInfo& file :
+             QDir(dir.path()).entryInfoList({".out.csv.*"}, QDir::Files | QDir::Hidden)) {
+            if (file.size() > 0) {
+                return true;
+            }
+        }
+        return false;
+    };
+    ASSERT_TRUE(QTest::qWaitFor(writing, 60000)) << admin.readAllStandardError().toStdString();
+    ASSERT_TRUE(db->RestartServer());
+    ASSERT_TRUE(admin.waitForFinished(120000));
+    EXPECT_EQ(admin.exitCode(), 1) << "the export ran to its end before the server stopped";
+    EXPECT_EQ(ReadFile(target), QByteArray("keep\r\n"));
+    EXPECT_FALSE(writing()) << "the partial list is removed";
+}
+
 INSTANTIATE_TEST_SUITE_P(Store, Edges, ::testing::Values(Backend::SQLite, Backend::PostgreSQL),
                          [](const auto& p) { return BackendName(p.param); });
+
+TEST(EdgesOnTheServer, AnExportWithARefusedPasswordLeavesTheOldFile)
+{
+    SKIP_WITHOUT_SERVER(Backend::PostgreSQL);
+    TestDatabase::Options options;
+    options.withLogin = true;
+    TestDatabase db(Backend::PostgreSQL, options);
+    QTemporaryDir dir;
+    const QString target = WriteFile(dir.filePath(QStringLiteral("out.csv")), "keep\r\n");
+    const Result result =
+        Admin({"export", "DVK", target, "--user", TestDatabase::PgUser(), "--password", "wrong"},
+              dir.path());
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(result.err.contains(QStringLiteral("password authentication failed")))
+        << result.err.toStdString();
+    EXPECT_FALSE(result.err.contains(QStringLiteral("wrong")));
+    EXPECT_EQ(ReadFile(target), QByteArray("keep\r\n"));
+}
+
+TEST(EdgesOnADisk, AnExportOntoAFullDiskLeavesTheOldFile)
+{
+    QTemporaryDir disk;
+    const QString folder = disk.filePath(QStringLiteral("small"));
+    QDir().mkpath(folder);
+    QProcess mount;
+    mount.start(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", folder});
+    if (::geteuid() != 0 || !mount.waitForFinished(10000) || mount.exitCode() != 0) {
+        GTEST_SKIP() << "mounting a small disk needs root";
+    }
+    struct Unmount {
+        QString folder;
+        ~Unmount() { QProcess::execute(QStringLiteral("umount"), {folder}); }
+    } unmount{folder};
+    TestDatabase db(Backend::SQLite, {});
+    db.InsertNumberedStudents(20000);  // some 300 KB of lines
+    const QString target = WriteFile(folder + QStringLiteral("/out.csv"), "keep\r\n");
+    const Result result = Admin({"export", "DVK", target}, disk.path());
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(result.err.contains(QStringLiteral("I/O error 28"))) << result.err.toStdString();
+    EXPECT_EQ(ReadFile(target), QByteArray("keep\r\n"));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("out.csv")});
+}
+
+TEST(EdgesAtTheTerminal, CtrlCAtThePasswordPromptLeavesTheTerminalEchoing)
+{
+    TestDatabase::Options options;
+    options.withLogin = true;  // the alias carries a user name: the command asks
+    TestDatabase db(Backend::SQLite, options);
+    QTemporaryDir dir;
+    const QString list = WriteFile(dir.filePath(QStringLiteral("l.csv")), "1,Ann,Lee\r\n");
+    int terminal = -1;
+    const pid_t pid = ::forkpty(&terminal, nullptr, nullptr, nullptr);
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        ::execl(CARDOVANE_DBADMIN, "cardovane-dbadmin", "import", "DVK",
+                list.toLocal8Bit().constData(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    std::string shown;
+    QElapsedTimer waited;
+    waited.start();
+    while (shown.find("Password for") == std::string::npos && waited.elapsed() < 20000) {
+        pollfd ready{terminal, POLLIN, 0};
+        if (::poll(&ready, 1, 100) > 0) {
+            char bytes[256];
+            const ssize_t n = ::read(terminal, bytes, sizeof bytes);
+            if (n <= 0) {
+                break;
+            }
+            shown.append(bytes, std::size_t(n));
+        }
+    }
+    ASSERT_NE(shown.find("Password for"), std::string::npos) << shown;
+    termios asking{};
+    ASSERT_EQ(::tcgetattr(terminal, &asking), 0);
+    EXPECT_EQ(asking.c_lflag & ECHO, 0u) << "the password is not shown";
+    ASSERT_EQ(::write(terminal, "\x03", 1), 1);
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT);
+    termios after{};
+    ASSERT_EQ(::tcgetattr(terminal, &after), 0);
+    EXPECT_NE(after.c_lflag & ECHO, 0u) << "the terminal echoes again";
+    ::close(terminal);
+    EXPECT_EQ(db.Count(QStringLiteral("select count(*) from studentlist")), 0);
+}
 
 // A user's first set-up, and the aliases a person may get wrong by hand.
 class FreshHome : public ::testing::Test {
