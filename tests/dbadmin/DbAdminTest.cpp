@@ -1,6 +1,7 @@
 // The administration command that defines aliases and creates the StudentList table.
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QSqlDatabase>
@@ -90,6 +91,7 @@ TEST_F(DbAdmin, DefinesAPostgreSQLAliasWithALoginAndNoStoredPassword)
                   &output),
               1)
         << "a database that does not exist is reported";
+    EXPECT_FALSE(QFileInfo::exists(ConfigFile())) << "a setup that fails defines nothing";
     server.Exec("drop table if exists studentlist");
     const QString database = TestDatabase::PgDatabaseName();
     ASSERT_EQ(Run({"setup-postgres", "DVK", "--server", "127.0.0.1", "--port",
@@ -98,6 +100,7 @@ TEST_F(DbAdmin, DefinesAPostgreSQLAliasWithALoginAndNoStoredPassword)
                   &output),
               0)
         << output.toStdString();
+    EXPECT_FALSE(output.contains(QStringLiteral("NOTICE"))) << output.toStdString();
     EXPECT_EQ(server.Count("select count(*) from studentlist"), 0);
     const QString config = [&] {
         QFile file(ConfigFile());
