@@ -4,7 +4,7 @@
 # loaders. PostgreSQL runs on a private server on 127.0.0.1 with its default durability.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-bash "$root/scripts/install-deps.sh"
+bash "$root/scripts/install-deps.sh" test
 cmake -S "$root" -B "$root/build/bench" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$root/build/bench" >/dev/null
 

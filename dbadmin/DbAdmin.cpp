@@ -73,6 +73,9 @@ Aliases live in %1.
 
   --help
       Shows this text.
+
+  --version
+      Shows the version.
 )";
 
 QString DefaultDatabaseFile()
@@ -268,6 +271,10 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     const QString command = args.value(0);
+    if (command == QLatin1String("--version")) {
+        QTextStream(stdout) << "cardovane-dbadmin " << CARDOVANE_VERSION << "\n";
+        return 0;
+    }
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
         QTextStream(stdout) << QString::fromUtf8(kUsage).arg(TAliasFile::DefaultPath(),
                                                              DefaultDatabaseFile());

@@ -5,7 +5,8 @@
 here="$(dirname "$(readlink -f "$0")")"
 data="${XDG_DATA_HOME:-$HOME/.local/share}/cardovane"
 aliases="${XDG_CONFIG_HOME:-$HOME/.config}/cardovane/aliases.conf"
-mkdir -p "$data"
+# The data folder holds the student database: the user's alone.
+(umask 077 && mkdir -p "$data")
 if ! grep -qi '^\[DVK\]' "$aliases" 2>/dev/null; then
     # A failure here is shown by the program itself, which then finds no alias.
     "$here/cardovane-dbadmin" setup-sqlite DVK >/dev/null

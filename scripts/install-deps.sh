@@ -1,17 +1,33 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing need, and only what is missing.
+# Installs what a purpose needs, and only what is missing:
+#   run      building the program and the command, and running them on a desktop
+#   package  the above, and building the Debian package (with its manual pages)
+#   test     the above, and every test: the fuzzers' compiler, the PostgreSQL server, a display
+#            with a window manager, the package's checkers
 set -euo pipefail
+purpose="${1:-test}"
 
-packages=(
-    g++ cmake ninja-build pkg-config clang-14 libclang-rt-14-dev
-    qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql
-    libgtest-dev
-    fonts-dejavu-core fonts-liberation2
-    xvfb xauth openbox xdotool x11-utils
-    sqlite3 libsqlite3-dev
-    dpkg-dev desktop-file-utils appstream
-    postgresql
+run=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql qt6-qpa-plugins
+    libsqlite3-dev fonts-dejavu-core fonts-liberation2
 )
+package=(dpkg-dev file help2man)
+test=(
+    clang-14 libclang-rt-14-dev libgtest-dev
+    xvfb xauth openbox xdotool x11-utils
+    sqlite3 postgresql
+    desktop-file-utils appstream lintian man-db
+)
+case "$purpose" in
+    run) packages=("${run[@]}") ;;
+    package) packages=("${run[@]}" "${package[@]}") ;;
+    test) packages=("${run[@]}" "${package[@]}" "${test[@]}") ;;
+    *)
+        echo "usage: install-deps.sh run|package|test" >&2
+        exit 2
+        ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,10 +3,10 @@
 # with: sudo apt-get install ./build/package/cardovane_*.deb
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-bash "$root/scripts/install-deps.sh"
+bash "$root/scripts/install-deps.sh" package
 build="$root/build/package"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
-cmake --build "$build" --target Cardovane cardovane-dbadmin icons
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON -DCARDOVANE_TESTS=OFF >/dev/null
+cmake --build "$build" --target Cardovane cardovane-dbadmin icons documents
 (cd "$build" && cpack -G DEB >/dev/null)
 ls "$build"/cardovane_*.deb

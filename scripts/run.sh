@@ -3,8 +3,8 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
-bash "$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$root/build/run" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+bash "$root/scripts/install-deps.sh" run
+cmake -S "$root" -B "$root/build/run" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCARDOVANE_TESTS=OFF >/dev/null
 cmake --build "$root/build/run" --target Cardovane cardovane-dbadmin
 
 # Defines the DVK alias on a SQLite file under the user's data folder and creates StudentList;
