@@ -282,7 +282,7 @@ int main(int argc, char** argv)
     }
     if (args.size() < 2) {
         QTextStream(stderr) << QString::fromUtf8(kUsage).arg(TAliasFile::DefaultPath(),
-                                                              DefaultDatabaseFile());
+                                                             DefaultDatabaseFile());
         return 2;
     }
     const DbAdminOptions o;

@@ -129,9 +129,9 @@ TEST_F(Program, UnreadableConfigurationIsAnInitialisationFailure)
         QStringLiteral("\nAn error occurred while attempting to initialize the database engine "
                        "(error $2103)\r\nNo database alias is defined: the aliases file ")))
         << seam.shown[0].text.toStdString();
-    EXPECT_TRUE(seam.shown[0].text.endsWith(
-        QStringLiteral("nowhere/cardovane/aliases.conf does not exist. Create it with "
-                       "\"cardovane-dbadmin setup-sqlite DVK\" (or setup-postgres, for a server).")))
+    EXPECT_TRUE(seam.shown[0].text.endsWith(QStringLiteral(
+        "nowhere/cardovane/aliases.conf does not exist. Create it with "
+        "\"cardovane-dbadmin setup-sqlite DVK\" (or setup-postgres, for a server).")))
         << seam.shown[0].text.toStdString();
 }
 

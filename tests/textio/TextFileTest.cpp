@@ -252,19 +252,14 @@ TEST_P(ErrorNumbers, StandForTheirCondition)
 
 INSTANTIATE_TEST_SUITE_P(
     TextFile, ErrorNumbers,
-    ::testing::Values(NumberCase{"NoSuchFile", ENOENT, 2, 1002},
-                      NumberCase{"NotAFolder", ENOTDIR, 3, ENOTDIR},
-                      NumberCase{"TooManyOpen", EMFILE, 4, EMFILE},
-                      NumberCase{"AccessDenied", EACCES, 5, 5},
-                      NumberCase{"NotPermitted", EPERM, 5, 5},
-                      NumberCase{"Locked", EWOULDBLOCK, 32, EWOULDBLOCK},
-                      NumberCase{"DeviceFailure", EIO, 1005, 1005},
-                      NumberCase{"Interrupted", EINTR, 1004, 1004},
-                      NumberCase{"NoSuchProcess", ESRCH, 1003, 1003},
-                      NumberCase{"DiskFull", ENOSPC, ENOSPC, ENOSPC},
-                      NumberCase{"TooLarge", EFBIG, EFBIG, EFBIG},
-                      NumberCase{"ConnectionReset", ECONNRESET, 1104, 1104},
-                      NumberCase{"NoError", 0, 0, 0}),
+    ::testing::Values(
+        NumberCase{"NoSuchFile", ENOENT, 2, 1002}, NumberCase{"NotAFolder", ENOTDIR, 3, ENOTDIR},
+        NumberCase{"TooManyOpen", EMFILE, 4, EMFILE}, NumberCase{"AccessDenied", EACCES, 5, 5},
+        NumberCase{"NotPermitted", EPERM, 5, 5}, NumberCase{"Locked", EWOULDBLOCK, 32, EWOULDBLOCK},
+        NumberCase{"DeviceFailure", EIO, 1005, 1005}, NumberCase{"Interrupted", EINTR, 1004, 1004},
+        NumberCase{"NoSuchProcess", ESRCH, 1003, 1003},
+        NumberCase{"DiskFull", ENOSPC, ENOSPC, ENOSPC}, NumberCase{"TooLarge", EFBIG, EFBIG, EFBIG},
+        NumberCase{"ConnectionReset", ECONNRESET, 1104, 1104}, NumberCase{"NoError", 0, 0, 0}),
     [](const auto& p) { return p.param.name; });
 
 struct ErrorCase {
