@@ -104,9 +104,11 @@ void AnswerLogins(TSession& session, const SubcommandLine& line, const DbAdminOp
     session.onPassword = [] { return false; };
 }
 
-// Waits for another job's write lock on SQLite as long as --wait says.
-void WaitForLocks(TSession& session, const SubcommandLine& line, const DbAdminOptions& options)
+// Logins from the options or the terminal; another job's write lock on SQLite waited for as
+// long as --wait says.
+void SetUpSession(TSession& session, const SubcommandLine& line, const DbAdminOptions& options)
 {
+    AnswerLogins(session, line, options);
     session.Engine().SetBusyTimeout(line.Number(options.wait, 0, 86400) * 1000);
 }
 
@@ -182,8 +184,7 @@ int ImportCommand(const SubcommandLine& line, const DbAdminOptions& options)
     const QString alias = line.Positional()[0];
     const QString file = line.Positional()[1];
     TSession session;
-    AnswerLogins(session, line, options);
-    WaitForLocks(session, line, options);
+    SetUpSession(session, line, options);
 
     // Standard input is read once, into a file of the user's own that the reader's two passes
     // then read.
@@ -234,8 +235,7 @@ int ExportCommand(const SubcommandLine& line, const DbAdminOptions& options)
     const QString alias = line.Positional()[0];
     const QString file = line.Positional()[1];
     TSession session;
-    AnswerLogins(session, line, options);
-    WaitForLocks(session, line, options);
+    SetUpSession(session, line, options);
     TQuery names(session);
     SetUpStudentListQuery(names, alias);
     if (file == QLatin1String("-")) {

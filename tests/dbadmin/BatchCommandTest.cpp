@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "import/StudentListReader.h"
+#include "tests/dbadmin/AdminRun.h"
 #include "tests/support/ProgramRun.h"
 #include "tests/support/Workbench.h"
 #include "toolkit/Buttons.h"
@@ -14,12 +15,6 @@
 #include "toolkit/StringGrid.h"
 
 namespace {
-
-struct Result {
-    int code = -1;
-    QString out;
-    QString err;
-};
 
 class BatchCommand : public OnEachBackend {
 protected:
@@ -34,12 +29,7 @@ protected:
     // Runs the administration command on the test's alias configuration.
     Result Admin(const QStringList& arguments, QProcess* running = nullptr)
     {
-        QProcess own;
-        QProcess& admin = running ? *running : own;
-        admin.start(QStringLiteral(CARDOVANE_DBADMIN), arguments);
-        EXPECT_TRUE(admin.waitForFinished(120000));
-        return {admin.exitCode(), QString::fromUtf8(admin.readAllStandardOutput()),
-                QString::fromUtf8(admin.readAllStandardError())};
+        return ::Admin(arguments, dir.path(), {}, {}, running);
     }
     QString List(const QByteArray& bytes)
     {

@@ -19,36 +19,12 @@
 #include <QTest>
 #include <csignal>
 
+#include "tests/dbadmin/AdminRun.h"
 #include "tests/support/ProgramRun.h"
 #include "tests/support/ScriptedSeam.h"
 #include "tests/support/TestDatabase.h"
 
 namespace {
-
-struct Result {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-// Runs the command in `folder` with the environment given on top of the test's own.
-Result Admin(const QStringList& arguments, const QString& folder,
-             const QProcessEnvironment& extra = {}, const QByteArray& input = {})
-{
-    QProcess admin;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString& key : extra.keys()) {
-        environment.insert(key, extra.value(key));
-    }
-    admin.setProcessEnvironment(environment);
-    admin.setWorkingDirectory(folder);
-    admin.start(QStringLiteral(CARDOVANE_DBADMIN), arguments);
-    admin.write(input);
-    admin.closeWriteChannel();
-    EXPECT_TRUE(admin.waitForFinished(60000));
-    return {admin.exitCode(), QString::fromUtf8(admin.readAllStandardOutput()),
-            QString::fromUtf8(admin.readAllStandardError())};
-}
 
 int Mode(const QString& path)
 {

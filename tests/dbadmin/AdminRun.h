@@ -1,0 +1,35 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// What a run of cardovane-dbadmin gave: its exit code and what it wrote.
+struct Result {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+// Runs the command in `folder` with the environment given on top of the test's own.
+inline Result Admin(const QStringList& arguments, const QString& folder,
+                    const QProcessEnvironment& extra = {}, const QByteArray& input = {},
+                    QProcess* running = nullptr)
+{
+    QProcess own;
+    QProcess& admin = running ? *running : own;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& key : extra.keys()) {
+        environment.insert(key, extra.value(key));
+    }
+    admin.setProcessEnvironment(environment);
+    admin.setWorkingDirectory(folder);
+    admin.start(QStringLiteral(CARDOVANE_DBADMIN), arguments);
+    admin.write(input);
+    admin.closeWriteChannel();
+    EXPECT_TRUE(admin.waitForFinished(120000));
+    return {admin.exitCode(), QString::fromUtf8(admin.readAllStandardOutput()),
+            QString::fromUtf8(admin.readAllStandardError())};
+}
