@@ -5,6 +5,10 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <optional>
+
+#include "tests/support/TestDatabase.h"
 
 // What a run of cardovane-dbadmin gave: its exit code and what it wrote.
 struct Result {
@@ -33,3 +37,19 @@ inline Result Admin(const QStringList& arguments, const QString& folder,
     return {admin.exitCode(), QString::fromUtf8(admin.readAllStandardOutput()),
             QString::fromUtf8(admin.readAllStandardError())};
 }
+
+// A test of the command on each backend: the test's database with its alias DVK, and a folder
+// of the test's own that the command runs in.
+class AdminOnEachBackend : public OnEachBackend {
+protected:
+    void SetUp() override
+    {
+        OnEachBackend::SetUp();
+        if (!IsSkipped()) {
+            db.emplace(GetParam(), TestDatabase::Options{});
+        }
+    }
+
+    QTemporaryDir dir;
+    std::optional<TestDatabase> db;
+};

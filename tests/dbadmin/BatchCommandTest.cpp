@@ -16,16 +16,8 @@
 
 namespace {
 
-class BatchCommand : public OnEachBackend {
+class BatchCommand : public AdminOnEachBackend {
 protected:
-    void SetUp() override
-    {
-        OnEachBackend::SetUp();
-        if (IsSkipped()) {
-            return;
-        }
-        db.emplace(GetParam(), TestDatabase::Options{});
-    }
     // Runs the administration command on the test's alias configuration.
     Result Admin(const QStringList& arguments, QProcess* running = nullptr)
     {
@@ -35,9 +27,6 @@ protected:
     {
         return WriteFile(dir.filePath(QStringLiteral("list.csv")), bytes);
     }
-
-    QTemporaryDir dir;
-    std::optional<TestDatabase> db;
 };
 
 const QByteArray kList =

@@ -32,15 +32,14 @@ int Mode(const QString& path)
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
 }
 
-class Edges : public OnEachBackend {
+class Edges : public AdminOnEachBackend {
 protected:
     void SetUp() override
     {
-        OnEachBackend::SetUp();
+        AdminOnEachBackend::SetUp();
         if (IsSkipped()) {
             return;
         }
-        db.emplace(GetParam(), TestDatabase::Options{});
         aliases = db->ConfigHome() + QStringLiteral("/cardovane/aliases.conf");
         WriteFile(dir.filePath(QStringLiteral("list.csv")), "1,John,Smith\r\n2,Ann,Lee\r\n");
     }
@@ -51,8 +50,6 @@ protected:
     QString Path(const QString& name) const { return dir.filePath(name); }
     int Stored() { return db->Count(QStringLiteral("select count(*) from studentlist")); }
 
-    QTemporaryDir dir;
-    std::optional<TestDatabase> db;
     QString aliases;
 };
 
