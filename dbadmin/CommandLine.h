@@ -21,6 +21,10 @@ struct DbAdminOptions {
         QStringLiteral("The password (other users of the computer can see a command line: let the "
                        "command ask for it on the terminal instead)."),
         QStringLiteral("PW")};
+    QCommandLineOption passwordFile{
+        QStringLiteral("password-file"),
+        QStringLiteral("Reads the password from the first line of FILE, readable by you alone."),
+        QStringLiteral("FILE")};
     QCommandLineOption server{QStringLiteral("server"), QStringLiteral("The database server."),
                               QStringLiteral("HOST")};
     QCommandLineOption port{QStringLiteral("port"), QStringLiteral("The server's port."),

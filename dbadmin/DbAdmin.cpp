@@ -52,7 +52,7 @@ Aliases live in %1.
   protect-table ALIAS TABLE PASSWORD
       Makes statements on TABLE ask for PASSWORD (once a run).
 
-  import ALIAS FILE [--dry-run] [--wait SECONDS] [--user NAME] [--password PW]
+  import ALIAS FILE [--dry-run] [--wait SECONDS] [--user NAME] [--password-file FILE]
       Reads FILE (- is standard input) as "Import List" reads it and stores every row in
       StudentList with the name key and sequence number that "Add List To Database" would give
       it, in one transaction: all of it or, on any failure, none (the failing row is named). A
@@ -60,15 +60,17 @@ Aliases live in %1.
       a NUL byte) is refused. --dry-run stores nothing and prints each row's line, key,
       sequence number and fields, tab-separated.
 
-  export ALIAS FILE [--wait SECONDS] [--user NAME] [--password PW]
+  export ALIAS FILE [--wait SECONDS] [--user NAME] [--password-file FILE]
       Writes the student list to FILE exactly as "Export the Database to the CSV File" does;
       FILE - is standard output. FILE is replaced only once the whole list is written: on any
       failure it is left as it was. The database file itself is refused as FILE.
 
   --wait SECONDS (default 120) is how long a job waits for another's write lock on a SQLite
   database before it fails. For an alias that asks for a login, the password is asked on the
-  terminal and stored nowhere. --password PW works too, but other users of the computer can see
-  a command line: prefer the terminal. -- ends the options, for a FILE whose name begins with -.
+  terminal and stored nowhere; import and export also take --password-file FILE (its first
+  line; refused where others may read FILE), and without a terminal, or with nothing typed,
+  they let libpq find the password in ~/.pgpass (or the file PGPASSFILE names). --password PW
+  works too, but other users of the computer can see a command line: prefer the others. -- ends the options, for a FILE whose name begins with -.
   Exit codes: 0 done, 1 failed (nothing stored, no file changed), 2 usage (nothing done).
 
   --help
@@ -313,12 +315,14 @@ int main(int argc, char** argv)
             return ProtectTable(line);
         }
         if (command == QLatin1String("import")) {
-            const SubcommandLine line(command, rest, {o.dryRun, o.wait, o.user, o.password}, 2, 2);
+            const SubcommandLine line(command, rest,
+                                      {o.dryRun, o.wait, o.user, o.password, o.passwordFile}, 2, 2);
             subject = command + QLatin1Char(' ') + line.Positional()[1];
             return ImportCommand(line, o);
         }
         if (command == QLatin1String("export")) {
-            const SubcommandLine line(command, rest, {o.wait, o.user, o.password}, 2, 2);
+            const SubcommandLine line(command, rest, {o.wait, o.user, o.password, o.passwordFile},
+                                      2, 2);
             subject = command + QLatin1Char(' ') + line.Positional()[1];
             return ExportCommand(line, o);
         }

@@ -1,5 +1,7 @@
 #include "dbadmin/DbAdminBatch.h"
 
+#include <sys/stat.h>
+
 #include <termios.h>
 #include <unistd.h>
 
@@ -85,11 +87,39 @@ bool AskPassword(const QString& prompt, QString& password)
     return read;
 }
 
-// A session whose logins come from the options or the terminal; the password is kept nowhere.
+// The first line of a password file, refused (as libpq refuses its own) where others may
+// read it.
+QString ReadPasswordFile(const QString& path)
+{
+    struct stat st {};
+    const QByteArray name = QFile::encodeName(path);
+    if (::stat(name.constData(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        throw Exception("The password file " + path.toStdString() + " cannot be read");
+    }
+    if ((st.st_mode & (S_IRWXG | S_IRWXO)) != 0) {
+        throw Exception("The password file " + path.toStdString() +
+                        " may be read by others: make it yours alone (chmod 600) first");
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw Exception("The password file " + path.toStdString() + " cannot be read");
+    }
+    QByteArray first = file.readLine();
+    while (first.endsWith('\n') || first.endsWith('\r')) {
+        first.chop(1);
+    }
+    return QString::fromUtf8(first);
+}
+
+// A session whose logins come from the options, a password file or the terminal; with none of
+// them (a job without a terminal, or nothing typed) the server is asked with no password, so
+// that libpq's own password file (~/.pgpass, PGPASSFILE) answers. The password is kept nowhere.
 void AnswerLogins(TSession& session, const SubcommandLine& line, const DbAdminOptions& options)
 {
     const QString user = line.Value(options.user);
-    const QString given = line.Value(options.password);
+    const QString given = line.IsSet(options.passwordFile)
+                              ? ReadPasswordFile(line.Value(options.passwordFile))
+                              : line.Value(options.password);
     session.onLogin = [user, given](const QString& database, QString& userName, QString& password) {
         if (!user.isEmpty()) {
             userName = user;
@@ -98,8 +128,8 @@ void AnswerLogins(TSession& session, const SubcommandLine& line, const DbAdminOp
             password = given;
             return true;
         }
-        return AskPassword(QStringLiteral("Password for %1 on %2: ").arg(userName, database),
-                           password);
+        AskPassword(QStringLiteral("Password for %1 on %2: ").arg(userName, database), password);
+        return true;
     };
     session.onPassword = [] { return false; };
 }

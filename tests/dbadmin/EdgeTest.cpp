@@ -268,6 +268,68 @@ TEST(EdgesOnTheServer, AnExportWithARefusedPasswordLeavesTheOldFile)
     EXPECT_EQ(ReadFile(target), QByteArray("keep\r\n"));
 }
 
+// A scheduled job: no terminal (a session of its own), standard input closed.
+Result Job(const QStringList& arguments, const QString& home)
+{
+    QProcess job;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.remove(QStringLiteral("PGPASSFILE"));
+    job.setProcessEnvironment(environment);
+    job.setChildProcessModifier([] { ::setsid(); });
+    job.setWorkingDirectory(home);
+    job.start(QStringLiteral(CARDOVANE_DBADMIN), arguments);
+    job.closeWriteChannel();
+    EXPECT_TRUE(job.waitForFinished(60000));
+    return {job.exitCode(), QString::fromUtf8(job.readAllStandardOutput()),
+            QString::fromUtf8(job.readAllStandardError())};
+}
+
+TEST(EdgesOnTheServer, AJobWithoutATerminalTakesItsPasswordFromAFileNeverTheCommandLine)
+{
+    SKIP_WITHOUT_SERVER(Backend::PostgreSQL);
+    TestDatabase::Options options;
+    options.withLogin = true;
+    TestDatabase db(Backend::PostgreSQL, options);
+    QTemporaryDir home;
+    const QString list = WriteFile(home.filePath(QStringLiteral("l.csv")), "1,Ann,Lee\r\n");
+    const QString user = TestDatabase::PgUser();
+    const QString secret = TestDatabase::PgPassword();
+
+    // No password anywhere: the server's refusal is told in libpq's words.
+    Result result = Job({"import", "DVK", list, "--user", user}, home.path());
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(result.err.contains(QStringLiteral("password"))) << result.err.toStdString();
+
+    // libpq's own password file.
+    const QString pgpass =
+        WriteFile(home.filePath(QStringLiteral(".pgpass")),
+                  QStringLiteral("127.0.0.1:%1:*:%2:%3\n")
+                      .arg(qEnvironmentVariable("CARDOVANE_TEST_PGPORT"), user, secret)
+                      .toUtf8());
+    QFile::setPermissions(pgpass, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    result = Job({"import", "DVK", list, "--user", user}, home.path());
+    EXPECT_EQ(result.code, 0) << result.err.toStdString();
+    result = Job({"export", "DVK", home.filePath("out.csv"), "--user", user}, home.path());
+    EXPECT_EQ(result.code, 0) << result.err.toStdString();
+    EXPECT_EQ(ReadFile(home.filePath("out.csv")), QByteArray("1,Ann,Lee\r\n"));
+    QFile::remove(pgpass);
+
+    // --password-file, refused while others may read it.
+    const QString file = WriteFile(home.filePath(QStringLiteral("secret")), secret.toUtf8() + "\n");
+    QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                    QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    result = Job({"import", "DVK", list, "--user", user, "--password-file", file}, home.path());
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(result.err.contains(QStringLiteral("may be read by others")))
+        << result.err.toStdString();
+    QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    result = Job({"import", "DVK", list, "--user", user, "--password-file", file}, home.path());
+    EXPECT_EQ(result.code, 0) << result.err.toStdString();
+    EXPECT_FALSE(result.err.contains(secret) || result.out.contains(secret));
+    EXPECT_EQ(db.Count(QStringLiteral("select count(*) from studentlist")), 2);
+}
+
 TEST(EdgesOnADisk, AnExportOntoAFullDiskLeavesTheOldFile)
 {
     QTemporaryDir disk;
