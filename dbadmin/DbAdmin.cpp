@@ -180,7 +180,7 @@ int Ready(const QString& alias)
     return 0;
 }
 
-int SetupSqlite(const SubcommandLine& line)
+int SetupSqlite(const SubcommandLine& line, const DbAdminOptions&)
 {
     const QString name = line.Positional()[0];
     std::optional<TAlias> alias = DefinedAlias(name);
@@ -236,7 +236,7 @@ int CreateTableCommand(const SubcommandLine& line, const DbAdminOptions& options
     return Ready(name);
 }
 
-int ProtectTable(const SubcommandLine& line)
+int ProtectTable(const SubcommandLine& line, const DbAdminOptions&)
 {
     const QString name = line.Positional()[0];
     if (!DefinedAlias(name)) {
@@ -288,43 +288,37 @@ int main(int argc, char** argv)
         return 2;
     }
     const DbAdminOptions o;
-    const QStringList rest = args.mid(1);
+    // Each command: its options, how many arguments it takes, which of them a failure names.
+    const struct {
+        const char* name;
+        QList<QCommandLineOption> options;
+        int least;
+        int most;
+        int named;
+        int (*run)(const SubcommandLine&, const DbAdminOptions&);
+    } commands[] = {
+        {"setup-sqlite", {}, 1, 2, 0, SetupSqlite},
+        {"setup-postgres",
+         {o.server, o.port, o.database, o.user, o.password},
+         1,
+         1,
+         0,
+         SetupPostgres},
+        {"create-table", {o.user, o.password}, 1, 1, 0, CreateTableCommand},
+        {"protect-table", {}, 3, 3, 0, ProtectTable},
+        {"import", {o.dryRun, o.wait, o.user, o.password, o.passwordFile}, 2, 2, 1, ImportCommand},
+        {"export", {o.wait, o.user, o.password, o.passwordFile}, 2, 2, 1, ExportCommand},
+    };
     // What a failure names: the command and the alias or file it was given, never an option's
     // value (a password may be one).
     QString subject = command;
     try {
-        if (command == QLatin1String("setup-sqlite")) {
-            const SubcommandLine line(command, rest, {}, 1, 2);
-            subject = command + QLatin1Char(' ') + line.Positional()[0];
-            return SetupSqlite(line);
-        }
-        if (command == QLatin1String("setup-postgres")) {
-            const SubcommandLine line(command, rest,
-                                      {o.server, o.port, o.database, o.user, o.password}, 1, 1);
-            subject = command + QLatin1Char(' ') + line.Positional()[0];
-            return SetupPostgres(line, o);
-        }
-        if (command == QLatin1String("create-table")) {
-            const SubcommandLine line(command, rest, {o.user, o.password}, 1, 1);
-            subject = command + QLatin1Char(' ') + line.Positional()[0];
-            return CreateTableCommand(line, o);
-        }
-        if (command == QLatin1String("protect-table")) {
-            const SubcommandLine line(command, rest, {}, 3, 3);
-            subject = command + QLatin1Char(' ') + line.Positional()[0];
-            return ProtectTable(line);
-        }
-        if (command == QLatin1String("import")) {
-            const SubcommandLine line(command, rest,
-                                      {o.dryRun, o.wait, o.user, o.password, o.passwordFile}, 2, 2);
-            subject = command + QLatin1Char(' ') + line.Positional()[1];
-            return ImportCommand(line, o);
-        }
-        if (command == QLatin1String("export")) {
-            const SubcommandLine line(command, rest, {o.wait, o.user, o.password, o.passwordFile},
-                                      2, 2);
-            subject = command + QLatin1Char(' ') + line.Positional()[1];
-            return ExportCommand(line, o);
+        for (const auto& c : commands) {
+            if (command == QLatin1String(c.name)) {
+                const SubcommandLine line(command, args.mid(1), c.options, c.least, c.most);
+                subject = command + QLatin1Char(' ') + line.Positional()[c.named];
+                return c.run(line, o);
+            }
         }
     } catch (const UsageError& error) {
         return Usage(command, command + QStringLiteral(": ") + QString::fromUtf8(error.what()));

@@ -154,9 +154,7 @@ TEST_P(BatchCommand, MistakesGiveClearMessagesAndExitCodes)
 TEST(BatchCommandLogin, ARefusedPasswordIsSaidAndStoresNothing)
 {
     SKIP_WITHOUT_SERVER(Backend::PostgreSQL);
-    TestDatabase::Options options;
-    options.withLogin = true;
-    TestDatabase db(Backend::PostgreSQL, options);
+    TestDatabase db(Backend::PostgreSQL, WithLogin());
     QTemporaryDir dir;
     const QString list = WriteFile(dir.filePath(QStringLiteral("l.csv")), "1,Ann,Lee\r\n");
     QProcess admin;

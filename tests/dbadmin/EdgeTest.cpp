@@ -253,9 +253,7 @@ INSTANTIATE_TEST_SUITE_P(Store, Edges, ::testing::Values(Backend::SQLite, Backen
 TEST(EdgesOnTheServer, AnExportWithARefusedPasswordLeavesTheOldFile)
 {
     SKIP_WITHOUT_SERVER(Backend::PostgreSQL);
-    TestDatabase::Options options;
-    options.withLogin = true;
-    TestDatabase db(Backend::PostgreSQL, options);
+    TestDatabase db(Backend::PostgreSQL, WithLogin());
     QTemporaryDir dir;
     const QString target = WriteFile(dir.filePath(QStringLiteral("out.csv")), "keep\r\n");
     const Result result =
@@ -288,9 +286,7 @@ Result Job(const QStringList& arguments, const QString& home)
 TEST(EdgesOnTheServer, AJobWithoutATerminalTakesItsPasswordFromAFileNeverTheCommandLine)
 {
     SKIP_WITHOUT_SERVER(Backend::PostgreSQL);
-    TestDatabase::Options options;
-    options.withLogin = true;
-    TestDatabase db(Backend::PostgreSQL, options);
+    TestDatabase db(Backend::PostgreSQL, WithLogin());
     QTemporaryDir home;
     const QString list = WriteFile(home.filePath(QStringLiteral("l.csv")), "1,Ann,Lee\r\n");
     const QString user = TestDatabase::PgUser();
@@ -357,9 +353,7 @@ TEST(EdgesOnADisk, AnExportOntoAFullDiskLeavesTheOldFile)
 
 TEST(EdgesAtTheTerminal, CtrlCAtThePasswordPromptLeavesTheTerminalEchoing)
 {
-    TestDatabase::Options options;
-    options.withLogin = true;  // the alias carries a user name: the command asks
-    TestDatabase db(Backend::SQLite, options);
+    TestDatabase db(Backend::SQLite, WithLogin());  // the command asks for a login
     QTemporaryDir dir;
     const QString list = WriteFile(dir.filePath(QStringLiteral("l.csv")), "1,Ann,Lee\r\n");
     int terminal = -1;
