@@ -1,5 +1,19 @@
 #include "dbadmin/CommandLine.h"
 
+#include "store/AliasFile.h"
+
+QList<QCommandLineOption> LibpqOptions()
+{
+    QList<QCommandLineOption> options;
+    for (const TLibpqSetting& setting : kLibpqSettings) {
+        options.append(QCommandLineOption(
+            QString::fromLatin1(setting.keyword),
+            QStringLiteral("libpq's %1 setting.").arg(QString::fromLatin1(setting.keyword)),
+            setting.namesFile ? QStringLiteral("FILE") : QStringLiteral("VALUE")));
+    }
+    return options;
+}
+
 SubcommandLine::SubcommandLine(const QString& command, const QStringList& arguments,
                                const QList<QCommandLineOption>& options, int least, int most)
 {

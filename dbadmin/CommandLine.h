@@ -12,6 +12,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+QList<QCommandLineOption> LibpqOptions();
+
 // The options of the subcommands, each spelled here once.
 struct DbAdminOptions {
     QCommandLineOption user{QStringLiteral("user"), QStringLiteral("The user name to log in as."),
@@ -32,6 +34,8 @@ struct DbAdminOptions {
     QCommandLineOption database{QStringLiteral("database"),
                                 QStringLiteral("The database on the server."),
                                 QStringLiteral("NAME")};
+    // libpq's connection settings, named as libpq names them (--sslmode, --sslrootcert, ...).
+    QList<QCommandLineOption> libpq = LibpqOptions();
     QCommandLineOption dryRun{QStringLiteral("dry-run"), QStringLiteral("Store nothing.")};
     QCommandLineOption wait{QStringLiteral("wait"),
                             QStringLiteral("How long to wait for another job's write lock."),

@@ -20,6 +20,7 @@
 
 #include "dbadmin/CommandLine.h"
 #include "dbadmin/DbAdminBatch.h"
+#include "store/AliasFile.h"
 #include "store/Engine.h"
 #include "store/StudentListTable.h"
 #include "textio/ErrorDisplay.h"
@@ -36,15 +37,23 @@ Aliases live in %1.
       missing, then defines ALIAS on the file unless ALIAS is already defined. The file and its
       folder are readable by you alone, and so is the aliases file.
 
-  setup-postgres ALIAS --server HOST [--port PORT] --database NAME [--user NAME] [--password PW]
+  setup-postgres ALIAS --server HOST [--port PORT] --database NAME [--user NAME]
+                 [--sslmode MODE] [--sslrootcert FILE] [--sslcert FILE] [--sslkey FILE]
+                 [--sslcrl FILE] [--service NAME] [--password-file FILE]
       Creates the StudentList table in a PostgreSQL database when it is missing, then defines
       ALIAS on it (replacing an earlier definition of any letter case); a setup that fails
       defines nothing. With --user the program asks for a login; the password is used for
-      creating the table now and is never stored.
+      creating the table now and is never stored. The ssl options are libpq's own settings of
+      the same names, kept in the alias: --sslmode verify-full with --sslrootcert naming the
+      district's certificate authority checks that the server is the district's, and refuses
+      to talk in plain text. --service NAME takes the server's settings from the entry NAME of
+      libpq's service file (~/.pg_service.conf, or the file PGSERVICEFILE names); then --server
+      and --database may be left out.
       To point the student list tool at a school server:
-        cardovane-dbadmin setup-postgres DVK --server db.school.lan --database cardovane --user office
+        cardovane-dbadmin setup-postgres DVK --server db.school.lan --database cardovane \
+            --user office --sslmode verify-full --sslrootcert /etc/ssl/district-ca.crt
 
-  create-table ALIAS [--user NAME] [--password PW]
+  create-table ALIAS [--user NAME] [--password-file FILE]
       Creates the StudentList table in ALIAS's database when missing, and makes its sequence
       numbers unique within each name key where they are not yet (naming any number that is
       taken twice, which must be resolved first).
@@ -67,10 +76,11 @@ Aliases live in %1.
 
   --wait SECONDS (default 120) is how long a job waits for another's write lock on a SQLite
   database before it fails. For an alias that asks for a login, the password is asked on the
-  terminal and stored nowhere; import and export also take --password-file FILE (its first
-  line; refused where others may read FILE), and without a terminal, or with nothing typed,
-  they let libpq find the password in ~/.pgpass (or the file PGPASSFILE names). --password PW
-  works too, but other users of the computer can see a command line: prefer the others. -- ends the options, for a FILE whose name begins with -.
+  terminal and stored nowhere; --password-file FILE reads it from FILE's first line instead
+  (refused where others may read FILE), and without a terminal, or with nothing typed, libpq
+  finds it in ~/.pgpass (or the file PGPASSFILE names). --password PW works too, but other
+  users of the computer can see a command line: prefer the others. When the server cannot be
+  reached, libpq's reason is told. -- ends the options, for a FILE whose name begins with -.
   Exit codes: 0 done, 1 failed (nothing stored, no file changed), 2 usage (nothing done).
 
   --help
@@ -203,18 +213,36 @@ int SetupSqlite(const SubcommandLine& line, const DbAdminOptions&)
 
 int SetupPostgres(const SubcommandLine& line, const DbAdminOptions& options)
 {
-    if (!line.IsSet(options.server) || !line.IsSet(options.database)) {
-        throw UsageError("setup-postgres needs --server and --database");
-    }
     TAlias alias;
     alias.name = line.Positional()[0];
     alias.driver = TAlias::Driver::PostgreSQL;
+    for (const QCommandLineOption& option : options.libpq) {
+        if (line.IsSet(option)) {
+            alias.libpqSettings.insert(option.names().first(), line.Value(option));
+        }
+    }
+    const bool service = alias.libpqSettings.contains(QStringLiteral("service"));
+    if (!service && (!line.IsSet(options.server) || !line.IsSet(options.database))) {
+        throw UsageError("setup-postgres needs --server and --database, or --service");
+    }
+    // A file typed relative to here is kept by its whole path: a job runs elsewhere.
+    for (const TLibpqSetting& setting : kLibpqSettings) {
+        const QString keyword = QString::fromLatin1(setting.keyword);
+        if (setting.namesFile && alias.libpqSettings.contains(keyword)) {
+            alias.libpqSettings[keyword] =
+                QFileInfo(alias.libpqSettings[keyword]).absoluteFilePath();
+        }
+    }
     alias.server = line.Value(options.server);
-    alias.port = line.Number(options.port, 1, 65535);
+    alias.port = service && !line.IsSet(options.port) ? 0 : line.Number(options.port, 1, 65535);
     alias.database = line.Value(options.database);
     alias.hasUserName = line.IsSet(options.user);
     alias.userName = line.Value(options.user);
-    if (const int status = CreateTable(alias, alias.userName, line.Value(options.password));
+    if (const QString fault = ServerAliasFault(alias); !fault.isEmpty()) {
+        throw UsageError(fault.toStdString());
+    }
+    if (const int status =
+            CreateTable(alias, alias.userName, GivenPassword(line, options, alias.userName));
         status != 0) {
         return status;
     }
@@ -229,8 +257,9 @@ int CreateTableCommand(const SubcommandLine& line, const DbAdminOptions& options
     if (!alias) {
         return Fail(QStringLiteral("alias %1 is not defined").arg(name));
     }
-    const QString user = line.IsSet(options.user) ? line.Value(options.user) : QString();
-    if (const int status = CreateTable(*alias, user, line.Value(options.password)); status != 0) {
+    const QString user = line.IsSet(options.user) ? line.Value(options.user) : alias->userName;
+    if (const int status = CreateTable(*alias, user, GivenPassword(line, options, user));
+        status != 0) {
         return status;
     }
     return Ready(name);
@@ -299,12 +328,11 @@ int main(int argc, char** argv)
     } commands[] = {
         {"setup-sqlite", {}, 1, 2, 0, SetupSqlite},
         {"setup-postgres",
-         {o.server, o.port, o.database, o.user, o.password},
-         1,
-         1,
-         0,
-         SetupPostgres},
-        {"create-table", {o.user, o.password}, 1, 1, 0, CreateTableCommand},
+         QList<QCommandLineOption>{o.server, o.port, o.database, o.user, o.password,
+                                   o.passwordFile} +
+             o.libpq,
+         1, 1, 0, SetupPostgres},
+        {"create-table", {o.user, o.password, o.passwordFile}, 1, 1, 0, CreateTableCommand},
         {"protect-table", {}, 3, 3, 0, ProtectTable},
         {"import", {o.dryRun, o.wait, o.user, o.password, o.passwordFile}, 2, 2, 1, ImportCommand},
         {"export", {o.wait, o.user, o.password, o.passwordFile}, 2, 2, 1, ExportCommand},

@@ -111,6 +111,23 @@ QString ReadPasswordFile(const QString& path)
     return QString::fromUtf8(first);
 }
 
+}  // namespace
+
+QString GivenPassword(const SubcommandLine& line, const DbAdminOptions& options,
+                      const QString& user)
+{
+    if (line.IsSet(options.passwordFile)) {
+        return ReadPasswordFile(line.Value(options.passwordFile));
+    }
+    QString password = line.Value(options.password);
+    if (password.isEmpty() && !user.isEmpty()) {
+        AskPassword(QStringLiteral("Password for %1: ").arg(user), password);
+    }
+    return password;
+}
+
+namespace {
+
 // A session whose logins come from the options, a password file or the terminal; with none of
 // them (a job without a terminal, or nothing typed) the server is asked with no password, so
 // that libpq's own password file (~/.pgpass, PGPASSFILE) answers. The password is kept nowhere.

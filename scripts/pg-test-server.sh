@@ -1,5 +1,29 @@
 # Sourced by the test and benchmark scripts: a private PostgreSQL cluster on 127.0.0.1, in a
-# temporary folder, run as the postgres user (initdb and pg_ctl refuse root).
+# temporary folder, run as the postgres user (initdb and pg_ctl refuse root). It speaks TLS with a
+# certificate of a throw-away district authority, and takes the office user over TLS alone, as a
+# district's server would.
+
+# A certificate authority of its own in the folder: ca.crt, ca.key.
+pg_test_make_authority() {  # folder, name
+    openssl req -x509 -new -nodes -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -days 7 \
+        -subj "/CN=$2" -keyout "$1/ca.key" -out "$1/ca.crt" 2>/dev/null
+}
+
+# The server's certificate for localhost and 127.0.0.1, signed by the district's authority; and
+# another authority, which signed nothing of the server's.
+pg_test_make_certificates() {  # folder
+    local dir="$1"
+    mkdir -p "$dir/district" "$dir/other"
+    pg_test_make_authority "$dir/district" "Test district authority"
+    pg_test_make_authority "$dir/other" "Another authority"
+    openssl req -new -nodes -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -subj "/CN=localhost" \
+        -keyout "$dir/server.key" -out "$dir/server.csr" 2>/dev/null
+    printf 'subjectAltName=DNS:localhost,IP:127.0.0.1\n' >"$dir/server.ext"
+    openssl x509 -req -in "$dir/server.csr" -CA "$dir/district/ca.crt" -CAkey "$dir/district/ca.key" \
+        -CAcreateserial -days 7 -extfile "$dir/server.ext" -out "$dir/server.crt" 2>/dev/null
+    chmod 600 "$dir/server.key"
+}
+
 pg_test_server_start() {
     local bindir
     bindir="$(ls -d /usr/lib/postgresql/*/bin | sort -V | tail -n 1)"
@@ -11,19 +35,28 @@ pg_test_server_start() {
     export CARDOVANE_TEST_PGPASSWORD="office-secret"
     local me
     me="$(id -un)"
+    local tls="$PG_TEST_DIR/tls"
+    pg_test_make_certificates "$tls"
+    chmod 755 "$tls" "$tls/district" "$tls/other"
+    export CARDOVANE_TEST_PGCA="$tls/district/ca.crt"
+    export CARDOVANE_TEST_PGOTHERCA="$tls/other/ca.crt"
     local as_pg=()
     if [ "$(id -u)" -eq 0 ]; then
-        chown postgres "$PG_TEST_DIR"
+        chown postgres "$PG_TEST_DIR" "$tls/server.key"
         as_pg=(runuser -u postgres --)
     fi
     (
         cd "$PG_TEST_DIR"
         "${as_pg[@]}" "$bindir/initdb" -D "$PG_TEST_DIR/data" -U postgres --locale=C.UTF-8 \
             --encoding=UTF8 --auth-local=trust --auth-host=scram-sha-256 >/dev/null
-        # The test user without a password connects by name alone; everyone else needs one.
-        sed -i "1i host all $me 127.0.0.1/32 trust" "$PG_TEST_DIR/data/pg_hba.conf"
+        # The test user without a password connects by name alone; the office user only over TLS
+        # with its password; everyone else needs a password.
+        sed -i -e "1i host all $me 127.0.0.1/32 trust" \
+            -e "1i hostnossl all $CARDOVANE_TEST_PGUSER 127.0.0.1/32 reject" \
+            -e "1i hostssl all $CARDOVANE_TEST_PGUSER 127.0.0.1/32 scram-sha-256" \
+            "$PG_TEST_DIR/data/pg_hba.conf"
         "${as_pg[@]}" "$bindir/pg_ctl" -D "$PG_TEST_DIR/data" -l "$PG_TEST_DIR/log" -w -s \
-            -o "-p $CARDOVANE_TEST_PGPORT -k $PG_TEST_DIR -c listen_addresses=127.0.0.1 -c fsync=${PG_TEST_FSYNC:-off}" start
+            -o "-p $CARDOVANE_TEST_PGPORT -k $PG_TEST_DIR -c listen_addresses=127.0.0.1 -c fsync=${PG_TEST_FSYNC:-off} -c ssl=on -c ssl_cert_file=$tls/server.crt -c ssl_key_file=$tls/server.key" start
         "${as_pg[@]}" psql -q -h "$PG_TEST_DIR" -p "$CARDOVANE_TEST_PGPORT" -U postgres -d postgres <<SQL
 create role "$me" login superuser;
 create role $CARDOVANE_TEST_PGUSER login superuser password '$CARDOVANE_TEST_PGPASSWORD';

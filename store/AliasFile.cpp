@@ -34,6 +34,58 @@ QString Fault(const TAlias& alias, const QString& key, const QString& value, con
     return QStringLiteral("Alias %1: %2 \"%3\" %4").arg(alias.name, key, value, what);
 }
 
+const QStringList kSslModes = {QStringLiteral("disable"),   QStringLiteral("allow"),
+                               QStringLiteral("prefer"),    QStringLiteral("require"),
+                               QStringLiteral("verify-ca"), QStringLiteral("verify-full")};
+
+}  // namespace
+
+QString ServerAliasFault(const TAlias& alias)
+{
+    const bool service = alias.libpqSettings.contains(QStringLiteral("service"));
+    // A service of libpq's service file may name the server and the database.
+    if (alias.server.isEmpty() && !service) {
+        return Fault(alias, kServer, {},
+                     QStringLiteral("is missing: name the database server (or a Service)"));
+    }
+    if (alias.database.isEmpty() && !service) {
+        return Fault(alias, kDatabase, {},
+                     QStringLiteral("is missing: name the database on the server (or a Service)"));
+    }
+    for (const TLibpqSetting& setting : kLibpqSettings) {
+        const QString key = QString::fromLatin1(setting.key);
+        const QString value = alias.libpqSettings.value(QString::fromLatin1(setting.keyword));
+        if (!alias.libpqSettings.contains(QString::fromLatin1(setting.keyword))) {
+            continue;
+        }
+        if (value.isEmpty()) {
+            return Fault(alias, key, value, QStringLiteral("is empty: give a value or remove it"));
+        }
+        // The driver turns every semicolon of its options into a space.
+        if (value.contains(QLatin1Char(';'))) {
+            return Fault(alias, key, value,
+                         QStringLiteral("holds a semicolon, which cannot be passed to the server's "
+                                        "driver: rename it without one"));
+        }
+        if (setting.namesFile && QDir::isRelativePath(value)) {
+            return Fault(alias, key, value,
+                         QStringLiteral("is relative: name the file by its whole path"));
+        }
+        if (setting.namesFile && !QFileInfo(value).isFile()) {
+            return Fault(alias, key, value,
+                         QStringLiteral("is not a file: name the file the district gave you"));
+        }
+    }
+    const QString mode = alias.libpqSettings.value(QStringLiteral("sslmode"));
+    if (!mode.isEmpty() && !kSslModes.contains(mode)) {
+        return Fault(alias, QStringLiteral("SSLMode"), mode,
+                     QStringLiteral("is not one of ") + kSslModes.join(QStringLiteral(", ")));
+    }
+    return {};
+}
+
+namespace {
+
 // Reads the group the settings are in; notes the first thing that makes it unusable.
 TAlias ReadAlias(const QSettings& settings, const QString& name)
 {
@@ -65,20 +117,27 @@ TAlias ReadAlias(const QSettings& settings, const QString& name)
                       QStringLiteral("is relative: name the database file by its whole path"));
         }
     } else {
-        if (missing(kServer)) {
-            alias.fault =
-                Fault(alias, kServer, {}, QStringLiteral("is missing: name the database server"));
+        for (const TLibpqSetting& setting : kLibpqSettings) {
+            const QString key = QString::fromLatin1(setting.key);
+            if (settings.contains(key)) {
+                alias.libpqSettings.insert(QString::fromLatin1(setting.keyword),
+                                           settings.value(key).toString());
+            }
         }
-        if (missing(kDatabase)) {
-            alias.fault = Fault(alias, kDatabase, {},
-                                QStringLiteral("is missing: name the database on the server"));
+        if (alias.fault.isEmpty()) {
+            alias.fault = ServerAliasFault(alias);
         }
-        const QString port = settings.value(kPort, QStringLiteral("5432")).toString();
-        bool number = false;
-        alias.port = port.toInt(&number);
-        if (alias.fault.isEmpty() && (!number || alias.port < 1 || alias.port > 65535)) {
-            alias.fault =
-                Fault(alias, kPort, port, QStringLiteral("is not a port number from 1 to 65535"));
+        // Without a port, a service's own is taken; else PostgreSQL's.
+        const bool service = alias.libpqSettings.contains(QStringLiteral("service"));
+        alias.port = service ? 0 : 5432;
+        if (settings.contains(kPort)) {
+            const QString port = settings.value(kPort).toString();
+            bool number = false;
+            alias.port = port.toInt(&number);
+            if (alias.fault.isEmpty() && (!number || alias.port < 1 || alias.port > 65535)) {
+                alias.fault = Fault(alias, kPort, port,
+                                    QStringLiteral("is not a port number from 1 to 65535"));
+            }
         }
     }
     alias.hasUserName = settings.contains(kUserName);
@@ -191,9 +250,22 @@ void TAliasFile::Define(const TAlias& alias)
         if (alias.driver == TAlias::Driver::SQLite) {
             settings.setValue(kPath, alias.path);
         } else {
-            settings.setValue(kServer, alias.server);
-            settings.setValue(kPort, alias.port);
-            settings.setValue(kDatabase, alias.database);
+            if (!alias.server.isEmpty()) {
+                settings.setValue(kServer, alias.server);
+            }
+            if (alias.port > 0) {
+                settings.setValue(kPort, alias.port);
+            }
+            if (!alias.database.isEmpty()) {
+                settings.setValue(kDatabase, alias.database);
+            }
+            for (const TLibpqSetting& setting : kLibpqSettings) {
+                const QString keyword = QString::fromLatin1(setting.keyword);
+                if (alias.libpqSettings.contains(keyword)) {
+                    settings.setValue(QString::fromLatin1(setting.key),
+                                      alias.libpqSettings.value(keyword));
+                }
+            }
         }
         if (alias.hasUserName) {
             settings.setValue(kUserName, alias.userName);

@@ -4,8 +4,22 @@
 #include <QString>
 #include <vector>
 
+// libpq's own connection settings that an alias may carry, under libpq's names: the key in
+// aliases.conf, libpq's keyword (also the setup command's option), and whether it names a file.
+struct TLibpqSetting {
+    const char* key;
+    const char* keyword;
+    bool namesFile;
+};
+inline constexpr TLibpqSetting kLibpqSettings[] = {
+    {"SSLMode", "sslmode", false}, {"SSLRootCert", "sslrootcert", true},
+    {"SSLCert", "sslcert", true},  {"SSLKey", "sslkey", true},
+    {"SSLCrl", "sslcrl", true},    {"Service", "service", false},
+};
+
 // An alias as aliases.conf defines it: SQLite (a database file) or PostgreSQL (server, port,
-// database, optionally a user name, whose presence asks for a login).
+// database, optionally a user name, whose presence asks for a login; or a service of libpq's
+// service file, which may give all of them).
 struct TAlias {
     enum class Driver { SQLite, PostgreSQL };
 
@@ -13,15 +27,20 @@ struct TAlias {
     Driver driver = Driver::SQLite;
     QString path;
     QString server;
-    int port = 5432;
+    int port = 5432;  // 0: the service's, or libpq's default
     QString database;
     bool hasUserName = false;
     QString userName;
     QMap<QString, QString> tablePasswords;  // lower-case table name -> password
+    QMap<QString, QString> libpqSettings;   // libpq's keyword -> value, those given
     // What makes the definition unusable, naming the alias, the key and its value; empty for a
     // usable one. Connecting to such an alias fails with it.
     QString fault;
 };
+
+// What makes a PostgreSQL alias's server, database or libpq settings unusable, naming the key
+// and its value; empty when they are usable.
+QString ServerAliasFault(const TAlias& alias);
 
 // The file of alias definitions, an INI file with a group per alias. Reading takes every
 // group; saving replaces the file whole, readable by its owner alone, in a folder of the

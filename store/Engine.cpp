@@ -5,6 +5,27 @@
 
 #include "store/StatementText.h"
 
+namespace {
+
+// libpq's quoting of a value in a connection string.
+QString Quoted(QString value)
+{
+    value.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    value.replace(QLatin1Char('\''), QStringLiteral("\\'"));
+    return QLatin1Char('\'') + value + QLatin1Char('\'');
+}
+
+}  // namespace
+
+QString ServerConnectOptions(const TAlias& alias)
+{
+    QString options = QStringLiteral("connect_timeout=10");
+    for (auto it = alias.libpqSettings.cbegin(); it != alias.libpqSettings.cend(); ++it) {
+        options += QLatin1Char(' ') + it.key() + QLatin1Char('=') + Quoted(it.value());
+    }
+    return options;
+}
+
 void TEngine::CheckInitialized() const
 {
     if (!initialized_) {
@@ -75,11 +96,13 @@ QString TEngine::ConnectTo(const TAlias& definition, const QString& userName,
             }
             db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
             db.setHostName(alias->server);
-            db.setPort(alias->port);
+            if (alias->port > 0) {
+                db.setPort(alias->port);
+            }
             db.setDatabaseName(alias->database);
             db.setUserName(userName);
             db.setPassword(password);
-            db.setConnectOptions(QStringLiteral("connect_timeout=10"));
+            db.setConnectOptions(ServerConnectOptions(*alias));
         }
         if (db.open()) {
             return name;
@@ -87,7 +110,13 @@ QString TEngine::ConnectTo(const TAlias& definition, const QString& userName,
         const QSqlError error = db.lastError();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(name);
-        throw Error(kErrCannotOpenDatabase, error);
+        // libpq's words for an authority that signed nothing of the server's say little to an
+        // office.
+        const bool untrusted = error.databaseText().contains(QLatin1String("certificate verify"));
+        throw Error(kErrCannotOpenDatabase, error,
+                    untrusted ? QStringLiteral("The server's certificate is not trusted: it is not "
+                                               "signed by the authority that SSLRootCert names.")
+                              : QString());
     }
 }
 
@@ -138,7 +167,7 @@ bool IsKeyViolation(const QSqlError& error)
 
 }  // namespace
 
-EDBEngineError TEngine::Error(int code, const QSqlError& error)
+EDBEngineError TEngine::Error(int code, const QSqlError& error, const QString& hint)
 {
     if (IsKeyViolation(error)) {
         code = kErrKeyViolation;
@@ -154,7 +183,10 @@ EDBEngineError TEngine::Error(int code, const QSqlError& error)
         text.chop(state.size());
     }
     entry.message = text.toStdString();
-    return EDBEngineError(code, {entry});
+    if (hint.isEmpty()) {
+        return EDBEngineError(code, {entry});
+    }
+    return EDBEngineError(code, {entry, TDBError{code, {}, hint.toStdString()}});
 }
 
 EDBEngineError TEngine::Error(int code, const QString& message)

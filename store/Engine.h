@@ -11,6 +11,10 @@
 
 class QSqlError;
 
+// The PostgreSQL driver's connect options for the alias: a time limit, and the alias's libpq
+// settings, each value quoted as libpq reads it.
+QString ServerConnectOptions(const TAlias& alias);
+
 // The database engine: initialised once a run, it reads the aliases, opens connections over
 // Qt SQL and keeps the run's table passwords.
 class TEngine {
@@ -36,8 +40,8 @@ public:
     QString TableLackingPassword(const TAlias& alias, const QString& sql) const;
 
     // A failure reported by Qt SQL; a statement refused because its key is taken already is a
-    // key violation, whatever code the caller names.
-    static EDBEngineError Error(int code, const QSqlError& error);
+    // key violation, whatever code the caller names. A hint follows the database's words.
+    static EDBEngineError Error(int code, const QSqlError& error, const QString& hint = {});
     static EDBEngineError Error(int code, const QString& message);
 
 private:

@@ -277,6 +277,94 @@ TEST(KeyboardOnDatabase, ImportPostExportAndExitWithoutAMouse)
               "[FacilityName] = " + exportPath.toUtf8() + "\r\n");
 }
 
+// The district's server, verified against its authority, with the office's login typed.
+TEST(KeyboardOnDatabase, OnAVerifiedServerTheLoginIsTypedAndTheListPostedAndExported)
+{
+    SKIP_WITHOUT_SERVER(Backend::PostgreSQL);
+    InTemporaryWorkingDirectory cwd;
+    TestDatabase::Options options;
+    options.withLogin = true;
+    options.libpqSettings = {{QStringLiteral("sslmode"), QStringLiteral("verify-full")},
+                             {QStringLiteral("sslrootcert"), TestDatabase::PgAuthority()}};
+    TestDatabase db(Backend::PostgreSQL, options);
+    const QByteArray list = "1,Ann,Lee\r\n2,Bob,Ray\r\n";
+    const QString listPath = WriteFile(cwd.Path(QStringLiteral("list.csv")), list);
+    const QString exportPath = cwd.Path(QStringLiteral("out.csv"));
+    PersonSeam seam;
+    seam.Then(TypeThenReturn(TestDatabase::PgPassword()));  // Database1
+    seam.Then(TypeThenReturn(TestDatabase::PgPassword()));  // the list's
+    seam.Then(ChooseFileByKeys(listPath));
+    const int code = RunProgram(seam, [&](TfMain& w) {
+        ChooseMenuItem(w, 0);
+        ASSERT_TRUE(TabTo(w, w.BitBtn4));
+        QTest::keyClick(Focus(), Qt::Key_Space);
+        ASSERT_TRUE(TabTo(w, w.BitBtn5));
+        QTest::keyClick(Focus(), Qt::Key_Space);
+        EXPECT_EQ(w.LabelProgress->text(), QStringLiteral("Import Complete"));
+        ChooseMenuItem(w, 1);
+        QTest::keyClick(Focus(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(Focus(), exportPath);
+        QTest::keyClick(Focus(), Qt::Key_Tab);
+        QTest::keyClick(Focus(), Qt::Key_Space);
+        EXPECT_EQ(w.StatusBar1->PanelText(1), QStringLiteral("Data output to ") + exportPath);
+        QTest::keyClick(Focus(), Qt::Key_X, Qt::AltModifier);
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(seam.MessageTexts(), QStringList());
+    EXPECT_EQ(ReadFile(exportPath), list);
+}
+
+// Nothing typed at the login: libpq's own password file answers.
+TEST(KeyboardOnDatabase, AnEmptyLoginPasswordLetsLibpqsPasswordFileAnswer)
+{
+    SKIP_WITHOUT_SERVER(Backend::PostgreSQL);
+    InTemporaryWorkingDirectory cwd;
+    TestDatabase::Options options;
+    options.withLogin = true;
+    TestDatabase db(Backend::PostgreSQL, options);
+    db.Insert(QStringLiteral("('anle', 1, '1', 'Ann', 'Lee')"));
+    const QString pgpass = WriteFile(cwd.Path(QStringLiteral("pgpass")),
+                                     QStringLiteral("127.0.0.1:*:*:%1:%2\n")
+                                         .arg(TestDatabase::PgUser(), TestDatabase::PgPassword())
+                                         .toUtf8());
+    QFile::setPermissions(pgpass, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    qputenv("PGPASSFILE", pgpass.toUtf8());
+    PersonSeam seam;
+    seam.Then(PressKey(Qt::Key_Return));  // Database1
+    seam.Then(PressKey(Qt::Key_Return));  // the list's
+    const int code = RunProgram(seam, [&](TfMain& w) {
+        ChooseMenuItem(w, 0);
+        EXPECT_EQ(w.DBGrid3->model()->rowCount(), 1);
+        QTest::keyClick(Focus() ? Focus() : &w, Qt::Key_X, Qt::AltModifier);
+    });
+    qunsetenv("PGPASSFILE");
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(seam.MessageTexts(), QStringList());
+}
+
+// A server whose certificate another authority signed: the program says why, in libpq's words.
+TEST(KeyboardOnDatabase, AServerOfAnotherAuthorityIsRefusedWithTheReason)
+{
+    SKIP_WITHOUT_SERVER(Backend::PostgreSQL);
+    InTemporaryWorkingDirectory cwd;
+    TestDatabase::Options options;
+    options.withLogin = true;
+    options.libpqSettings = {{QStringLiteral("sslmode"), QStringLiteral("verify-full")},
+                             {QStringLiteral("sslrootcert"), TestDatabase::PgOtherAuthority()}};
+    TestDatabase db(Backend::PostgreSQL, options);
+    PersonSeam seam;
+    seam.Then(TypeThenReturn(TestDatabase::PgPassword()));
+    seam.Then(PressKey(Qt::Key_Return));  // the refusal: OK
+    // The connection is made at start: the program stops there, having said why.
+    EXPECT_EQ(RunProgram(seam, [&](TfMain&) {}), 1);
+    const QStringList shown = seam.MessageTexts();
+    ASSERT_FALSE(shown.isEmpty());
+    EXPECT_TRUE(shown.first().contains(QStringLiteral("certificate verify failed")))
+        << shown.first().toStdString();
+    EXPECT_TRUE(shown.first().contains(QStringLiteral("The server's certificate is not trusted")));
+    EXPECT_FALSE(shown.first().contains(TestDatabase::PgPassword()));
+}
+
 TEST(KeyboardOnDatabase, AnExportOntoTheDatabaseIsRefusedAndTheDatabaseStaysWhole)
 {
     InTemporaryWorkingDirectory cwd;

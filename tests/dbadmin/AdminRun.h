@@ -1,6 +1,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QProcess>
 #include <QString>
@@ -36,6 +37,28 @@ inline Result Admin(const QStringList& arguments, const QString& folder,
     EXPECT_TRUE(admin.waitForFinished(120000));
     return {admin.exitCode(), QString::fromUtf8(admin.readAllStandardOutput()),
             QString::fromUtf8(admin.readAllStandardError())};
+}
+
+// A scheduled job: no terminal (a session of its own), standard input closed, in `home` as its
+// HOME, with the environment given on top of the test's own, and no PGPASSFILE.
+inline Result Job(const QStringList& arguments, const QString& home,
+                  const QProcessEnvironment& extra = {})
+{
+    QProcess job;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.remove(QStringLiteral("PGPASSFILE"));
+    for (const QString& key : extra.keys()) {
+        environment.insert(key, extra.value(key));
+    }
+    job.setProcessEnvironment(environment);
+    job.setChildProcessModifier([] { ::setsid(); });
+    job.setWorkingDirectory(home);
+    job.start(QStringLiteral(CARDOVANE_DBADMIN), arguments);
+    job.closeWriteChannel();
+    EXPECT_TRUE(job.waitForFinished(60000));
+    return {job.exitCode(), QString::fromUtf8(job.readAllStandardOutput()),
+            QString::fromUtf8(job.readAllStandardError())};
 }
 
 // The options of a database whose alias carries a user name, so that connecting asks for a login.

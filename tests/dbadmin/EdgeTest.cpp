@@ -73,6 +73,18 @@ TEST_P(Edges, BadCommandLinesDoNothing)
         {{"setup-postgres", "X", "--server", "h", "--database", "d", "--port", "abc"},
          2,
          "--port takes a whole number from 1 to 65535"},
+        {{"setup-postgres", "X", "--server", "h", "--database", "d", "--sslmode", "verify"},
+         2,
+         "SSLMode \"verify\" is not one of disable, allow, prefer, require, verify-ca, "
+         "verify-full"},
+        {{"setup-postgres", "X", "--server", "h", "--database", "d", "--sslrootcert", "ca.crt"},
+         2,
+         "/ca.crt\" is not a file"},
+        {{"setup-postgres", "X", "--server", "h", "--sslrootcert", "ca.crt"},
+         2,
+         "needs --server and --database, or --service"},
+        {{"setup-postgres", "X", "--service", ""}, 2, "--service is empty"},
+        {{"setup-postgres", "X", "--service", "a;b"}, 2, "Service \"a;b\" holds a semicolon"},
         {{"setup-sqlite", "X", "a.db", "b.db"}, 2, "unexpected argument 'b.db'"},
         {{"frobnicate", "DVK"}, 2, "unknown command frobnicate"},
         {{"protect-table", "NOPE", "studentlist", "pw"}, 1, "alias NOPE is not defined"},
@@ -266,23 +278,6 @@ TEST(EdgesOnTheServer, AnExportWithARefusedPasswordLeavesTheOldFile)
     EXPECT_EQ(ReadFile(target), QByteArray("keep\r\n"));
 }
 
-// A scheduled job: no terminal (a session of its own), standard input closed.
-Result Job(const QStringList& arguments, const QString& home)
-{
-    QProcess job;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), home);
-    environment.remove(QStringLiteral("PGPASSFILE"));
-    job.setProcessEnvironment(environment);
-    job.setChildProcessModifier([] { ::setsid(); });
-    job.setWorkingDirectory(home);
-    job.start(QStringLiteral(CARDOVANE_DBADMIN), arguments);
-    job.closeWriteChannel();
-    EXPECT_TRUE(job.waitForFinished(60000));
-    return {job.exitCode(), QString::fromUtf8(job.readAllStandardOutput()),
-            QString::fromUtf8(job.readAllStandardError())};
-}
-
 TEST(EdgesOnTheServer, AJobWithoutATerminalTakesItsPasswordFromAFileNeverTheCommandLine)
 {
     SKIP_WITHOUT_SERVER(Backend::PostgreSQL);
@@ -446,6 +441,14 @@ TEST_F(FreshHome, AnAliasTheEngineCannotUseIsNamedWithItsKeyAndValue)
         {"Driver=PostgreSQL\nServer=h\nDatabase=d\nPort=70000", "Port \"70000\" is not a port"},
         {"Driver=postgres\nDatabase=d", "Server \"\" is missing"},
         {"Driver=POSTGRESQL\nServer=h", "Database \"\" is missing"},
+        {"Driver=POSTGRES\nServer=h\nDatabase=d\nSSLMode=Verify-Full",
+         "SSLMode \"Verify-Full\" is not one of disable, allow"},
+        {"Driver=POSTGRES\nServer=h\nDatabase=d\nSSLRootCert=district.crt",
+         "SSLRootCert \"district.crt\" is relative"},
+        {"Driver=POSTGRES\nServer=h\nDatabase=d\nSSLCert=/nonexistent/office.crt",
+         "SSLCert \"/nonexistent/office.crt\" is not a file"},
+        {"Driver=POSTGRES\nServer=h\nDatabase=d\nSSLKey=", "SSLKey \"\" is empty"},
+        {"Driver=POSTGRES\nService=district\nPort=0", "Port \"0\" is not a port number"},
     };
     QDir().mkpath(home.filePath("config/cardovane"));
     for (const auto& c : cases) {

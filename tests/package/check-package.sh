@@ -46,6 +46,9 @@ printf '[DVK]\nDriver=SQLITE\nPath=/x.db\n[District]\nDriver=POSTGRES\n' \
 complete_words cardovane-dbadmin "" | grep -x setup-postgres >/dev/null
 [ "$(complete_words cardovane-dbadmin export Di)" = "District" ]
 [ "$(complete_words cardovane-dbadmin import DVK --dr)" = "--dry-run" ]
+# An option's value is no positional word: the word after --password-file FILE is the alias.
+[ "$(complete_words cardovane-dbadmin export --password-file /nonexistent/x Di)" = "District" ]
+[ "$(complete_words cardovane-dbadmin setup-postgres DVK --sslmode verify-f)" = "verify-full" ]
 desktop-file-validate "$work/root/usr/share/applications/example.cardovane.Attendance.desktop"
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/example.cardovane.Attendance.metainfo.xml" \
     >/dev/null

@@ -61,6 +61,16 @@ QString TestDatabase::PgPassword()
     return qEnvironmentVariable("CARDOVANE_TEST_PGPASSWORD");
 }
 
+QString TestDatabase::PgAuthority()
+{
+    return qEnvironmentVariable("CARDOVANE_TEST_PGCA");
+}
+
+QString TestDatabase::PgOtherAuthority()
+{
+    return qEnvironmentVariable("CARDOVANE_TEST_PGOTHERCA");
+}
+
 TestDatabase::TestDatabase(Backend backend, const Options& options) : backend_(backend)
 {
     configHome_ = dir_.path() + QStringLiteral("/config");
@@ -80,6 +90,7 @@ TestDatabase::TestDatabase(Backend backend, const Options& options) : backend_(b
         alias.database = PgDatabaseName();
         alias.hasUserName = options.withLogin;
         alias.userName = PgUser();
+        alias.libpqSettings = options.libpqSettings;
     }
     if (!options.tablePassword.isEmpty()) {
         alias.tablePasswords.insert(QStringLiteral("studentlist"), options.tablePassword);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QMap>
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
@@ -23,6 +24,7 @@ public:
         bool uniqueKey = true;  // else the plain index of tables made by earlier versions
         QString tablePassword;  // protects StudentList
         QString aliasName = QStringLiteral("DVK");
+        QMap<QString, QString> libpqSettings;  // on the server's alias: libpq keyword -> value
     };
 
     // False when the backend cannot be had here (no server started by the test command).
@@ -56,6 +58,9 @@ public:
     // The database of this test program on the server.
     static QString PgDatabaseName();
     static QString PgUser();
+    // The certificate of the authority that signed the test server's, and of another one.
+    static QString PgAuthority();
+    static QString PgOtherAuthority();
 
 private:
     QString OpenAdminConnection();

@@ -1,0 +1,125 @@
+// A district's server as its IT runs it: TLS with a certificate of the district's authority, the
+// office user taken over TLS alone and with a password, a service file for every office, and
+// scheduled jobs with their password in a file.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "tests/dbadmin/AdminRun.h"
+#include "tests/support/ProgramRun.h"
+#include "tests/support/TestDatabase.h"
+
+namespace {
+
+class DistrictServer : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SKIP_WITHOUT_SERVER(Backend::PostgreSQL);
+        db.emplace(Backend::PostgreSQL, WithLogin());
+        aliases = db->ConfigHome() + QStringLiteral("/cardovane/aliases.conf");
+        passwordFile = WriteFile(home.filePath(QStringLiteral("office.pw")),
+                                 TestDatabase::PgPassword().toUtf8() + "\n");
+        QFile::setPermissions(passwordFile, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        const QString port = qEnvironmentVariable("CARDOVANE_TEST_PGPORT");
+        const QString entry =
+            QStringLiteral("port=%1\ndbname=%2\nsslmode=verify-full\nsslrootcert=%3\n")
+                .arg(port, TestDatabase::PgDatabaseName(), TestDatabase::PgAuthority());
+        // The second entry reaches the same server under a name its certificate does not carry.
+        WriteFile(home.filePath(QStringLiteral("pg_service.conf")),
+                  (QStringLiteral("[district]\nhost=127.0.0.1\n") + entry +
+                   QStringLiteral("[records]\nhost=records.example\nhostaddr=127.0.0.1\n") + entry)
+                      .toUtf8());
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), db->ConfigHome());
+        environment.insert(QStringLiteral("PGSERVICEFILE"), home.filePath("pg_service.conf"));
+    }
+
+    // A job of the office: its user, its password from the password file.
+    Result Run(const QStringList& arguments)
+    {
+        return Job(arguments + QStringList{"--user", TestDatabase::PgUser(), "--password-file",
+                                           passwordFile},
+                   home.path(), environment);
+    }
+    QStringList Server() const
+    {
+        return {"--server",   "127.0.0.1",
+                "--port",     qEnvironmentVariable("CARDOVANE_TEST_PGPORT"),
+                "--database", TestDatabase::PgDatabaseName()};
+    }
+
+    std::optional<TestDatabase> db;
+    QTemporaryDir home;
+    QString aliases;
+    QString passwordFile;
+    QProcessEnvironment environment;
+};
+
+TEST_F(DistrictServer, OnlyTheDistrictsVerifiedServerIsTalkedTo)
+{
+    // The district's authority in a folder whose name needs quoting in libpq's settings.
+    const QString quoted = home.filePath(QStringLiteral("it's \\ here"));
+    QDir().mkpath(quoted);
+    const QString authority = quoted + QStringLiteral("/district-ca.crt");
+    ASSERT_TRUE(QFile::copy(TestDatabase::PgAuthority(), authority));
+    const QStringList verified{"--sslmode", "verify-full", "--sslrootcert", authority};
+    const struct {
+        QStringList setup;
+        int code;
+        const char* says;
+    } cases[] = {
+        {Server() + verified, 0, ""},
+        {Server() + QStringList{"--sslmode", "verify-full", "--sslrootcert",
+                                TestDatabase::PgOtherAuthority()},
+         1, "certificate verify failed / The server's certificate is not trusted"},
+        {Server() + QStringList{"--sslmode", "disable"}, 1, "no encryption"},
+        {{"--service", "records"}, 1, "does not match host name \"records.example\""},
+        {{"--service", "district"}, 0, ""},
+        {{"--service", "nowhere"}, 1, "definition of service \"nowhere\" not found"},
+    };
+    int stored = 0;
+    for (const auto& c : cases) {
+        const std::string row = c.setup.join(' ').toStdString();
+        const QByteArray before = ReadFile(aliases);
+        Result result = Run(QStringList{"setup-postgres", "DVK"} + c.setup);
+        EXPECT_EQ(result.code, c.code) << row << ": " << result.err.toStdString();
+        // Under the engine's message, libpq's reason; never the password.
+        EXPECT_TRUE(result.err.contains(QString::fromUtf8(c.says))) << result.err.toStdString();
+        EXPECT_FALSE(result.err.contains(TestDatabase::PgPassword()));
+        if (c.code != 0) {
+            EXPECT_TRUE(result.err.contains(QStringLiteral("Cannot open database. / ")))
+                << result.err.toStdString();
+            EXPECT_EQ(ReadFile(aliases), before) << row << ": a failed setup defines nothing";
+            continue;
+        }
+        // The alias keeps the settings: a job on it stores and exports over the verified line.
+        WriteFile(home.filePath("list.csv"), "1,Ann,Lee\r\n");
+        result = Run({"import", "DVK", home.filePath("list.csv")});
+        EXPECT_EQ(result.code, 0) << row << ": " << result.err.toStdString();
+        ++stored;
+        result = Run({"export", "DVK", "-"});
+        EXPECT_EQ(result.code, 0) << row << ": " << result.err.toStdString();
+        EXPECT_EQ(result.out.count(QStringLiteral("1,Ann,Lee\r\n")), stored) << row;
+    }
+    EXPECT_EQ(db->Count(QStringLiteral("select count(*) from studentlist")), 2);
+}
+
+TEST_F(DistrictServer, TheAliasKeepsLibpqsSettingsUnderLibpqsNames)
+{
+    ASSERT_EQ(Run(QStringList{"setup-postgres", "DVK", "--service", "district", "--sslmode",
+                              "verify-full", "--sslrootcert", TestDatabase::PgAuthority()})
+                  .code,
+              0);
+    const QString file = QString::fromUtf8(ReadFile(aliases));
+    EXPECT_TRUE(file.contains(QStringLiteral("Service=district"))) << file.toStdString();
+    EXPECT_TRUE(file.contains(QStringLiteral("SSLMode=verify-full"))) << file.toStdString();
+    EXPECT_TRUE(file.contains(QStringLiteral("SSLRootCert=") + TestDatabase::PgAuthority()));
+    // The service names the server, its port and database: the alias does not repeat them.
+    EXPECT_FALSE(file.contains(QStringLiteral("Port="))) << file.toStdString();
+    EXPECT_FALSE(file.contains(QStringLiteral("Server="))) << file.toStdString();
+    EXPECT_FALSE(file.contains(TestDatabase::PgPassword()));
+}
+
+}  // namespace
