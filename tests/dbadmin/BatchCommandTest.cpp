@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
 
 #include "import/StudentListReader.h"
 #include "tests/dbadmin/AdminRun.h"
@@ -105,6 +106,40 @@ TEST_P(BatchCommand, AFailingRowIsNamedAndLeavesTheTableAsItWas)
         << failed.err.toStdString();
     EXPECT_EQ(failed.err.count(QLatin1Char('\n')), 1) << "one line";
     EXPECT_EQ(db->Rows(), QStringList{QStringLiteral("zzzz|1|3|Z|Z")});
+}
+
+TEST_P(BatchCommand, ARefusedRowDeepInALongListIsNamedByItsLineAndNothingIsStored)
+{
+    db->Exec(QStringLiteral("create unique index studentlist_id on studentlist (studentid)"));
+    std::string many;
+    for (int i = 1; i <= 100000; ++i) {
+        // Line 61,234 repeats the number of line 17.
+        many += (i == 61234 ? std::string("17") : std::to_string(i)) + ",Kim,Lee\r\n";
+    }
+    const Result failed = Admin({"import", "DVK", List(QByteArray::fromStdString(many))});
+    EXPECT_EQ(failed.code, 1);
+    EXPECT_TRUE(failed.err.contains(QStringLiteral("line 61234 (17,Kim,Lee): Key violation.")))
+        << failed.err.toStdString();
+    EXPECT_TRUE(failed.err.contains(QStringLiteral("studentid"))) << "the database's words";
+    EXPECT_EQ(db->Count("select count(*) from studentlist"), 0);
+}
+
+TEST_P(BatchCommand, WhatALoaderWouldEscapeRoundTripsByteForByte)
+{
+    // Tabs, backslashes, quotes, COPY's null and end marks, letters beyond ASCII.
+    const QByteArray list =
+        "1,Ann\tMarie,O'Neil\\\"x\"\r\n2,\\N,back\\slash\r\n"
+        "3,\xC3\x89mile,\xE5\xBC\xA0\xE4\xBC\x9F\r\n4,\\.,\\t\r\n";
+    ASSERT_EQ(Admin({"import", "DVK", List(list)}).code, 0);
+    EXPECT_TRUE(db->Rows().join('\n').contains(QStringLiteral("|1|1|Ann\tMarie|O'Neil\\\"x\"\n")))
+        << db->Rows().join('\n').toStdString();
+    const Result exported = Admin({"export", "DVK", "-"});
+    ASSERT_EQ(exported.code, 0) << exported.err.toStdString();
+    QList<QByteArray> lines = exported.out.toUtf8().split('\n');
+    QList<QByteArray> expected = list.split('\n');
+    std::sort(lines.begin(), lines.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(lines, expected);
 }
 
 TEST_P(BatchCommand, AWindowPostingWhileTheBatchRunsLeavesEveryNumberOnce)
