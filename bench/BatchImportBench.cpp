@@ -1,20 +1,40 @@
-// cardovane-dbadmin import of a 100,000-line list into an empty StudentList, on SQLite and on
-// PostgreSQL over 127.0.0.1, beside the bulk loaders of the same file: sqlite3 .import and
-// psql \copy into a plain table of three text columns.
+// cardovane-dbadmin import of 100,000 and 1,000,000-line lists into a fresh StudentList, on
+// SQLite and on PostgreSQL over 127.0.0.1, beside the bulk loaders (sqlite3 .import, psql \copy)
+// filling the same fresh table, unique key and all, with the same rows (keys and numbers
+// included, as the command's dry run gives them); alternated, the median of three. Then the
+// batch export of the million beside the sqlite3 shell's CSV output and psql's \copy ... to.
 #include <QCoreApplication>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "bench/BenchSupport.h"
+#include "store/StudentListTable.h"
 
 namespace {
 
-constexpr int kRows = 100000;
+constexpr int kRounds = 3;
 
 std::string Quoted(const QString& text)
 {
-    return "'" + text.toStdString() + "'";
+    std::string quoted(1, '\'');
+    quoted += text.toStdString();
+    quoted += '\'';
+    return quoted;
 }
+
+double Median(std::vector<double> seconds)
+{
+    std::sort(seconds.begin(), seconds.end());
+    return seconds[seconds.size() / 2];
+}
+
+struct Engine {
+    bool postgres;
+    const char* name;
+    const char* loaderName;
+};
 
 }  // namespace
 
@@ -24,42 +44,65 @@ int main(int argc, char** argv)
     const std::string admin =
         (QCoreApplication::applicationDirPath() + QStringLiteral("/../dbadmin/cardovane-dbadmin"))
             .toStdString();
-    QTemporaryDir dir;
-    const QString list = dir.filePath(QStringLiteral("list.csv"));
-    bench::WriteStudentList(list, kRows);
-    const std::string environment =
-        "XDG_CONFIG_HOME=" + Quoted(dir.filePath(QStringLiteral("config"))) + " ";
-
-    bench::PrepareStudentList(false, dir.path(), 0);
-    const double ours =
-        bench::TimeCommand(environment + admin + " import DVK " + Quoted(list) + " >/dev/null");
-    const double loader = bench::TimeCommand(
-        "sqlite3 " + Quoted(dir.filePath(QStringLiteral("loader.db"))) +
-        " 'create table s (studentid text, fname text, lname text)' '.mode csv' '.import " +
-        list.toStdString() + " s'");
-    std::printf(
-        "SQLite     import of %d rows: %.3f s (%.0f rows/s); sqlite3 .import %.3f s "
-        "(%.0f rows/s)\n",
-        kRows, ours, kRows / ours, loader, kRows / loader);
-
     const int port = qEnvironmentVariableIntValue("CARDOVANE_TEST_PGPORT");
-    if (port == 0) {
-        std::printf("PostgreSQL: no server (run bench/run.sh)\n");
-        return 0;
-    }
-    bench::PrepareStudentList(true, dir.path(), 0);
-    const double oursPg =
-        bench::TimeCommand(environment + admin + " import DVK " + Quoted(list) + " >/dev/null");
     const std::string psql = "psql -q -h 127.0.0.1 -p " + std::to_string(port) +
                              " -d cardovane_bench -v ON_ERROR_STOP=1 ";
-    bench::TimeCommand(psql +
-                       "-c 'drop table if exists s' -c 'create table s (studentid text, "
-                       "fname text, lname text)'");
-    const double copy =
-        bench::TimeCommand(psql + "-c \"\\copy s from " + Quoted(list) + " with (format csv)\"");
-    std::printf(
-        "PostgreSQL import of %d rows: %.3f s (%.0f rows/s); psql \\copy %.3f s "
-        "(%.0f rows/s)\n",
-        kRows, oursPg, kRows / oursPg, copy, kRows / copy);
+    QTemporaryDir dir;
+    const std::string environment =
+        "XDG_CONFIG_HOME=" + Quoted(dir.filePath(QStringLiteral("config"))) + " ";
+    const std::string order = StudentListOrderBy();
+
+    for (const Engine engine :
+         {Engine{false, "SQLite", "sqlite3 .import"}, Engine{true, "PostgreSQL", "psql \\copy"}}) {
+        if (engine.postgres && port == 0) {
+            std::printf("PostgreSQL: no server (run bench/run.sh)\n");
+            continue;
+        }
+        for (const int rows : {100000, 1000000}) {
+            const QString list = dir.filePath(QStringLiteral("list.csv"));
+            const QString numbered = dir.filePath(QStringLiteral("rows.tsv"));
+            bench::WriteStudentList(list, rows);
+            bench::PrepareStudentList(engine.postgres, dir.path(), 0);
+            bench::TimeCommand(environment + admin + " import DVK " + Quoted(list) +
+                               " --dry-run | cut -f2-6 > " + Quoted(numbered));
+            std::vector<double> ours;
+            std::vector<double> loader;
+            for (int round = 0; round < kRounds; ++round) {
+                bench::PrepareStudentList(engine.postgres, dir.path(), 0);
+                ours.push_back(bench::TimeCommand(environment + admin + " import DVK " +
+                                                  Quoted(list) + " >/dev/null"));
+                const QString database = bench::PrepareStudentList(engine.postgres, dir.path(), 0);
+                loader.push_back(bench::TimeCommand(
+                    engine.postgres
+                        ? psql + "-c \"\\copy studentlist from " + Quoted(numbered) + "\""
+                        : "sqlite3 " + Quoted(database) + " '.mode tabs' '.import " +
+                              numbered.toStdString() + " studentlist'"));
+            }
+            const double a = Median(ours);
+            const double b = Median(loader);
+            std::printf("%-10s import of %7d rows: %.3f s (%.0f rows/s); %s %.3f s; %.2f times\n",
+                        engine.name, rows, a, rows / a, engine.loaderName, b, a / b);
+        }
+        // The million stays stored: the batch export beside the shells' own CSV output.
+        const QString out = dir.filePath(QStringLiteral("out.csv"));
+        std::vector<double> ours;
+        std::vector<double> shell;
+        const std::string select =
+            "select studentid, fname, lname from studentlist order by " + order;
+        for (int round = 0; round < kRounds; ++round) {
+            ours.push_back(bench::TimeCommand(environment + admin + " export DVK " + Quoted(out) +
+                                              " >/dev/null"));
+            shell.push_back(bench::TimeCommand(
+                engine.postgres
+                    ? psql + "-c \"\\copy (" + select + ") to " + Quoted(out) +
+                          " with (format csv)\""
+                    : "sqlite3 -csv " + Quoted(dir.filePath(QStringLiteral("students.db"))) + " '" +
+                          select + "' > " + Quoted(out)));
+        }
+        const double a = Median(ours);
+        const double b = Median(shell);
+        std::printf("%-10s export of 1000000 rows: %.3f s; %s %.3f s; %.2f times\n", engine.name, a,
+                    engine.postgres ? "psql \\copy to" : "sqlite3 -csv", b, a / b);
+    }
     return 0;
 }

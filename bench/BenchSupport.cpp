@@ -225,6 +225,9 @@ void RecreateTable(const QString& connection, int rows, bool uniqueKey)
 {
     QSqlDatabase db = QSqlDatabase::database(connection);
     QSqlQuery query(db);
+    if (db.driverName() == QLatin1String("QPSQL")) {
+        Run(query, QStringLiteral("set client_min_messages = warning"));  // no "skipping" notice
+    }
     Run(query, QStringLiteral("drop table if exists studentlist"));
     if (db.driverName() == QLatin1String("QSQLITE")) {
         Run(query, QString::fromUtf8(kSqliteJournalStatement));
