@@ -47,20 +47,32 @@ int PersonSeam::Exec(QDialog& dialog)
     return dialog.exec();
 }
 
+namespace {
+
+// The dialog's control that has the focus: with a window manager the focus may reach the dialog
+// a moment after the dialog is active, and keys sent before would go to the window beneath.
+QWidget* DialogFocus(QDialog& dialog)
+{
+    const auto inside = [&] {
+        QWidget* focus = QApplication::focusWidget();
+        return focus && (focus == &dialog || dialog.isAncestorOf(focus));
+    };
+    return QTest::qWaitFor(inside, 2000) ? QApplication::focusWidget() : &dialog;
+}
+
+}  // namespace
+
 PersonSeam::Keys PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
-    return [key, modifiers](QDialog& dialog) {
-        QWidget* focus = QApplication::focusWidget();
-        QTest::keyClick(focus ? focus : &dialog, key, modifiers);
-    };
+    return
+        [key, modifiers](QDialog& dialog) { QTest::keyClick(DialogFocus(dialog), key, modifiers); };
 }
 
 PersonSeam::Keys TypeThenReturn(const QString& text)
 {
     return [text](QDialog& dialog) {
-        QWidget* focus = QApplication::focusWidget();
-        QTest::keyClicks(focus ? focus : &dialog, text);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClicks(DialogFocus(dialog), text);
+        QTest::keyClick(DialogFocus(dialog), Qt::Key_Return);
     };
 }
 
