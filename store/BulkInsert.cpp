@@ -36,16 +36,15 @@ std::optional<TBulkFailure> SqliteInsert(sqlite3* db, std::size_t count,
 {
     const std::string sql = StudentListInsertHead() + " values (?, ?, ?, ?, ?)";
     sqlite3_stmt* prepared = nullptr;
-    const auto error = [db](int code) {
+    const auto error = [db] {
         return TEngine::Error(
             kErrGeneralSql,
             QSqlError(QStringLiteral("Unable to execute statement"),
                       QString::fromUtf8(sqlite3_errmsg(db)), QSqlError::StatementError,
-                      QString::number(sqlite3_extended_errcode(db) ? sqlite3_extended_errcode(db)
-                                                                   : code)));
+                      QString::number(sqlite3_extended_errcode(db))));
     };
     if (sqlite3_prepare_v2(db, sql.c_str(), int(sql.size()), &prepared, nullptr) != SQLITE_OK) {
-        throw error(SQLITE_ERROR);
+        throw error();
     }
     const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(prepared,
                                                                           sqlite3_finalize);
@@ -62,7 +61,7 @@ std::optional<TBulkFailure> SqliteInsert(sqlite3* db, std::size_t count,
         code = code == SQLITE_OK ? bindText(5, Stored(r.lastName, scratch[2])) : code;
         code = code == SQLITE_OK ? sqlite3_step(prepared) : code;
         if (code != SQLITE_DONE) {
-            TBulkFailure failure{i, error(code)};
+            TBulkFailure failure{i, error()};
             sqlite3_reset(prepared);
             return failure;
         }

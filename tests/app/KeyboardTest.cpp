@@ -277,16 +277,22 @@ TEST(KeyboardOnDatabase, ImportPostExportAndExitWithoutAMouse)
               "[FacilityName] = " + exportPath.toUtf8() + "\r\n");
 }
 
+// An alias with a login that checks the server's certificate against the authority given.
+TestDatabase::Options VerifiedLogin(const QString& authority)
+{
+    TestDatabase::Options options;
+    options.withLogin = true;
+    options.libpqSettings = {{QStringLiteral("sslmode"), QStringLiteral("verify-full")},
+                             {QStringLiteral("sslrootcert"), authority}};
+    return options;
+}
+
 // The district's server, verified against its authority, with the office's login typed.
 TEST(KeyboardOnDatabase, OnAVerifiedServerTheLoginIsTypedAndTheListPostedAndExported)
 {
     SKIP_WITHOUT_SERVER(Backend::PostgreSQL);
     InTemporaryWorkingDirectory cwd;
-    TestDatabase::Options options;
-    options.withLogin = true;
-    options.libpqSettings = {{QStringLiteral("sslmode"), QStringLiteral("verify-full")},
-                             {QStringLiteral("sslrootcert"), TestDatabase::PgAuthority()}};
-    TestDatabase db(Backend::PostgreSQL, options);
+    TestDatabase db(Backend::PostgreSQL, VerifiedLogin(TestDatabase::PgAuthority()));
     const QByteArray list = "1,Ann,Lee\r\n2,Bob,Ray\r\n";
     const QString listPath = WriteFile(cwd.Path(QStringLiteral("list.csv")), list);
     const QString exportPath = cwd.Path(QStringLiteral("out.csv"));
@@ -347,11 +353,7 @@ TEST(KeyboardOnDatabase, AServerOfAnotherAuthorityIsRefusedWithTheReason)
 {
     SKIP_WITHOUT_SERVER(Backend::PostgreSQL);
     InTemporaryWorkingDirectory cwd;
-    TestDatabase::Options options;
-    options.withLogin = true;
-    options.libpqSettings = {{QStringLiteral("sslmode"), QStringLiteral("verify-full")},
-                             {QStringLiteral("sslrootcert"), TestDatabase::PgOtherAuthority()}};
-    TestDatabase db(Backend::PostgreSQL, options);
+    TestDatabase db(Backend::PostgreSQL, VerifiedLogin(TestDatabase::PgOtherAuthority()));
     PersonSeam seam;
     seam.Then(TypeThenReturn(TestDatabase::PgPassword()));
     seam.Then(PressKey(Qt::Key_Return));  // the refusal: OK
