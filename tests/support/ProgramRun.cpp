@@ -19,7 +19,10 @@ int RunProgram(TModalSeam& seam, const std::function<void(TfMain&)>& script)
     QObject::connect(&poll, &QTimer::timeout, [&] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             auto* main = qobject_cast<TfMain*>(w);
-            if (main && main->isVisible() && main->isActiveWindow() && !ran) {
+            // A person starts once the window is theirs: active, and no start-up dialog
+            // (a login the activation itself opened) still open above it.
+            if (main && main->isVisible() && main->isActiveWindow() &&
+                !QApplication::activeModalWidget() && !ran) {
                 ran = true;
                 poll.stop();
                 script(*main);
