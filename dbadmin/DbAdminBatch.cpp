@@ -286,12 +286,12 @@ int ExportCommand(const SubcommandLine& line, const DbAdminOptions& options)
     TQuery names(session);
     SetUpStudentListQuery(names, alias);
     if (file == QLatin1String("-")) {
-        ExportStudentList({}, names);  // the text file's empty name is standard output
+        // The text file's empty name is standard output.
+        ExportStudentList({}, names, TListReading::Bulk);
         return 0;
     }
-    ExportStudentListReplacing(file, names);
-    QTextStream(stdout) << "Exported " << names.RecordCount()
-                        << (names.RecordCount() == 1 ? " student" : " students") << " to " << file
-                        << ".\n";
+    const long long students = ExportStudentListReplacing(file, names, TListReading::Bulk);
+    QTextStream(stdout) << "Exported " << students << (students == 1 ? " student" : " students")
+                        << " to " << file << ".\n";
     return 0;
 }

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "export/StudentLineFormat.h"
+#include "store/BulkRead.h"
 #include "store/Query.h"
 #include "textio/Exception.h"
 #include "textio/TextFile.h"
@@ -41,7 +42,7 @@ void RefuseDatabaseTarget(const std::string& path, TQuery& names)
     }
 }
 
-void ExportStudentList(const std::string& path, TQuery& names)
+long long ExportStudentList(const std::string& path, TQuery& names, TListReading reading)
 {
     RefuseDatabaseTarget(path, names);
 
@@ -49,23 +50,35 @@ void ExportStudentList(const std::string& path, TQuery& names)
     TTextFile file;
     file.OpenToWrite(path);
 
-    // From the first record, whatever record the database grid had selected.
-    names.Open();
-    names.First();
-
-    while (!names.Eof()) {
-        file.WriteTextLine(FormatStudentLine(names.FieldByName("studentid").AsString(),
-                                             names.FieldByName("fname").AsString(),
-                                             names.FieldByName("lname").AsString()));
-        names.Next();
+    long long written = -1;
+    if (reading == TListReading::Bulk) {
+        written = ReadStudentFieldsInBulk(
+            names.PreparedDatabase(),
+            [&file](std::string_view idNum, std::string_view firstName, std::string_view lastName) {
+                file.WriteTextLine(FormatStudentLine(idNum, firstName, lastName));
+            });
+    }
+    if (written < 0) {
+        // From the first record, whatever record the database grid had selected.
+        names.Open();
+        names.First();
+        written = 0;
+        while (!names.Eof()) {
+            file.WriteTextLine(FormatStudentLine(names.FieldByName("studentid").AsString(),
+                                                 names.FieldByName("fname").AsString(),
+                                                 names.FieldByName("lname").AsString()));
+            names.Next();
+            ++written;
+        }
     }
 
     // A failure met by the flush is raised by the close.
     file.FlushText();
     file.CloseText();
+    return written;
 }
 
-void ExportStudentListReplacing(const QString& path, TQuery& names)
+long long ExportStudentListReplacing(const QString& path, TQuery& names, TListReading reading)
 {
     const std::string target = path.toStdString();
     RefuseDatabaseTarget(target, names);
@@ -74,13 +87,11 @@ void ExportStudentListReplacing(const QString& path, TQuery& names)
     struct stat st {};
     const bool exists = ::stat(target.c_str(), &st) == 0;
     if (exists && !S_ISREG(st.st_mode)) {
-        ExportStudentList(target, names);
-        return;
+        return ExportStudentList(target, names, reading);
     }
     const QString final = exists ? info.canonicalFilePath() : info.absoluteFilePath();
     if (!QFileInfo(QFileInfo(final).path()).isDir()) {
-        ExportStudentList(target, names);  // the text file tells the missing folder
-        return;
+        return ExportStudentList(target, names, reading);  // the text file tells the missing folder
     }
     QTemporaryFile written(QFileInfo(final).path() + QStringLiteral("/.") +
                            QFileInfo(final).fileName() + QStringLiteral(".XXXXXX"));
@@ -92,10 +103,11 @@ void ExportStudentListReplacing(const QString& path, TQuery& names)
         ::fchmod(written.handle(), st.st_mode & 07777);
     }
     written.close();
-    ExportStudentList(written.fileName().toStdString(), names);
+    const long long students = ExportStudentList(written.fileName().toStdString(), names, reading);
     if (std::rename(written.fileName().toLocal8Bit().constData(),
                     final.toLocal8Bit().constData()) != 0) {
         throw Exception("Cannot replace " + target + ": " + std::strerror(errno));
     }
     written.setAutoRemove(false);
+    return students;
 }

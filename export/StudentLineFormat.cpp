@@ -1,7 +1,7 @@
 #include "export/StudentLineFormat.h"
 
-std::string FormatStudentLine(const std::string& idNum, const std::string& firstName,
-                              const std::string& lastName)
+std::string FormatStudentLine(std::string_view idNum, std::string_view firstName,
+                              std::string_view lastName)
 {
     std::string line;
     line.reserve(idNum.size() + firstName.size() + lastName.size() + 2);

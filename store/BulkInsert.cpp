@@ -10,25 +10,16 @@
 
 #include "store/Database.h"
 #include "store/Engine.h"
+#include "store/FieldText.h"
+#include "store/PgConnection.h"
 #include "store/SqliteStatement.h"
 #include "store/StudentListTable.h"
-#include "textio/Utf8Text.h"
 
 namespace {
 
 // How often progress is told, in rows; and how much COPY text is sent at a time.
 constexpr std::size_t kProgressRows = 4096;
 constexpr std::size_t kCopyBlock = std::size_t(1) << 18;
-
-// Valid UTF-8 as it is; anything else as Qt's conversion stores it elsewhere in the program.
-std::string_view Stored(std::string_view text, std::string& scratch)
-{
-    if (IsValidUtf8(text)) {
-        return text;
-    }
-    scratch = QString::fromUtf8(text.data(), qsizetype(text.size())).toStdString();
-    return scratch;
-}
 
 std::optional<TBulkFailure> SqliteInsert(sqlite3* db, std::size_t count,
                                          const std::function<TBulkRow(std::size_t)>& row,
@@ -48,17 +39,17 @@ std::optional<TBulkFailure> SqliteInsert(sqlite3* db, std::size_t count,
     }
     const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(prepared,
                                                                           sqlite3_finalize);
-    std::string scratch[3];
+    std::string scratch[4];
     const auto bindText = [&](int index, std::string_view text) {
         return sqlite3_bind_text(prepared, index, text.data(), int(text.size()), SQLITE_STATIC);
     };
     for (std::size_t i = 0; i < count; ++i) {
         const TBulkRow r = row(i);
-        int code = bindText(1, r.psid);
+        int code = bindText(1, AsQtConverts(r.psid, scratch[3]));
         code = code == SQLITE_OK ? sqlite3_bind_int(prepared, 2, r.sequence) : code;
-        code = code == SQLITE_OK ? bindText(3, Stored(r.studentId, scratch[0])) : code;
-        code = code == SQLITE_OK ? bindText(4, Stored(r.firstName, scratch[1])) : code;
-        code = code == SQLITE_OK ? bindText(5, Stored(r.lastName, scratch[2])) : code;
+        code = code == SQLITE_OK ? bindText(3, AsQtConverts(r.studentId, scratch[0])) : code;
+        code = code == SQLITE_OK ? bindText(4, AsQtConverts(r.firstName, scratch[1])) : code;
+        code = code == SQLITE_OK ? bindText(5, AsQtConverts(r.lastName, scratch[2])) : code;
         code = code == SQLITE_OK ? sqlite3_step(prepared) : code;
         if (code != SQLITE_DONE) {
             TBulkFailure failure{i, error()};
@@ -97,30 +88,6 @@ void AppendCopyField(std::string& out, std::string_view text)
     }
 }
 
-using Result = std::unique_ptr<PGresult, void (*)(PGresult*)>;
-
-// The server's failure in the words the driver gives elsewhere: its message and detail, with
-// the SQLSTATE kept apart; the COPY line it names is the caller's to tell.
-EDBEngineError ServerError(PGconn* conn, const PGresult* result)
-{
-    const auto field = [result](int code) {
-        const char* text = result ? PQresultErrorField(result, code) : nullptr;
-        return text ? QString::fromUtf8(text) : QString();
-    };
-    QString message = field(PG_DIAG_MESSAGE_PRIMARY);
-    if (message.isEmpty()) {
-        message = QString::fromUtf8(PQerrorMessage(conn)).trimmed();
-    } else {
-        message = QStringLiteral("ERROR:  ") + message;
-        if (const QString detail = field(PG_DIAG_MESSAGE_DETAIL); !detail.isEmpty()) {
-            message += QStringLiteral("\nDETAIL:  ") + detail;
-        }
-    }
-    return TEngine::Error(kErrGeneralSql,
-                          QSqlError(QStringLiteral("Unable to copy"), message,
-                                    QSqlError::StatementError, field(PG_DIAG_SQLSTATE)));
-}
-
 // COPY's own line number of the failure, from 1; 0 where the server names none.
 std::size_t CopyLine(const PGresult* result)
 {
@@ -138,26 +105,26 @@ std::optional<TBulkFailure> ServerCopy(PGconn* conn, std::size_t count,
     const std::string sql =
         std::string("copy studentlist ") + kStudentListInsertHead[1] + " from stdin";
     {
-        const Result started(PQexec(conn, sql.c_str()), PQclear);
+        const PgResult started = OwnedResult(PQexec(conn, sql.c_str()));
         if (PQresultStatus(started.get()) != PGRES_COPY_IN) {
-            throw ServerError(conn, started.get());
+            throw PgError(conn, started.get());
         }
     }
     std::string block;
     block.reserve(kCopyBlock + 4096);
-    std::string scratch[3];
+    std::string scratch[4];
     bool sent = true;
     for (std::size_t i = 0; i < count && sent; ++i) {
         const TBulkRow r = row(i);
-        AppendCopyField(block, r.psid);
+        AppendCopyField(block, AsQtConverts(r.psid, scratch[3]));
         block += '\t';
         block += std::to_string(r.sequence);
         block += '\t';
-        AppendCopyField(block, Stored(r.studentId, scratch[0]));
+        AppendCopyField(block, AsQtConverts(r.studentId, scratch[0]));
         block += '\t';
-        AppendCopyField(block, Stored(r.firstName, scratch[1]));
+        AppendCopyField(block, AsQtConverts(r.firstName, scratch[1]));
         block += '\t';
-        AppendCopyField(block, Stored(r.lastName, scratch[2]));
+        AppendCopyField(block, AsQtConverts(r.lastName, scratch[2]));
         block += '\n';
         if (block.size() >= kCopyBlock) {
             sent = PQputCopyData(conn, block.data(), int(block.size())) == 1;
@@ -174,17 +141,17 @@ std::optional<TBulkFailure> ServerCopy(PGconn* conn, std::size_t count,
     std::optional<TBulkFailure> failure;
     // The copy's result, then the end of results; a lost connection ends them too.
     while (PGresult* next = PQgetResult(conn)) {
-        const Result result(next, PQclear);
+        const PgResult result = OwnedResult(next);
         if (PQresultStatus(next) != PGRES_COMMAND_OK && !failure) {
             const std::size_t line = CopyLine(next);
-            failure = TBulkFailure{line > 0 ? line - 1 : count, ServerError(conn, next)};
+            failure = TBulkFailure{line > 0 ? line - 1 : count, PgError(conn, next)};
         }
         if (PQstatus(conn) == CONNECTION_BAD) {
             break;
         }
     }
     if (!failure && !sent) {
-        throw ServerError(conn, nullptr);
+        throw PgError(conn, nullptr);
     }
     if (!failure) {
         progress(count);
@@ -199,12 +166,8 @@ std::optional<TBulkFailure> BulkInsertStudentRows(TDatabase& database, std::size
                                                   const std::function<void(std::size_t)>& progress)
 {
     const QSqlDatabase handle = database.Handle();
-    const QVariant driver = handle.driver()->handle();
-    // libpq's connection is registered under its struct's name.
-    if (handle.driverName() == QLatin1String("QPSQL") && driver.isValid() &&
-        (qstrcmp(driver.typeName(), "PGconn*") == 0 ||
-         qstrcmp(driver.typeName(), "pg_conn*") == 0)) {
-        return ServerCopy(*static_cast<PGconn* const*>(driver.constData()), count, row, progress);
+    if (PGconn* conn = PgConnection(handle)) {
+        return ServerCopy(conn, count, row, progress);
     }
     return SqliteInsert(SqliteHandle(handle), count, row, progress);
 }

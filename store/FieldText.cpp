@@ -57,3 +57,12 @@ void AppendFieldText(TRecordWindow& window, const QVariant& value)
             AppendCharacterText(window, value.toString().toStdString());
     }
 }
+
+std::string_view AsQtConverts(std::string_view bytes, std::string& scratch)
+{
+    if (IsValidUtf8(bytes) && !bytes.starts_with("\xEF\xBB\xBF")) {
+        return bytes;
+    }
+    scratch = QString::fromUtf8(bytes.data(), qsizetype(bytes.size())).toStdString();
+    return scratch;
+}

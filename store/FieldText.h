@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QVariant>
+#include <string>
 #include <string_view>
 
 #include "store/RecordWindow.h"
@@ -14,3 +15,9 @@ void AppendRealText(TRecordWindow& window, double value);
 void AppendCharacterText(TRecordWindow& window, std::string_view bytes);
 // A value as Qt SQL reads it.
 void AppendFieldText(TRecordWindow& window, const QVariant& value);
+
+// UTF-8 bytes as Qt's conversion gives them back: the same bytes where they are valid and do
+// not open with a byte order mark; else converted (the mark dropped, stray bytes as U+FFFD)
+// into scratch. What reaches the database or a file around Qt SQL stays what passing through
+// it would have made.
+std::string_view AsQtConverts(std::string_view bytes, std::string& scratch);

@@ -85,6 +85,12 @@ void TQuery::Ready()
     }
 }
 
+TDatabase& TQuery::PreparedDatabase()
+{
+    Prepare();
+    return *database_;
+}
+
 void TQuery::UnPrepare()
 {
     Close();

@@ -7,7 +7,11 @@
 #include <QTemporaryDir>
 #include <algorithm>
 
+#include "export/ExportStudentList.h"
 #include "import/StudentListReader.h"
+#include "store/Query.h"
+#include "store/Session.h"
+#include "store/StudentListQuery.h"
 #include "tests/dbadmin/AdminRun.h"
 #include "tests/support/ProgramRun.h"
 #include "tests/support/Workbench.h"
@@ -32,7 +36,7 @@ protected:
 
 const QByteArray kList =
     "1,John,Smith\r\n2,John,Smith\r\n3,Joan,Smithers\r\n4, Amy,LIN \r\n5,Ann,Marie,Lee\r\n"
-    "\r\n7,\xC3\x89mile,Zola\r\n8,Ren\xE9,Ray\n";
+    "\r\n7,\xC3\x89mile,Zola\r\n8,Ren\xE9,Ray\n9,\xEF\xBB\xBF" "Bom,Lee\r\n";
 
 class NoView : public ImportView {
 public:
@@ -61,13 +65,56 @@ TEST_P(BatchCommand, StoresAndExportsExactlyAsTheWindowPostsAndExports)
     db->Insert("('josm', 3, 'old', 'Jo', 'Sm')");
     const Result imported = Admin({"import", "DVK", list});
     ASSERT_EQ(imported.code, 0) << imported.err.toStdString();
-    EXPECT_EQ(imported.out, QStringLiteral("Stored 8 rows in StudentList of DVK.\n"));
+    EXPECT_EQ(imported.out, QStringLiteral("Stored 9 rows in StudentList of DVK.\n"));
     EXPECT_EQ(db->Rows(), posted);
     const QString batchExport = dir.filePath(QStringLiteral("batch.csv"));
     EXPECT_EQ(Admin({"export", "DVK", batchExport}).code, 0);
     EXPECT_EQ(ReadFile(batchExport), ReadFile(windowExport));
     const Result toStdout = Admin({"export", "DVK", "-"});
     EXPECT_EQ(toStdout.out.toUtf8(), ReadFile(windowExport));
+}
+
+// The job reads a server's list in bulk; whatever the columns' types in a district's own table,
+// it writes the bytes that walking the records writes.
+TEST_P(BatchCommand, WhateverTheColumnsTypesTheJobExportsWhatTheRecordsGive)
+{
+    if (GetParam() != Backend::PostgreSQL) {
+        GTEST_SKIP() << "an embedded database is exported by its records";
+    }
+    const struct {
+        const char* columns;
+        const char* rows;
+    } tables[] = {
+        {"studentid text, fname text, lname text",
+         "('a', 1, '', null, ' Lee '), ('a', 2, '\xEF\xBB\xBFid', 'A\tB', 'x\\y')"},
+        {"studentid integer, fname varchar(12), lname char(6)",
+         "('a', 1, -2147483648, 'Ann', 'Lee'), ('a', 2, null, '', 'Ray'), ('b', 1, 0, 'Bo', null)"},
+        {"studentid bigint, fname smallint, lname text",
+         "('a', 1, 9223372036854775807, -32768, 'x'), ('a', 2, -1, 7, '\xC3\x89')"},
+        // Types whose text only the records render as the window shows them.
+        {"studentid numeric(8,2), fname boolean, lname date",
+         "('a', 1, 12.5, true, '2026-12-08'), ('a', 2, -0.10, false, null)"},
+    };
+    qputenv("XDG_CONFIG_HOME", db->ConfigHome().toUtf8());
+    for (const auto& table : tables) {
+        SCOPED_TRACE(table.columns);
+        db->Exec(QStringLiteral("drop table studentlist"));
+        db->Exec(
+            QStringLiteral("create table studentlist (psid varchar(4), psidsequence integer, ") +
+            QString::fromUtf8(table.columns) + QStringLiteral(")"));
+        db->Insert(QString::fromUtf8(table.rows));
+        const QString byRecords = dir.filePath(QStringLiteral("records.csv"));
+        {
+            TSession session;
+            TQuery names(session);
+            SetUpStudentListQuery(names, QStringLiteral("DVK"));
+            ExportStudentList(byRecords.toStdString(), names);
+        }
+        const Result job = Admin({"export", "DVK", "-"});
+        ASSERT_EQ(job.code, 0) << job.err.toStdString();
+        EXPECT_EQ(job.out.toUtf8(), ReadFile(byRecords));
+        EXPECT_GT(ReadFile(byRecords).size(), 0);
+    }
 }
 
 TEST_P(BatchCommand, ADryRunShowsWhatTheImportThenStoresAndStoresNothing)
