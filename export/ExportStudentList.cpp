@@ -53,7 +53,7 @@ long long ExportStudentList(const std::string& path, TQuery& names, TListReading
     long long written = -1;
     if (reading == TListReading::Bulk) {
         written = ReadStudentFieldsInBulk(
-            names.PreparedDatabase(),
+            names.AllowedDatabase(),
             [&file](std::string_view idNum, std::string_view firstName, std::string_view lastName) {
                 file.WriteTextLine(FormatStudentLine(idNum, firstName, lastName));
             });

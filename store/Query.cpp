@@ -44,11 +44,8 @@ QString TQuery::DatabaseFile()
     return alias && alias->driver == TAlias::Driver::SQLite ? alias->path : QString();
 }
 
-void TQuery::Prepare()
+TDatabase& TQuery::AllowedDatabase()
 {
-    if (statement_) {
-        return;
-    }
     TDatabase& database = session_.OpenDatabase(databaseName);
     database.Use();  // preparing already talks to a database server
     const QString text = Text();
@@ -60,6 +57,16 @@ void TQuery::Prepare()
             throw TEngine::Error(kErrTablePassword, QStringLiteral("Table: %1").arg(table));
         }
     }
+    return database;
+}
+
+void TQuery::Prepare()
+{
+    if (statement_) {
+        return;
+    }
+    TDatabase& database = AllowedDatabase();
+    const QString text = Text();
     const ParsedStatement parsed = ParseStatementParameters(text.toStdString());
     TBusyPointer::WorkScope working(session_.BusyPointer());
     QSqlQuery statement(database.Handle());
@@ -83,12 +90,6 @@ void TQuery::Ready()
         statement_.reset();
         Prepare();
     }
-}
-
-TDatabase& TQuery::PreparedDatabase()
-{
-    Prepare();
-    return *database_;
 }
 
 void TQuery::UnPrepare()

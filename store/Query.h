@@ -50,9 +50,9 @@ public:
     QString DatabaseFile();
     void Prepare();
     void UnPrepare();
-    // The database the statement is prepared on, for a reading that goes around the records;
-    // prepares it first, asking for a protected table's password as opening does.
-    TDatabase& PreparedDatabase();
+    // The database the statement runs on, connected, for a reading that goes around the
+    // records: a protected table's password is asked for as opening asks; nothing is prepared.
+    TDatabase& AllowedDatabase();
     bool Prepared() const { return statement_.has_value(); }
     int ParamCount() const { return int(params_.size()); }
     void SetParamText(int index, const std::string& text);

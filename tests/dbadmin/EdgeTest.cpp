@@ -255,6 +255,11 @@ TEST_P(Edges, AnExportTheServerStopsMidwayLeavesTheOldFile)
     ASSERT_TRUE(db->RestartServer());
     ASSERT_TRUE(admin.waitForFinished(120000));
     EXPECT_EQ(admin.exitCode(), 1) << "the export ran to its end before the server stopped";
+    const QString said = QString::fromUtf8(admin.readAllStandardError());
+    EXPECT_TRUE(said.startsWith(QStringLiteral("cardovane-dbadmin: export ")) &&
+                (said.contains(QStringLiteral("terminating connection")) ||
+                 said.contains(QStringLiteral("server closed the connection"))))
+        << "the server's words alone: " << said.toStdString();
     EXPECT_EQ(ReadFile(target), QByteArray("keep\r\n"));
     EXPECT_FALSE(writing()) << "the partial list is removed";
 }
