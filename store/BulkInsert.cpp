@@ -89,25 +89,25 @@ void AppendCopyField(std::string& out, std::string_view text)
 }
 
 // COPY's own line number of the failure, from 1; 0 where the server names none.
-std::size_t CopyLine(const PGresult* result)
+std::size_t CopyLine(const TPgConnection& pg, const PGresult* result)
 {
-    const char* context = result ? PQresultErrorField(result, PG_DIAG_CONTEXT) : nullptr;
+    const char* context = result ? pg.pq->PQresultErrorField(result, PG_DIAG_CONTEXT) : nullptr;
     const std::string text = context ? context : "";
     const std::size_t at = text.find(", line ");
     return at == std::string::npos ? 0
                                    : std::size_t(std::strtoull(text.c_str() + at + 7, nullptr, 10));
 }
 
-std::optional<TBulkFailure> ServerCopy(PGconn* conn, std::size_t count,
+std::optional<TBulkFailure> ServerCopy(const TPgConnection& pg, std::size_t count,
                                        const std::function<TBulkRow(std::size_t)>& row,
                                        const std::function<void(std::size_t)>& progress)
 {
     const std::string sql =
         std::string("copy studentlist ") + kStudentListInsertHead[1] + " from stdin";
     {
-        const PgResult started = OwnedResult(PQexec(conn, sql.c_str()));
-        if (PQresultStatus(started.get()) != PGRES_COPY_IN) {
-            throw PgError(conn, started.get());
+        const TPgResult started(*pg.pq, pg.pq->PQexec(pg.conn, sql.c_str()));
+        if (pg.pq->PQresultStatus(started.get()) != PGRES_COPY_IN) {
+            throw PgError(pg, started.get());
         }
     }
     std::string block;
@@ -127,31 +127,31 @@ std::optional<TBulkFailure> ServerCopy(PGconn* conn, std::size_t count,
         AppendCopyField(block, AsQtConverts(r.lastName, scratch[2]));
         block += '\n';
         if (block.size() >= kCopyBlock) {
-            sent = PQputCopyData(conn, block.data(), int(block.size())) == 1;
+            sent = pg.pq->PQputCopyData(pg.conn, block.data(), int(block.size())) == 1;
             block.clear();
             progress(i + 1);
         }
     }
     if (sent && !block.empty()) {
-        sent = PQputCopyData(conn, block.data(), int(block.size())) == 1;
+        sent = pg.pq->PQputCopyData(pg.conn, block.data(), int(block.size())) == 1;
     }
     if (sent) {
-        sent = PQputCopyEnd(conn, nullptr) == 1;
+        sent = pg.pq->PQputCopyEnd(pg.conn, nullptr) == 1;
     }
     std::optional<TBulkFailure> failure;
     // The copy's result, then the end of results; a lost connection ends them too.
-    while (PGresult* next = PQgetResult(conn)) {
-        const PgResult result = OwnedResult(next);
-        if (PQresultStatus(next) != PGRES_COMMAND_OK && !failure) {
-            const std::size_t line = CopyLine(next);
-            failure = TBulkFailure{line > 0 ? line - 1 : count, PgError(conn, next)};
+    while (PGresult* next = pg.pq->PQgetResult(pg.conn)) {
+        const TPgResult result(*pg.pq, next);
+        if (pg.pq->PQresultStatus(next) != PGRES_COMMAND_OK && !failure) {
+            const std::size_t line = CopyLine(pg, next);
+            failure = TBulkFailure{line > 0 ? line - 1 : count, PgError(pg, next)};
         }
-        if (PQstatus(conn) == CONNECTION_BAD) {
+        if (pg.pq->PQstatus(pg.conn) == CONNECTION_BAD) {
             break;
         }
     }
     if (!failure && !sent) {
-        throw PgError(conn, nullptr);
+        throw PgError(pg, nullptr);
     }
     if (!failure) {
         progress(count);
@@ -166,8 +166,8 @@ std::optional<TBulkFailure> BulkInsertStudentRows(TDatabase& database, std::size
                                                   const std::function<void(std::size_t)>& progress)
 {
     const QSqlDatabase handle = database.Handle();
-    if (PGconn* conn = PgConnection(handle)) {
-        return ServerCopy(conn, count, row, progress);
+    if (const TPgConnection pg = PgConnection(handle)) {
+        return ServerCopy(pg, count, row, progress);
     }
     return SqliteInsert(SqliteHandle(handle), count, row, progress);
 }

@@ -32,17 +32,18 @@ enum class FieldKind { Characters, Integer };
 
 // How each field is rendered, by the column's type; false for a type the records render
 // otherwise (a number with a fraction, a date, a truth value), which only they render alike.
-bool FieldKinds(PGconn* conn, std::array<FieldKind, 3>& kinds)
+bool FieldKinds(const TPgConnection& pg, std::array<FieldKind, 3>& kinds)
 {
     const std::string sql =
         std::string("select ") + kFields + " from " + kStudentListTable + " limit 0";
-    const PgResult described = OwnedResult(PQexec(conn, sql.c_str()));
+    const TPgResult described(*pg.pq, pg.pq->PQexec(pg.conn, sql.c_str()));
     // A table without those columns is for the records to report, in their words.
-    if (PQresultStatus(described.get()) != PGRES_TUPLES_OK || PQnfields(described.get()) != 3) {
+    if (pg.pq->PQresultStatus(described.get()) != PGRES_TUPLES_OK ||
+        pg.pq->PQnfields(described.get()) != 3) {
         return false;
     }
     for (int i = 0; i < 3; ++i) {
-        switch (PQftype(described.get(), i)) {
+        switch (pg.pq->PQftype(described.get(), i)) {
             case kText:
             case kVarchar:
             case kBpchar:
@@ -83,17 +84,17 @@ std::string_view FieldText(FieldKind kind, const TCopyField& field, std::string&
 long long ReadStudentFieldsInBulk(TDatabase& database, const TStudentFieldsSink& row)
 {
     database.Use();
-    PGconn* conn = PgConnection(database.Handle());
+    const TPgConnection pg = PgConnection(database.Handle());
     std::array<FieldKind, 3> kinds{};
-    if (!conn || !FieldKinds(conn, kinds)) {
+    if (!pg || !FieldKinds(pg, kinds)) {
         return -1;
     }
     const std::string sql = std::string("copy (select ") + kFields + " from " + kStudentListTable +
                             " order by " + StudentListOrderBy() + ") to stdout (format binary)";
     {
-        const PgResult started = OwnedResult(PQexec(conn, sql.c_str()));
-        if (PQresultStatus(started.get()) != PGRES_COPY_OUT) {
-            throw PgError(conn, started.get());
+        const TPgResult started(*pg.pq, pg.pq->PQexec(pg.conn, sql.c_str()));
+        if (pg.pq->PQresultStatus(started.get()) != PGRES_COPY_OUT) {
+            throw PgError(pg, started.get());
         }
     }
     std::array<std::string, 3> scratch;
@@ -106,11 +107,11 @@ long long ReadStudentFieldsInBulk(TDatabase& database, const TStudentFieldsSink&
     std::exception_ptr failure;
     for (;;) {
         char* data = nullptr;
-        const int size = PQgetCopyData(conn, &data, 0);
+        const int size = pg.pq->PQgetCopyData(pg.conn, &data, 0);
         if (size < 0) {
             break;
         }
-        const std::unique_ptr<char, void (*)(void*)> owned(data, PQfreemem);
+        const std::unique_ptr<char, void (*)(void*)> owned(data, pg.pq->PQfreemem);
         if (!failure) {
             try {
                 reader.Take(std::string_view(data, std::size_t(size)));
@@ -120,12 +121,12 @@ long long ReadStudentFieldsInBulk(TDatabase& database, const TStudentFieldsSink&
         }
     }
     std::optional<EDBEngineError> serverFailure;
-    while (PGresult* next = PQgetResult(conn)) {
-        const PgResult result = OwnedResult(next);
-        if (PQresultStatus(next) != PGRES_COMMAND_OK && !serverFailure) {
-            serverFailure = PgError(conn, next);
+    while (PGresult* next = pg.pq->PQgetResult(pg.conn)) {
+        const TPgResult result(*pg.pq, next);
+        if (pg.pq->PQresultStatus(next) != PGRES_COMMAND_OK && !serverFailure) {
+            serverFailure = PgError(pg, next);
         }
-        if (PQstatus(conn) == CONNECTION_BAD) {
+        if (pg.pq->PQstatus(pg.conn) == CONNECTION_BAD) {
             break;
         }
     }
@@ -136,7 +137,7 @@ long long ReadStudentFieldsInBulk(TDatabase& database, const TStudentFieldsSink&
         std::rethrow_exception(failure);
     }
     if (!reader.Ended()) {
-        throw PgError(conn, nullptr);
+        throw PgError(pg, nullptr);
     }
     return reader.Rows();
 }

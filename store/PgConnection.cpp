@@ -1,34 +1,77 @@
 #include "store/PgConnection.h"
 
+#include <dlfcn.h>
+
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QVariant>
+#include <string>
 
 #include "store/Engine.h"
 
-PGconn* PgConnection(const QSqlDatabase& handle)
+namespace {
+
+// libpq as the driver loaded it; raises where it cannot be had.
+const TLibpq& LoadedLibpq()
+{
+    static const TLibpq pq = [] {
+        void* library = ::dlopen("libpq.so.5", RTLD_NOW | RTLD_LOCAL);
+        std::string missing;
+        const auto find = [&](auto& function, const char* name) {
+            void* symbol = library ? ::dlsym(library, name) : nullptr;
+            if (!symbol && missing.empty()) {
+                const char* why = ::dlerror();
+                missing = why ? why : name;
+            }
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(symbol);
+        };
+        TLibpq loaded{};
+        find(loaded.PQexec, "PQexec");
+        find(loaded.PQresultStatus, "PQresultStatus");
+        find(loaded.PQclear, "PQclear");
+        find(loaded.PQnfields, "PQnfields");
+        find(loaded.PQftype, "PQftype");
+        find(loaded.PQgetCopyData, "PQgetCopyData");
+        find(loaded.PQputCopyData, "PQputCopyData");
+        find(loaded.PQputCopyEnd, "PQputCopyEnd");
+        find(loaded.PQgetResult, "PQgetResult");
+        find(loaded.PQfreemem, "PQfreemem");
+        find(loaded.PQstatus, "PQstatus");
+        find(loaded.PQerrorMessage, "PQerrorMessage");
+        find(loaded.PQresultErrorField, "PQresultErrorField");
+        if (!missing.empty()) {
+            throw EDBEngineError::InitFailure(kErrDriverMissing, "libpq: " + missing);
+        }
+        return loaded;
+    }();
+    return pq;
+}
+
+}  // namespace
+
+TPgConnection PgConnection(const QSqlDatabase& handle)
 {
     if (handle.driverName() != QLatin1String("QPSQL")) {
-        return nullptr;
+        return {};
     }
     // The driver registers the connection under its struct's name.
     const QVariant driver = handle.driver()->handle();
     if (!driver.isValid() || (qstrcmp(driver.typeName(), "PGconn*") != 0 &&
                               qstrcmp(driver.typeName(), "pg_conn*") != 0)) {
-        return nullptr;
+        return {};
     }
-    return *static_cast<PGconn* const*>(driver.constData());
+    return {*static_cast<PGconn* const*>(driver.constData()), &LoadedLibpq()};
 }
 
-EDBEngineError PgError(PGconn* conn, const PGresult* result)
+EDBEngineError PgError(const TPgConnection& pg, const PGresult* result)
 {
-    const auto field = [result](int code) {
-        const char* text = result ? PQresultErrorField(result, code) : nullptr;
+    const auto field = [&](int code) {
+        const char* text = result ? pg.pq->PQresultErrorField(result, code) : nullptr;
         return text ? QString::fromUtf8(text) : QString();
     };
     QString message = field(PG_DIAG_MESSAGE_PRIMARY);
     if (message.isEmpty()) {
-        message = QString::fromUtf8(PQerrorMessage(conn)).trimmed();
+        message = QString::fromUtf8(pg.pq->PQerrorMessage(pg.conn)).trimmed();
     } else {
         message = QStringLiteral("ERROR:  ") + message;
         if (const QString detail = field(PG_DIAG_MESSAGE_DETAIL); !detail.isEmpty()) {

@@ -7,16 +7,52 @@
 
 #include "store/EngineErrors.h"
 
-// libpq's connection under a QPSQL connection, for what Qt SQL does not offer (COPY); null for
-// any other driver.
-PGconn* PgConnection(const QSqlDatabase& handle);
+// libpq's functions that the bulk paths call. libpq is loaded with the PostgreSQL driver, once
+// a server is used: a program on SQLite never loads it, nor the libraries it needs, at start.
+struct TLibpq {
+    decltype(&::PQexec) PQexec;
+    decltype(&::PQresultStatus) PQresultStatus;
+    decltype(&::PQclear) PQclear;
+    decltype(&::PQnfields) PQnfields;
+    decltype(&::PQftype) PQftype;
+    decltype(&::PQgetCopyData) PQgetCopyData;
+    decltype(&::PQputCopyData) PQputCopyData;
+    decltype(&::PQputCopyEnd) PQputCopyEnd;
+    decltype(&::PQgetResult) PQgetResult;
+    decltype(&::PQfreemem) PQfreemem;
+    decltype(&::PQstatus) PQstatus;
+    decltype(&::PQerrorMessage) PQerrorMessage;
+    decltype(&::PQresultErrorField) PQresultErrorField;
+};
 
-using PgResult = std::unique_ptr<PGresult, void (*)(PGresult*)>;
-inline PgResult OwnedResult(PGresult* result)
-{
-    return PgResult(result, PQclear);
-}
+// The PostgreSQL connection under a QPSQL connection, for what Qt SQL does not offer (COPY),
+// with libpq's functions; none for any other driver.
+struct TPgConnection {
+    PGconn* conn = nullptr;
+    const TLibpq* pq = nullptr;
+    explicit operator bool() const { return conn != nullptr; }
+};
+TPgConnection PgConnection(const QSqlDatabase& handle);
+
+// A result, cleared when it goes.
+class TPgResult {
+public:
+    TPgResult(const TLibpq& pq, PGresult* result) : pq_(pq), result_(result) {}
+    ~TPgResult()
+    {
+        if (result_) {
+            pq_.PQclear(result_);
+        }
+    }
+    TPgResult(const TPgResult&) = delete;
+    TPgResult& operator=(const TPgResult&) = delete;
+    PGresult* get() const { return result_; }
+
+private:
+    const TLibpq& pq_;
+    PGresult* result_;
+};
 
 // The server's failure in the words the driver gives elsewhere: its message and detail, with
 // the SQLSTATE kept apart. Without a result, the connection's last message.
-EDBEngineError PgError(PGconn* conn, const PGresult* result);
+EDBEngineError PgError(const TPgConnection& pg, const PGresult* result);
