@@ -23,7 +23,7 @@
 #include "store/AliasFile.h"
 #include "store/Engine.h"
 #include "store/StudentListTable.h"
-#include "textio/ErrorDisplay.h"
+#include "textio/ErrorText.h"
 #include "textio/Exception.h"
 
 namespace {

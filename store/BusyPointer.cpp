@@ -2,8 +2,7 @@
 
 #include <exception>
 
-#include <QCursor>
-#include <QGuiApplication>
+#include "toolkit/PointerShape.h"
 
 namespace {
 
@@ -11,22 +10,20 @@ constexpr int kBusyTickMs = 50;
 
 }  // namespace
 
-bool HaveGui()
+THourglass::THourglass() : pointer_(InstalledPointerShape())
 {
-    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
-}
-
-THourglass::THourglass() : shown_(HaveGui() && !QGuiApplication::overrideCursor())
-{
-    if (shown_) {
-        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    if (pointer_ && pointer_->Overridden()) {
+        pointer_ = nullptr;
+    }
+    if (pointer_) {
+        pointer_->Override(Qt::WaitCursor);
     }
 }
 
 THourglass::~THourglass()
 {
-    if (shown_) {
-        QGuiApplication::restoreOverrideCursor();
+    if (pointer_) {
+        pointer_->Restore();
     }
 }
 
@@ -52,8 +49,9 @@ TBusyPointer::WorkScope::~WorkScope()
 void TBusyPointer::ServerWorking()
 {
     sinceReport_.restart();
-    if (!showing_ && HaveGui()) {
-        QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
+    if (!showing_ && InstalledPointerShape()) {
+        shown_ = InstalledPointerShape();
+        shown_->Override(Qt::BusyCursor);
         showing_ = true;
         timer_.start();
     }
@@ -62,7 +60,7 @@ void TBusyPointer::ServerWorking()
 void TBusyPointer::Restore()
 {
     if (showing_) {
-        QGuiApplication::restoreOverrideCursor();
+        shown_->Restore();
         showing_ = false;
         timer_.stop();
     }
@@ -74,3 +72,5 @@ void TBusyPointer::Tick()
         Restore();
     }
 }
+
+#include "moc_BusyPointer.cpp"

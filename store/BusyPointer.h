@@ -4,11 +4,10 @@
 #include <QObject>
 #include <QTimer>
 
-// Whether a desktop runs: the pointer shapes are a desktop's; the administration command has none.
-bool HaveGui();
+class TPointerShape;
 
 // The hourglass for the scope's life (while the engine loads), where the pointer had its
-// default shape.
+// default shape. The shapes are the desktop's: a program without windows shows none.
 class THourglass {
 public:
     THourglass();
@@ -17,7 +16,7 @@ public:
     THourglass& operator=(const THourglass&) = delete;
 
 private:
-    bool shown_;
+    TPointerShape* pointer_;  // none where it is not shown
 };
 
 // The mouse pointer while the database works: the SQL-wait shape from a server's report that it
@@ -50,4 +49,5 @@ private:
     QTimer timer_;
     QElapsedTimer sinceReport_;
     bool showing_ = false;
+    TPointerShape* shown_ = nullptr;
 };

@@ -76,3 +76,5 @@ bool LoginDialog(TApplication& app, const QString& databaseName, QString& userNa
     password = dialog.Password->text();
     return true;
 }
+
+#include "moc_LoginDialog.cpp"

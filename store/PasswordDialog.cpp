@@ -86,3 +86,5 @@ bool PasswordDialog(TApplication& app, TSession& session)
     TPasswordDialog dialog(session);
     return app.ExecModal(dialog) == QDialog::Accepted;
 }
+
+#include "moc_PasswordDialog.cpp"

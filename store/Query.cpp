@@ -410,3 +410,5 @@ QString TQuery::DisplayText(int record, int field) const
         window->texts[std::size_t(record % kWindowRecords) * std::size_t(FieldCount()) +
                       std::size_t(field)]);
 }
+
+#include "moc_Query.cpp"

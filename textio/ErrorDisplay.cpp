@@ -29,23 +29,6 @@ std::string ClassNameOf(const std::exception& error)
 
 }  // namespace
 
-std::string TopLevelMessageText(const std::string& message)
-{
-    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.') {
-        return message + ".";
-    }
-    return message;
-}
-
-std::string StartupMessageText(const std::string& className, const std::string& moduleName,
-                               const std::string& message)
-{
-    // Where the failing code lies has no meaning to the user here; the address stays zero.
-    const bool stop = !message.empty() && message.back() != '.';
-    return "Exception " + className + " in module " + moduleName + " at 00000000.\n" + message +
-           (stop ? "." : "");
-}
-
 void ShowTopLevelError(TApplication& app, const std::exception& error)
 {
     if (QWidget* grabber = QWidget::mouseGrabber()) {

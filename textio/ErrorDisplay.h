@@ -4,14 +4,9 @@
 #include <functional>
 #include <string>
 
-class TApplication;
+#include "textio/ErrorText.h"
 
-// The text that the top-level display shows: a full stop is added to a non-empty message whose
-// last character is above ".".
-std::string TopLevelMessageText(const std::string& message);
-// The text of the start-up failure display.
-std::string StartupMessageText(const std::string& className, const std::string& moduleName,
-                               const std::string& message);
+class TApplication;
 
 // Shows an error that escaped a handler while the main window runs, then returns.
 void ShowTopLevelError(TApplication& app, const std::exception& error);

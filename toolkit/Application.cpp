@@ -1,6 +1,7 @@
 #include "toolkit/Application.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QDialog>
 #include <QFont>
 #include <QPointer>
@@ -8,6 +9,24 @@
 
 #include "textio/ApplicationTitle.h"
 #include "toolkit/DialogForm.h"
+#include "toolkit/PointerShape.h"
+
+namespace {
+
+// The desktop's pointer, as Qt overrides it over every window of the program.
+class TDesktopPointer : public TPointerShape {
+public:
+    bool Overridden() const override { return QGuiApplication::overrideCursor() != nullptr; }
+    void Override(Qt::CursorShape shape) override
+    {
+        QGuiApplication::setOverrideCursor(QCursor(shape));
+    }
+    void Restore() override { QGuiApplication::restoreOverrideCursor(); }
+};
+
+TDesktopPointer desktopPointer;
+
+}  // namespace
 
 int TModalSeam::Exec(QDialog& dialog)
 {
@@ -22,6 +41,12 @@ TApplication::TApplication(const QString& exeFilePath, TModalSeam& seam)
     // The designed face is not on this platform; the metric-compatible Liberation family keeps
     // the widths close enough for every text to fit where it was laid out.
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    InstallPointerShape(&desktopPointer);
+}
+
+TApplication::~TApplication()
+{
+    InstallPointerShape(nullptr);
 }
 
 int TApplication::ExecModal(QDialog& dialog)

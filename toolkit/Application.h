@@ -16,7 +16,11 @@ public:
 // comes back from. It draws the designed font with a family of close widths.
 class TApplication {
 public:
+    // Installs the desktop's pointer shape for the object's life.
     TApplication(const QString& exeFilePath, TModalSeam& seam);
+    ~TApplication();
+    TApplication(const TApplication&) = delete;
+    TApplication& operator=(const TApplication&) = delete;
 
     const QString& Title() const { return title_; }
     const QString& ExeName() const { return exeName_; }
