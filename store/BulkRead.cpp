@@ -12,6 +12,7 @@
 #include "store/Database.h"
 #include "store/FieldText.h"
 #include "store/PgConnection.h"
+#include "store/SqliteStatement.h"
 #include "store/StudentListTable.h"
 
 namespace {
@@ -79,14 +80,42 @@ std::string_view FieldText(FieldKind kind, const TCopyField& field, std::string&
     return scratch;
 }
 
-}  // namespace
-
-long long ReadStudentFieldsInBulk(TDatabase& database, const TStudentFieldsSink& row)
+// The list in one statement on SQLite's own handle, in the order of its windows (the row
+// number breaking ties), each field as they render it. The read lasts one statement, as the
+// sqlite3 shell's own export does; a table without the three columns is the records' to report.
+long long SqliteRead(sqlite3* db, const TStudentFieldsSink& row)
 {
-    database.Use();
-    const TPgConnection pg = PgConnection(database.Handle());
+    {
+        TSqliteStatement columns(
+            db, QStringLiteral("select count(*) from pragma_table_info('%1') where name in (%2)")
+                    .arg(QString::fromUtf8(kStudentListTable),
+                         QStringLiteral("'studentid', 'fname', 'lname'")));
+        if (!columns.Step() || columns.Value(0).integer != 3) {
+            return -1;
+        }
+    }
+    TSqliteStatement list(db,
+                          QStringLiteral("select %1 from %2 order by %3, rowid")
+                              .arg(QString::fromUtf8(kFields), QString::fromUtf8(kStudentListTable),
+                                   QString::fromStdString(StudentListOrderBy())));
+    TRecordWindow fields;
+    long long rows = 0;
+    while (list.Step()) {
+        fields.texts.clear();
+        fields.nulls.clear();
+        for (int i = 0; i < 3; ++i) {
+            list.AppendText(fields, i);
+        }
+        row(fields.texts[0], fields.texts[1], fields.texts[2]);
+        ++rows;
+    }
+    return rows;
+}
+
+long long ServerCopyRead(const TPgConnection& pg, const TStudentFieldsSink& row)
+{
     std::array<FieldKind, 3> kinds{};
-    if (!pg || !FieldKinds(pg, kinds)) {
+    if (!FieldKinds(pg, kinds)) {
         return -1;
     }
     const std::string sql = std::string("copy (select ") + kFields + " from " + kStudentListTable +
@@ -140,4 +169,19 @@ long long ReadStudentFieldsInBulk(TDatabase& database, const TStudentFieldsSink&
         throw PgError(pg, nullptr);
     }
     return reader.Rows();
+}
+
+}  // namespace
+
+long long ReadStudentFieldsInBulk(TDatabase& database, const TStudentFieldsSink& row)
+{
+    database.Use();
+    const QSqlDatabase handle = database.Handle();
+    if (const TPgConnection pg = PgConnection(handle)) {
+        return ServerCopyRead(pg, row);
+    }
+    if (handle.driverName() == QLatin1String("QSQLITE")) {
+        return SqliteRead(SqliteHandle(handle), row);
+    }
+    return -1;
 }
