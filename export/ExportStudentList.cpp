@@ -16,6 +16,8 @@
 
 namespace {
 
+constexpr std::size_t kBulkWriteBuffer = 64 * 1024;
+
 bool SameFile(const std::string& a, const std::string& b)
 {
     struct stat first {};
@@ -52,6 +54,8 @@ long long ExportStudentList(const std::string& path, TQuery& names, TListReading
 
     long long written = -1;
     if (reading == TListReading::Bulk) {
+        // Nobody watches the file fill: it is written in blocks, as the bulk loaders write.
+        file.SetTextBuffer(kBulkWriteBuffer);
         written = ReadStudentFieldsInBulk(
             names.AllowedDatabase(),
             [&file](std::string_view idNum, std::string_view firstName, std::string_view lastName) {

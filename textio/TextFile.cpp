@@ -266,15 +266,15 @@ void TTextFile::WriteTextLine(std::string_view text)
     }
     auto put = [this](const unsigned char* data, std::size_t size) {
         while (size > 0) {
-            if (end_ == kBufferSize) {
+            if (end_ == capacity_) {
                 const std::size_t full = end_;
                 end_ = 0;  // what a failed write did not hand on is lost, never written twice
-                if (const int code = WriteOut(buffer_, full); code != 0) {
+                if (const int code = WriteOut(out_, full); code != 0) {
                     Raise(code);
                 }
             }
-            const std::size_t n = std::min(size, kBufferSize - end_);
-            std::memcpy(buffer_ + end_, data, n);
+            const std::size_t n = std::min(size, capacity_ - end_);
+            std::memcpy(out_ + end_, data, n);
             end_ += n;
             data += n;
             size -= n;
@@ -293,6 +293,20 @@ void TTextFile::WriteTextLine(std::string_view text)
     }
 }
 
+void TTextFile::SetTextBuffer(std::size_t size)
+{
+    FlushText();
+    if (size <= kBufferSize) {
+        largeBuffer_.reset();
+        out_ = buffer_;
+        capacity_ = kBufferSize;
+        return;
+    }
+    largeBuffer_ = std::make_unique<unsigned char[]>(size);
+    out_ = largeBuffer_.get();
+    capacity_ = size;
+}
+
 void TTextFile::FlushText()
 {
     if (mode_ != Mode::Writing || end_ == 0) {
@@ -300,7 +314,7 @@ void TTextFile::FlushText()
     }
     const std::size_t size = end_;
     end_ = 0;
-    if (const int code = WriteOut(buffer_, size); code != 0 && pendingError_ == 0) {
+    if (const int code = WriteOut(out_, size); code != 0 && pendingError_ == 0) {
         pendingError_ = code;  // raised by the CloseText that follows
     }
 }

@@ -37,6 +37,10 @@ public:
     void ReadTextLine(std::string& line);
     void SkipToNextLine();
     void WriteTextLine(std::string_view text);
+    // Writes through a buffer of the size instead (the standard one at kBufferSize or less),
+    // after handing on what the buffer holds: fewer requests to the file system for a file
+    // whose every line is written at once.
+    void SetTextBuffer(std::size_t size);
     void FlushText();
     void CloseText();
 
@@ -60,6 +64,9 @@ private:
     bool console_ = false;
     int pendingError_ = 0;  // met by FlushText, raised by the CloseText after it
     unsigned char buffer_[kBufferSize] = {};
+    std::unique_ptr<unsigned char[]> largeBuffer_;  // one set instead
+    unsigned char* out_ = buffer_;
+    std::size_t capacity_ = kBufferSize;
     std::unique_ptr<unsigned char[]> readBlock_;  // made at the first read
     std::size_t pos_ = 0;
     std::size_t end_ = 0;

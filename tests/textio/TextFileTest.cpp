@@ -181,6 +181,29 @@ TEST(TextFile, WritingAloneDoesNotFlushBeforeTheBufferFills)
     EXPECT_EQ(ReadBytes(dir / "out").size(), 5u + 202u);
 }
 
+TEST(TextFile, ALargerBufferHandsOnWhatItHoldsThenFillsToItsOwnSize)
+{
+    TempFolder dir;
+    TTextFile file;
+    file.OpenToWrite(dir / "out");
+    file.WriteTextLine("abc");
+    file.SetTextBuffer(1000);
+    EXPECT_EQ(ReadBytes(dir / "out"), "abc\r\n") << "nothing held back, nothing twice";
+    for (int i = 0; i < 4; ++i) {
+        file.WriteTextLine(std::string(198, 'q'));
+    }
+    EXPECT_EQ(ReadBytes(dir / "out").size(), 5u) << "800 bytes fit in the buffer";
+    file.WriteTextLine(std::string(198, 'r'));
+    file.WriteTextLine("x");
+    EXPECT_EQ(ReadBytes(dir / "out").size(), 1005u);
+    file.SetTextBuffer(TTextFile::kBufferSize);
+    EXPECT_EQ(ReadBytes(dir / "out").size(), 1008u);
+    file.CloseText();
+    const std::string bytes = ReadBytes(dir / "out");
+    EXPECT_EQ(bytes.size(), 1008u);
+    EXPECT_EQ(bytes.substr(bytes.size() - 3), "x\r\n");
+}
+
 TEST(TextFile, OpenToWriteEmptiesAnExistingFile)
 {
     TempFolder dir;
