@@ -26,19 +26,9 @@ const TLibpq& LoadedLibpq()
             function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(symbol);
         };
         TLibpq loaded{};
-        find(loaded.PQexec, "PQexec");
-        find(loaded.PQresultStatus, "PQresultStatus");
-        find(loaded.PQclear, "PQclear");
-        find(loaded.PQnfields, "PQnfields");
-        find(loaded.PQftype, "PQftype");
-        find(loaded.PQgetCopyData, "PQgetCopyData");
-        find(loaded.PQputCopyData, "PQputCopyData");
-        find(loaded.PQputCopyEnd, "PQputCopyEnd");
-        find(loaded.PQgetResult, "PQgetResult");
-        find(loaded.PQfreemem, "PQfreemem");
-        find(loaded.PQstatus, "PQstatus");
-        find(loaded.PQerrorMessage, "PQerrorMessage");
-        find(loaded.PQresultErrorField, "PQresultErrorField");
+#define CARDOVANE_LIBPQ_FIND(name) find(loaded.name, #name);
+        CARDOVANE_LIBPQ_FUNCTIONS(CARDOVANE_LIBPQ_FIND)
+#undef CARDOVANE_LIBPQ_FIND
         if (!missing.empty()) {
             throw EDBEngineError::InitFailure(kErrDriverMissing, "libpq: " + missing);
         }

@@ -7,22 +7,28 @@
 
 #include "store/EngineErrors.h"
 
-// libpq's functions that the bulk paths call. libpq is loaded with the PostgreSQL driver, once
-// a server is used: a program on SQLite never loads it, nor the libraries it needs, at start.
+// libpq's functions that the bulk paths call, named once here. libpq is loaded with the
+// PostgreSQL driver, once a server is used: a program on SQLite never loads it, nor the
+// libraries it needs, at start.
+#define CARDOVANE_LIBPQ_FUNCTIONS(F) \
+    F(PQexec)                        \
+    F(PQresultStatus)                \
+    F(PQclear)                       \
+    F(PQnfields)                     \
+    F(PQftype)                       \
+    F(PQgetCopyData)                 \
+    F(PQputCopyData)                 \
+    F(PQputCopyEnd)                  \
+    F(PQgetResult)                   \
+    F(PQfreemem)                     \
+    F(PQstatus)                      \
+    F(PQerrorMessage)                \
+    F(PQresultErrorField)
+
 struct TLibpq {
-    decltype(&::PQexec) PQexec;
-    decltype(&::PQresultStatus) PQresultStatus;
-    decltype(&::PQclear) PQclear;
-    decltype(&::PQnfields) PQnfields;
-    decltype(&::PQftype) PQftype;
-    decltype(&::PQgetCopyData) PQgetCopyData;
-    decltype(&::PQputCopyData) PQputCopyData;
-    decltype(&::PQputCopyEnd) PQputCopyEnd;
-    decltype(&::PQgetResult) PQgetResult;
-    decltype(&::PQfreemem) PQfreemem;
-    decltype(&::PQstatus) PQstatus;
-    decltype(&::PQerrorMessage) PQerrorMessage;
-    decltype(&::PQresultErrorField) PQresultErrorField;
+#define CARDOVANE_LIBPQ_MEMBER(name) decltype(&::name) name;
+    CARDOVANE_LIBPQ_FUNCTIONS(CARDOVANE_LIBPQ_MEMBER)
+#undef CARDOVANE_LIBPQ_MEMBER
 };
 
 // The PostgreSQL connection under a QPSQL connection, for what Qt SQL does not offer (COPY),
