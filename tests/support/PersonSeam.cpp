@@ -21,9 +21,21 @@ int PersonSeam::Exec(QDialog& dialog)
     }
     QTimer poll;
     poll.setInterval(5);
+    QElapsedTimer shownInactive;
     QObject::connect(&poll, &QTimer::timeout, &dialog, [&] {
-        if (!dialog.isVisible() || QApplication::activeModalWidget() != &dialog ||
-            !dialog.isActiveWindow()) {
+        if (!dialog.isVisible() || QApplication::activeModalWidget() != &dialog) {
+            return;
+        }
+        if (!dialog.isActiveWindow()) {
+            // Without a window manager nothing hands the activation to a modal dialog that a
+            // late activation of the window beneath took back; a person would click it.
+            if (!shownInactive.isValid()) {
+                shownInactive.start();
+            } else if (QGuiApplication::platformName() == QLatin1String("offscreen") &&
+                       shownInactive.elapsed() > 250) {
+                dialog.activateWindow();
+                shownInactive.invalidate();
+            }
             return;
         }
         poll.stop();
