@@ -10,7 +10,7 @@ purpose="${1:-test}"
 run=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql qt6-qpa-plugins
-    libsqlite3-dev libpq-dev fonts-dejavu-core fonts-liberation2
+    libsqlite3-dev libpq-dev libxcb1-dev fonts-dejavu-core fonts-liberation2
 )
 package=(dpkg-dev file help2man)
 test=(

@@ -1,11 +1,14 @@
 #include "toolkit/Application.h"
 
+#include <QtGui/qguiapplication_platform.h>
+#include <xcb/xcb.h>
 #include <QApplication>
 #include <QCursor>
 #include <QDialog>
 #include <QFont>
 #include <QPointer>
 #include <QWindow>
+#include <memory>
 
 #include "textio/ApplicationTitle.h"
 #include "toolkit/DialogForm.h"
@@ -25,6 +28,27 @@ public:
 };
 
 TDesktopPointer desktopPointer;
+
+// The top-level window of the program that the X server gives the keyboard to, if any.
+QWidget* WindowTheDisplayFocuses()
+{
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection()) {
+        return nullptr;
+    }
+    xcb_connection_t* connection = x11->connection();
+    const std::unique_ptr<xcb_get_input_focus_reply_t, decltype(&free)> reply(
+        xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr), &free);
+    if (!reply) {
+        return nullptr;
+    }
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && w->windowHandle() && w->winId() == reply->focus) {
+            return w;
+        }
+    }
+    return nullptr;
+}
 
 }  // namespace
 
@@ -56,10 +80,16 @@ int TApplication::ExecModal(QDialog& dialog)
     const int result = seam_.Exec(dialog);
     ownWindowClosed_ = qobject_cast<TDialogForm*>(&dialog) != nullptr;
     // A window manager may give the focus back to the window below while the dialog still
-    // blocks it; Qt then counts no window active and every key press goes nowhere.
-    if (before && !QApplication::activeWindow() &&
-        QGuiApplication::focusWindow() == before->windowHandle()) {
-        QApplication::setActiveWindow(before);
+    // blocks it; Qt then counts no window active, hears of no later change, and every key
+    // press goes nowhere. The window that has the keyboard is made the active one.
+    if (!QApplication::activeWindow()) {
+        QWidget* focused = before && QGuiApplication::focusWindow() == before->windowHandle()
+                               ? before.data()
+                               : WindowTheDisplayFocuses();
+        QWidget* modal = QApplication::activeModalWidget();
+        if (focused && (!modal || modal == focused)) {
+            QApplication::setActiveWindow(focused);
+        }
     }
     return result;
 }

@@ -39,7 +39,16 @@ int RunProgram(TModalSeam& seam, const std::function<void(TfMain&)>& script)
     QTimer guard;
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, [&] {
-        ADD_FAILURE() << "the program did not end by itself";
+        std::string windows;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible()) {
+                windows += std::string(" ") + w->metaObject()->className() +
+                           (w->isActiveWindow() ? " (active)" : "") +
+                           (w == QApplication::activeModalWidget() ? " (modal)" : "");
+            }
+        }
+        ADD_FAILURE() << "the program did not end by itself; " << (ran ? "after" : "before")
+                      << " the script; shown:" << windows;
         for (QWidget* w : QApplication::topLevelWidgets()) {
             w->hide();
         }
