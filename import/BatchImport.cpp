@@ -14,9 +14,6 @@
 
 namespace {
 
-// How often a list is numbered again when other offices keep taking its numbers.
-constexpr int kNumberingTries = 20;
-
 // Rolls back a transaction that did not reach its commit.
 struct RollbackUnlessCommitted {
     TDatabase& database;
@@ -89,32 +86,17 @@ int StoreStudentList(TSession& session, const QString& databaseName, const TGrid
                      const std::function<void(int done, int total)>& progress)
 {
     TDatabase& database = session.OpenDatabase(databaseName);
-    for (int tries = 1;; ++tries) {
-        // The maxima are read inside the transaction, so that only what other offices commit
-        // while the rows go in can take their numbers.
-        std::map<std::string, std::string> maxima;
-        std::vector<NumberedRow> rows;
-        std::optional<TBulkFailure> failure;
-        {
-            database.StartTransaction();
-            RollbackUnlessCommitted rollback{database};
-            maxima = StoredMaxima(session, databaseName);
-            rows = NumberRows(cells, maxima);
-            failure = InsertAll(database, rows, progress);
-            if (!failure) {
-                database.Commit();
-                return int(rows.size());
-            }
+    // The maxima are read inside the transaction that keeps other offices from posting, so the
+    // numbers given here stay free until the rows are in.
+    database.StartTransaction(QStringLiteral("studentlist"));
+    RollbackUnlessCommitted rollback{database};
+    const std::vector<NumberedRow> rows = NumberRows(cells, StoredMaxima(session, databaseName));
+    if (const std::optional<TBulkFailure> failure = InsertAll(database, rows, progress)) {
+        if (failure->row >= rows.size()) {
+            throw failure->error;
         }
-        // Another office's posting took numbers meanwhile when the stored maxima have moved:
-        // the list is numbered again from them.
-        const bool taken = failure->error.ErrorCode() == kErrKeyViolation &&
-                           StoredMaxima(session, databaseName) != maxima;
-        if (!taken || tries == kNumberingTries) {
-            if (failure->row >= rows.size()) {
-                throw failure->error;
-            }
-            throw RowFailure(rows[failure->row], failure->error);
-        }
+        throw RowFailure(rows[failure->row], failure->error);
     }
+    database.Commit();
+    return int(rows.size());
 }

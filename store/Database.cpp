@@ -78,17 +78,23 @@ void TDatabase::Use()
     ++generation_;
 }
 
-void TDatabase::StartTransaction()
+void TDatabase::StartTransaction(const QString& writtenTable)
 {
     Use();
-    // SQLite takes the file's write lock at the start, so that what the transaction reads stays
-    // true until it commits; a server keeps its rows apart by itself.
+    // SQLite takes the file's write lock at the start; a server locks the one table against
+    // writers, so that numbers read from it cannot be taken by another office meanwhile.
     const bool sqlite = Alias().driver == TAlias::Driver::SQLite;
     QSqlQuery begin(Handle());
     if (!begin.exec(sqlite ? QStringLiteral("begin immediate") : QStringLiteral("begin"))) {
         throw TEngine::Error(kErrGeneralSql, begin.lastError());
     }
     inTransaction_ = true;
+    if (!sqlite &&
+        !begin.exec(QStringLiteral("lock table %1 in exclusive mode").arg(writtenTable))) {
+        const EDBEngineError error = TEngine::Error(kErrGeneralSql, begin.lastError());
+        Rollback();
+        throw error;
+    }
 }
 
 void TDatabase::Commit()

@@ -33,8 +33,9 @@ public:
     // action connects again.
     void Use();
     // A transaction, for work that is stored whole or not at all (the batch import); the
-    // window's work never starts one.
-    void StartTransaction();
+    // window's work never starts one. What it reads of the table stays true until it ends:
+    // others may read the table meanwhile, but none write it.
+    void StartTransaction(const QString& writtenTable);
     void Commit();
     void Rollback();
     bool InTransaction() const { return inTransaction_; }

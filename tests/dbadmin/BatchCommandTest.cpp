@@ -205,7 +205,7 @@ TEST_P(BatchCommand, AWindowPostingWhileTheBatchRunsLeavesEveryNumberOnce)
     const QString list = List(QByteArray::fromStdString(rows));
     const QString go = dir.filePath(QStringLiteral("go"));
     QProcess office;
-    office.start(QStringLiteral(POSTING_WORKER), {"300", "w", "John", "Smith", go});
+    office.start(QStringLiteral(POSTING_WORKER), {"1000", "w", "John", "Smith", go});
     ASSERT_TRUE(office.waitForReadyRead(30000)) << office.readAllStandardError().data();
     QProcess batch;
     QFile(go).open(QIODevice::WriteOnly);
@@ -213,9 +213,9 @@ TEST_P(BatchCommand, AWindowPostingWhileTheBatchRunsLeavesEveryNumberOnce)
     ASSERT_TRUE(office.waitForFinished(120000));
     EXPECT_EQ(office.exitCode(), 0) << office.readAllStandardError().data();
     EXPECT_EQ(imported.code, 0) << imported.err.toStdString();
-    EXPECT_EQ(db->Count("select count(*) from studentlist"), 3300);
-    EXPECT_EQ(db->Count("select count(distinct psidsequence) from studentlist"), 3300);
-    EXPECT_EQ(db->Count("select max(psidsequence) from studentlist"), 3300);
+    EXPECT_EQ(db->Count("select count(*) from studentlist"), 4000);
+    EXPECT_EQ(db->Count("select count(distinct psidsequence) from studentlist"), 4000);
+    EXPECT_EQ(db->Count("select max(psidsequence) from studentlist"), 4000);
 }
 
 TEST_P(BatchCommand, MistakesGiveClearMessagesAndExitCodes)
