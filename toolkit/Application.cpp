@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QPointer>
 #include <QWindow>
+#include <cstdlib>
 #include <memory>
 
 #include "textio/ApplicationTitle.h"
@@ -37,8 +38,9 @@ QWidget* WindowTheDisplayFocuses()
         return nullptr;
     }
     xcb_connection_t* connection = x11->connection();
-    const std::unique_ptr<xcb_get_input_focus_reply_t, decltype(&free)> reply(
-        xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr), &free);
+    const std::unique_ptr<xcb_get_input_focus_reply_t, decltype(&std::free)> reply(
+        xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr),
+        &std::free);
     if (!reply) {
         return nullptr;
     }
