@@ -7,6 +7,7 @@
 #include "app/Artwork.h"
 #include "app/PageLayout.h"
 #include "textio/ErrorDisplay.h"
+#include "toolkit/Application.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/DBGrid.h"
 #include "toolkit/EditControls.h"

@@ -16,7 +16,7 @@
 #include "app/PageLayout.h"
 #include "app/Settings.h"
 #include "export/ExportStudentList.h"
-#include "store/DataModule.h"
+#include "store/datamodule/DataModule.h"
 #include "textio/ErrorDisplay.h"
 #include "toolkit/Application.h"
 #include "toolkit/Buttons.h"

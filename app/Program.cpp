@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "app/MainWindow.h"
-#include "store/DataModule.h"
+#include "store/datamodule/DataModule.h"
 #include "textio/ErrorDisplay.h"
 #include "toolkit/Application.h"
 

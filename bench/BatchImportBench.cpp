@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "bench/BenchSupport.h"
-#include "store/StudentListTable.h"
+#include "store/table/StudentListTable.h"
 
 namespace {
 

@@ -143,8 +143,8 @@ double CommandCpuSeconds(const std::string& command)
 #include <QSqlQuery>
 #include <QTest>
 
-#include "store/AliasFile.h"
-#include "store/StudentListTable.h"
+#include "store/aliases/AliasFile.h"
+#include "store/table/StudentListTable.h"
 
 namespace bench {
 

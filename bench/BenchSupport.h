@@ -44,7 +44,7 @@ private:
 #include <QDialog>
 
 #include "app/MainWindow.h"
-#include "store/DataModule.h"
+#include "store/datamodule/DataModule.h"
 #include "toolkit/Application.h"
 
 namespace bench {

@@ -6,8 +6,8 @@
 
 #include "app/MainWindow.h"
 #include "bench/BenchSupport.h"
-#include "store/DataModule.h"
-#include "store/StudentListTable.h"
+#include "store/datamodule/DataModule.h"
+#include "store/table/StudentListTable.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/EditControls.h"
 

@@ -9,7 +9,7 @@
 
 #include "app/MainWindow.h"
 #include "bench/BenchSupport.h"
-#include "store/DataModule.h"
+#include "store/datamodule/DataModule.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/StringGrid.h"
 

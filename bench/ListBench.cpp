@@ -12,7 +12,7 @@
 
 #include "app/MainWindow.h"
 #include "bench/BenchSupport.h"
-#include "store/DataModule.h"
+#include "store/datamodule/DataModule.h"
 #include "toolkit/DBGrid.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "dbadmin/CommandLine.h"
 
-#include "store/AliasFile.h"
+#include "store/aliases/AliasFile.h"
 
 QList<QCommandLineOption> LibpqOptions()
 {

@@ -20,9 +20,9 @@
 
 #include "dbadmin/CommandLine.h"
 #include "dbadmin/DbAdminBatch.h"
-#include "store/AliasFile.h"
-#include "store/Engine.h"
-#include "store/StudentListTable.h"
+#include "store/aliases/AliasFile.h"
+#include "store/engine/Engine.h"
+#include "store/table/StudentListTable.h"
 #include "textio/ErrorText.h"
 #include "textio/Exception.h"
 

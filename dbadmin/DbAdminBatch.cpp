@@ -18,9 +18,9 @@
 #include "export/ExportStudentList.h"
 #include "import/BatchImport.h"
 #include "import/StudentListReader.h"
-#include "store/Query.h"
-#include "store/Session.h"
-#include "store/StudentListQuery.h"
+#include "store/engine/Session.h"
+#include "store/list/Query.h"
+#include "store/list/StudentListQuery.h"
 #include "textio/Exception.h"
 #include "toolkit/GridCells.h"
 

@@ -9,8 +9,8 @@
 #include <cstring>
 
 #include "export/StudentLineFormat.h"
-#include "store/BulkRead.h"
-#include "store/Query.h"
+#include "store/bulk/BulkRead.h"
+#include "store/list/Query.h"
 #include "textio/Exception.h"
 #include "textio/TextFile.h"
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "fuzz/FuzzCheck.h"
-#include "store/CopyBinary.h"
-#include "store/EngineErrors.h"
+#include "store/bulk/CopyBinary.h"
+#include "store/errors/EngineErrors.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "fuzz/FuzzCheck.h"
-#include "store/EngineErrors.h"
+#include "store/errors/EngineErrors.h"
 #include "textio/Utf8Text.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "fuzz/FuzzCheck.h"
-#include "store/StatementText.h"
+#include "store/engine/StatementText.h"
 
 namespace {
 

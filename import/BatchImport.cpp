@@ -5,10 +5,10 @@
 #include <optional>
 
 #include "import/StudentKey.h"
-#include "store/BulkInsert.h"
-#include "store/Database.h"
-#include "store/Query.h"
-#include "store/StudentListTable.h"
+#include "store/bulk/BulkInsert.h"
+#include "store/engine/Database.h"
+#include "store/list/Query.h"
+#include "store/table/StudentListTable.h"
 #include "textio/Exception.h"
 #include "toolkit/GridCells.h"
 

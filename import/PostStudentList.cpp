@@ -6,8 +6,8 @@
 #include <thread>
 
 #include "import/StudentKey.h"
-#include "store/DataModule.h"
-#include "store/StudentListTable.h"
+#include "store/datamodule/DataModule.h"
+#include "store/table/StudentListTable.h"
 #include "toolkit/StringGrid.h"
 
 namespace {

@@ -7,7 +7,6 @@
 #include <new>
 
 #include "textio/Exception.h"
-#include "toolkit/Application.h"
 
 namespace {
 
@@ -29,7 +28,7 @@ std::string ClassNameOf(const std::exception& error)
 
 }  // namespace
 
-void ShowTopLevelError(TApplication& app, const std::exception& error)
+void ShowTopLevelError(TModalHost& app, const std::exception& error)
 {
     if (QWidget* grabber = QWidget::mouseGrabber()) {
         grabber->releaseMouse();
@@ -40,7 +39,7 @@ void ShowTopLevelError(TApplication& app, const std::exception& error)
     app.ExecModal(box);
 }
 
-void ShowStartupError(TApplication& app, const std::exception& error)
+void ShowStartupError(TModalHost& app, const std::exception& error)
 {
     const std::string module = QFileInfo(app.ExeName()).fileName().toStdString();
     QMessageBox box(
@@ -51,7 +50,7 @@ void ShowStartupError(TApplication& app, const std::exception& error)
     app.ExecModal(box);
 }
 
-bool RunHandler(TApplication& app, const std::function<void()>& handler)
+bool RunHandler(TModalHost& app, const std::function<void()>& handler)
 {
     try {
         handler();

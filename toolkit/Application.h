@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "textio/ErrorDisplay.h"
+
 class QDialog;
 
 // Every modal dialog of the program runs through this seam, so that tests can answer the
@@ -14,7 +16,7 @@ public:
 
 // The application object: its title, the way its modal dialogs run, and which of them the focus
 // comes back from. It draws the designed font with a family of close widths.
-class TApplication {
+class TApplication : public TModalHost {
 public:
     // Installs the desktop's pointer shape for the object's life.
     TApplication(const QString& exeFilePath, TModalSeam& seam);
@@ -22,9 +24,9 @@ public:
     TApplication(const TApplication&) = delete;
     TApplication& operator=(const TApplication&) = delete;
 
-    const QString& Title() const { return title_; }
-    const QString& ExeName() const { return exeName_; }
-    int ExecModal(QDialog& dialog);
+    const QString& Title() const override { return title_; }
+    const QString& ExeName() const override { return exeName_; }
+    int ExecModal(QDialog& dialog) override;
 
     // Whether the last modal window to close was one that the program built itself (a login
     // or password dialog), so that the main window being activated now has the focus back from

@@ -14,9 +14,9 @@
 #include <QTest>
 
 #include "app/MainWindow.h"
-#include "store/DataModule.h"
-#include "store/LoginDialog.h"
-#include "store/PasswordDialog.h"
+#include "store/datamodule/DataModule.h"
+#include "store/datamodule/LoginDialog.h"
+#include "store/datamodule/PasswordDialog.h"
 #include "tests/support/PersonSeam.h"
 #include "tests/support/ProgramRun.h"
 #include "tests/support/TestDatabase.h"

@@ -9,9 +9,9 @@
 
 #include "export/ExportStudentList.h"
 #include "import/StudentListReader.h"
-#include "store/Query.h"
-#include "store/Session.h"
-#include "store/StudentListQuery.h"
+#include "store/engine/Session.h"
+#include "store/list/Query.h"
+#include "store/list/StudentListQuery.h"
 #include "tests/dbadmin/AdminRun.h"
 #include "tests/support/ProgramRun.h"
 #include "tests/support/Workbench.h"

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <csignal>
 
-#include "store/StudentListTable.h"
+#include "store/table/StudentListTable.h"
 #include "tests/support/ProgramRun.h"
 #include "tests/support/Workbench.h"
 #include "toolkit/Buttons.h"

@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "app/MainWindow.h"
-#include "store/DataModule.h"
+#include "store/datamodule/DataModule.h"
 #include "toolkit/Application.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/StringGrid.h"

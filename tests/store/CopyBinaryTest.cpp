@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "store/CopyBinary.h"
-#include "store/EngineErrors.h"
+#include "store/bulk/CopyBinary.h"
+#include "store/errors/EngineErrors.h"
 
 namespace {
 

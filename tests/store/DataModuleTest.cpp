@@ -14,10 +14,10 @@
 #include <QTest>
 
 #include "app/MainWindow.h"
-#include "store/DataModule.h"
-#include "store/LoginDialog.h"
-#include "store/PasswordDialog.h"
-#include "store/Query.h"
+#include "store/datamodule/DataModule.h"
+#include "store/datamodule/LoginDialog.h"
+#include "store/datamodule/PasswordDialog.h"
+#include "store/list/Query.h"
 #include "tests/support/ProgramRun.h"
 #include "tests/support/ScriptedSeam.h"
 #include "tests/support/TestDatabase.h"

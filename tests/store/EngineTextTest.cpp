@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "store/EngineErrors.h"
-#include "store/StatementText.h"
+#include "store/engine/StatementText.h"
+#include "store/errors/EngineErrors.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // take up exactly the records after the anchor, null keys first as SQLite sorts them.
 #include <gtest/gtest.h>
 
-#include "store/SqliteList.h"
+#include "store/list/SqliteList.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 
-#include "store/LoginDialog.h"
+#include "store/datamodule/LoginDialog.h"
 #include "toolkit/EditControls.h"
 
 RecordingSeam::Shown RecordingSeam::Describe(QDialog& dialog)

@@ -12,8 +12,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-#include "store/AliasFile.h"
-#include "store/StudentListTable.h"
+#include "store/aliases/AliasFile.h"
+#include "store/table/StudentListTable.h"
 
 namespace {
 

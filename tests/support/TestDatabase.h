@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "store/StudentListTable.h"
+#include "store/table/StudentListTable.h"
 
 // A real student database for a test: a SQLite file in a temporary folder, or the PostgreSQL
 // server that the test command started on 127.0.0.1. Each puts the alias DVK (and the alias

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/MainWindow.h"
-#include "store/DataModule.h"
+#include "store/datamodule/DataModule.h"
 #include "tests/support/ScriptedSeam.h"
 #include "tests/support/TestDatabase.h"
 #include "toolkit/Application.h"

@@ -1,0 +1,173 @@
+#include "store/bulk/BulkInsert.h"
+
+#include <libpq-fe.h>
+#include <sqlite3.h>
+
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QVariant>
+#include <memory>
+
+#include "store/bulk/PgConnection.h"
+#include "store/engine/Database.h"
+#include "store/engine/Engine.h"
+#include "store/engine/FieldText.h"
+#include "store/engine/SqliteStatement.h"
+#include "store/table/StudentListTable.h"
+
+namespace {
+
+// How often progress is told, in rows; and how much COPY text is sent at a time.
+constexpr std::size_t kProgressRows = 4096;
+constexpr std::size_t kCopyBlock = std::size_t(1) << 18;
+
+std::optional<TBulkFailure> SqliteInsert(sqlite3* db, std::size_t count,
+                                         const std::function<TBulkRow(std::size_t)>& row,
+                                         const std::function<void(std::size_t)>& progress)
+{
+    const std::string sql = StudentListInsertHead() + " values (?, ?, ?, ?, ?)";
+    sqlite3_stmt* prepared = nullptr;
+    const auto error = [db] {
+        return TEngine::Error(
+            kErrGeneralSql,
+            QSqlError(QStringLiteral("Unable to execute statement"),
+                      QString::fromUtf8(sqlite3_errmsg(db)), QSqlError::StatementError,
+                      QString::number(sqlite3_extended_errcode(db))));
+    };
+    if (sqlite3_prepare_v2(db, sql.c_str(), int(sql.size()), &prepared, nullptr) != SQLITE_OK) {
+        throw error();
+    }
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(prepared,
+                                                                          sqlite3_finalize);
+    std::string scratch[4];
+    const auto bindText = [&](int index, std::string_view text) {
+        return sqlite3_bind_text(prepared, index, text.data(), int(text.size()), SQLITE_STATIC);
+    };
+    for (std::size_t i = 0; i < count; ++i) {
+        const TBulkRow r = row(i);
+        int code = bindText(1, AsQtConverts(r.psid, scratch[3]));
+        code = code == SQLITE_OK ? sqlite3_bind_int(prepared, 2, r.sequence) : code;
+        code = code == SQLITE_OK ? bindText(3, AsQtConverts(r.studentId, scratch[0])) : code;
+        code = code == SQLITE_OK ? bindText(4, AsQtConverts(r.firstName, scratch[1])) : code;
+        code = code == SQLITE_OK ? bindText(5, AsQtConverts(r.lastName, scratch[2])) : code;
+        code = code == SQLITE_OK ? sqlite3_step(prepared) : code;
+        if (code != SQLITE_DONE) {
+            TBulkFailure failure{i, error()};
+            sqlite3_reset(prepared);
+            return failure;
+        }
+        sqlite3_reset(prepared);
+        if ((i + 1) % kProgressRows == 0) {
+            progress(i + 1);
+        }
+    }
+    progress(count);
+    return std::nullopt;
+}
+
+// COPY's text format: the field separator, the line end and the escape are escaped.
+void AppendCopyField(std::string& out, std::string_view text)
+{
+    for (const char c : text) {
+        switch (c) {
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            default:
+                out += c;
+        }
+    }
+}
+
+// COPY's own line number of the failure, from 1; 0 where the server names none.
+std::size_t CopyLine(const TPgConnection& pg, const PGresult* result)
+{
+    const char* context = result ? pg.pq->PQresultErrorField(result, PG_DIAG_CONTEXT) : nullptr;
+    const std::string text = context ? context : "";
+    const std::size_t at = text.find(", line ");
+    return at == std::string::npos ? 0
+                                   : std::size_t(std::strtoull(text.c_str() + at + 7, nullptr, 10));
+}
+
+std::optional<TBulkFailure> ServerCopy(const TPgConnection& pg, std::size_t count,
+                                       const std::function<TBulkRow(std::size_t)>& row,
+                                       const std::function<void(std::size_t)>& progress)
+{
+    const std::string sql =
+        std::string("copy studentlist ") + kStudentListInsertHead[1] + " from stdin";
+    {
+        const TPgResult started(*pg.pq, pg.pq->PQexec(pg.conn, sql.c_str()));
+        if (pg.pq->PQresultStatus(started.get()) != PGRES_COPY_IN) {
+            throw PgError(pg, started.get());
+        }
+    }
+    std::string block;
+    block.reserve(kCopyBlock + 4096);
+    std::string scratch[4];
+    bool sent = true;
+    for (std::size_t i = 0; i < count && sent; ++i) {
+        const TBulkRow r = row(i);
+        AppendCopyField(block, AsQtConverts(r.psid, scratch[3]));
+        block += '\t';
+        block += std::to_string(r.sequence);
+        block += '\t';
+        AppendCopyField(block, AsQtConverts(r.studentId, scratch[0]));
+        block += '\t';
+        AppendCopyField(block, AsQtConverts(r.firstName, scratch[1]));
+        block += '\t';
+        AppendCopyField(block, AsQtConverts(r.lastName, scratch[2]));
+        block += '\n';
+        if (block.size() >= kCopyBlock) {
+            sent = pg.pq->PQputCopyData(pg.conn, block.data(), int(block.size())) == 1;
+            block.clear();
+            progress(i + 1);
+        }
+    }
+    if (sent && !block.empty()) {
+        sent = pg.pq->PQputCopyData(pg.conn, block.data(), int(block.size())) == 1;
+    }
+    if (sent) {
+        sent = pg.pq->PQputCopyEnd(pg.conn, nullptr) == 1;
+    }
+    std::optional<TBulkFailure> failure;
+    // The copy's result, then the end of results; a lost connection ends them too.
+    while (PGresult* next = pg.pq->PQgetResult(pg.conn)) {
+        const TPgResult result(*pg.pq, next);
+        if (pg.pq->PQresultStatus(next) != PGRES_COMMAND_OK && !failure) {
+            const std::size_t line = CopyLine(pg, next);
+            failure = TBulkFailure{line > 0 ? line - 1 : count, PgError(pg, next)};
+        }
+        if (pg.pq->PQstatus(pg.conn) == CONNECTION_BAD) {
+            break;
+        }
+    }
+    if (!failure && !sent) {
+        throw PgError(pg, nullptr);
+    }
+    if (!failure) {
+        progress(count);
+    }
+    return failure;
+}
+
+}  // namespace
+
+std::optional<TBulkFailure> BulkInsertStudentRows(TDatabase& database, std::size_t count,
+                                                  const std::function<TBulkRow(std::size_t)>& row,
+                                                  const std::function<void(std::size_t)>& progress)
+{
+    const QSqlDatabase handle = database.Handle();
+    if (const TPgConnection pg = PgConnection(handle)) {
+        return ServerCopy(pg, count, row, progress);
+    }
+    return SqliteInsert(SqliteHandle(handle), count, row, progress);
+}

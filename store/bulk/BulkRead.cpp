@@ -1,0 +1,187 @@
+#include "store/bulk/BulkRead.h"
+
+#include <libpq-fe.h>
+
+#include <array>
+#include <exception>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "store/bulk/CopyBinary.h"
+#include "store/bulk/PgConnection.h"
+#include "store/engine/Database.h"
+#include "store/engine/FieldText.h"
+#include "store/engine/SqliteStatement.h"
+#include "store/table/StudentListTable.h"
+
+namespace {
+
+constexpr const char* kFields = "studentid, fname, lname";
+
+// The server's type numbers of what is read as its bytes or its decimal digits.
+enum : Oid {
+    kInt8 = 20,
+    kInt2 = 21,
+    kInt4 = 23,
+    kText = 25,
+    kBpchar = 1042,
+    kVarchar = 1043,
+};
+
+enum class FieldKind { Characters, Integer };
+
+// How each field is rendered, by the column's type; false for a type the records render
+// otherwise (a number with a fraction, a date, a truth value), which only they render alike.
+bool FieldKinds(const TPgConnection& pg, std::array<FieldKind, 3>& kinds)
+{
+    const std::string sql =
+        std::string("select ") + kFields + " from " + kStudentListTable + " limit 0";
+    const TPgResult described(*pg.pq, pg.pq->PQexec(pg.conn, sql.c_str()));
+    // A table without those columns is for the records to report, in their words.
+    if (pg.pq->PQresultStatus(described.get()) != PGRES_TUPLES_OK ||
+        pg.pq->PQnfields(described.get()) != 3) {
+        return false;
+    }
+    for (int i = 0; i < 3; ++i) {
+        switch (pg.pq->PQftype(described.get(), i)) {
+            case kText:
+            case kVarchar:
+            case kBpchar:
+                kinds[std::size_t(i)] = FieldKind::Characters;
+                break;
+            case kInt2:
+            case kInt4:
+            case kInt8:
+                kinds[std::size_t(i)] = FieldKind::Integer;
+                break;
+            default:
+                return false;
+        }
+    }
+    return true;
+}
+
+// The field's text as the records give it: an integer's decimal digits, characters as Qt
+// converts them, null the empty text.
+std::string_view FieldText(FieldKind kind, const TCopyField& field, std::string& scratch)
+{
+    if (field.null) {
+        return {};
+    }
+    if (kind == FieldKind::Characters) {
+        return AsQtConverts(field.bytes, scratch);
+    }
+    std::optional<std::string> digits = CopyBinaryIntegerText(field.bytes);
+    if (!digits) {
+        RaiseUnreadableCopy();
+    }
+    scratch = std::move(*digits);
+    return scratch;
+}
+
+// The list in one statement on SQLite's own handle, in the order of its windows (the row
+// number breaking ties), each field as they render it. The read lasts one statement, as the
+// sqlite3 shell's own export does; a table without the three columns is the records' to report.
+long long SqliteRead(sqlite3* db, const TStudentFieldsSink& row)
+{
+    {
+        TSqliteStatement columns(
+            db, QStringLiteral("select count(*) from pragma_table_info('%1') where name in (%2)")
+                    .arg(QString::fromUtf8(kStudentListTable),
+                         QStringLiteral("'studentid', 'fname', 'lname'")));
+        if (!columns.Step() || columns.Value(0).integer != 3) {
+            return -1;
+        }
+    }
+    TSqliteStatement list(db,
+                          QStringLiteral("select %1 from %2 order by %3, rowid")
+                              .arg(QString::fromUtf8(kFields), QString::fromUtf8(kStudentListTable),
+                                   QString::fromStdString(StudentListOrderBy())));
+    TRecordWindow fields;
+    long long rows = 0;
+    while (list.Step()) {
+        fields.texts.clear();
+        fields.nulls.clear();
+        for (int i = 0; i < 3; ++i) {
+            list.AppendText(fields, i);
+        }
+        row(fields.texts[0], fields.texts[1], fields.texts[2]);
+        ++rows;
+    }
+    return rows;
+}
+
+long long ServerCopyRead(const TPgConnection& pg, const TStudentFieldsSink& row)
+{
+    std::array<FieldKind, 3> kinds{};
+    if (!FieldKinds(pg, kinds)) {
+        return -1;
+    }
+    const std::string sql = std::string("copy (select ") + kFields + " from " + kStudentListTable +
+                            " order by " + StudentListOrderBy() + ") to stdout (format binary)";
+    {
+        const TPgResult started(*pg.pq, pg.pq->PQexec(pg.conn, sql.c_str()));
+        if (pg.pq->PQresultStatus(started.get()) != PGRES_COPY_OUT) {
+            throw PgError(pg, started.get());
+        }
+    }
+    std::array<std::string, 3> scratch;
+    TCopyBinaryReader reader(3, [&](std::span<const TCopyField> fields) {
+        row(FieldText(kinds[0], fields[0], scratch[0]), FieldText(kinds[1], fields[1], scratch[1]),
+            FieldText(kinds[2], fields[2], scratch[2]));
+    });
+    // Every message of the copy is taken, even after a failure, so the connection is left
+    // ready for the next statement.
+    std::exception_ptr failure;
+    for (;;) {
+        char* data = nullptr;
+        const int size = pg.pq->PQgetCopyData(pg.conn, &data, 0);
+        if (size < 0) {
+            break;
+        }
+        const std::unique_ptr<char, void (*)(void*)> owned(data, pg.pq->PQfreemem);
+        if (!failure) {
+            try {
+                reader.Take(std::string_view(data, std::size_t(size)));
+            } catch (...) {
+                failure = std::current_exception();
+            }
+        }
+    }
+    std::optional<EDBEngineError> serverFailure;
+    while (PGresult* next = pg.pq->PQgetResult(pg.conn)) {
+        const TPgResult result(*pg.pq, next);
+        if (pg.pq->PQresultStatus(next) != PGRES_COMMAND_OK && !serverFailure) {
+            serverFailure = PgError(pg, next);
+        }
+        if (pg.pq->PQstatus(pg.conn) == CONNECTION_BAD) {
+            break;
+        }
+    }
+    if (serverFailure) {
+        throw *serverFailure;
+    }
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
+    if (!reader.Ended()) {
+        throw PgError(pg, nullptr);
+    }
+    return reader.Rows();
+}
+
+}  // namespace
+
+long long ReadStudentFieldsInBulk(TDatabase& database, const TStudentFieldsSink& row)
+{
+    database.Use();
+    const QSqlDatabase handle = database.Handle();
+    if (const TPgConnection pg = PgConnection(handle)) {
+        return ServerCopyRead(pg, row);
+    }
+    if (handle.driverName() == QLatin1String("QSQLITE")) {
+        return SqliteRead(SqliteHandle(handle), row);
+    }
+    return -1;
+}

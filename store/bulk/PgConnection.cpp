@@ -1,0 +1,74 @@
+#include "store/bulk/PgConnection.h"
+
+#include <dlfcn.h>
+
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QVariant>
+#include <string>
+
+#include "store/engine/Engine.h"
+
+namespace {
+
+// libpq as the driver loaded it; raises where it cannot be had.
+const TLibpq& LoadedLibpq()
+{
+    static const TLibpq pq = [] {
+        void* library = ::dlopen("libpq.so.5", RTLD_NOW | RTLD_LOCAL);
+        std::string missing;
+        const auto find = [&](auto& function, const char* name) {
+            void* symbol = library ? ::dlsym(library, name) : nullptr;
+            if (!symbol && missing.empty()) {
+                const char* why = ::dlerror();
+                missing = why ? why : name;
+            }
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(symbol);
+        };
+        TLibpq loaded{};
+#define CARDOVANE_LIBPQ_FIND(name) find(loaded.name, #name);
+        CARDOVANE_LIBPQ_FUNCTIONS(CARDOVANE_LIBPQ_FIND)
+#undef CARDOVANE_LIBPQ_FIND
+        if (!missing.empty()) {
+            throw EDBEngineError::InitFailure(kErrDriverMissing, "libpq: " + missing);
+        }
+        return loaded;
+    }();
+    return pq;
+}
+
+}  // namespace
+
+TPgConnection PgConnection(const QSqlDatabase& handle)
+{
+    if (handle.driverName() != QLatin1String("QPSQL")) {
+        return {};
+    }
+    // The driver registers the connection under its struct's name.
+    const QVariant driver = handle.driver()->handle();
+    if (!driver.isValid() || (qstrcmp(driver.typeName(), "PGconn*") != 0 &&
+                              qstrcmp(driver.typeName(), "pg_conn*") != 0)) {
+        return {};
+    }
+    return {*static_cast<PGconn* const*>(driver.constData()), &LoadedLibpq()};
+}
+
+EDBEngineError PgError(const TPgConnection& pg, const PGresult* result)
+{
+    const auto field = [&](int code) {
+        const char* text = result ? pg.pq->PQresultErrorField(result, code) : nullptr;
+        return text ? QString::fromUtf8(text) : QString();
+    };
+    QString message = field(PG_DIAG_MESSAGE_PRIMARY);
+    if (message.isEmpty()) {
+        message = QString::fromUtf8(pg.pq->PQerrorMessage(pg.conn)).trimmed();
+    } else {
+        message = QStringLiteral("ERROR:  ") + message;
+        if (const QString detail = field(PG_DIAG_MESSAGE_DETAIL); !detail.isEmpty()) {
+            message += QStringLiteral("\nDETAIL:  ") + detail;
+        }
+    }
+    return TEngine::Error(kErrGeneralSql,
+                          QSqlError(QStringLiteral("Unable to copy"), message,
+                                    QSqlError::StatementError, field(PG_DIAG_SQLSTATE)));
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <libpq-fe.h>
+
+#include <QSqlDatabase>
+#include <memory>
+
+#include "store/errors/EngineErrors.h"
+
+// libpq's functions that the bulk paths call, named once here. libpq is loaded with the
+// PostgreSQL driver, once a server is used: a program on SQLite never loads it, nor the
+// libraries it needs, at start.
+#define CARDOVANE_LIBPQ_FUNCTIONS(F) \
+    F(PQexec)                        \
+    F(PQresultStatus)                \
+    F(PQclear)                       \
+    F(PQnfields)                     \
+    F(PQftype)                       \
+    F(PQgetCopyData)                 \
+    F(PQputCopyData)                 \
+    F(PQputCopyEnd)                  \
+    F(PQgetResult)                   \
+    F(PQfreemem)                     \
+    F(PQstatus)                      \
+    F(PQerrorMessage)                \
+    F(PQresultErrorField)
+
+struct TLibpq {
+#define CARDOVANE_LIBPQ_MEMBER(name) decltype(&::name) name;
+    CARDOVANE_LIBPQ_FUNCTIONS(CARDOVANE_LIBPQ_MEMBER)
+#undef CARDOVANE_LIBPQ_MEMBER
+};
+
+// The PostgreSQL connection under a QPSQL connection, for what Qt SQL does not offer (COPY),
+// with libpq's functions; none for any other driver.
+struct TPgConnection {
+    PGconn* conn = nullptr;
+    const TLibpq* pq = nullptr;
+    explicit operator bool() const { return conn != nullptr; }
+};
+TPgConnection PgConnection(const QSqlDatabase& handle);
+
+// A result, cleared when it goes.
+class TPgResult {
+public:
+    TPgResult(const TLibpq& pq, PGresult* result) : pq_(pq), result_(result) {}
+    ~TPgResult()
+    {
+        if (result_) {
+            pq_.PQclear(result_);
+        }
+    }
+    TPgResult(const TPgResult&) = delete;
+    TPgResult& operator=(const TPgResult&) = delete;
+    PGresult* get() const { return result_; }
+
+private:
+    const TLibpq& pq_;
+    PGresult* result_;
+};
+
+// The server's failure in the words the driver gives elsewhere: its message and detail, with
+// the SQLSTATE kept apart. Without a result, the connection's last message.
+EDBEngineError PgError(const TPgConnection& pg, const PGresult* result);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "store/engine/Database.h"
+#include "store/engine/Session.h"
+#include "store/list/Query.h"
+#include "toolkit/DataSet.h"
+
+class TApplication;
+
+// The data module: the student database's connection "Database1" on the alias DVK, the student
+// list query QNames (which reads over a connection of its own, named after the alias) and the
+// data source DSNames that the database grid shows. Building it connects Database1.
+//
+// Database1 is shared, read-write, keeps its connection and never starts a transaction, so each
+// insert takes effect when it completes and the next opening of QNames sees it.
+class TfDM1 {
+public:
+    explicit TfDM1(TApplication& app);
+
+    TSession Session;
+    TDatabase Database1;
+    TQuery QNames;
+    TDataSource DSNames;
+};

@@ -1,0 +1,133 @@
+#include "store/engine/Database.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTimer>
+
+#include "store/engine/Session.h"
+
+TDatabase::TDatabase(TSession& session, QString databaseName, QString aliasName)
+    : session_(session), databaseName_(std::move(databaseName)), aliasName_(std::move(aliasName))
+{
+    session_.Register(this);
+}
+
+TDatabase::~TDatabase()
+{
+    session_.Unregister(this);
+    if (Connected()) {
+        TEngine::Disconnect(connection_);
+    }
+}
+
+const TAlias& TDatabase::Alias() const
+{
+    return *session_.Engine().FindAlias(aliasName_);
+}
+
+QSqlDatabase TDatabase::Handle() const
+{
+    return QSqlDatabase::database(connection_, false);
+}
+
+TDatabase::Credentials TDatabase::AskLogin()
+{
+    Credentials login;
+    const TAlias* alias = session_.Engine().FindAlias(aliasName_);
+    if (alias && alias->hasUserName && loginPrompt) {
+        login.user = userName.isEmpty() ? alias->userName : userName;
+        if (!session_.onLogin || !session_.onLogin(databaseName_, login.user, login.password)) {
+            throw EDatabaseError("Cannot connect to database '" + databaseName_.toStdString() +
+                                 "'");
+        }
+        userName = login.user;
+    }
+    return login;
+}
+
+void TDatabase::Open()
+{
+    if (Connected()) {
+        return;
+    }
+    session_.Start();
+    const Credentials login = AskLogin();
+    TBusyPointer::WorkScope working(session_.BusyPointer());
+    connection_ = session_.Engine().Connect(aliasName_, login.user, login.password);
+    ++generation_;
+    CheckedThisTurn();
+}
+
+void TDatabase::Use()
+{
+    Open();
+    if (checkedThisTurn_ || Alias().driver != TAlias::Driver::PostgreSQL) {
+        return;
+    }
+    CheckedThisTurn();
+    if (Answers()) {
+        return;
+    }
+    // A fresh connection replaces the lost one; the statements prepared on the lost one are
+    // released without a word to the server that no longer knows them.
+    const Credentials login = AskLogin();
+    TBusyPointer::WorkScope working(session_.BusyPointer());
+    const QString fresh = session_.Engine().Connect(aliasName_, login.user, login.password);
+    TEngine::Disconnect(connection_);
+    connection_ = fresh;
+    ++generation_;
+}
+
+void TDatabase::StartTransaction(const QString& writtenTable)
+{
+    Use();
+    // SQLite takes the file's write lock at the start; a server locks the one table against
+    // writers, so that numbers read from it cannot be taken by another office meanwhile.
+    const bool sqlite = Alias().driver == TAlias::Driver::SQLite;
+    QSqlQuery begin(Handle());
+    if (!begin.exec(sqlite ? QStringLiteral("begin immediate") : QStringLiteral("begin"))) {
+        throw TEngine::Error(kErrGeneralSql, begin.lastError());
+    }
+    inTransaction_ = true;
+    if (!sqlite &&
+        !begin.exec(QStringLiteral("lock table %1 in exclusive mode").arg(writtenTable))) {
+        const EDBEngineError error = TEngine::Error(kErrGeneralSql, begin.lastError());
+        Rollback();
+        throw error;
+    }
+}
+
+void TDatabase::Commit()
+{
+    inTransaction_ = false;
+    QSqlQuery commit(Handle());
+    if (!commit.exec(QStringLiteral("commit"))) {
+        throw TEngine::Error(kErrGeneralSql, commit.lastError());
+    }
+}
+
+void TDatabase::Rollback()
+{
+    inTransaction_ = false;
+    QSqlQuery(Handle()).exec(QStringLiteral("rollback"));  // a lost connection undoes it anyway
+}
+
+bool TDatabase::Answers() const
+{
+    const QSqlDatabase db = Handle();
+    if (!db.isOpen()) {
+        return false;
+    }
+    TBusyPointer::WorkScope working(session_.BusyPointer());
+    QSqlQuery ping(db);
+    return ping.exec(QStringLiteral("select 1"));
+}
+
+void TDatabase::CheckedThisTurn()
+{
+    if (checkedThisTurn_) {
+        return;
+    }
+    checkedThisTurn_ = true;
+    QTimer::singleShot(0, &turn_, [this] { checkedThisTurn_ = false; });
+}

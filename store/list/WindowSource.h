@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QStringList>
+
+#include "store/engine/RecordWindow.h"
+
+// How many records one read brings: enough for many screens of the grid, few enough that a
+// read takes a millisecond or two.
+inline constexpr int kWindowRecords = 1024;
+
+// The rows of a list as it stood when the list was opened, read a window at a time, so that
+// opening costs the same whatever the size of the table.
+struct TListOrder {
+    QString table;
+    // The columns that order the list, in order, all ascending.
+    QStringList columns;
+};
+
+// Reads the windows of one opened result. Window n holds the records from n * kWindowRecords
+// on; a window with fewer records is the result's last.
+class TWindowSource {
+public:
+    virtual ~TWindowSource() = default;
+    virtual QStringList FieldNames() const = 0;
+    // Reads window n over the connection the result was opened on; every window before it has
+    // been read once already.
+    virtual TRecordWindow Read(const QSqlDatabase& db, int window) = 0;
+    // Whether a window read once can be read again, and so need not stay in memory.
+    virtual bool Rereads() const = 0;
+    // Ends what the opening started on the connection; never fails.
+    virtual void Release(const QSqlDatabase&) noexcept {}
+};
