@@ -50,7 +50,6 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
     const std::string environment =
         "XDG_CONFIG_HOME=" + Quoted(dir.filePath(QStringLiteral("config"))) + " ";
-    const std::string order = StudentListOrderBy();
 
     for (const Engine engine :
          {Engine{false, "SQLite", "sqlite3 .import"}, Engine{true, "PostgreSQL", "psql \\copy"}}) {
@@ -73,10 +72,10 @@ int main(int argc, char** argv)
                                                   Quoted(list) + " >/dev/null"));
                 const QString database = bench::PrepareStudentList(engine.postgres, dir.path(), 0);
                 loader.push_back(bench::TimeCommand(
-                    engine.postgres
-                        ? psql + "-c \"\\copy studentlist from " + Quoted(numbered) + "\""
-                        : "sqlite3 " + Quoted(database) + " '.mode tabs' '.import " +
-                              numbered.toStdString() + " studentlist'"));
+                    engine.postgres ? psql + "-c \"\\copy " + kStudentListTable + " from " +
+                                          Quoted(numbered) + "\""
+                                    : "sqlite3 " + Quoted(database) + " '.mode tabs' '.import " +
+                                          numbered.toStdString() + " " + kStudentListTable + "'"));
             }
             const double a = Median(ours);
             const double b = Median(loader);
@@ -88,7 +87,7 @@ int main(int argc, char** argv)
         std::vector<double> ours;
         std::vector<double> shell;
         const std::string select =
-            "select studentid, fname, lname from studentlist order by " + order;
+            engine.postgres ? StudentFieldsStatement() : SqliteStudentFieldsStatement();
         for (int round = 0; round < kRounds; ++round) {
             ours.push_back(bench::TimeCommand(environment + admin + " export DVK " + Quoted(out) +
                                               " >/dev/null"));

@@ -71,8 +71,9 @@ std::map<std::string, std::string> StoredMaxima(TSession& session, const QString
 {
     TQuery query(session);
     query.databaseName = databaseName;
-    query.sql << QStringLiteral("select psid, max(psidsequence) as PSIDSequence from studentlist")
-              << QStringLiteral("group by psid");
+    for (const std::string& line : StoredMaximaLines()) {
+        query.sql << QString::fromStdString(line);
+    }
     query.Open();
     std::map<std::string, std::string> maxima;
     for (query.First(); !query.Eof(); query.Next()) {
@@ -88,7 +89,7 @@ int StoreStudentList(TSession& session, const QString& databaseName, const TGrid
     TDatabase& database = session.OpenDatabase(databaseName);
     // The maxima are read inside the transaction that keeps other offices from posting, so the
     // numbers given here stay free until the rows are in.
-    database.StartTransaction(QStringLiteral("studentlist"));
+    database.StartTransaction(QString::fromUtf8(kStudentListTable));
     RollbackUnlessCommitted rollback{database};
     const std::vector<NumberedRow> rows = NumberRows(cells, StoredMaxima(session, databaseName));
     if (const std::optional<TBulkFailure> failure = InsertAll(database, rows, progress)) {

@@ -31,10 +31,10 @@ std::vector<NumberedRow> NumberRows(const TGridCells& cells,
 std::map<std::string, std::string> StoredMaxima(TSession& session, const QString& databaseName);
 
 // Stores a list read into cells in StudentList over the named connection, whole or not at
-// all: one transaction, the rows numbered in memory from the stored maxima and inserted many to
-// a statement. When another office's posting takes a number meanwhile, the list is numbered
-// again and stored again, a few times at the most. A failure leaves the table as it was and
-// raises an Exception that names the row (its line and fields) and the database's message.
+// all: one transaction that keeps other writers out of the table, in which the rows are
+// numbered in memory from the stored maxima and stored by the bulk paths. A failure leaves the
+// table as it was and raises an Exception that names the row (its line and fields) and the
+// database's message.
 // progress(done, total) is told as rows go in. Answers the number of rows stored.
 int StoreStudentList(TSession& session, const QString& databaseName, const TGridCells& cells,
                      const std::function<void(int done, int total)>& progress);

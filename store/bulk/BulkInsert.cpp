@@ -3,14 +3,10 @@
 #include <libpq-fe.h>
 #include <sqlite3.h>
 
-#include <QSqlDriver>
-#include <QSqlError>
-#include <QVariant>
 #include <memory>
 
 #include "store/bulk/PgConnection.h"
 #include "store/engine/Database.h"
-#include "store/engine/Engine.h"
 #include "store/engine/FieldText.h"
 #include "store/engine/SqliteStatement.h"
 #include "store/table/StudentListTable.h"
@@ -25,17 +21,10 @@ std::optional<TBulkFailure> SqliteInsert(sqlite3* db, std::size_t count,
                                          const std::function<TBulkRow(std::size_t)>& row,
                                          const std::function<void(std::size_t)>& progress)
 {
-    const std::string sql = StudentListInsertHead() + " values (?, ?, ?, ?, ?)";
+    const std::string sql = InsertStudentRowStatement();
     sqlite3_stmt* prepared = nullptr;
-    const auto error = [db] {
-        return TEngine::Error(
-            kErrGeneralSql,
-            QSqlError(QStringLiteral("Unable to execute statement"),
-                      QString::fromUtf8(sqlite3_errmsg(db)), QSqlError::StatementError,
-                      QString::number(sqlite3_extended_errcode(db))));
-    };
     if (sqlite3_prepare_v2(db, sql.c_str(), int(sql.size()), &prepared, nullptr) != SQLITE_OK) {
-        throw error();
+        throw SqliteError(db);
     }
     const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(prepared,
                                                                           sqlite3_finalize);
@@ -52,7 +41,7 @@ std::optional<TBulkFailure> SqliteInsert(sqlite3* db, std::size_t count,
         code = code == SQLITE_OK ? bindText(5, AsQtConverts(r.lastName, scratch[2])) : code;
         code = code == SQLITE_OK ? sqlite3_step(prepared) : code;
         if (code != SQLITE_DONE) {
-            TBulkFailure failure{i, error()};
+            TBulkFailure failure{i, SqliteError(db)};
             sqlite3_reset(prepared);
             return failure;
         }
@@ -102,10 +91,9 @@ std::optional<TBulkFailure> ServerCopy(const TPgConnection& pg, std::size_t coun
                                        const std::function<TBulkRow(std::size_t)>& row,
                                        const std::function<void(std::size_t)>& progress)
 {
-    const std::string sql =
-        std::string("copy studentlist ") + kStudentListInsertHead[1] + " from stdin";
     {
-        const TPgResult started(*pg.pq, pg.pq->PQexec(pg.conn, sql.c_str()));
+        const TPgResult started(*pg.pq,
+                                pg.pq->PQexec(pg.conn, CopyStudentRowsInStatement().c_str()));
         if (pg.pq->PQresultStatus(started.get()) != PGRES_COPY_IN) {
             throw PgError(pg, started.get());
         }
@@ -139,17 +127,10 @@ std::optional<TBulkFailure> ServerCopy(const TPgConnection& pg, std::size_t coun
         sent = pg.pq->PQputCopyEnd(pg.conn, nullptr) == 1;
     }
     std::optional<TBulkFailure> failure;
-    // The copy's result, then the end of results; a lost connection ends them too.
-    while (PGresult* next = pg.pq->PQgetResult(pg.conn)) {
-        const TPgResult result(*pg.pq, next);
-        if (pg.pq->PQresultStatus(next) != PGRES_COMMAND_OK && !failure) {
-            const std::size_t line = CopyLine(pg, next);
-            failure = TBulkFailure{line > 0 ? line - 1 : count, PgError(pg, next)};
-        }
-        if (pg.pq->PQstatus(pg.conn) == CONNECTION_BAD) {
-            break;
-        }
-    }
+    ReadResultsToEnd(pg, [&](const PGresult* failed) {
+        const std::size_t line = CopyLine(pg, failed);
+        failure = TBulkFailure{line > 0 ? line - 1 : count, PgError(pg, failed)};
+    });
     if (!failure && !sent) {
         throw PgError(pg, nullptr);
     }

@@ -17,8 +17,6 @@
 
 namespace {
 
-constexpr const char* kFields = "studentid, fname, lname";
-
 // The server's type numbers of what is read as its bytes or its decimal digits.
 enum : Oid {
     kInt8 = 20,
@@ -35,9 +33,8 @@ enum class FieldKind { Characters, Integer };
 // otherwise (a number with a fraction, a date, a truth value), which only they render alike.
 bool FieldKinds(const TPgConnection& pg, std::array<FieldKind, 3>& kinds)
 {
-    const std::string sql =
-        std::string("select ") + kFields + " from " + kStudentListTable + " limit 0";
-    const TPgResult described(*pg.pq, pg.pq->PQexec(pg.conn, sql.c_str()));
+    const TPgResult described(*pg.pq,
+                              pg.pq->PQexec(pg.conn, DescribeStudentFieldsStatement().c_str()));
     // A table without those columns is for the records to report, in their words.
     if (pg.pq->PQresultStatus(described.get()) != PGRES_TUPLES_OK ||
         pg.pq->PQnfields(described.get()) != 3) {
@@ -86,18 +83,12 @@ std::string_view FieldText(FieldKind kind, const TCopyField& field, std::string&
 long long SqliteRead(sqlite3* db, const TStudentFieldsSink& row)
 {
     {
-        TSqliteStatement columns(
-            db, QStringLiteral("select count(*) from pragma_table_info('%1') where name in (%2)")
-                    .arg(QString::fromUtf8(kStudentListTable),
-                         QStringLiteral("'studentid', 'fname', 'lname'")));
-        if (!columns.Step() || columns.Value(0).integer != 3) {
+        TSqliteStatement columns(db, QString::fromStdString(CountSqliteStudentFieldsStatement()));
+        if (!columns.Step() || columns.Value(0).integer != kStudentFieldCount) {
             return -1;
         }
     }
-    TSqliteStatement list(db,
-                          QStringLiteral("select %1 from %2 order by %3, rowid")
-                              .arg(QString::fromUtf8(kFields), QString::fromUtf8(kStudentListTable),
-                                   QString::fromStdString(StudentListOrderBy())));
+    TSqliteStatement list(db, QString::fromStdString(SqliteStudentFieldsStatement()));
     TRecordWindow fields;
     long long rows = 0;
     while (list.Step()) {
@@ -118,10 +109,9 @@ long long ServerCopyRead(const TPgConnection& pg, const TStudentFieldsSink& row)
     if (!FieldKinds(pg, kinds)) {
         return -1;
     }
-    const std::string sql = std::string("copy (select ") + kFields + " from " + kStudentListTable +
-                            " order by " + StudentListOrderBy() + ") to stdout (format binary)";
     {
-        const TPgResult started(*pg.pq, pg.pq->PQexec(pg.conn, sql.c_str()));
+        const TPgResult started(*pg.pq,
+                                pg.pq->PQexec(pg.conn, CopyStudentFieldsOutStatement().c_str()));
         if (pg.pq->PQresultStatus(started.get()) != PGRES_COPY_OUT) {
             throw PgError(pg, started.get());
         }
@@ -150,15 +140,7 @@ long long ServerCopyRead(const TPgConnection& pg, const TStudentFieldsSink& row)
         }
     }
     std::optional<EDBEngineError> serverFailure;
-    while (PGresult* next = pg.pq->PQgetResult(pg.conn)) {
-        const TPgResult result(*pg.pq, next);
-        if (pg.pq->PQresultStatus(next) != PGRES_COMMAND_OK && !serverFailure) {
-            serverFailure = PgError(pg, next);
-        }
-        if (pg.pq->PQstatus(pg.conn) == CONNECTION_BAD) {
-            break;
-        }
-    }
+    ReadResultsToEnd(pg, [&](const PGresult* failed) { serverFailure = PgError(pg, failed); });
     if (serverFailure) {
         throw *serverFailure;
     }

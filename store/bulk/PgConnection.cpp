@@ -72,3 +72,18 @@ EDBEngineError PgError(const TPgConnection& pg, const PGresult* result)
                           QSqlError(QStringLiteral("Unable to copy"), message,
                                     QSqlError::StatementError, field(PG_DIAG_SQLSTATE)));
 }
+
+void ReadResultsToEnd(const TPgConnection& pg, const std::function<void(const PGresult*)>& failed)
+{
+    bool told = false;
+    while (PGresult* next = pg.pq->PQgetResult(pg.conn)) {
+        const TPgResult result(*pg.pq, next);
+        if (pg.pq->PQresultStatus(next) != PGRES_COMMAND_OK && !told) {
+            told = true;
+            failed(next);
+        }
+        if (pg.pq->PQstatus(pg.conn) == CONNECTION_BAD) {
+            break;
+        }
+    }
+}

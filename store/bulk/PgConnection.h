@@ -3,6 +3,7 @@
 #include <libpq-fe.h>
 
 #include <QSqlDatabase>
+#include <functional>
 #include <memory>
 
 #include "store/errors/EngineErrors.h"
@@ -62,3 +63,8 @@ private:
 // The server's failure in the words the driver gives elsewhere: its message and detail, with
 // the SQLSTATE kept apart. Without a result, the connection's last message.
 EDBEngineError PgError(const TPgConnection& pg, const PGresult* result);
+
+// Reads the statement's results to their end, or to the connection's loss, so that the
+// connection is ready for the next statement; the first result that is a failure goes to
+// `failed`.
+void ReadResultsToEnd(const TPgConnection& pg, const std::function<void(const PGresult*)>& failed);

@@ -1,6 +1,7 @@
 #include "store/engine/SqliteStatement.h"
 
 #include <QSqlDriver>
+#include <QSqlError>
 #include <QVariant>
 
 #include "store/engine/Engine.h"
@@ -118,5 +119,14 @@ std::string_view TSqliteStatement::Bytes(int column, int type) const
 
 void TSqliteStatement::Fail() const
 {
-    throw TEngine::Error(kErrGeneralSql, QString::fromUtf8(sqlite3_errmsg(db_)));
+    throw SqliteError(db_);
+}
+
+EDBEngineError SqliteError(sqlite3* db)
+{
+    // With SQLite's extended code, as the driver would report it: a refused key is told apart.
+    return TEngine::Error(
+        kErrGeneralSql, QSqlError(QStringLiteral("Unable to execute statement"),
+                                  QString::fromUtf8(sqlite3_errmsg(db)), QSqlError::StatementError,
+                                  QString::number(sqlite3_extended_errcode(db))));
 }

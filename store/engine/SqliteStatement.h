@@ -7,6 +7,7 @@
 #include <string>
 
 #include "store/engine/RecordWindow.h"
+#include "store/errors/EngineErrors.h"
 
 // A value as SQLite keeps it, so that a window's last key is bound again exactly as read.
 struct TSqliteValue {
@@ -17,6 +18,9 @@ struct TSqliteValue {
 
     bool IsNull() const { return type == SQLITE_NULL; }
 };
+
+// SQLite's last failure on the handle as the engine's error, with SQLite's extended code.
+EDBEngineError SqliteError(sqlite3* db);
 
 // The SQLite handle of a Qt SQL connection; raises the engine's error for another driver's.
 sqlite3* SqliteHandle(const QSqlDatabase& db);

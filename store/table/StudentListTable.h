@@ -44,6 +44,24 @@ std::vector<std::string> StudentListQueryLines();
 
 // The insert's head on one line, for statements that add their own values or select.
 std::string StudentListInsertHead();
+// The insert of one row with its five values as positional parameters.
+std::string InsertStudentRowStatement();
+// The stored rows in COPY's text format, in the insert's column order, from the client.
+std::string CopyStudentRowsInStatement();
+
+// The largest number stored for each key, as field "psid" and field "PSIDSequence".
+std::vector<std::string> StoredMaximaLines();
+
+// The identification number, first name and last name of every student, in the list's order;
+// the columns of a server's table without its rows (to learn their types), its binary COPY to
+// the client, and on SQLite how many of the three columns the table has and the rows in the
+// order of the list's windows (the row number breaking ties).
+inline constexpr int kStudentFieldCount = 3;
+std::string StudentFieldsStatement();
+std::string DescribeStudentFieldsStatement();
+std::string CopyStudentFieldsOutStatement();
+std::string CountSqliteStudentFieldsStatement();
+std::string SqliteStudentFieldsStatement();
 
 // Keeps the sequence numbers of a key unique, so that two offices posting at the same moment
 // cannot give two students one number; it also lets the posting's maximum query find a key
@@ -62,9 +80,10 @@ inline constexpr const char* kFindRepeatedSequences =
     "group by psid, psidsequence having count(*) > 1\n"
     "order by psid, psidsequence";
 
-inline constexpr const char* kCreateStudentListStatements[] = {kCreateStudentListTable,
-                                                               kCreateStudentListKey};
+inline constexpr const char* kDropStudentListTable = "drop table if exists studentlist";
 
 // A SQLite database keeps its journal ahead of the file: each insert then commits with one
 // flush to disk instead of several, and stays as durable.
 inline constexpr const char* kSqliteJournalStatement = "pragma journal_mode = wal";
+// A server's notices of what exists already ("skipping") are no news, for one transaction.
+inline constexpr const char* kServerQuietStatement = "set local client_min_messages = warning";

@@ -33,7 +33,7 @@ version="$(dpkg-deb -f "$deb" Version)"
 zcat "$work/root/usr/share/man/man1/cardovane-dbadmin.1.gz" | grep "cardovane-dbadmin $version" >/dev/null
 # The completion offers the subcommands, and the aliases that aliases.conf defines.
 complete_words() {  # words of the command line so far...: prints what the completion offers
-    XDG_CONFIG_HOME="$work/config" bash -c '
+    PATH="$work/root/usr/bin:$PATH" XDG_CONFIG_HOME="$work/config" bash -c '
         source "$0"
         COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _cardovane_dbadmin
         printf "%s\n" "${COMPREPLY[@]}"' \

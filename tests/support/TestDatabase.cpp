@@ -13,6 +13,7 @@
 #include <QSqlRecord>
 
 #include "store/aliases/AliasFile.h"
+#include "store/table/StudentListSetup.h"
 #include "store/table/StudentListTable.h"
 
 namespace {
@@ -93,16 +94,15 @@ TestDatabase::TestDatabase(Backend backend, const Options& options) : backend_(b
         alias.libpqSettings = options.libpqSettings;
     }
     if (!options.tablePassword.isEmpty()) {
-        alias.tablePasswords.insert(QStringLiteral("studentlist"), options.tablePassword);
+        alias.tablePasswords.insert(QString::fromUtf8(kStudentListTable), options.tablePassword);
     }
     TAliasFile(configHome_ + QStringLiteral("/cardovane/aliases.conf")).Define(alias);
 
     connection_ = OpenAdminConnection();
-    Exec(QStringLiteral("drop table if exists studentlist"));
     if (options.createTable) {
-        Exec(QString::fromUtf8(kCreateStudentListTable));
-        Exec(QString::fromUtf8(options.uniqueKey ? kCreateStudentListKey
-                                                 : kCreatePlainStudentListIndex));
+        RecreateStudentListTable(QSqlDatabase::database(connection_, false), options.uniqueKey);
+    } else {
+        Exec(QString::fromUtf8(kDropStudentListTable));
     }
 }
 
@@ -220,9 +220,9 @@ QStringList TestDatabase::Rows()
 {
     QSqlQuery query(QSqlDatabase::database(connection_, false));
     EXPECT_TRUE(query.exec(
-        QStringLiteral("select psid, psidsequence, studentid, fname, lname from studentlist "
-                       "order by %1")
-            .arg(QString::fromStdString(StudentListOrderBy()))))
+        QStringLiteral("select psid, psidsequence, studentid, fname, lname from %1 order by %2")
+            .arg(QString::fromUtf8(kStudentListTable),
+                 QString::fromStdString(StudentListOrderBy()))))
         << query.lastError().text().toStdString();
     QStringList rows;
     while (query.next()) {

@@ -13,8 +13,3 @@ struct DbAdminOptions;
 // job's write lock on SQLite. Raise on failure; answer the exit code.
 int ImportCommand(const SubcommandLine& line, const DbAdminOptions& options);
 int ExportCommand(const SubcommandLine& line, const DbAdminOptions& options);
-
-// The password from --password-file or --password, or typed on the terminal when there is one
-// and a user is named; empty otherwise, so that libpq's own password file may answer.
-QString GivenPassword(const SubcommandLine& line, const DbAdminOptions& options,
-                      const QString& user);

@@ -1,0 +1,108 @@
+#include "dbadmin/BatchCommands.h"
+
+#include <unistd.h>
+
+#include <QElapsedTimer>
+#include <QTextStream>
+#include <cstdio>
+#include <string>
+
+#include "dbadmin/CommandLine.h"
+#include "dbadmin/ListFile.h"
+#include "dbadmin/Passwords.h"
+#include "export/ExportStudentList.h"
+#include "import/BatchImport.h"
+#include "import/StudentListReader.h"
+#include "store/engine/Session.h"
+#include "store/list/Query.h"
+#include "store/list/StudentListQuery.h"
+#include "textio/Exception.h"
+#include "toolkit/GridCells.h"
+
+namespace {
+
+// Logins from the options or the terminal; another job's write lock on SQLite waited for as
+// long as --wait says.
+void SetUpSession(TSession& session, const SubcommandLine& line, const DbAdminOptions& options)
+{
+    AnswerLogins(session, line, options);
+    session.Engine().SetBusyTimeout(line.Number(options.wait, 0, 86400) * 1000);
+}
+
+class SilentReading : public ImportView {
+public:
+    void ShowLineCount(int) override {}
+};
+
+// Rows done of all and the rate, on a terminal only, at most ten times a second.
+class Progress {
+public:
+    Progress() : terminal_(::isatty(STDERR_FILENO) != 0) { started_.start(); }
+    void operator()(int done, int total)
+    {
+        if (!terminal_ || (shown_.isValid() && shown_.elapsed() < 100 && done < total)) {
+            return;
+        }
+        shown_.start();
+        const double seconds = double(std::max(started_.elapsed(), qint64(1))) / 1000.0;
+        std::fprintf(stderr, "\r%d of %d rows stored (%.0f rows/s)%s", done, total, done / seconds,
+                     done == total ? "\n" : "");
+    }
+
+private:
+    bool terminal_;
+    QElapsedTimer started_;
+    QElapsedTimer shown_;
+};
+
+}  // namespace
+
+int ImportCommand(const SubcommandLine& line, const DbAdminOptions& options)
+{
+    const QString alias = line.Positional()[0];
+    const QString file = line.Positional()[1];
+    TSession session;
+    SetUpSession(session, line, options);
+
+    const TListFile list(file);
+
+    // The list is read exactly as "Import List" reads it into the review grid.
+    TGridCells cells(3, 17);
+    SilentReading reading;
+    ReadStudentList(list.Path(), cells, reading);
+
+    if (line.IsSet(options.dryRun)) {
+        QTextStream out(stdout);
+        for (const NumberedRow& row : NumberRows(cells, StoredMaxima(session, alias))) {
+            out << row.line << '\t' << QString::fromStdString(row.psid) << '\t' << row.sequence
+                << '\t' << QString::fromStdString(row.idNum) << '\t'
+                << QString::fromStdString(row.firstName) << '\t'
+                << QString::fromStdString(row.lastName) << '\n';
+        }
+        return 0;
+    }
+    Progress progress;
+    const int stored = StoreStudentList(session, alias, cells, std::ref(progress));
+    QTextStream(stdout) << "Stored " << stored << (stored == 1 ? " row" : " rows")
+                        << " in StudentList of " << alias << ".\n";
+    return 0;
+}
+
+int ExportCommand(const SubcommandLine& line, const DbAdminOptions& options)
+{
+    const QString alias = line.Positional()[0];
+    const QString file = line.Positional()[1];
+    TSession session;
+    SetUpSession(session, line, options);
+    TQuery names(session);
+    SetUpStudentListQuery(names, alias);
+    if (file == QLatin1String("-")) {
+        // The text file's empty name is standard output.
+        ExportStudentList({}, names, TListReading::Bulk);
+        return 0;
+    }
+    const long long students = ExportStudentListReplacing(file, names, TListReading::Bulk);
+    QTextStream(stdout) << "Exported " << students << (students == 1 ? " student" : " students")
+                        << " to " << file << ".\n";
+    return 0;
+}

@@ -1,0 +1,183 @@
+#include "dbadmin/Subcommands.h"
+
+#include <QStringList>
+
+#include "dbadmin/BatchCommands.h"
+#include "dbadmin/CommandLine.h"
+#include "dbadmin/SetupCommands.h"
+#include "store/aliases/AliasFile.h"
+
+namespace {
+
+constexpr int kWidth = 96;
+
+const char* const kNotes =
+    R"(  --wait SECONDS (default 120) is how long a job waits for another's write lock on a SQLite
+  database before it fails. For an alias that asks for a login, the password is asked on the
+  terminal and stored nowhere; --password-file FILE reads it from FILE's first line instead
+  (refused where others may read FILE), and without a terminal, or with nothing typed, libpq
+  finds it in ~/.pgpass (or the file PGPASSFILE names). --password PW works too, but other
+  users of the computer can see a command line: prefer the others. When the server cannot be
+  reached, libpq's reason is told. -- ends the options, for a FILE whose name begins with -.
+  Exit codes: 0 done, 1 failed (nothing stored, no file changed), 2 usage (nothing done).
+)";
+
+QString OptionText(const QCommandLineOption& option)
+{
+    const QString name = QStringLiteral("--") + option.names().first();
+    return option.valueName().isEmpty() ? name : name + QLatin1Char(' ') + option.valueName();
+}
+
+}  // namespace
+
+std::vector<TSubcommand> Subcommands(const DbAdminOptions& o)
+{
+    return {
+        {"setup-sqlite",
+         "ALIAS [FILE]",
+         {},
+         1,
+         2,
+         0,
+         "Creates the SQLite database file (by default %1) and the StudentList table where they "
+         "are missing, then defines ALIAS on the file unless ALIAS is already defined. The file "
+         "and its folder are readable by you alone, and so is the aliases file.",
+         SetupSqlite},
+        {"setup-postgres", "ALIAS",
+         QList<QCommandLineOption>{o.server, o.port, o.database, o.user, o.password,
+                                   o.passwordFile} +
+             o.libpq,
+         1, 1, 0,
+         "Creates the StudentList table in a PostgreSQL database when it is missing, then "
+         "defines ALIAS on it (replacing an earlier definition of any letter case); a setup "
+         "that fails defines nothing. It needs --server and --database, or --service. With "
+         "--user the program asks for a login; the password is used for creating the table now "
+         "and is never stored. The ssl options are libpq's own settings of the same names, kept "
+         "in the alias: --sslmode verify-full with --sslrootcert naming the district's "
+         "certificate authority checks that the server is the district's, and refuses to talk "
+         "in plain text. --service NAME takes the server's settings from the entry NAME of "
+         "libpq's service file (~/.pg_service.conf, or the file PGSERVICEFILE names).\n"
+         "To point the student list tool at a school server:\n"
+         "  cardovane-dbadmin setup-postgres DVK --server db.school.lan --database cardovane \\\n"
+         "      --user office --sslmode verify-full --sslrootcert /etc/ssl/district-ca.crt",
+         SetupPostgres},
+        {"create-table",
+         "ALIAS",
+         {o.user, o.password, o.passwordFile},
+         1,
+         1,
+         0,
+         "Creates the StudentList table in ALIAS's database when missing, and makes its "
+         "sequence numbers unique within each name key where they are not yet (naming any "
+         "number that is taken twice, which must be resolved first).",
+         CreateTableCommand},
+        {"protect-table",
+         "ALIAS TABLE PASSWORD",
+         {},
+         3,
+         3,
+         0,
+         "Makes statements on TABLE ask for PASSWORD (once a run).",
+         ProtectTable},
+        {"import",
+         "ALIAS FILE",
+         {o.dryRun, o.wait, o.user, o.password, o.passwordFile},
+         2,
+         2,
+         1,
+         "Reads FILE (- is standard input) as \"Import List\" reads it and stores every row in "
+         "StudentList with the name key and sequence number that \"Add List To Database\" would "
+         "give it, in one transaction: all of it or, on any failure, none (the failing row is "
+         "named). A file that is no comma-separated text (a spreadsheet workbook, UTF-16 text, "
+         "anything with a NUL byte) is refused. --dry-run stores nothing and prints each row's "
+         "line, key, sequence number and fields, tab-separated.",
+         ImportCommand},
+        {"export",
+         "ALIAS FILE",
+         {o.wait, o.user, o.password, o.passwordFile},
+         2,
+         2,
+         1,
+         "Writes the student list to FILE exactly as \"Export the Database to the CSV File\" "
+         "does; FILE - is standard output. FILE is replaced only once the whole list is "
+         "written: on any failure it is left as it was. The database file itself is refused "
+         "as FILE.",
+         ExportCommand},
+    };
+}
+
+QString Synopsis(const TSubcommand& command)
+{
+    QString text = QString::fromLatin1(command.name) + QLatin1Char(' ') +
+                   QString::fromLatin1(command.arguments);
+    const qsizetype indent = qsizetype(std::char_traits<char>::length(command.name)) + 1;
+    qsizetype lineStart = 0;
+    for (const QCommandLineOption& option : command.options) {
+        const QString word = QLatin1Char('[') + OptionText(option) + QLatin1Char(']');
+        if (text.size() - lineStart + 1 + word.size() > kWidth - 2) {
+            text += QLatin1Char('\n');
+            lineStart = text.size();
+            text += QString(indent + 2, QLatin1Char(' '));
+        } else {
+            text += QLatin1Char(' ');
+        }
+        text += word;
+    }
+    return text;
+}
+
+namespace {
+
+// The text's words in lines of at most the width, each after the indent.
+QString Wrapped(const QString& text, int indent)
+{
+    QString wrapped;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        // A line that begins with blanks is an example, kept as it is.
+        if (paragraph.startsWith(QLatin1Char(' '))) {
+            wrapped += QString(indent, QLatin1Char(' ')) + paragraph + QLatin1Char('\n');
+            continue;
+        }
+        QString line;
+        for (const QString& word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (!line.isEmpty() && indent + line.size() + 1 + word.size() > kWidth) {
+                wrapped += QString(indent, QLatin1Char(' ')) + line + QLatin1Char('\n');
+                line.clear();
+            }
+            line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+        }
+        wrapped += QString(indent, QLatin1Char(' ')) + line + QLatin1Char('\n');
+    }
+    return wrapped;
+}
+
+}  // namespace
+
+QString UsageText(const DbAdminOptions& options)
+{
+    QString text = QStringLiteral("Usage: cardovane-dbadmin COMMAND ...\n\nAliases live in %1.\n")
+                       .arg(TAliasFile::DefaultPath());
+    for (const TSubcommand& command : Subcommands(options)) {
+        QString synopsis = Synopsis(command);
+        synopsis.replace(QLatin1Char('\n'), QStringLiteral("\n  "));
+        text += QStringLiteral("\n  ") + synopsis + QLatin1Char('\n') +
+                Wrapped(QString::fromUtf8(command.description)
+                            .replace(QStringLiteral("%1"), DefaultDatabaseFile()),
+                        6);
+    }
+    text += QStringLiteral("\nOptions:\n");
+    QList<QCommandLineOption> all =
+        QList<QCommandLineOption>{options.server, options.port,     options.database,
+                                  options.user,   options.password, options.passwordFile,
+                                  options.dryRun, options.wait} +
+        options.libpq;
+    for (const QCommandLineOption& option : all) {
+        text += QStringLiteral("  ") + OptionText(option) + QLatin1Char('\n') +
+                Wrapped(option.description(), 6);
+    }
+    text += QLatin1Char('\n') + QString::fromUtf8(kNotes) +
+            QStringLiteral(
+                "\n  --help\n      Shows this text.\n\n  --version\n      Shows the "
+                "version.\n");
+    return text;
+}

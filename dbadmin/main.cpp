@@ -1,0 +1,72 @@
+// cardovane-dbadmin: defines database aliases for the student list tool, creates the StudentList
+// table in an alias's database (the program itself creates no table), and runs the batch import
+// and export for scheduled jobs.
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include "dbadmin/CommandLine.h"
+#include "dbadmin/Subcommands.h"
+#include "textio/ErrorText.h"
+
+namespace {
+
+int Usage(const TSubcommand* command, const QString& message)
+{
+    QTextStream(stderr) << "cardovane-dbadmin: " << message << "\n"
+                        << "usage: cardovane-dbadmin "
+                        << (command ? Synopsis(*command).simplified()
+                                    : QStringLiteral("COMMAND ..."))
+                        << " (see cardovane-dbadmin --help)\n";
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    const QString name = args.value(0);
+    const DbAdminOptions options;
+    if (name == QLatin1String("--version")) {
+        QTextStream(stdout) << "cardovane-dbadmin " << CARDOVANE_VERSION << "\n";
+        return 0;
+    }
+    if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
+        QTextStream(stdout) << UsageText(options);
+        return 0;
+    }
+    if (args.size() < 2) {
+        QTextStream(stderr) << UsageText(options);
+        return 2;
+    }
+    const std::vector<TSubcommand> commands = Subcommands(options);
+    const TSubcommand* command = nullptr;
+    for (const TSubcommand& c : commands) {
+        if (name == QLatin1String(c.name)) {
+            command = &c;
+        }
+    }
+    if (!command) {
+        return Usage(nullptr, QStringLiteral("unknown command %1").arg(name));
+    }
+    // What a failure names: the command and the alias or file it was given, never an option's
+    // value (a password may be one).
+    QString subject = name;
+    try {
+        const SubcommandLine line(name, args.mid(1), command->options, command->least,
+                                  command->most);
+        subject = name + QLatin1Char(' ') + line.Positional()[command->named];
+        return command->run(line, options);
+    } catch (const UsageError& error) {
+        return Usage(command, name + QStringLiteral(": ") + QString::fromUtf8(error.what()));
+    } catch (const std::exception& error) {
+        // One line: an engine's message may run over several.
+        QString message = QString::fromStdString(TopLevelMessageText(error.what()));
+        message.replace(QStringLiteral("\r\n"), QStringLiteral(" / "));
+        message.replace(QLatin1Char('\n'), QStringLiteral(" / "));
+        QTextStream(stderr) << "cardovane-dbadmin: " << subject << ": " << message << '\n';
+        return 1;
+    }
+}
