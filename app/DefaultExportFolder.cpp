@@ -4,9 +4,9 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-// The program's own folder, as designed. Installed where users may not write (under /usr), the
-// first export there would fail with "File access denied." for everyone; the user's documents
-// folder (or home, where there is none) takes its place.
+// The program's own folder, where the office looks for the export. Installed where users may not
+// write (under /usr), the first export there would fail with "File access denied." for everyone;
+// the user's documents folder (or home, where there is none) takes its place.
 QString DefaultExportFolder(const QString& exeName)
 {
     const QString programFolder = QFileInfo(exeName).absolutePath();

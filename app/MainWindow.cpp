@@ -62,7 +62,7 @@ TfMain::TfMain(TApplication& app) : OpenDialog1(this), app_(app)
     BuildSplashPage();
     BuildImportPage();
     BuildExportPage();
-    PageControl1->setCurrentWidget(TSImportList);  // the page as designed
+    PageControl1->setCurrentWidget(TSImportList);  // until the splash is shown over it
 
     move(128, 27);
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());

@@ -12,7 +12,7 @@ class TLabel;
 inline constexpr int kClientWidth = 811;
 inline constexpr int kClientHeight = 590;
 inline constexpr int kStatusBarHeight = 19;
-// The import page's left half, as designed.
+// The width of the import page's left half, the grid's, at the window's first size.
 inline constexpr int kLeftHalfWidth = 326;
 
 QFont GeorgiaFont(int pixels, bool bold, bool underline = false);

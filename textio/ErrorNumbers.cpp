@@ -4,17 +4,9 @@
 
 #include <cerrno>
 
+#include "textio/IOErrorCodes.h"
+
 namespace {
-
-constexpr int kSharingViolation = 32;
-
-// A failure with no message of its own keeps the platform's number, unless that number is one
-// of the codes that mean something else here (2 to 5, and the text layer's 100 to 106: EIO is 5,
-// EINTR 4, ECONNRESET 104); those are set apart by 1000, so that EIO shows "I/O error 1005".
-int OtherFailure(int err)
-{
-    return (err >= 2 && err <= 5) || (err >= 100 && err <= 106) ? 1000 + err : err;
-}
 
 bool ParentFolderExists(const std::string& name)
 {
@@ -33,21 +25,21 @@ int OpenErrorCode(int err, const std::string& name)
 {
     switch (err) {
         case ENOENT:
-            return ParentFolderExists(name) ? 2 : 3;
+            return ParentFolderExists(name) ? kIOFileNotFound : kIOPathNotFound;
         case ENOTDIR:
         case ENAMETOOLONG:
-            return 3;
+            return kIOPathNotFound;
         case EMFILE:
         case ENFILE:
-            return 4;
+            return kIOTooManyOpenFiles;
         case EACCES:
         case EPERM:
         case EISDIR:
-            return 5;
+            return kIOAccessDenied;
         case EWOULDBLOCK:
-            return kSharingViolation;
+            return kIOSharingViolation;
         default:
-            return OtherFailure(err);
+            return OtherIOFailure(err);
     }
 }
 
@@ -57,8 +49,8 @@ int TransferErrorCode(int err)
         case EACCES:
         case EPERM:
         case EISDIR:
-            return 5;
+            return kIOAccessDenied;
         default:
-            return OtherFailure(err);
+            return OtherIOFailure(err);
     }
 }

@@ -1,21 +1,23 @@
 #include "textio/IOErrorMessage.h"
 
+#include "textio/IOErrorCodes.h"
+
 std::string IOErrorMessage(int code)
 {
     switch (code) {
-        case 2:
+        case kIOFileNotFound:
             return "File not found";
-        case 3:
+        case kIOPathNotFound:
             return "Invalid filename";
-        case 4:
+        case kIOTooManyOpenFiles:
             return "Too many open files";
-        case 5:
+        case kIOAccessDenied:
             return "File access denied";
-        case 100:
+        case kIOReadBeyondEnd:
             return "Read beyond end of file";
-        case 101:
+        case kIODiskFull:
             return "Disk full";
-        case 106:
+        case kIOInvalidNumericInput:
             return "Invalid numeric input";
         default:
             return "I/O error " + std::to_string(code);

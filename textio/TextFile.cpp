@@ -11,6 +11,7 @@
 
 #include "textio/ErrorNumbers.h"
 #include "textio/Exception.h"
+#include "textio/IOErrorCodes.h"
 #include "textio/IOErrorMessage.h"
 
 namespace {

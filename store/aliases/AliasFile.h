@@ -17,6 +17,15 @@ inline constexpr TLibpqSetting kLibpqSettings[] = {
     {"SSLCrl", "sslcrl", true},    {"Service", "service", false},
 };
 
+// The keys of an alias's group in aliases.conf, spelled here alone.
+inline const QString kAliasDriver = QStringLiteral("Driver");
+inline const QString kAliasPath = QStringLiteral("Path");
+inline const QString kAliasServer = QStringLiteral("Server");
+inline const QString kAliasPort = QStringLiteral("Port");
+inline const QString kAliasDatabase = QStringLiteral("Database");
+inline const QString kAliasUserName = QStringLiteral("UserName");
+inline const QString kAliasTablePasswords = QStringLiteral("TablePasswords");
+
 // An alias as aliases.conf defines it: SQLite (a database file) or PostgreSQL (server, port,
 // database, optionally a user name, whose presence asks for a login; or a service of libpq's
 // service file, which may give all of them).
@@ -37,10 +46,6 @@ struct TAlias {
     // usable one. Connecting to such an alias fails with it.
     QString fault;
 };
-
-// What makes a PostgreSQL alias's server, database or libpq settings unusable, naming the key
-// and its value; empty when they are usable.
-QString ServerAliasFault(const TAlias& alias);
 
 // The file of alias definitions, an INI file with a group per alias. Reading takes every
 // group; saving replaces the file whole, readable by its owner alone, in a folder of the
@@ -66,7 +71,3 @@ public:
 private:
     QString path_;
 };
-
-// Creates the folder and any missing parent, each readable by its owner alone; an existing
-// folder keeps its mode. Raises an Exception naming the folder when it cannot be made.
-void MakePrivateFolder(const QString& folder);

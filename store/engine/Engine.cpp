@@ -1,30 +1,6 @@
 #include "store/engine/Engine.h"
 
-#include <QFileInfo>
-#include <QSqlError>
-
 #include "store/engine/StatementText.h"
-
-namespace {
-
-// libpq's quoting of a value in a connection string.
-QString Quoted(QString value)
-{
-    value.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    value.replace(QLatin1Char('\''), QStringLiteral("\\'"));
-    return QLatin1Char('\'') + value + QLatin1Char('\'');
-}
-
-}  // namespace
-
-QString ServerConnectOptions(const TAlias& alias)
-{
-    QString options = QStringLiteral("connect_timeout=10");
-    for (auto it = alias.libpqSettings.cbegin(); it != alias.libpqSettings.cend(); ++it) {
-        options += QLatin1Char(' ') + it.key() + QLatin1Char('=') + Quoted(it.value());
-    }
-    return options;
-}
 
 void TEngine::CheckInitialized() const
 {
@@ -33,7 +9,7 @@ void TEngine::CheckInitialized() const
     }
 }
 
-void TEngine::Initialize(const QString& languageId)
+void TEngine::Initialize()
 {
     if (initialized_) {
         return;
@@ -43,7 +19,6 @@ void TEngine::Initialize(const QString& languageId)
         throw EDBEngineError::InitFailure(kErrDriverMissing);
     }
     aliases_ = std::move(aliases);
-    languageId_ = languageId;
     initialized_ = true;
 }
 
@@ -55,78 +30,6 @@ const TAlias* TEngine::FindAlias(const QString& name) const
         }
     }
     return nullptr;
-}
-
-QString TEngine::Connect(const QString& aliasName, const QString& userName, const QString& password)
-{
-    CheckInitialized();
-    const TAlias* alias = FindAlias(aliasName);
-    if (!alias) {
-        throw Error(kErrUnknownDatabase, QStringLiteral("Alias: %1").arg(aliasName));
-    }
-    return ConnectTo(*alias, userName, password);
-}
-
-QString TEngine::ConnectTo(const TAlias& definition, const QString& userName,
-                           const QString& password)
-{
-    const TAlias* alias = &definition;
-    if (!alias->fault.isEmpty()) {
-        throw Error(kErrAliasUnusable,
-                    alias->fault +
-                        QStringLiteral(
-                            "\nCorrect it in %1, or define the alias again with cardovane-dbadmin.")
-                            .arg(TAliasFile::DefaultPath()));
-    }
-    const QString name = QStringLiteral("cardovane-%1").arg(++connectionCount_);
-    {
-        QSqlDatabase db;
-        if (alias->driver == TAlias::Driver::SQLite) {
-            // Opening would create a missing file: an empty database is not the student list.
-            if (!QFileInfo(alias->path).isFile()) {
-                throw Error(kErrCannotOpenDatabase,
-                            QStringLiteral("Database file not found: %1").arg(alias->path));
-            }
-            db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            db.setDatabaseName(alias->path);
-            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs_));
-        } else {
-            if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
-                throw Error(kErrDriverMissing, QStringLiteral("Driver: QPSQL"));
-            }
-            db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-            db.setHostName(alias->server);
-            if (alias->port > 0) {
-                db.setPort(alias->port);
-            }
-            db.setDatabaseName(alias->database);
-            db.setUserName(userName);
-            db.setPassword(password);
-            db.setConnectOptions(ServerConnectOptions(*alias));
-        }
-        if (db.open()) {
-            return name;
-        }
-        const QSqlError error = db.lastError();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(name);
-        // libpq's words for an authority that signed nothing of the server's say little to an
-        // office.
-        const bool untrusted = error.databaseText().contains(QLatin1String("certificate verify"));
-        throw Error(kErrCannotOpenDatabase, error,
-                    untrusted ? QStringLiteral("The server's certificate is not trusted: it is not "
-                                               "signed by the authority that SSLRootCert names.")
-                              : QString());
-    }
-}
-
-void TEngine::Disconnect(const QString& connectionName)
-{
-    {
-        QSqlDatabase db = QSqlDatabase::database(connectionName, false);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(connectionName);
 }
 
 void TEngine::AddPassword(const QString& password)
@@ -150,46 +53,4 @@ QString TEngine::TableLackingPassword(const TAlias& alias, const QString& sql) c
         }
     }
     return {};
-}
-
-namespace {
-
-// SQLite's extended codes for a unique or primary key refused (with the plain constraint code
-// where extended codes are off), PostgreSQL's SQLSTATE unique_violation.
-bool IsKeyViolation(const QSqlError& error)
-{
-    const QString native = error.nativeErrorCode();
-    return native == QLatin1String("2067") || native == QLatin1String("1555") ||
-           native == QLatin1String("23505") ||
-           (native == QLatin1String("19") &&
-            error.databaseText().startsWith(QLatin1String("UNIQUE constraint failed")));
-}
-
-}  // namespace
-
-EDBEngineError TEngine::Error(int code, const QSqlError& error, const QString& hint)
-{
-    if (IsKeyViolation(error)) {
-        code = kErrKeyViolation;
-    }
-    TDBError entry;
-    entry.errorCode = code;
-    entry.nativeError = error.nativeErrorCode().toStdString();
-    QString text = error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
-    // The PostgreSQL driver appends the SQLSTATE in brackets, empty where the server said none
-    // (a lost connection): the code is kept apart, the message is the server's own words.
-    const QString state = QLatin1Char('(') + error.nativeErrorCode() + QLatin1Char(')');
-    if (text.endsWith(state)) {
-        text.chop(state.size());
-    }
-    entry.message = text.toStdString();
-    if (hint.isEmpty()) {
-        return EDBEngineError(code, {entry});
-    }
-    return EDBEngineError(code, {entry, TDBError{code, {}, hint.toStdString()}});
-}
-
-EDBEngineError TEngine::Error(int code, const QString& message)
-{
-    return EDBEngineError(code, {TDBError{code, {}, message.toStdString()}});
 }

@@ -21,7 +21,7 @@ class TEngine {
 public:
     bool Initialized() const { return initialized_; }
     // Reads the aliases; a configuration that cannot be read is an initialisation failure.
-    void Initialize(const QString& languageId);
+    void Initialize();
 
     const TAlias* FindAlias(const QString& name) const;
 
@@ -48,7 +48,6 @@ private:
     void CheckInitialized() const;
 
     bool initialized_ = false;
-    QString languageId_;
     std::vector<TAlias> aliases_;
     QStringList passwords_;
     int connectionCount_ = 0;

@@ -17,7 +17,7 @@ void TSession::Start()
         return;
     }
     const THourglass loading;
-    engine_.Initialize(QStringLiteral("0009"));
+    engine_.Initialize();
 }
 
 TDatabase* TSession::FindDatabase(const QString& name) const

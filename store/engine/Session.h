@@ -12,8 +12,9 @@
 class TDatabase;
 
 // The program's one database session: it starts the engine, finds connections by name (making
-// and keeping a temporary one for a name that no connection bears), holds the run's table
-// passwords and asks for logins and passwords through the handlers its owner sets.
+// and keeping a temporary one for a name that no connection bears), hands table passwords to
+// the engine, which keeps them for the run, and asks for logins and passwords through the
+// handlers its owner sets.
 class TSession {
 public:
     explicit TSession(QString name = QStringLiteral("Default"));

@@ -1,0 +1,98 @@
+// The engine's connections over Qt SQL: by alias, to a SQLite file or a PostgreSQL server.
+#include <QFileInfo>
+#include <QSqlError>
+
+#include "store/engine/Engine.h"
+
+namespace {
+
+// libpq's quoting of a value in a connection string.
+QString Quoted(QString value)
+{
+    value.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    value.replace(QLatin1Char('\''), QStringLiteral("\\'"));
+    return QLatin1Char('\'') + value + QLatin1Char('\'');
+}
+
+}  // namespace
+
+QString ServerConnectOptions(const TAlias& alias)
+{
+    QString options = QStringLiteral("connect_timeout=10");
+    for (auto it = alias.libpqSettings.cbegin(); it != alias.libpqSettings.cend(); ++it) {
+        options += QLatin1Char(' ') + it.key() + QLatin1Char('=') + Quoted(it.value());
+    }
+    return options;
+}
+
+QString TEngine::Connect(const QString& aliasName, const QString& userName, const QString& password)
+{
+    CheckInitialized();
+    const TAlias* alias = FindAlias(aliasName);
+    if (!alias) {
+        throw Error(kErrUnknownDatabase, QStringLiteral("Alias: %1").arg(aliasName));
+    }
+    return ConnectTo(*alias, userName, password);
+}
+
+QString TEngine::ConnectTo(const TAlias& definition, const QString& userName,
+                           const QString& password)
+{
+    const TAlias* alias = &definition;
+    if (!alias->fault.isEmpty()) {
+        throw Error(kErrAliasUnusable,
+                    alias->fault +
+                        QStringLiteral(
+                            "\nCorrect it in %1, or define the alias again with cardovane-dbadmin.")
+                            .arg(TAliasFile::DefaultPath()));
+    }
+    const QString name = QStringLiteral("cardovane-%1").arg(++connectionCount_);
+    {
+        QSqlDatabase db;
+        if (alias->driver == TAlias::Driver::SQLite) {
+            // Opening would create a missing file: an empty database is not the student list.
+            if (!QFileInfo(alias->path).isFile()) {
+                throw Error(kErrCannotOpenDatabase,
+                            QStringLiteral("Database file not found: %1").arg(alias->path));
+            }
+            db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(alias->path);
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs_));
+        } else {
+            if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
+                throw Error(kErrDriverMissing, QStringLiteral("Driver: QPSQL"));
+            }
+            db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+            db.setHostName(alias->server);
+            if (alias->port > 0) {
+                db.setPort(alias->port);
+            }
+            db.setDatabaseName(alias->database);
+            db.setUserName(userName);
+            db.setPassword(password);
+            db.setConnectOptions(ServerConnectOptions(*alias));
+        }
+        if (db.open()) {
+            return name;
+        }
+        const QSqlError error = db.lastError();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+        // libpq's words for an authority that signed nothing of the server's say little to an
+        // office.
+        const bool untrusted = error.databaseText().contains(QLatin1String("certificate verify"));
+        throw Error(kErrCannotOpenDatabase, error,
+                    untrusted ? QStringLiteral("The server's certificate is not trusted: it is not "
+                                               "signed by the authority that SSLRootCert names.")
+                              : QString());
+    }
+}
+
+void TEngine::Disconnect(const QString& connectionName)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(connectionName, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+}
