@@ -5,21 +5,28 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/install-deps.sh" test
-cmake -S "$root" -B "$root/build/bench" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$root/build/bench" >/dev/null
+# Quiet when it builds; a failed build shows what the compiler said (Ninja prints it on
+# standard output).
+quietly() {
+    local output
+    output="$("$@" 2>&1)" || { printf '%s\n' "$output" >&2; echo "bench: failed: $*" >&2; exit 1; }
+}
+quietly cmake -S "$root" -B "$root/build/bench" -G Ninja -DCMAKE_BUILD_TYPE=Release
+quietly cmake --build "$root/build/bench"
 
 export CARDOVANE_TEST_PGPORT="${CARDOVANE_BENCH_PGPORT:-25439}"
 export PG_TEST_FSYNC=on
 source "$root/scripts/pg-test-server.sh"
+source "$root/scripts/x-test-display.sh"
+# Whatever was started is stopped, however the run ends, from before the first start.
+XDG_RUNTIME_DIR="$(mktemp -d /tmp/cardovane-bench-runtime.XXXXXX)"
+trap 'x_test_display_stop; pg_test_server_stop; rm -rf "$XDG_RUNTIME_DIR"' EXIT
 pg_test_server_start
 # The window on a real X display with a window manager, as on a desktop, in a session's runtime
 # folder of the user's own: what Qt asks of a desktop, so that the figures come without warnings.
-source "$root/scripts/x-test-display.sh"
 x_test_display_start
-XDG_RUNTIME_DIR="$(mktemp -d /tmp/cardovane-bench-runtime.XXXXXX)"
 chmod 700 "$XDG_RUNTIME_DIR"
 export XDG_RUNTIME_DIR QT_QPA_PLATFORM=xcb
-trap 'x_test_display_stop; pg_test_server_stop; rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
 echo "== Reading a list into the review grid"
 "$root/build/bench/bench/ImportBench"

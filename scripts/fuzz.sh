@@ -8,9 +8,15 @@ seconds="${1:-60}"
 
 bash "$root/scripts/install-deps.sh" test
 build="$root/build/fuzz"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER=clang++-14 -DCARDOVANE_FUZZ=ON -DCARDOVANE_WERROR=ON >/dev/null
-cmake --build "$build" >/dev/null
+# Quiet when it builds; a failed build shows what the compiler said (Ninja prints it on
+# standard output).
+quietly() {
+    local output
+    output="$("$@" 2>&1)" || { printf '%s\n' "$output" >&2; echo "fuzz: failed: $*" >&2; exit 1; }
+}
+quietly cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER=clang++-14 -DCARDOVANE_FUZZ=ON -DCARDOVANE_WERROR=ON
+quietly cmake --build "$build"
 
 mkdir -p "$build/findings"
 for harness in "$build"/fuzz/fuzz_*; do
