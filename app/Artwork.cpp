@@ -1,12 +1,37 @@
 #include "app/Artwork.h"
 
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
 namespace {
 const QColor kMaroon(128, 0, 0);
+
+// The card's text ends this far left of its right edge, clear of the rounded corner.
+constexpr int kTextRight = 396 - 16;
+
+// Georgia at the size it was drawn for, smaller where the face the system has in its place runs
+// wider, so that the text keeps its margin inside the card.
+QFont FittedGeorgia(int pixelSize, bool bold, const QString& text, int width)
+{
+    QFont font(QStringLiteral("Georgia"));
+    font.setBold(bold);
+    for (font.setPixelSize(pixelSize); pixelSize > 8; font.setPixelSize(--pixelSize)) {
+        if (QFontMetrics(font).horizontalAdvance(text) <= width) {
+            break;
+        }
+    }
+    return font;
 }
+
+void DrawFitted(QPainter& painter, const QRect& box, int pixelSize, bool bold, const QString& text)
+{
+    const QRect fitted(box.left(), box.top(), kTextRight - box.left(), box.height());
+    painter.setFont(FittedGeorgia(pixelSize, bold, text, fitted.width()));
+    painter.drawText(fitted, Qt::AlignLeft | Qt::AlignVCenter, text);
+}
+}  // namespace
 
 QPixmap BannerPicture()
 {
@@ -36,17 +61,8 @@ QPixmap BannerPicture()
     }
 
     painter.setPen(kMaroon);
-    QFont title(QStringLiteral("Georgia"));
-    title.setPixelSize(34);
-    title.setBold(true);
-    painter.setFont(title);
-    painter.drawText(QRect(196, 70, 196, 44), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Cardovane"));
-    QFont subtitle(QStringLiteral("Georgia"));
-    subtitle.setPixelSize(20);
-    painter.setFont(subtitle);
-    painter.drawText(QRect(198, 112, 196, 30), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Attendance"));
+    DrawFitted(painter, QRect(196, 70, 0, 44), 34, true, QStringLiteral("Cardovane"));
+    DrawFitted(painter, QRect(198, 112, 0, 30), 20, false, QStringLiteral("Attendance"));
     return picture;
 }
 

@@ -26,6 +26,10 @@ int Usage(const TSubcommand* command, const QString& message)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    // A job's output carries the command's own messages alone: what Qt's libraries say on the
+    // way (a statement on a connection the server dropped, a server's notices) the command's
+    // error tells in its words, or is no news.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     const QStringList args = app.arguments().mid(1);
     const QString name = args.value(0);
     const DbAdminOptions options;

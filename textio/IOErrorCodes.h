@@ -17,12 +17,12 @@ inline constexpr int kIOFileNotOpenForOutput = 105;
 inline constexpr int kIOInvalidNumericInput = 106;
 
 // Any other failure keeps the platform's error number, unless that number is one of the codes
-// above (EIO is 5, EINTR 4, ECONNRESET 104): those are set apart by this much, so that EIO shows
-// "I/O error 1005".
+// above (EIO is 5, EINTR 4, EPIPE 32, ECONNRESET 104): those are set apart by this much, so that
+// EIO shows "I/O error 1005" and a pipe whose reader has gone "I/O error 1032".
 inline constexpr int kIOSetApart = 1000;
 constexpr int OtherIOFailure(int err)
 {
-    return (err >= kIOFileNotFound && err <= kIOAccessDenied) ||
+    return (err >= kIOFileNotFound && err <= kIOAccessDenied) || err == kIOSharingViolation ||
                    (err >= kIOReadBeyondEnd && err <= kIOInvalidNumericInput)
                ? kIOSetApart + err
                : err;

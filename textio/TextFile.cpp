@@ -47,8 +47,7 @@ bool IsFilePipeOrConsole(int fd)
     if (::fstat(fd, &st) != 0) {
         return false;
     }
-    return S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode) ||
-           (S_ISCHR(st.st_mode) && ::isatty(fd));
+    return S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode) || (S_ISCHR(st.st_mode) && ::isatty(fd));
 }
 
 }  // namespace
@@ -126,7 +125,9 @@ int TTextFile::OpenChecked(const std::string& name, int flags,
                            const std::function<int(int, const struct stat&)>& check)
 {
     CheckName(name);
-    const int fd = ::open(name.c_str(), flags | O_CLOEXEC, 0666);
+    // A file made here holds student data: its user's alone. One that exists keeps its mode, which
+    // its user may have opened to others on purpose.
+    const int fd = ::open(name.c_str(), flags | O_CLOEXEC, 0600);
     if (fd < 0) {
         Raise(OpenErrorCode(errno, name));
     }

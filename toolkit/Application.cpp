@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QPointer>
 #include <QWindow>
+#include <csignal>
 #include <cstdlib>
 #include <memory>
 
@@ -68,10 +69,14 @@ TApplication::TApplication(const QString& exeFilePath, TModalSeam& seam)
     // the widths close enough for every text to fit where it was laid out.
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     InstallPointerShape(&desktopPointer);
+    // A write to a pipe whose reader has gone fails as an I/O error shown to the user; the
+    // window goes on instead of being ended by the signal.
+    previousPipeAction_ = std::signal(SIGPIPE, SIG_IGN);
 }
 
 TApplication::~TApplication()
 {
+    std::signal(SIGPIPE, previousPipeAction_);
     InstallPointerShape(nullptr);
 }
 

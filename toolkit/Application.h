@@ -38,4 +38,5 @@ private:
     QString title_;
     TModalSeam& seam_;
     bool ownWindowClosed_ = false;
+    void (*previousPipeAction_)(int) = nullptr;
 };

@@ -74,7 +74,20 @@ std::string ComposeEngineMessage(int errorCode, const std::vector<TDBError>& err
         if (error.nativeError.empty()) {
             add(EngineErrorDescription(error.errorCode));
         }
-        add(Trimmed(error.message));
+        // A message of several lines (a server's detail, what to do) is that many lines, each
+        // ended as the others are.
+        const std::string message = Trimmed(error.message);
+        std::size_t start = 0;
+        while (start <= message.size()) {
+            std::size_t end = message.find('\n', start);
+            end = end == std::string::npos ? message.size() : end;
+            std::string line = message.substr(start, end - start);
+            while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) {
+                line.pop_back();
+            }
+            add(line);
+            start = end + 1;
+        }
     }
     if (lines.empty()) {
         return "BDE error $" + Hex4(errorCode);

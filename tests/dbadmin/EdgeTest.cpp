@@ -231,39 +231,6 @@ TEST_P(Edges, TwoImportsAtOnceAreBothStored)
               6000);
 }
 
-TEST_P(Edges, AnExportTheServerStopsMidwayLeavesTheOldFile)
-{
-    if (GetParam() != Backend::PostgreSQL) {
-        GTEST_SKIP() << "an embedded database has no server to stop";
-    }
-    db->InsertNumberedStudents(400000);
-    const QString target = WriteFile(Path(QStringLiteral("out.csv")), "keep\r\n");
-    QProcess admin;
-    admin.setWorkingDirectory(dir.path());
-    admin.start(QStringLiteral(CARDOVANE_DBADMIN), {"export", "DVK", target});
-    // Once the list is being written beside the old file, the server goes down and comes back.
-    const auto writing = [&] {
-        for (const QFileInfo& file :
-             QDir(dir.path()).entryInfoList({".out.csv.*"}, QDir::Files | QDir::Hidden)) {
-            if (file.size() > 0) {
-                return true;
-            }
-        }
-        return false;
-    };
-    ASSERT_TRUE(QTest::qWaitFor(writing, 60000)) << admin.readAllStandardError().toStdString();
-    ASSERT_TRUE(db->RestartServer());
-    ASSERT_TRUE(admin.waitForFinished(120000));
-    EXPECT_EQ(admin.exitCode(), 1) << "the export ran to its end before the server stopped";
-    const QString said = QString::fromUtf8(admin.readAllStandardError());
-    EXPECT_TRUE(said.startsWith(QStringLiteral("cardovane-dbadmin: export ")) &&
-                (said.contains(QStringLiteral("terminating connection")) ||
-                 said.contains(QStringLiteral("server closed the connection"))))
-        << "the server's words alone: " << said.toStdString();
-    EXPECT_EQ(ReadFile(target), QByteArray("keep\r\n"));
-    EXPECT_FALSE(writing()) << "the partial list is removed";
-}
-
 INSTANTIATE_TEST_SUITE_P(Store, Edges, ::testing::Values(Backend::SQLite, Backend::PostgreSQL),
                          [](const auto& p) { return BackendName(p.param); });
 

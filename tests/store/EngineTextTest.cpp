@@ -49,6 +49,11 @@ INSTANTIATE_TEST_SUITE_P(
                     kErrCannotOpenDatabase,
                     {{kErrCannotOpenDatabase, "", "   "}, {0x9999, "", "detail"}},
                     "Cannot open database.\r\ndetail"},
+        ComposeCase{
+            "AnEntryOfSeveralLinesIsThatManyLines",
+            kErrCannotOpenDatabase,
+            {{kErrCannotOpenDatabase, "", "Alias DVK is unusable. \n\nSet Path in it.\r\n"}},
+            "Cannot open database.\r\nAlias DVK is unusable.\r\nSet Path in it."},
         ComposeCase{"NothingLeft", 0x1234, {{0x1234, "7", ""}}, "BDE error $1234"},
         ComposeCase{"NothingLeftLowHex", 0xab, {}, "BDE error $00AB"}),
     [](const auto& p) { return p.param.name; });

@@ -209,6 +209,20 @@ void TestDatabase::InsertNumberedStudents(int count)
              .arg(QString::fromStdString(StudentListInsertHead())));
 }
 
+void TestDatabase::HoldTheListAgainstWriters()
+{
+    Exec(QStringLiteral("begin"));
+    Exec(QStringLiteral("lock table %1 in exclusive mode").arg(kStudentListTable));
+}
+
+int TestDatabase::WaitingForALock()
+{
+    // Inside the held transaction the server would answer from its first look at the activity.
+    Exec(QStringLiteral("select pg_stat_clear_snapshot()"));
+    return Count(
+        QStringLiteral("select count(*) from pg_stat_activity where wait_event_type = 'Lock'"));
+}
+
 int TestDatabase::Count(const QString& sql)
 {
     QSqlQuery query(QSqlDatabase::database(connection_, false));

@@ -49,6 +49,10 @@ public:
     // fifth; so that the list's windows begin at every kind of key.
     void InsertNumberedStudents(int count);
     int Count(const QString& sql);
+    // On the server: the test's connection takes the list as a posting office does and holds
+    // it until the connection ends; how many connections wait meanwhile for a lock.
+    void HoldTheListAgainstWriters();
+    int WaitingForALock();
     // Rows of StudentList in list order, as "psid|seq|studentid|fname|lname".
     QStringList Rows();
     const QString& ConfigHome() const { return configHome_; }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -424,14 +427,94 @@ TEST(TextFileSystem, TooManyOpenFiles)
     EXPECT_EQ(code, 4);
 }
 
-TEST(TextFileSystem, StandardOutputMissingGives105)
+// Standard output that is neither a file, a pipe nor a console: nothing is written to it.
+struct NoOutputCase {
+    const char* name;
+    std::function<void(int socket)> makeStandardOutput;
+};
+
+class StandardOutputRefused : public ::testing::TestWithParam<NoOutputCase> {};
+
+TEST_P(StandardOutputRefused, With105)
 {
-    const int code = InChild([] {
-        ::close(STDOUT_FILENO);
+    int peer[2];
+    ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, peer), 0);
+    const int code = InChild([&] {
+        GetParam().makeStandardOutput(peer[0]);
         TTextFile file;
-        return CodeOf([&] { file.OpenToWrite(""); });
+        return CodeOf([&] {
+            file.OpenToWrite("");
+            file.WriteTextLine("12,Ann,Lee");
+            file.CloseText();
+        });
     });
+    ::close(peer[0]);
+    char buffer[16];
+    EXPECT_LE(::recv(peer[1], buffer, sizeof buffer, MSG_DONTWAIT), 0) << "nothing reached it";
+    ::close(peer[1]);
     EXPECT_EQ(code, 105);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TextFileSystem, StandardOutputRefused,
+    ::testing::Values(NoOutputCase{"Missing", [](int) { ::close(STDOUT_FILENO); }},
+                      // A desktop's journal takes a program's standard output on a socket.
+                      NoOutputCase{"Socket", [](int socket) { ::dup2(socket, STDOUT_FILENO); }},
+                      NoOutputCase{"DeviceThatIsNoConsole",
+                                   [](int) {
+                                       const int null = ::open("/dev/null", O_WRONLY);
+                                       ::dup2(null, STDOUT_FILENO);
+                                   }}),
+    [](const auto& p) { return p.param.name; });
+
+// A file the text layer creates is its user's alone, whatever the umask; one that exists keeps
+// the mode it has.
+TEST(TextFileSystem, ANewFileIsTheUsersAloneAnExistingOneKeepsItsMode)
+{
+    TempFolder dir;
+    WriteBytes(dir / "shared", "old\r\n");
+    ::chmod((dir / "shared").c_str(), 0644);
+    const mode_t umask = ::umask(022);
+    for (const char* name : {"new", "shared"}) {
+        TTextFile file;
+        file.OpenToWrite(dir / name);
+        file.WriteTextLine("12,Ann,Lee");
+        file.CloseText();
+    }
+    ::umask(umask);
+    struct stat made {};
+    struct stat kept {};
+    ASSERT_EQ(::stat((dir / "new").c_str(), &made), 0);
+    ASSERT_EQ(::stat((dir / "shared").c_str(), &kept), 0);
+    EXPECT_EQ(made.st_mode & 0777, 0600u);
+    EXPECT_EQ(kept.st_mode & 0777, 0644u);
+    EXPECT_EQ(ReadBytes(dir / "shared"), "12,Ann,Lee\r\n");
+}
+
+// A pipe whose reader has gone, in a program that does not end by the signal: the write fails
+// with the platform's number set apart from the code of a file another holds open.
+TEST(TextFileSystem, APipeWhoseReaderHasGoneFailsWithItsOwnNumber)
+{
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    ::close(fds[0]);  // the reader is gone before anything is written
+    const int code = InChild([&] {
+        std::signal(SIGPIPE, SIG_IGN);
+        ::dup2(fds[1], STDOUT_FILENO);
+        TTextFile file;
+        // An exit status holds a byte: the child tells whether the code was the one expected.
+        return CodeOf([&] {
+                   file.OpenToWrite("");
+                   for (int i = 0; i < 100; ++i) {
+                       file.WriteTextLine(std::string(40, 'x'));
+                   }
+                   file.CloseText();
+               }) == 1032
+                   ? 0
+                   : 1;
+    });
+    ::close(fds[1]);
+    EXPECT_EQ(code, 0) << "the write fails with I/O error 1032";
 }
 
 TEST(TextFileSystem, StandardOutputPipeIsWritten)
