@@ -24,10 +24,7 @@ namespace {
 // the window is left by Alt+X, which only a window still running answers.
 void ExportByHand(TfMain& w, const QStringList& targets, QStringList* statuses)
 {
-    ASSERT_TRUE(QTest::qWaitFor([&] { return w.isActiveWindow(); }));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Alt);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ChooseMenuItem(w, 1);
     for (const QString& target : targets) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return w.isActiveWindow(); }));
         QTest::mouseClick(w.EditFileName, Qt::LeftButton);
@@ -41,14 +38,7 @@ void ExportByHand(TfMain& w, const QStringList& targets, QStringList* statuses)
         statuses->append(w.StatusBar1->PanelText(1));
     }
     ASSERT_TRUE(QTest::qWaitFor([&] { return w.isActiveWindow(); }));
-    QWidget* focus = QApplication::focusWidget();
-    QTest::keyClick(focus ? focus : &w, Qt::Key_X, Qt::AltModifier);
-}
-
-mode_t ModeOf(const QString& path)
-{
-    struct stat st {};
-    return ::stat(path.toLocal8Bit().constData(), &st) == 0 ? st.st_mode & 0777 : 0;
+    QTest::keyClick(Focus() ? Focus() : &w, Qt::Key_X, Qt::AltModifier);
 }
 
 TEST(ExportTarget, AReaderThatStopsFailsTheExportAndTheWindowGoesOn)
@@ -101,8 +91,8 @@ TEST(ExportTarget, ANewFileIsTheUsersAloneAFileThatExistsKeepsItsMode)
     EXPECT_TRUE(seam.MessageTexts().isEmpty()) << seam.MessageTexts().join('|').toStdString();
     EXPECT_EQ(statuses, (QStringList{QStringLiteral("Data output to ") + made,
                                      QStringLiteral("Data output to ") + shared}));
-    EXPECT_EQ(ModeOf(made), 0600u);
-    EXPECT_EQ(ModeOf(shared), 0644u);
+    EXPECT_EQ(Mode(made), 0600);
+    EXPECT_EQ(Mode(shared), 0644);
     EXPECT_EQ(ReadFile(shared), QByteArray("1,Ann,Lee\r\n"));
 }
 

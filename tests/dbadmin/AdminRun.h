@@ -61,14 +61,6 @@ inline Result Job(const QStringList& arguments, const QString& home,
             QString::fromUtf8(job.readAllStandardError())};
 }
 
-// The options of a database whose alias carries a user name, so that connecting asks for a login.
-inline TestDatabase::Options WithLogin()
-{
-    TestDatabase::Options options;
-    options.withLogin = true;
-    return options;
-}
-
 // A test of the command on each backend: the test's database with its alias DVK, and a folder
 // of the test's own that the command runs in.
 class AdminOnEachBackend : public OnEachBackend {

@@ -62,7 +62,7 @@ TEST_P(BatchCommand, StoresAndExportsExactlyAsTheWindowPostsAndExports)
     }
     // The batch's database: another empty one on SQLite, the same table emptied on the server.
     qputenv("XDG_CONFIG_HOME", db->ConfigHome().toUtf8());
-    db->Exec(QStringLiteral("delete from studentlist"));
+    db->DeleteAll();
     db->Insert("('josm', 3, 'old', 'Jo', 'Sm')");
     const Result imported = Admin({"import", "DVK", list});
     ASSERT_EQ(imported.code, 0) << imported.err.toStdString();
@@ -105,10 +105,8 @@ TEST_P(BatchCommand, WhateverTheColumnsTypesTheJobExportsWhatTheRecordsGive)
             continue;
         }
         SCOPED_TRACE(table.columns);
-        db->Exec(QStringLiteral("drop table studentlist"));
-        db->Exec(
-            QStringLiteral("create table studentlist (psid varchar(4), psidsequence integer, ") +
-            QString::fromUtf8(table.columns) + QStringLiteral(")"));
+        db->ReplaceTable(QStringLiteral("psid varchar(4), psidsequence integer, ") +
+                         QString::fromUtf8(table.columns));
         db->Insert(QString::fromUtf8(table.rows));
         const QString byRecords = dir.filePath(QStringLiteral("records.csv"));
         {
@@ -130,7 +128,7 @@ TEST_P(BatchCommand, ADryRunShowsWhatTheImportThenStoresAndStoresNothing)
     db->Insert("('anle', 7, 'x', 'An', 'Le')");
     const Result dry = Admin({"import", "DVK", list, "--dry-run"});
     ASSERT_EQ(dry.code, 0) << dry.err.toStdString();
-    EXPECT_EQ(db->Count("select count(*) from studentlist"), 1);
+    EXPECT_EQ(db->Stored(), 1);
     QStringList shown;
     for (const QString& line : dry.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         shown << line.section(QLatin1Char('\t'), 1).replace(QLatin1Char('\t'), QLatin1Char('|'));
@@ -147,7 +145,7 @@ TEST_P(BatchCommand, ADryRunShowsWhatTheImportThenStoresAndStoresNothing)
 
 TEST_P(BatchCommand, AFailingRowIsNamedAndLeavesTheTableAsItWas)
 {
-    db->Exec(QStringLiteral("create unique index studentlist_id on studentlist (studentid)"));
+    db->RefuseRepeatedStudentIds();
     db->Insert("('zzzz', 1, '3', 'Z', 'Z')");
     std::string many;
     for (int i = 10; i < 700; ++i) {
@@ -164,7 +162,7 @@ TEST_P(BatchCommand, AFailingRowIsNamedAndLeavesTheTableAsItWas)
 
 TEST_P(BatchCommand, ARefusedRowDeepInALongListIsNamedByItsLineAndNothingIsStored)
 {
-    db->Exec(QStringLiteral("create unique index studentlist_id on studentlist (studentid)"));
+    db->RefuseRepeatedStudentIds();
     std::string many;
     for (int i = 1; i <= 100000; ++i) {
         // Line 61,234 repeats the number of line 17.
@@ -175,7 +173,7 @@ TEST_P(BatchCommand, ARefusedRowDeepInALongListIsNamedByItsLineAndNothingIsStore
     EXPECT_TRUE(failed.err.contains(QStringLiteral("line 61234 (17,Kim,Lee): Key violation.")))
         << failed.err.toStdString();
     EXPECT_TRUE(failed.err.contains(QStringLiteral("studentid"))) << "the database's words";
-    EXPECT_EQ(db->Count("select count(*) from studentlist"), 0);
+    EXPECT_EQ(db->Stored(), 0);
 }
 
 TEST_P(BatchCommand, WhatALoaderWouldEscapeRoundTripsByteForByte)
@@ -213,9 +211,9 @@ TEST_P(BatchCommand, AWindowPostingWhileTheBatchRunsLeavesEveryNumberOnce)
     ASSERT_TRUE(office.waitForFinished(120000));
     EXPECT_EQ(office.exitCode(), 0) << office.readAllStandardError().data();
     EXPECT_EQ(imported.code, 0) << imported.err.toStdString();
-    EXPECT_EQ(db->Count("select count(*) from studentlist"), 4000);
-    EXPECT_EQ(db->Count("select count(distinct psidsequence) from studentlist"), 4000);
-    EXPECT_EQ(db->Count("select max(psidsequence) from studentlist"), 4000);
+    EXPECT_EQ(db->Stored(), 4000);
+    EXPECT_EQ(db->Aggregate(QStringLiteral("count(distinct psidsequence)")), 4000);
+    EXPECT_EQ(db->Aggregate(QStringLiteral("max(psidsequence)")), 4000);
 }
 
 TEST_P(BatchCommand, MistakesGiveClearMessagesAndExitCodes)
@@ -237,7 +235,7 @@ TEST_P(BatchCommand, MistakesGiveClearMessagesAndExitCodes)
         EXPECT_EQ(result.code, c.code) << c.arguments.join(' ').toStdString();
         EXPECT_TRUE(result.err.contains(QString::fromUtf8(c.says))) << result.err.toStdString();
     }
-    EXPECT_EQ(db->Count("select count(*) from studentlist"), 0);
+    EXPECT_EQ(db->Stored(), 0);
 }
 
 TEST(BatchCommandLogin, ARefusedPasswordIsSaidAndStoresNothing)

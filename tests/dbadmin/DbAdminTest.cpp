@@ -1,5 +1,6 @@
 // The administration command that defines aliases and creates the StudentList table.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFileInfo>
 #include <QProcess>
@@ -8,6 +9,8 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
+#include "tests/dbadmin/AdminRun.h"
+#include "tests/support/ProgramRun.h"
 #include "tests/support/ScriptedSeam.h"
 #include "tests/support/TestDatabase.h"
 
@@ -50,11 +53,15 @@ TEST_F(DbAdmin, SetsUpTheEmbeddedDefaultOnceAndLeavesItAfterwards)
         db.setDatabaseName(file);
         ASSERT_TRUE(db.open());
         QSqlQuery query(db);
-        query.exec("insert into studentlist values ('josm', 1, '1', 'John', 'Smith')");
+        query.exec(TestDatabase::kInsertPrefix + "('josm', 1, '1', 'John', 'Smith')");
         query.exec(
-            "select name from sqlite_master where type = 'index' and tbl_name = 'studentlist'");
+            QStringLiteral("select sql from sqlite_master where type = 'index' and tbl_name = '%1'")
+                .arg(kStudentListTable));
         ASSERT_TRUE(query.next());
-        EXPECT_EQ(query.value(0).toString(), QStringLiteral("studentlist_key"));
+        // SQLite keeps the statement as given, but for its first words in capitals.
+        EXPECT_EQ(
+            query.value(0).toString().toLower(),
+            QString::fromUtf8(kCreateStudentListKey).remove(QStringLiteral(" if not exists")));
         query.exec("pragma journal_mode");
         ASSERT_TRUE(query.next());
         EXPECT_EQ(query.value(0).toString(), QStringLiteral("wal"));
@@ -66,7 +73,7 @@ TEST_F(DbAdmin, SetsUpTheEmbeddedDefaultOnceAndLeavesItAfterwards)
     db.setDatabaseName(file);
     ASSERT_TRUE(db.open());
     QSqlQuery query(db);
-    query.exec("select count(*) from studentlist");
+    query.exec(QStringLiteral("select count(*) from %1").arg(kStudentListTable));
     ASSERT_TRUE(query.next());
     EXPECT_EQ(query.value(0).toInt(), 1);
     db.close();
@@ -92,7 +99,7 @@ TEST_F(DbAdmin, DefinesAPostgreSQLAliasWithALoginAndNoStoredPassword)
               1)
         << "a database that does not exist is reported";
     EXPECT_FALSE(QFileInfo::exists(ConfigFile())) << "a setup that fails defines nothing";
-    server.Exec("drop table if exists studentlist");
+    server.DropTable();
     const QString database = TestDatabase::PgDatabaseName();
     ASSERT_EQ(Run({"setup-postgres", "DVK", "--server", "127.0.0.1", "--port",
                    qEnvironmentVariable("CARDOVANE_TEST_PGPORT"), "--database", database, "--user",
@@ -101,7 +108,7 @@ TEST_F(DbAdmin, DefinesAPostgreSQLAliasWithALoginAndNoStoredPassword)
               0)
         << output.toStdString();
     EXPECT_FALSE(output.contains(QStringLiteral("NOTICE"))) << output.toStdString();
-    EXPECT_EQ(server.Count("select count(*) from studentlist"), 0);
+    EXPECT_EQ(server.Stored(), 0);
     const QString config = [&] {
         QFile file(ConfigFile());
         file.open(QIODevice::ReadOnly);
@@ -132,11 +139,11 @@ TEST_P(DbAdminOnEngine, MakesTheNumbersOfAnOldTableUniqueOnceItsRepeatsAreResolv
     EXPECT_EQ(Run({"create-table", "DVK"}, &output, db.ConfigHome()), 1);
     EXPECT_TRUE(output.contains("  anle 3 (3 records)\n  josm 1 (2 records)\n"))
         << output.toStdString();
-    EXPECT_EQ(db.Count("select count(*) from studentlist"), 6) << "no student is removed";
+    EXPECT_EQ(db.Stored(), 6) << "no student is removed";
 
-    db.Exec(QStringLiteral("update studentlist set psidsequence = 3 where studentid = 'b'"));
-    db.Exec(QStringLiteral("update studentlist set psidsequence = 4 where studentid = 'e'"));
-    db.Exec(QStringLiteral("update studentlist set psidsequence = 5 where studentid = 'f'"));
+    db.Update(QStringLiteral("psidsequence = 3"), QStringLiteral("studentid = 'b'"));
+    db.Update(QStringLiteral("psidsequence = 4"), QStringLiteral("studentid = 'e'"));
+    db.Update(QStringLiteral("psidsequence = 5"), QStringLiteral("studentid = 'f'"));
     ASSERT_EQ(Run({"create-table", "DVK"}, &output, db.ConfigHome()), 0) << output.toStdString();
     EXPECT_FALSE(db.Refusal(TestDatabase::kInsertPrefix + "('josm', 2, 'x', 'J', 'S')").isEmpty());
     EXPECT_EQ(db.Refusal(TestDatabase::kInsertPrefix + "('josm', 4, 'x', 'J', 'S')"), QString());
@@ -147,5 +154,66 @@ TEST_P(DbAdminOnEngine, MakesTheNumbersOfAnOldTableUniqueOnceItsRepeatsAreResolv
 INSTANTIATE_TEST_SUITE_P(Store, DbAdminOnEngine,
                          ::testing::Values(Backend::SQLite, Backend::PostgreSQL),
                          [](const auto& p) { return BackendName(p.param); });
+
+// A user's first set-up, and the aliases a person may get wrong by hand.
+class FreshHome : public ::testing::Test {
+protected:
+    Result Run(const QStringList& arguments)
+    {
+        QProcessEnvironment environment;
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath("config"));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath("data"));
+        return Admin(arguments, home.path(), environment);
+    }
+    QTemporaryDir home;
+};
+
+TEST_F(FreshHome, TheDatabaseAndAliasesAreTheUsersAlone)
+{
+    const mode_t before = ::umask(022);
+    const Result result = Run({"setup-sqlite", "DVK"});
+    ::umask(before);
+    ASSERT_EQ(result.code, 0) << result.err.toStdString();
+    EXPECT_EQ(Mode(home.filePath("config/cardovane")), 0700);
+    EXPECT_EQ(Mode(home.filePath("config/cardovane/aliases.conf")), 0600);
+    EXPECT_EQ(Mode(home.filePath("data/cardovane")), 0700);
+    EXPECT_EQ(Mode(home.filePath("data/cardovane/students.db")), 0600);
+    // The same alias in another letter case replaces it instead of adding a second.
+    ASSERT_EQ(Run({"setup-sqlite", "dvk"}).code, 0);
+    EXPECT_EQ(ReadFile(home.filePath("config/cardovane/aliases.conf")).count("[DVK]"), 1);
+}
+
+TEST_F(FreshHome, AMissingAliasesFileIsNamedWithTheCommandThatMakesIt)
+{
+    const Result result = Run({"export", "DVK", "-"});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(result.err.contains(QStringLiteral("initialize the database engine (error $2103)")))
+        << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains(home.filePath("config/cardovane/aliases.conf") +
+                                    QStringLiteral(" does not exist")))
+        << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains(QStringLiteral("cardovane-dbadmin setup-sqlite DVK")));
+}
+
+TEST_F(FreshHome, AnAliasTheEngineCannotUseIsNamedWithItsKeyAndValue)
+{
+    const struct {
+        const char* group;
+        const char* says;
+    } cases[] = {
+        // Each fault is read as the aliases file's tests read it; the command names it.
+        {"Driver=SQLITE\nPath=students.db", "Path \"students.db\" is relative"},
+        {"Driver=POSTGRES\nServer=h\nDatabase=d\nPort=abc", "Port \"abc\" is not a port number"},
+    };
+    QDir().mkpath(home.filePath("config/cardovane"));
+    for (const auto& c : cases) {
+        WriteFile(home.filePath("config/cardovane/aliases.conf"),
+                  QByteArray("[DVK]\n") + c.group + "\n");
+        const Result result = Run({"export", "DVK", "-"});
+        EXPECT_EQ(result.code, 1) << c.group;
+        EXPECT_TRUE(result.err.contains(QStringLiteral("Alias DVK: ") + QString::fromUtf8(c.says)))
+            << result.err.toStdString();
+    }
+}
 
 }  // namespace

@@ -103,7 +103,7 @@ TEST_F(DistrictServer, OnlyTheDistrictsVerifiedServerIsTalkedTo)
         EXPECT_EQ(result.code, 0) << row << ": " << result.err.toStdString();
         EXPECT_EQ(result.out.count(QStringLiteral("1,Ann,Lee\r\n")), stored) << row;
     }
-    EXPECT_EQ(db->Count(QStringLiteral("select count(*) from studentlist")), 2);
+    EXPECT_EQ(db->Stored(), 2);
 }
 
 TEST_F(DistrictServer, TheAliasKeepsLibpqsSettingsUnderLibpqsNames)
@@ -120,6 +120,65 @@ TEST_F(DistrictServer, TheAliasKeepsLibpqsSettingsUnderLibpqsNames)
     EXPECT_FALSE(file.contains(QStringLiteral("Port="))) << file.toStdString();
     EXPECT_FALSE(file.contains(QStringLiteral("Server="))) << file.toStdString();
     EXPECT_FALSE(file.contains(TestDatabase::PgPassword()));
+}
+
+TEST(EdgesOnTheServer, AnExportWithARefusedPasswordLeavesTheOldFile)
+{
+    SKIP_WITHOUT_SERVER(Backend::PostgreSQL);
+    TestDatabase db(Backend::PostgreSQL, WithLogin());
+    QTemporaryDir dir;
+    const QString target = WriteFile(dir.filePath(QStringLiteral("out.csv")), "keep\r\n");
+    const Result result =
+        Admin({"export", "DVK", target, "--user", TestDatabase::PgUser(), "--password", "wrong"},
+              dir.path());
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(result.err.contains(QStringLiteral("password authentication failed")))
+        << result.err.toStdString();
+    EXPECT_FALSE(result.err.contains(QStringLiteral("wrong")));
+    EXPECT_EQ(ReadFile(target), QByteArray("keep\r\n"));
+}
+
+TEST(EdgesOnTheServer, AJobWithoutATerminalTakesItsPasswordFromAFileNeverTheCommandLine)
+{
+    SKIP_WITHOUT_SERVER(Backend::PostgreSQL);
+    TestDatabase db(Backend::PostgreSQL, WithLogin());
+    QTemporaryDir home;
+    const QString list = WriteFile(home.filePath(QStringLiteral("l.csv")), "1,Ann,Lee\r\n");
+    const QString user = TestDatabase::PgUser();
+    const QString secret = TestDatabase::PgPassword();
+
+    // No password anywhere: the server's refusal is told in libpq's words.
+    Result result = Job({"import", "DVK", list, "--user", user}, home.path());
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(result.err.contains(QStringLiteral("password"))) << result.err.toStdString();
+
+    // libpq's own password file.
+    const QString pgpass =
+        WriteFile(home.filePath(QStringLiteral(".pgpass")),
+                  QStringLiteral("127.0.0.1:%1:*:%2:%3\n")
+                      .arg(qEnvironmentVariable("CARDOVANE_TEST_PGPORT"), user, secret)
+                      .toUtf8());
+    QFile::setPermissions(pgpass, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    result = Job({"import", "DVK", list, "--user", user}, home.path());
+    EXPECT_EQ(result.code, 0) << result.err.toStdString();
+    result = Job({"export", "DVK", home.filePath("out.csv"), "--user", user}, home.path());
+    EXPECT_EQ(result.code, 0) << result.err.toStdString();
+    EXPECT_EQ(ReadFile(home.filePath("out.csv")), QByteArray("1,Ann,Lee\r\n"));
+    QFile::remove(pgpass);
+
+    // --password-file, refused while others may read it.
+    const QString file = WriteFile(home.filePath(QStringLiteral("secret")), secret.toUtf8() + "\n");
+    QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                    QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    result = Job({"import", "DVK", list, "--user", user, "--password-file", file}, home.path());
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(result.err.contains(QStringLiteral("may be read by others")))
+        << result.err.toStdString();
+    QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    result = Job({"import", "DVK", list, "--user", user, "--password-file", file}, home.path());
+    EXPECT_EQ(result.code, 0) << result.err.toStdString();
+    EXPECT_FALSE(result.err.contains(secret) || result.out.contains(secret));
+    EXPECT_EQ(db.Stored(), 2);
 }
 
 }  // namespace

@@ -26,12 +26,6 @@
 
 namespace {
 
-int Mode(const QString& path)
-{
-    struct stat st {};
-    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
-}
-
 class Edges : public AdminOnEachBackend {
 protected:
     void SetUp() override
@@ -48,7 +42,7 @@ protected:
         return Admin(arguments, dir.path(), {}, input);
     }
     QString Path(const QString& name) const { return dir.filePath(name); }
-    int Stored() { return db->Count(QStringLiteral("select count(*) from studentlist")); }
+    int Stored() { return db->Stored(); }
 
     QString aliases;
 };
@@ -183,7 +177,7 @@ TEST_P(Edges, NoExportOntoTheDatabaseOrItsJournal)
     holder.setDatabaseName(database);
     ASSERT_TRUE(holder.open());
     QSqlQuery(holder).exec("pragma journal_mode = wal");
-    QSqlQuery(holder).exec("select count(*) from studentlist");
+    QSqlQuery(holder).exec(QStringLiteral("select count(*) from %1").arg(kStudentListTable));
     const QString link = Path(QStringLiteral("link.csv"));
     ASSERT_TRUE(QFile::link(database, link));
     for (const QString& target : {database, database + "-wal", database + "-shm", link}) {
@@ -227,71 +221,11 @@ TEST_P(Edges, TwoImportsAtOnceAreBothStored)
         EXPECT_EQ(job->exitCode(), 0) << job->readAllStandardError().toStdString();
     }
     EXPECT_EQ(Stored(), 6000);
-    EXPECT_EQ(db->Count(QStringLiteral("select count(distinct psidsequence) from studentlist")),
-              6000);
+    EXPECT_EQ(db->Aggregate(QStringLiteral("count(distinct psidsequence)")), 6000);
 }
 
 INSTANTIATE_TEST_SUITE_P(Store, Edges, ::testing::Values(Backend::SQLite, Backend::PostgreSQL),
                          [](const auto& p) { return BackendName(p.param); });
-
-TEST(EdgesOnTheServer, AnExportWithARefusedPasswordLeavesTheOldFile)
-{
-    SKIP_WITHOUT_SERVER(Backend::PostgreSQL);
-    TestDatabase db(Backend::PostgreSQL, WithLogin());
-    QTemporaryDir dir;
-    const QString target = WriteFile(dir.filePath(QStringLiteral("out.csv")), "keep\r\n");
-    const Result result =
-        Admin({"export", "DVK", target, "--user", TestDatabase::PgUser(), "--password", "wrong"},
-              dir.path());
-    EXPECT_EQ(result.code, 1);
-    EXPECT_TRUE(result.err.contains(QStringLiteral("password authentication failed")))
-        << result.err.toStdString();
-    EXPECT_FALSE(result.err.contains(QStringLiteral("wrong")));
-    EXPECT_EQ(ReadFile(target), QByteArray("keep\r\n"));
-}
-
-TEST(EdgesOnTheServer, AJobWithoutATerminalTakesItsPasswordFromAFileNeverTheCommandLine)
-{
-    SKIP_WITHOUT_SERVER(Backend::PostgreSQL);
-    TestDatabase db(Backend::PostgreSQL, WithLogin());
-    QTemporaryDir home;
-    const QString list = WriteFile(home.filePath(QStringLiteral("l.csv")), "1,Ann,Lee\r\n");
-    const QString user = TestDatabase::PgUser();
-    const QString secret = TestDatabase::PgPassword();
-
-    // No password anywhere: the server's refusal is told in libpq's words.
-    Result result = Job({"import", "DVK", list, "--user", user}, home.path());
-    EXPECT_EQ(result.code, 1);
-    EXPECT_TRUE(result.err.contains(QStringLiteral("password"))) << result.err.toStdString();
-
-    // libpq's own password file.
-    const QString pgpass =
-        WriteFile(home.filePath(QStringLiteral(".pgpass")),
-                  QStringLiteral("127.0.0.1:%1:*:%2:%3\n")
-                      .arg(qEnvironmentVariable("CARDOVANE_TEST_PGPORT"), user, secret)
-                      .toUtf8());
-    QFile::setPermissions(pgpass, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    result = Job({"import", "DVK", list, "--user", user}, home.path());
-    EXPECT_EQ(result.code, 0) << result.err.toStdString();
-    result = Job({"export", "DVK", home.filePath("out.csv"), "--user", user}, home.path());
-    EXPECT_EQ(result.code, 0) << result.err.toStdString();
-    EXPECT_EQ(ReadFile(home.filePath("out.csv")), QByteArray("1,Ann,Lee\r\n"));
-    QFile::remove(pgpass);
-
-    // --password-file, refused while others may read it.
-    const QString file = WriteFile(home.filePath(QStringLiteral("secret")), secret.toUtf8() + "\n");
-    QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                    QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    result = Job({"import", "DVK", list, "--user", user, "--password-file", file}, home.path());
-    EXPECT_EQ(result.code, 1);
-    EXPECT_TRUE(result.err.contains(QStringLiteral("may be read by others")))
-        << result.err.toStdString();
-    QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    result = Job({"import", "DVK", list, "--user", user, "--password-file", file}, home.path());
-    EXPECT_EQ(result.code, 0) << result.err.toStdString();
-    EXPECT_FALSE(result.err.contains(secret) || result.out.contains(secret));
-    EXPECT_EQ(db.Count(QStringLiteral("select count(*) from studentlist")), 2);
-}
 
 TEST(EdgesOnADisk, AnExportOntoAFullDiskLeavesTheOldFile)
 {
@@ -357,80 +291,7 @@ TEST(EdgesAtTheTerminal, CtrlCAtThePasswordPromptLeavesTheTerminalEchoing)
     ASSERT_EQ(::tcgetattr(terminal, &after), 0);
     EXPECT_NE(after.c_lflag & ECHO, 0u) << "the terminal echoes again";
     ::close(terminal);
-    EXPECT_EQ(db.Count(QStringLiteral("select count(*) from studentlist")), 0);
-}
-
-// A user's first set-up, and the aliases a person may get wrong by hand.
-class FreshHome : public ::testing::Test {
-protected:
-    Result Run(const QStringList& arguments)
-    {
-        QProcessEnvironment environment;
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath("config"));
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath("data"));
-        return Admin(arguments, home.path(), environment);
-    }
-    QTemporaryDir home;
-};
-
-TEST_F(FreshHome, TheDatabaseAndAliasesAreTheUsersAlone)
-{
-    const mode_t before = ::umask(022);
-    const Result result = Run({"setup-sqlite", "DVK"});
-    ::umask(before);
-    ASSERT_EQ(result.code, 0) << result.err.toStdString();
-    EXPECT_EQ(Mode(home.filePath("config/cardovane")), 0700);
-    EXPECT_EQ(Mode(home.filePath("config/cardovane/aliases.conf")), 0600);
-    EXPECT_EQ(Mode(home.filePath("data/cardovane")), 0700);
-    EXPECT_EQ(Mode(home.filePath("data/cardovane/students.db")), 0600);
-    // The same alias in another letter case replaces it instead of adding a second.
-    ASSERT_EQ(Run({"setup-sqlite", "dvk"}).code, 0);
-    EXPECT_EQ(ReadFile(home.filePath("config/cardovane/aliases.conf")).count("[DVK]"), 1);
-}
-
-TEST_F(FreshHome, AMissingAliasesFileIsNamedWithTheCommandThatMakesIt)
-{
-    const Result result = Run({"export", "DVK", "-"});
-    EXPECT_EQ(result.code, 1);
-    EXPECT_TRUE(result.err.contains(QStringLiteral("initialize the database engine (error $2103)")))
-        << result.err.toStdString();
-    EXPECT_TRUE(result.err.contains(home.filePath("config/cardovane/aliases.conf") +
-                                    QStringLiteral(" does not exist")))
-        << result.err.toStdString();
-    EXPECT_TRUE(result.err.contains(QStringLiteral("cardovane-dbadmin setup-sqlite DVK")));
-}
-
-TEST_F(FreshHome, AnAliasTheEngineCannotUseIsNamedWithItsKeyAndValue)
-{
-    const struct {
-        const char* group;
-        const char* says;
-    } cases[] = {
-        {"Driver=Postgress\nServer=h\nDatabase=d", "Driver \"Postgress\" is not known"},
-        {"Driver=SQLITE", "Path \"\" is missing"},
-        {"Driver=SQLITE\nPath=students.db", "Path \"students.db\" is relative"},
-        {"Driver=POSTGRES\nServer=h\nDatabase=d\nPort=abc", "Port \"abc\" is not a port number"},
-        {"Driver=PostgreSQL\nServer=h\nDatabase=d\nPort=70000", "Port \"70000\" is not a port"},
-        {"Driver=postgres\nDatabase=d", "Server \"\" is missing"},
-        {"Driver=POSTGRESQL\nServer=h", "Database \"\" is missing"},
-        {"Driver=POSTGRES\nServer=h\nDatabase=d\nSSLMode=Verify-Full",
-         "SSLMode \"Verify-Full\" is not one of disable, allow"},
-        {"Driver=POSTGRES\nServer=h\nDatabase=d\nSSLRootCert=district.crt",
-         "SSLRootCert \"district.crt\" is relative"},
-        {"Driver=POSTGRES\nServer=h\nDatabase=d\nSSLCert=/nonexistent/office.crt",
-         "SSLCert \"/nonexistent/office.crt\" is not a file"},
-        {"Driver=POSTGRES\nServer=h\nDatabase=d\nSSLKey=", "SSLKey \"\" is empty"},
-        {"Driver=POSTGRES\nService=district\nPort=0", "Port \"0\" is not a port number"},
-    };
-    QDir().mkpath(home.filePath("config/cardovane"));
-    for (const auto& c : cases) {
-        WriteFile(home.filePath("config/cardovane/aliases.conf"),
-                  QByteArray("[DVK]\n") + c.group + "\n");
-        const Result result = Run({"export", "DVK", "-"});
-        EXPECT_EQ(result.code, 1) << c.group;
-        EXPECT_TRUE(result.err.contains(QStringLiteral("Alias DVK: ") + QString::fromUtf8(c.says)))
-            << result.err.toStdString();
-    }
+    EXPECT_EQ(db.Stored(), 0);
 }
 
 }  // namespace

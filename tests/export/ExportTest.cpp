@@ -157,7 +157,7 @@ TEST_P(Export, AWriteThatFailsMidwayLeavesWhatReachedTheFile)
 TEST_P(Export, AnEngineErrorWhileReadingIsShown)
 {
     bench->dm->QNames.Close();
-    bench->db.Exec(QStringLiteral("drop table studentlist"));
+    bench->db.DropTable();
     const QByteArray written = ExportTo(cwd.Path(QStringLiteral("out.csv")));
     const QStringList messages = bench->TakeMessages();
     ASSERT_EQ(messages.size(), 1);
@@ -180,7 +180,7 @@ TEST_P(Export, AListOfMoreWindowsThanStayInMemoryIsWrittenByteForByte)
             .arg(kStudents - 1)
             .arg(QString::fromStdString(StudentListInsertHead()));
     for (const bool distinct : {false, true}) {
-        bench->db.Exec(QStringLiteral("delete from studentlist"));
+        bench->db.DeleteAll();
         if (distinct) {
             bench->db.Exec(distinctKeys);
         } else {

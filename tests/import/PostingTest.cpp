@@ -67,8 +67,10 @@ TEST_P(Posting, NextNumberIsTheStoredMaximumPlusOne)
     bench->db.Insert("('anle', 0, 'x', 'Ann', 'Lee'), ('bora', 3, 'y', 'Bob', 'Ray')");
     bench->FillGrid({{"1", "Ann", "Lee"}, {"2", "Bob", "Ray"}});
     Post();
-    EXPECT_EQ(bench->db.Count("select psidsequence from studentlist where studentid = '1'"), 1);
-    EXPECT_EQ(bench->db.Count("select psidsequence from studentlist where studentid = '2'"), 4);
+    EXPECT_EQ(
+        bench->db.Aggregate(QStringLiteral("psidsequence"), QStringLiteral("studentid = '1'")), 1);
+    EXPECT_EQ(
+        bench->db.Aggregate(QStringLiteral("psidsequence"), QStringLiteral("studentid = '2'")), 4);
 }
 
 TEST_P(Posting, TitleRowAloneInsertsNothingYetCompletes)
@@ -76,7 +78,7 @@ TEST_P(Posting, TitleRowAloneInsertsNothingYetCompletes)
     bench->window->SGRecordStudents->SetRowCount(1);
     bench->db.Insert("('aa', 1, 'x', 'A', 'A')");
     Post();
-    EXPECT_EQ(bench->db.Count("select count(*) from studentlist"), 1);
+    EXPECT_EQ(bench->db.Stored(), 1);
     EXPECT_EQ(Label(), QStringLiteral("Import Complete"));
     EXPECT_EQ(ListRows(), 1) << "reopened, so the row added meanwhile shows";
 }
@@ -84,11 +86,10 @@ TEST_P(Posting, TitleRowAloneInsertsNothingYetCompletes)
 TEST_P(Posting, ANeverFilledGridInsertsItsSixteenEmptyRows)
 {
     Post();
-    EXPECT_EQ(bench->db.Count("select count(*) from studentlist"), 16);
-    EXPECT_EQ(bench->db.Count("select max(psidsequence) from studentlist where psid = ''"), 16);
-    EXPECT_EQ(bench->db.Count("select count(*) from studentlist where fname = '' and lname = '' "
-                              "and studentid = ''"),
+    EXPECT_EQ(bench->db.Stored(), 16);
+    EXPECT_EQ(bench->db.Aggregate(QStringLiteral("max(psidsequence)"), QStringLiteral("psid = ''")),
               16);
+    EXPECT_EQ(bench->db.Stored(QStringLiteral("fname = '' and lname = '' and studentid = ''")), 16);
 }
 
 TEST_P(Posting, CellsAreStoredAsTyped)
@@ -106,11 +107,9 @@ TEST_P(Posting, CellsAreStoredAsTyped)
 
 TEST_P(Posting, ARejectedRowStopsThePostingWhereItIs)
 {
-    bench->db.Exec(QStringLiteral("drop table studentlist"));
-    bench->db.Exec(
-        QStringLiteral("create table studentlist (psid varchar(4), psidsequence "
-                       "integer, studentid text check (studentid <> 'bad'), fname "
-                       "text, lname text)"));
+    bench->db.ReplaceTable(
+        QStringLiteral("psid varchar(4), psidsequence integer, studentid text "
+                       "check (studentid <> 'bad'), fname text, lname text"));
     bench->db.Insert("('zz', 1, 'old', 'Z', 'Z')");
     bench->dm->QNames.Close();
     bench->dm->QNames.Open();
@@ -122,7 +121,7 @@ TEST_P(Posting, ARejectedRowStopsThePostingWhereItIs)
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith(QStringLiteral("General SQL error.\r\n")))
         << messages[0].toStdString();
-    EXPECT_EQ(bench->db.Count("select count(*) from studentlist"), 3);
+    EXPECT_EQ(bench->db.Stored(), 3);
     EXPECT_EQ(bench->window->SGRecordStudents->Row(), 3);
     EXPECT_EQ(Label(), QStringLiteral("Importing Records:"));
     EXPECT_EQ(bench->window->ProgressBar1->value(), 12);
@@ -135,7 +134,7 @@ TEST_P(Posting, ARejectedRowStopsThePostingWhereItIs)
 
 TEST_P(Posting, AFailureWhilePreparingChangesNothing)
 {
-    bench->db.Exec(QStringLiteral("drop table studentlist"));
+    bench->db.DropTable();
     bench->FillGrid({{"1", "Ann", "Lee"}});
     Post();
     ASSERT_EQ(bench->TakeMessages().size(), 1);
@@ -152,8 +151,9 @@ TEST_P(Posting, TheProgressBarStartsOverPastItsMaximum)
     bench->FillGrid(rows);
     Post();
     EXPECT_EQ(bench->window->ProgressBar1->value(), 49);
-    EXPECT_EQ(bench->db.Count("select max(psidsequence) from studentlist where psid = 'fila'"),
-              150);
+    EXPECT_EQ(
+        bench->db.Aggregate(QStringLiteral("max(psidsequence)"), QStringLiteral("psid = 'fila'")),
+        150);
 }
 
 TEST_P(Posting, TwoOfficesPostingAtOnceNumberEveryStudentOfTheKeyOnce)
@@ -174,15 +174,15 @@ TEST_P(Posting, TwoOfficesPostingAtOnceNumberEveryStudentOfTheKeyOnce)
         ASSERT_TRUE(office.waitForFinished(120000));
         EXPECT_EQ(office.exitCode(), 0) << office.readAllStandardError().data();
     }
-    EXPECT_EQ(bench->db.Count("select count(*) from studentlist where psid = 'josm'"), 1000);
-    EXPECT_EQ(bench->db.Count("select count(distinct psidsequence) from studentlist"), 1000);
-    EXPECT_EQ(bench->db.Count("select min(psidsequence) from studentlist"), 1);
-    EXPECT_EQ(bench->db.Count("select max(psidsequence) from studentlist"), 1000);
+    EXPECT_EQ(bench->db.Stored(QStringLiteral("psid = 'josm'")), 1000);
+    EXPECT_EQ(bench->db.Aggregate(QStringLiteral("count(distinct psidsequence)")), 1000);
+    EXPECT_EQ(bench->db.Aggregate(QStringLiteral("min(psidsequence)")), 1);
+    EXPECT_EQ(bench->db.Aggregate(QStringLiteral("max(psidsequence)")), 1000);
 }
 
 TEST_P(Posting, ARefusedKeyThatNoOtherOfficeTookStopsThePostingAtItsRow)
 {
-    bench->db.Exec(QStringLiteral("create unique index studentlist_id on studentlist (studentid)"));
+    bench->db.RefuseRepeatedStudentIds();
     bench->db.Insert("('zzzz', 1, '7', 'Z', 'Z')");
     bench->FillGrid({{"1", "Ann", "Lee"}, {"7", "Bob", "Ray"}, {"3", "Cy", "Oz"}});
     Post();
@@ -207,8 +207,8 @@ TEST_P(Posting, AServerRestartBetweenPostingsIsMetByConnectingAgain)
     bench->FillGrid({{"3", "Cy", "Oz"}, {"4", "Di", "Ek"}});
     Post();
     EXPECT_EQ(bench->TakeMessages(), QStringList());
-    EXPECT_EQ(bench->db.Count("select count(*) from studentlist"), 4);
-    EXPECT_EQ(bench->db.Count("select count(distinct studentid) from studentlist"), 4);
+    EXPECT_EQ(bench->db.Stored(), 4);
+    EXPECT_EQ(bench->db.Aggregate(QStringLiteral("count(distinct studentid)")), 4);
     EXPECT_EQ(ListRows(), 4) << "the list reopened over a connection of its own, made again";
 }
 

@@ -31,13 +31,6 @@ namespace {
 
 class DataModule : public OnEachBackend {
 protected:
-    void SetUp() override
-    {
-        OnEachBackend::SetUp();
-        if (IsSkipped()) {
-            return;
-        }
-    }
     TestDatabase::Options options;
     InTemporaryWorkingDirectory cwd;
     ScriptedSeam seam;
@@ -111,7 +104,7 @@ TEST_P(DataModule, AListThatCannotBeReadAnyFurtherIsToldOnceAndClosed)
                           grid.visualRect(grid.model()->index(0, 0)).center());
         QTest::keyClick(&grid, Qt::Key_End);
         ASSERT_EQ(grid.model()->rowCount(), 60000);
-        db.Exec(QStringLiteral("drop table studentlist"));
+        db.DropTable();
         // Back up by pages to where the records read first have left memory.
         for (int i = 0; i < 5000 && w.DataModule()->QNames.Active(); ++i) {
             QTest::keyClick(&grid, Qt::Key_PageUp);
@@ -171,7 +164,7 @@ TEST_P(DataModule, RowsInsertedOverDatabase1ShowOnceTheListIsReopened)
     EXPECT_EQ(grid.model()->rowCount(), 1);
     EXPECT_EQ(dm.QNames.FieldByName(QStringLiteral("STUDENTID")).AsString(), "5");
     EXPECT_EQ(dm.QNames.FieldByName(QStringLiteral("psidsequence")).AsString(), "1");
-    EXPECT_EQ(db.Count(QStringLiteral("select count(*) from studentlist where fname = ''")), 1)
+    EXPECT_EQ(db.Stored(QStringLiteral("fname = ''")), 1)
         << "an empty text is stored as empty text";
     try {
         dm.QNames.FieldByName(QStringLiteral("nosuch"));
@@ -190,115 +183,13 @@ TEST_P(DataModule, AMissingTableIsShownAndTheNextActivationTriesAgain)
         EXPECT_TRUE(seam.MessageTexts()[0].startsWith(QStringLiteral("General SQL error.\r\n")))
             << seam.MessageTexts()[0].toStdString();
         EXPECT_EQ(w.DBGrid3->model()->rowCount(), 0);
-        db.Exec(
-            QStringLiteral("create table studentlist (psid varchar(4), psidsequence integer, "
-                           "studentid text, fname text, lname text)"));
+        db.Exec(QString::fromUtf8(kCreateStudentListTable));
         db.Insert("('aa', 1, '1', 'A', 'A')");
         w.FormActivate(&w);
         EXPECT_EQ(w.DBGrid3->model()->rowCount(), 1);
         w.Exit1->trigger();
     });
     EXPECT_EQ(code, 0);
-}
-
-TEST_P(DataModule, AnAliasWithAUserNameAsksForALoginTwice)
-{
-    options.withLogin = true;
-    TestDatabase db(GetParam(), options);
-    QStringList asked;
-    for (int i = 0; i < 2; ++i) {
-        seam.Then([&](QDialog& d) {
-            auto& login = dynamic_cast<TLoginDialog&>(d);
-            asked << login.DatabaseName->text() + "/" + login.UserName->text();
-            EXPECT_EQ(login.windowTitle(), QStringLiteral("Database Login"));
-            EXPECT_EQ(login.size(), QSize(273, 147));
-            EXPECT_EQ(login.Password->echoMode(), QLineEdit::Password);
-            EXPECT_EQ(login.UserName->maxLength(), 31);
-            login.Password->setText(TestDatabase::PgPassword());
-            return int(QDialog::Accepted);
-        });
-    }
-    const int code = RunProgram(seam, [&](TfMain& w) { w.Exit1->trigger(); });
-    EXPECT_EQ(code, 0);
-    const QString user =
-        GetParam() == Backend::SQLite ? QStringLiteral("office") : TestDatabase::PgUser();
-    EXPECT_EQ(asked, (QStringList{"Database1/" + user, "DVK/" + user}));
-    EXPECT_TRUE(seam.MessageTexts().isEmpty()) << seam.MessageTexts().join("|").toStdString();
-}
-
-TEST_P(DataModule, CancellingTheFirstLoginEndsTheProgram)
-{
-    options.withLogin = true;
-    TestDatabase db(GetParam(), options);
-    seam.Then(Cancel());
-    const int code = RunProgram(seam, [](TfMain&) {});
-    EXPECT_EQ(code, 1);
-    ASSERT_EQ(seam.shown.size(), 2u);
-    EXPECT_TRUE(
-        seam.shown[1].text.endsWith(QStringLiteral("\nCannot connect to database 'Database1'.")))
-        << seam.shown[1].text.toStdString();
-}
-
-TEST_P(DataModule, AfterAServerRestartTheNextActionAsksForTheLoginAgain)
-{
-    if (GetParam() != Backend::PostgreSQL) {
-        GTEST_SKIP() << "an embedded database has no server to restart";
-    }
-    options.withLogin = true;
-    TestDatabase db(GetParam(), options);
-    for (int i = 0; i < 4; ++i) {
-        seam.Then(Login(TestDatabase::PgUser(), TestDatabase::PgPassword()));
-    }
-    const int code = RunProgram(seam, [&](TfMain& w) {
-        w.postingPause = std::chrono::milliseconds(0);
-        ASSERT_TRUE(db.RestartServer());
-        QCoreApplication::processEvents();
-        w.SGRecordStudents->SetRowCount(2);
-        w.SGRecordStudents->SetCell(0, 1, "1");
-        w.SGRecordStudents->SetCell(1, 1, "Ann");
-        w.SGRecordStudents->SetCell(2, 1, "Lee");
-        w.BitBtn5->click();
-        EXPECT_EQ(w.DBGrid3->model()->rowCount(), 1);
-        w.Exit1->trigger();
-    });
-    EXPECT_EQ(code, 0);
-    EXPECT_EQ(seam.CountOf(QStringLiteral("TLoginDialog")), 4)
-        << "Database1 and the list's connection at start, and again after the restart";
-    EXPECT_EQ(seam.MessageTexts(), QStringList());
-    EXPECT_EQ(db.Rows(), QStringList{QStringLiteral("anle|1|1|Ann|Lee")});
-}
-
-TEST_P(DataModule, CancellingTheListsLoginIsShownAndTheWindowStays)
-{
-    options.withLogin = true;
-    TestDatabase db(GetParam(), options);
-    seam.Then(Login(TestDatabase::PgUser(), TestDatabase::PgPassword()));
-    seam.Then(Cancel());
-    const int code = RunProgram(seam, [&](TfMain& w) {
-        EXPECT_EQ(seam.MessageTexts(),
-                  QStringList{QStringLiteral("Cannot connect to database 'DVK'")});
-        seam.Then(Login(TestDatabase::PgUser(), TestDatabase::PgPassword()));
-        w.FormActivate(&w);  // tries again
-        EXPECT_EQ(w.DBGrid3->model()->columnCount(), 5);
-        w.Exit1->trigger();
-    });
-    EXPECT_EQ(code, 0);
-}
-
-TEST_P(DataModule, AWrongPasswordShowsTheEnginesMessage)
-{
-    if (GetParam() == Backend::SQLite) {
-        GTEST_SKIP() << "a SQLite file has no password";
-    }
-    options.withLogin = true;
-    TestDatabase db(GetParam(), options);
-    seam.Then(Login(TestDatabase::PgUser(), QStringLiteral("wrong")));
-    const int code = RunProgram(seam, [](TfMain&) {});
-    EXPECT_EQ(code, 1);
-    ASSERT_EQ(seam.shown.size(), 2u);
-    EXPECT_TRUE(seam.shown[1].text.contains(QStringLiteral("Cannot open database.\r\n")));
-    EXPECT_TRUE(seam.shown[1].text.contains(QStringLiteral("password authentication failed")))
-        << seam.shown[1].text.toStdString();
 }
 
 TEST_P(DataModule, AProtectedTableAsksForItsPassword)
@@ -340,7 +231,7 @@ TEST_P(DataModule, AProtectedTableAsksForItsPassword)
 
 TEST_P(DataModule, ANestedActivationOpensNothingTwice)
 {
-    options.withLogin = true;
+    options = WithLogin();
     TestDatabase db(GetParam(), options);
     seam.Then(Login(TestDatabase::PgUser(), TestDatabase::PgPassword()));
     seam.Then([&](QDialog& d) {
@@ -376,20 +267,6 @@ TEST_P(DataModule, ThePointerShowsTheDatabaseAtWorkForFiftyMilliseconds)
     broken.sql << QStringLiteral("select * from nosuchtable");
     EXPECT_THROW(broken.Prepare(), EDBEngineError);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "an error restores it at once";
-}
-
-TEST(LoginDialog, FocusStartsWhereTheUserMustType)
-{
-    ScriptedSeam seam;
-    TApplication app(QStringLiteral("/x/Cardovane"), seam);
-    TLoginDialog withUser(QStringLiteral("Database1"), QStringLiteral("office"));
-    EXPECT_EQ(withUser.focusWidget(), withUser.Password);
-    TLoginDialog withoutUser(QStringLiteral("Database1"), QString());
-    EXPECT_EQ(withoutUser.focusWidget(), withoutUser.UserName);
-    TLoginDialog longName(QString(200, QLatin1Char('D')), QString());
-    EXPECT_EQ(longName.DatabaseName->x() + longName.DatabaseName->width(),
-              longName.Panel->width() - 5)
-        << "a long name is cut 5 pixels short of the panel's edge";
 }
 
 INSTANTIATE_TEST_SUITE_P(Store, DataModule, ::testing::Values(Backend::SQLite, Backend::PostgreSQL),

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -98,4 +99,30 @@ PersonSeam::Keys ChooseFileByKeys(const QString& path)
         QTest::keyClicks(name, path);
         QTest::keyClick(name, Qt::Key_Return);
     };
+}
+
+QWidget* Focus()
+{
+    return QApplication::focusWidget();
+}
+
+void ChooseMenuItem(QWidget& window, int item)
+{
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.isActiveWindow(); }));
+    QTest::keyClick(Focus() ? Focus() : &window, Qt::Key_Alt);
+    ASSERT_TRUE(qobject_cast<QMenuBar*>(Focus())) << "Alt gives the menu bar the keyboard";
+    for (int i = 0; i < item; ++i) {
+        QTest::keyClick(Focus(), Qt::Key_Right);
+    }
+    QTest::keyClick(Focus(), Qt::Key_Return);
+}
+
+bool TabTo(QWidget& window, QWidget* control)
+{
+    // An inactive window still takes the keys sent to it: the Tabs below tell whether it worked.
+    (void)QTest::qWaitFor([&] { return window.isActiveWindow(); });
+    for (int i = 0; i < 30 && Focus() != control; ++i) {
+        QTest::keyClick(Focus() ? Focus() : &window, Qt::Key_Tab);
+    }
+    return Focus() == control;
 }

@@ -27,3 +27,11 @@ PersonSeam::Keys PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoM
 PersonSeam::Keys TypeThenReturn(const QString& text);
 // Types a path into the file dialog's name box and presses Return.
 PersonSeam::Keys ChooseFileByKeys(const QString& path);
+
+// The window as a person works it, outside the dialogs.
+// The control that has the keyboard; null when none has.
+QWidget* Focus();
+// Alt, then Right to the item, then Return: the menu bar worked by the keyboard alone.
+void ChooseMenuItem(QWidget& window, int item);
+// Tab until the control has the focus, as a person would; false when it never comes.
+bool TabTo(QWidget& window, QWidget* control);

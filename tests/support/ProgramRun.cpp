@@ -1,6 +1,7 @@
 #include "tests/support/ProgramRun.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QDir>
@@ -74,6 +75,12 @@ QString WriteFile(const QString& path, const QByteArray& bytes)
     EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
     return path;
+}
+
+int Mode(const QString& path)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
 }
 
 QByteArray ReadFile(const QString& path)

@@ -30,3 +30,5 @@ private:
 // Writes bytes to a file; answers its path.
 QString WriteFile(const QString& path, const QByteArray& bytes);
 QByteArray ReadFile(const QString& path);
+// The file's permission bits; -1 when it does not exist.
+int Mode(const QString& path);

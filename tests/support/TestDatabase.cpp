@@ -209,10 +209,17 @@ void TestDatabase::InsertNumberedStudents(int count)
              .arg(QString::fromStdString(StudentListInsertHead())));
 }
 
+namespace {
+QString Table()
+{
+    return QString::fromUtf8(kStudentListTable);
+}
+}  // namespace
+
 void TestDatabase::HoldTheListAgainstWriters()
 {
     Exec(QStringLiteral("begin"));
-    Exec(QStringLiteral("lock table %1 in exclusive mode").arg(kStudentListTable));
+    Exec(QStringLiteral("lock table %1 in exclusive mode").arg(Table()));
 }
 
 int TestDatabase::WaitingForALock()
@@ -221,6 +228,38 @@ int TestDatabase::WaitingForALock()
     Exec(QStringLiteral("select pg_stat_clear_snapshot()"));
     return Count(
         QStringLiteral("select count(*) from pg_stat_activity where wait_event_type = 'Lock'"));
+}
+
+int TestDatabase::Aggregate(const QString& expression, const QString& where)
+{
+    return Count(QStringLiteral("select %1 from %2").arg(expression, Table()) +
+                 (where.isEmpty() ? QString() : QStringLiteral(" where ") + where));
+}
+
+void TestDatabase::Update(const QString& assignments, const QString& where)
+{
+    Exec(QStringLiteral("update %1 set %2 where %3").arg(Table(), assignments, where));
+}
+
+void TestDatabase::DeleteAll()
+{
+    Exec(QStringLiteral("delete from %1").arg(Table()));
+}
+
+void TestDatabase::DropTable()
+{
+    Exec(QString::fromUtf8(kDropStudentListTable));
+}
+
+void TestDatabase::ReplaceTable(const QString& columns)
+{
+    DropTable();
+    Exec(QStringLiteral("create table %1 (%2)").arg(Table(), columns));
+}
+
+void TestDatabase::RefuseRepeatedStudentIds()
+{
+    Exec(QStringLiteral("create unique index %1_id on %1 (studentid)").arg(Table()));
 }
 
 int TestDatabase::Count(const QString& sql)
@@ -233,11 +272,12 @@ int TestDatabase::Count(const QString& sql)
 QStringList TestDatabase::Rows()
 {
     QSqlQuery query(QSqlDatabase::database(connection_, false));
-    EXPECT_TRUE(query.exec(
-        QStringLiteral("select psid, psidsequence, studentid, fname, lname from %1 order by %2")
-            .arg(QString::fromUtf8(kStudentListTable),
-                 QString::fromStdString(StudentListOrderBy()))))
-        << query.lastError().text().toStdString();
+    // The list query reads the five columns in the order the table defines them.
+    QString statement;
+    for (const std::string& line : StudentListQueryLines()) {
+        statement += QString::fromStdString(line) + QLatin1Char('\n');
+    }
+    EXPECT_TRUE(query.exec(statement)) << query.lastError().text().toStdString();
     QStringList rows;
     while (query.next()) {
         QStringList fields;

@@ -49,6 +49,18 @@ public:
     // fifth; so that the list's windows begin at every kind of key.
     void InsertNumberedStudents(int count);
     int Count(const QString& sql);
+    // A number read off the stored list: an aggregate such as "max(psidsequence)" of the rows
+    // the condition takes (all of them without one); how many rows are stored.
+    int Aggregate(const QString& expression, const QString& where = {});
+    int Stored(const QString& where = {}) { return Aggregate(QStringLiteral("count(*)"), where); }
+    // Changes to the stored list behind the program's back, as another program would make them.
+    void Update(const QString& assignments, const QString& where);
+    void DeleteAll();
+    void DropTable();
+    // Puts in place a table of the columns given, as an older or hand-made database has it.
+    void ReplaceTable(const QString& columns);
+    // Makes the server refuse a second student of one identification number.
+    void RefuseRepeatedStudentIds();
     // On the server: the test's connection takes the list as a posting office does and holds
     // it until the connection ends; how many connections wait meanwhile for a lock.
     void HoldTheListAgainstWriters();
@@ -75,6 +87,15 @@ private:
     QString sqlitePath_;
     QString connection_;
 };
+
+// The options of a database whose alias carries a user name, so that connecting asks for a login
+// (the test server's user and password answer it).
+inline TestDatabase::Options WithLogin()
+{
+    TestDatabase::Options options;
+    options.withLogin = true;
+    return options;
+}
 
 // Skips the test where the backend's server is not running (outside the test command).
 #define SKIP_WITHOUT_SERVER(backend)                                  \

@@ -1,0 +1,143 @@
+// The codes a text file's failures carry and the messages they show.
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/textio/TextFileSupport.h"
+#include "textio/ErrorNumbers.h"
+#include "textio/IOErrorMessage.h"
+
+namespace {
+
+using namespace textfile_test;
+
+// The platform's numbers as the codes they stand for: the four conditions with messages of
+// their own, the lock, and every other failure apart from the codes that mean something else.
+struct NumberCase {
+    const char* name;
+    int err;
+    int open;
+    int transfer;
+};
+
+class ErrorNumbers : public ::testing::TestWithParam<NumberCase> {};
+
+TEST_P(ErrorNumbers, StandForTheirCondition)
+{
+    EXPECT_EQ(OpenErrorCode(GetParam().err, "/tmp/file"), GetParam().open);
+    EXPECT_EQ(TransferErrorCode(GetParam().err), GetParam().transfer);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TextFile, ErrorNumbers,
+    ::testing::Values(
+        NumberCase{"NoSuchFile", ENOENT, 2, 1002}, NumberCase{"NotAFolder", ENOTDIR, 3, ENOTDIR},
+        NumberCase{"TooManyOpen", EMFILE, 4, EMFILE}, NumberCase{"AccessDenied", EACCES, 5, 5},
+        NumberCase{"NotPermitted", EPERM, 5, 5}, NumberCase{"Locked", EWOULDBLOCK, 32, EWOULDBLOCK},
+        NumberCase{"DeviceFailure", EIO, 1005, 1005}, NumberCase{"Interrupted", EINTR, 1004, 1004},
+        NumberCase{"NoSuchProcess", ESRCH, 1003, 1003},
+        NumberCase{"DiskFull", ENOSPC, ENOSPC, ENOSPC}, NumberCase{"TooLarge", EFBIG, EFBIG, EFBIG},
+        NumberCase{"ConnectionReset", ECONNRESET, 1104, 1104}, NumberCase{"NoError", 0, 0, 0}),
+    [](const auto& p) { return p.param.name; });
+
+struct ErrorCase {
+    const char* name;
+    std::function<void(TTextFile&, const TempFolder&)> action;
+    int code;
+};
+
+class ErrorCodes : public ::testing::TestWithParam<ErrorCase> {};
+
+TEST_P(ErrorCodes, RaiseTheirCode)
+{
+    TempFolder dir;
+    fs::create_directory(dir / "folder");
+    WriteBytes(dir / "file", "x\n");
+    TTextFile file;
+    EXPECT_EQ(CodeOf([&] { GetParam().action(file, dir); }), GetParam().code);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TextFile, ErrorCodes,
+    ::testing::Values(
+        ErrorCase{"MissingFile", [](TTextFile& f, auto& d) { f.OpenToRead(d / "none"); }, 2},
+        ErrorCase{"MissingFolderRead",
+                  [](TTextFile& f, auto& d) { f.OpenToRead(d / "no/such/file"); }, 3},
+        ErrorCase{"MissingFolderWrite",
+                  [](TTextFile& f, auto& d) { f.OpenToWrite(d / "no/such/file"); }, 3},
+        ErrorCase{"FileUsedAsFolder", [](TTextFile& f, auto& d) { f.OpenToRead(d / "file/x"); }, 3},
+        ErrorCase{"FolderReadAsFile", [](TTextFile& f, auto& d) { f.OpenToRead(d / "folder"); }, 5},
+        ErrorCase{"FolderWrittenAsFile", [](TTextFile& f, auto& d) { f.OpenToWrite(d / "folder"); },
+                  5},
+        ErrorCase{"NameOver259Characters",
+                  [](TTextFile& f, auto&) { f.OpenToRead("/tmp/" + std::string(255, 'n')); }, 3},
+        ErrorCase{"CloseWhenClosed", [](TTextFile& f, auto&) { f.CloseText(); }, 103},
+        ErrorCase{"ReadWhenClosed", [](TTextFile& f, auto&) { f.AtEndOfFile(); }, 103},
+        ErrorCase{"ReadWhenWriting",
+                  [](TTextFile& f, auto& d) {
+                      f.OpenToWrite(d / "out");
+                      f.ReadTextLine();
+                  },
+                  104},
+        ErrorCase{"WriteWhenReading",
+                  [](TTextFile& f, auto& d) {
+                      f.OpenToRead(d / "file");
+                      f.WriteTextLine("x");
+                  },
+                  105},
+        ErrorCase{"WriteWhenClosed", [](TTextFile& f, auto&) { f.WriteTextLine("x"); }, 105},
+        ErrorCase{"DeviceThatIsNoFilePipeOrConsole",
+                  [](TTextFile& f, auto&) { f.OpenToWrite("/dev/null"); }, 105},
+        // Reading a process's memory from its first byte fails with EIO, which must not show
+        // as "File access denied".
+        ErrorCase{"ReadFailureOfTheDevice",
+                  [](TTextFile& f, auto&) {
+                      f.OpenToRead("/proc/self/mem");
+                      f.AtEndOfFile();
+                  },
+                  1005}),
+    [](const auto& p) { return p.param.name; });
+
+TEST(TextFile, AFailedOpenLeavesTheObjectClosed)
+{
+    TempFolder dir;
+    TTextFile file;
+    EXPECT_EQ(CodeOf([&] { file.OpenToRead(dir / "none"); }), 2);
+    EXPECT_FALSE(file.IsOpen());
+}
+
+TEST(TextFile, ErrorsCarryTheirMessages)
+{
+    TempFolder dir;
+    TTextFile file;
+    try {
+        file.OpenToRead(dir / "none");
+        FAIL();
+    } catch (const EInOutError& e) {
+        EXPECT_EQ(e.Message(), "File not found");
+        EXPECT_STREQ(e.ClassName(), "EInOutError");
+    }
+}
+
+struct MessageCase {
+    int code;
+    const char* message;
+};
+
+class Messages : public ::testing::TestWithParam<MessageCase> {};
+
+TEST_P(Messages, FollowTheTable)
+{
+    EXPECT_EQ(IOErrorMessage(GetParam().code), GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    IOError, Messages,
+    ::testing::Values(MessageCase{2, "File not found"}, MessageCase{3, "Invalid filename"},
+                      MessageCase{4, "Too many open files"}, MessageCase{5, "File access denied"},
+                      MessageCase{100, "Read beyond end of file"}, MessageCase{101, "Disk full"},
+                      MessageCase{106, "Invalid numeric input"}, MessageCase{32, "I/O error 32"},
+                      MessageCase{105, "I/O error 105"}, MessageCase{0, "I/O error 0"}));
+
+}  // namespace
