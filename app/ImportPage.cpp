@@ -1,6 +1,7 @@
 // The import page: the review grid on the left, the posting and the student list on the right.
 #include "app/MainWindow.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QVBoxLayout>
 
@@ -95,7 +96,18 @@ void TfMain::BuildImportPage()
     panel28Layout->addSpacing(10);
     panel28Layout->addLayout(buttonRow);
     panel28Layout->addStretch(1);
-    panel28Layout->addWidget(LabelProgress);
+    LabelFindings = new TLabel(Panel28);
+    LabelFindings->setObjectName(QStringLiteral("LabelFindings"));
+    // Beside the progress caption, never widening the half: a long line ends in an ellipsis and
+    // is whole in its tooltip.
+    LabelFindings->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    LabelFindings->SetElided(true);
+    auto* labelRow = new QHBoxLayout;
+    labelRow->setContentsMargins(0, 0, 0, 0);
+    labelRow->addWidget(LabelProgress);
+    labelRow->addSpacing(16);
+    labelRow->addWidget(LabelFindings, 1);
+    panel28Layout->addLayout(labelRow);
     panel28Layout->addWidget(ProgressBar1);
     DBGrid3 = new TDBGrid(Panel30);
     DBGrid3->setObjectName(QStringLiteral("DBGrid3"));
@@ -123,6 +135,28 @@ void TfMain::BuildImportPage()
     QWidget::setTabOrder(BitBtn4, Edit1);
     QWidget::setTabOrder(Edit1, Memo2);
     QWidget::setTabOrder(Memo2, SGRecordStudents);
+
+    findings_ = std::make_unique<TReviewFindings>(*SGRecordStudents);
+    NextMarkedRow = new QAction(QStringLiteral("Next Row To Look At"), TSImportList);
+    NextMarkedRow->setShortcut(QKeySequence(Qt::Key_F8));
+    PreviousMarkedRow = new QAction(QStringLiteral("Previous Row To Look At"), TSImportList);
+    PreviousMarkedRow->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F8));
+    for (QAction* go : {NextMarkedRow, PreviousMarkedRow}) {
+        go->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        TSImportList->addAction(go);
+        SGRecordStudents->addAction(go);
+        connect(go, &QAction::triggered, this,
+                [this, go] { RunHandler(app_, [this, go] { NextMarkedRowClick(go); }); });
+    }
+    RemoveStoredRows = new QAction(QStringLiteral("Remove Rows Already Stored"), SGRecordStudents);
+    SGRecordStudents->addAction(RemoveStoredRows);
+    connect(RemoveStoredRows, &QAction::triggered, this,
+            [this] { RunHandler(app_, [this] { RemoveStoredRowsClick(RemoveStoredRows); }); });
+    connect(SGRecordStudents, &TStringGrid::CellEdited, this, [this](int col, int row) {
+        RunHandler(app_, [this, col, row] { SGRecordStudentsCellEdited(col, row); });
+    });
+    connect(SGRecordStudents, &TStringGrid::RowsRemoved, this,
+            [this] { RunHandler(app_, [this] { SGRecordStudentsRowsRemoved(); }); });
 
     connect(BitBtn4, &QPushButton::clicked, this,
             [this] { RunHandler(app_, [this] { BitBtn4Click(BitBtn4); }); });

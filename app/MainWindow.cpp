@@ -16,6 +16,7 @@
 #include "app/PageLayout.h"
 #include "app/Settings.h"
 #include "export/ExportStudentList.h"
+#include "import/StoredStudents.h"
 #include "store/datamodule/DataModule.h"
 #include "textio/ErrorDisplay.h"
 #include "toolkit/Application.h"
@@ -81,6 +82,11 @@ void TfMain::Wire(QAction* item)
 void TfMain::AttachDataModule(TfDM1* dm)
 {
     dm_ = dm;
+    // The stored students are looked up over the connection the posting stores them by.
+    findings_->SetLookUp(dm ? TReviewFindings::LookUp([dm](TListFindings& findings) {
+        LookUpStoredStudents(dm->Session, QStringLiteral("Database1"), findings);
+    })
+                            : TReviewFindings::LookUp());
     DBGrid3->SetDataSource(dm ? &dm->DSNames : nullptr);
 }
 
@@ -147,11 +153,48 @@ void TfMain::BitBtn4Click(QObject*)
         return;
     }
     ReadStudentList(OpenDialog1.FileName().toStdString(), SGRecordStudents->Cells(), *this);
+    findings_->CheckAll();
+    ShowFindings();
 }
 
 void TfMain::BitBtn5Click(QObject*)
 {
     PostStudentList(*SGRecordStudents, *dm_, *this, postingPause);
+    findings_->CheckAll(true);  // what was posted is stored now
+    ShowFindings();
+}
+
+void TfMain::SGRecordStudentsCellEdited(int, int row)
+{
+    findings_->CheckRow(row);
+    ShowFindings();
+}
+
+void TfMain::SGRecordStudentsRowsRemoved()
+{
+    findings_->CheckAll();
+    ShowFindings();
+}
+
+void TfMain::NextMarkedRowClick(QObject* sender)
+{
+    if (findings_->GoToMarked(sender == PreviousMarkedRow ? -1 : 1)) {
+        SGRecordStudents->setFocus(Qt::ShortcutFocusReason);
+    }
+}
+
+void TfMain::RemoveStoredRowsClick(QObject*)
+{
+    findings_->RemoveStoredRows();
+    ShowFindings();
+}
+
+void TfMain::ShowFindings()
+{
+    const QString summary = QString::fromStdString(findings_->Summary());
+    LabelFindings->setText(summary);
+    LabelFindings->setToolTip(summary);
+    LabelFindings->setAccessibleDescription(summary);
 }
 
 void TfMain::BitBtn8Click(QObject*)

@@ -2,8 +2,10 @@
 
 #include <QElapsedTimer>
 #include <chrono>
+#include <memory>
 
 #include "import/PostStudentList.h"
+#include "import/ReviewFindings.h"
 #include "import/StudentListReader.h"
 #include "toolkit/ColorAndFont.h"
 #include "toolkit/DialogForm.h"
@@ -47,6 +49,11 @@ public:
     void BitBtn4Click(QObject* sender);
     void BitBtn5Click(QObject* sender);
     void BitBtn8Click(QObject* sender);
+    // The review grid's findings: a cell corrected, rows removed, the marked rows gone through.
+    void SGRecordStudentsCellEdited(int col, int row);
+    void SGRecordStudentsRowsRemoved();
+    void NextMarkedRowClick(QObject* sender);
+    void RemoveStoredRowsClick(QObject* sender);
     void EditEnter(QWidget* sender);
     void EditExit(QWidget* sender);
 
@@ -82,6 +89,11 @@ public:
     TMemo* Memo3;
     TBitBtn* BitBtn5;
     TLabel* LabelProgress;
+    // How many rows of the review grid need a look, beside the posting's progress.
+    TLabel* LabelFindings;
+    QAction* NextMarkedRow;      // F8
+    QAction* PreviousMarkedRow;  // Shift+F8
+    QAction* RemoveStoredRows;
     TProgressBar* ProgressBar1;
     TDBGrid* DBGrid3;
 
@@ -101,6 +113,7 @@ private:
     void BuildSplashPage();
     void BuildImportPage();
     void BuildExportPage();
+    void ShowFindings();
     void Wire(QAction* item);
     bool CloseWithoutSettings();
 
@@ -112,6 +125,7 @@ private:
 
     TApplication& app_;
     TfDM1* dm_ = nullptr;
+    std::unique_ptr<TReviewFindings> findings_;
     QElapsedTimer lineCountPainted_;
     bool activated_ = false;
     bool activating_ = false;

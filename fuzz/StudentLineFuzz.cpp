@@ -1,11 +1,13 @@
 // The student line splitter and the cell decoding: the fields give back the line, the first two
-// never hold a comma, and decoding keeps valid UTF-8 as it is and makes everything else valid.
+// never hold a comma, and decoding keeps valid UTF-8 as it is and makes everything else valid;
+// the findings of the line's row point at its own cells, each with a text, in order of kind.
 #include <algorithm>
 #include <cstdint>
 #include <string>
 
 #include "export/StudentLineFormat.h"
 #include "fuzz/FuzzCheck.h"
+#include "import/StudentFindings.h"
 #include "import/StudentLine.h"
 #include "textio/Utf8Text.h"
 
@@ -24,6 +26,13 @@ void CheckSplit(const std::string& line)
     } else {
         FUZZ_CHECK(FormatStudentLine(f.idNum, f.firstName, f.lastName) == line);
     }
+    const std::vector<TFinding> found = RowFindings(f);
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        FUZZ_CHECK(found[i].column >= kWholeRow && found[i].column <= 2 && !found[i].text.empty());
+        FUZZ_CHECK(i == 0 || found[i - 1].kind <= found[i].kind);
+    }
+    // A line that is one student's three plain fields has nothing to say.
+    FUZZ_CHECK(!found.empty() || (!f.idNum.empty() && !f.firstName.empty() && !f.lastName.empty()));
 }
 
 }  // namespace

@@ -40,6 +40,33 @@ std::string_view TGridCells::Cell(int col, int row) const
     return std::string_view(text_).substr(cells_[i].offset, cells_[i].length);
 }
 
+void TGridCells::RemoveRows(int first, int count)
+{
+    first = std::max(first, fixedRows_);
+    count = std::min(count, rowCount_ - first);
+    if (count <= 0) {
+        return;
+    }
+    if (observer_) {
+        observer_->RowCountChanging();
+    }
+    const auto from = cells_.begin() + std::ptrdiff_t(Index(0, first));
+    const auto to =
+        from + std::ptrdiff_t(std::min(Index(0, first + count), cells_.size()) - Index(0, first));
+    for (auto it = from; it != to; ++it) {
+        unused_ += it->length;
+    }
+    cells_.erase(from, to);
+    rowCount_ -= count;
+    const std::size_t needed = std::size_t(rowCount_) * std::size_t(colCount_);
+    if (cells_.size() < needed) {
+        cells_.resize(needed);
+    }
+    if (observer_) {
+        observer_->RowCountChanged();
+    }
+}
+
 void TGridCells::SetCell(int col, int row, std::string_view text)
 {
     if (col < 0 || col >= colCount_ || row < 0) {

@@ -35,6 +35,10 @@ public:
     // Texts are UTF-8 and outlive the row count: lowering it hides rows, raising it shows their
     // texts again. A cell's text stays valid until the next write to any cell.
     std::string_view Cell(int col, int row) const;
+    // Removes `count` rows from `first` on (rows of the row count only, never a fixed row): the
+    // rows below move up, hidden ones too, and the row count follows. Removing every data row
+    // leaves the title row a title row.
+    void RemoveRows(int first, int count);
     void SetCell(int col, int row, std::string_view text);
 
     // Cell writes between these two are told once, when the update ends.

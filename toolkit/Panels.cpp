@@ -48,3 +48,18 @@ void TPanel::paintEvent(QPaintEvent* event)
     }
     DrawBevel(painter, r, inner_, palette());
 }
+
+void TLabel::paintEvent(QPaintEvent* event)
+{
+    const QString caption = text();
+    const QRect room = contentsRect();
+    if (!elided_ || fontMetrics().horizontalAdvance(caption) <= room.width()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(palette().color(foregroundRole()));
+    painter.drawText(room, int(alignment()),
+                     fontMetrics().elidedText(caption, Qt::ElideRight, room.width()));
+}

@@ -39,4 +39,18 @@ class TLabel : public QLabel {
     Q_OBJECT
 public:
     explicit TLabel(QWidget* parent = nullptr) : QLabel(parent) {}
+
+    // A caption longer than the label's room ends in an ellipsis instead of being cut off
+    // unseen; the whole caption is then the label's tooltip.
+    void SetElided(bool elided)
+    {
+        elided_ = elided;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool elided_ = false;
 };

@@ -1,6 +1,18 @@
 #include "toolkit/StringGrid.h"
 
+#include <QAction>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+
+namespace {
+
+// A marked cell: a light amber behind black text, apart from the selection, the focus
+// highlight and the title row, and readable whatever the desktop's colours.
+const QColor kMarkBackground(255, 214, 153);
+const QColor kMarkText(Qt::black);
+
+}  // namespace
 
 int TStringGridModel::rowCount(const QModelIndex& parent) const
 {
@@ -14,8 +26,23 @@ int TStringGridModel::columnCount(const QModelIndex& parent) const
 
 QVariant TStringGridModel::data(const QModelIndex& index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid) ||
-        (role != Qt::DisplayRole && role != Qt::EditRole)) {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid)) {
+        return {};
+    }
+    if (role == Qt::BackgroundRole || role == Qt::ForegroundRole || role == Qt::ToolTipRole ||
+        role == Qt::AccessibleDescriptionRole) {
+        if (!grid_.notes_) {
+            return {};
+        }
+        const std::string note = grid_.notes_(index.column(), index.row() + grid_.FixedRows());
+        if (note.empty()) {
+            return {};
+        }
+        return role == Qt::BackgroundRole   ? QVariant(kMarkBackground)
+               : role == Qt::ForegroundRole ? QVariant(kMarkText)
+                                            : QVariant(QString::fromStdString(note));
+    }
+    if (role != Qt::DisplayRole && role != Qt::EditRole) {
         return {};
     }
     const std::string_view text = grid_.Cell(index.column(), index.row() + grid_.FixedRows());
@@ -27,7 +54,9 @@ bool TStringGridModel::setData(const QModelIndex& index, const QVariant& value, 
     if (!checkIndex(index, CheckIndexOption::IndexIsValid) || role != Qt::EditRole) {
         return false;
     }
-    grid_.SetCell(index.column(), index.row() + grid_.FixedRows(), value.toString().toStdString());
+    const int row = index.row() + grid_.FixedRows();
+    grid_.SetCell(index.column(), row, value.toString().toStdString());
+    emit grid_.CellEdited(index.column(), row);
     return true;
 }
 
@@ -73,6 +102,55 @@ TStringGrid::TStringGrid(QWidget* parent, int colCount, int rowCount)
     horizontalHeader()->setFixedHeight(kDefaultRowHeight);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     ShowFixedRows();
+    removeRows_ = new QAction(QStringLiteral("Remove Rows"), this);
+    removeRows_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    removeRows_->setShortcutContext(Qt::WidgetShortcut);
+    connect(removeRows_, &QAction::triggered, this, &TStringGrid::RemoveSelectedRows);
+    addAction(removeRows_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void TStringGrid::SetNotes(NoteSource notes)
+{
+    notes_ = std::move(notes);
+    NotesChanged();
+}
+
+void TStringGrid::NotesChanged()
+{
+    viewport()->update();
+}
+
+std::pair<int, int> TStringGrid::SelectedRows() const
+{
+    int first = Row();
+    int last = Row();
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    if (!selected.isEmpty()) {
+        first = last = selected.front().row() + FixedRows();
+        for (const QModelIndex& index : selected) {
+            first = std::min(first, index.row() + FixedRows());
+            last = std::max(last, index.row() + FixedRows());
+        }
+    }
+    return {first, last};
+}
+
+void TStringGrid::RemoveRows(int first, int count)
+{
+    const int current = Row();
+    cells_.RemoveRows(first, count);
+    SetRow(std::min(current < first ? current : first, RowCount() - 1));
+}
+
+void TStringGrid::RemoveSelectedRows()
+{
+    if (model_.rowCount() == 0) {
+        return;
+    }
+    const auto [first, last] = SelectedRows();
+    RemoveRows(first, last - first + 1);
+    emit RowsRemoved();
 }
 
 TStringGrid::~TStringGrid()
@@ -140,4 +218,15 @@ void TStringGrid::SetRow(int row)
 void TStringGrid::RepaintNow()
 {
     viewport()->repaint();
+}
+
+void TStringGrid::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        const QRect cell = visualRect(currentIndex());
+        QMenu::exec(actions(), viewport()->mapToGlobal(cell.isValid() ? cell.center() : QPoint()),
+                    nullptr, this);
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }

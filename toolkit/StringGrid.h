@@ -2,12 +2,14 @@
 
 #include <QAbstractTableModel>
 #include <QTableView>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "toolkit/ColorAndFont.h"
 #include "toolkit/GridCells.h"
 
+class QAction;
 class TStringGrid;
 
 // The cells of a TStringGrid as the view sees them: view rows start below the fixed rows, which
@@ -33,6 +35,11 @@ private:
 class TStringGrid : public QTableView, private TGridCells::Observer {
     Q_OBJECT
 public:
+    // What the grid says of a cell beyond its text; empty for nothing. A cell with a note is
+    // marked: a background of its own, legible in any colour scheme, and the note as its tooltip
+    // and accessible description.
+    using NoteSource = std::function<std::string(int col, int row)>;
+
     static constexpr int kDefaultColWidth = 100;
     static constexpr int kDefaultRowHeight = 17;
 
@@ -56,11 +63,32 @@ public:
     void SetRow(int row);
     void RepaintNow();
 
+    void SetNotes(NoteSource notes);
+    // Tells the view that notes may have changed.
+    void NotesChanged();
+    // The rows the selection covers (or the current row), from first to last.
+    std::pair<int, int> SelectedRows() const;
+    void RemoveRows(int first, int count);
+    // "Remove Rows" (Ctrl+Delete), also on the grid's context menu, which Shift+F10 opens at the
+    // current cell on any desktop.
+    QAction* RemoveRowsAction() const { return removeRows_; }
+
     TColor Color() const { return color_.Color(); }
+
     void SetColor(TColor color) { color_.Apply(*this, color); }
+
+signals:
+    // A cell the user edited, once the edit is committed.
+    void CellEdited(int col, int row);
+    // Rows the user removed.
+    void RowsRemoved();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     friend class TStringGridModel;
+    void RemoveSelectedRows();
     void RowCountChanging() override;
     void RowCountChanged() override;
     void CellChanged(int col, int row) override;
@@ -70,4 +98,6 @@ private:
     TGridCells cells_;
     TStringGridModel model_;
     TColorProperty color_{clWindow};
+    NoteSource notes_;
+    QAction* removeRows_ = nullptr;
 };

@@ -67,6 +67,7 @@ std::vector<TRepeatedSequence> SetUpStudentListTable(const QSqlDatabase& db)
     std::vector<TRepeatedSequence> repeated;
     InTransaction(db, query, [&] {
         Run(query, kCreateStudentListTable);
+        Run(query, kCreateStudentIdIndex);
         // An older table's numbers are looked at before its key is made: a refused key would end
         // a server's transaction before the numbers could be named.
         repeated = RepeatedSequences(query);
@@ -85,5 +86,6 @@ void RecreateStudentListTable(const QSqlDatabase& db, bool uniqueKey)
         Run(query, kDropStudentListTable);
         Run(query, kCreateStudentListTable);
         Run(query, uniqueKey ? kCreateStudentListKey : kCreatePlainStudentListIndex);
+        Run(query, kCreateStudentIdIndex);
     });
 }

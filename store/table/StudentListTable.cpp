@@ -68,3 +68,34 @@ std::string SqliteStudentFieldsStatement()
 {
     return StudentFieldsStatement() + ", rowid";
 }
+
+std::vector<std::string> StoredStudentsByIdLines(bool sqlite)
+{
+    return {std::string("select studentid, fname, lname from ") + kStudentListTable,
+            sqlite ? "where studentid in (select value from json_each(:ids))"
+                   : "where studentid in (select json_array_elements_text(cast(:ids as json)))"};
+}
+
+std::string StudentIdsParameter(const std::vector<std::string>& ids)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string json = "[";
+    for (const std::string& id : ids) {
+        json += json.size() > 1 ? ",\"" : "\"";
+        for (const char c : id) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (c == '"' || c == '\\') {
+                json += '\\';
+                json += c;
+            } else if (byte < 0x20) {
+                json += "\\u00";
+                json += kHex[byte >> 4];
+                json += kHex[byte & 15];
+            } else {
+                json += c;
+            }
+        }
+        json += '"';
+    }
+    return json + "]";
+}

@@ -69,6 +69,16 @@ std::string SqliteStudentFieldsStatement();
 inline constexpr const char* kCreateStudentListKey =
     "create unique index if not exists studentlist_key on studentlist (psid, psidsequence)";
 
+// Finds the students a list names by their IDNum without reading the table through.
+inline constexpr const char* kCreateStudentIdIndex =
+    "create index if not exists studentlist_studentid on studentlist (studentid)";
+
+// The stored students whose IDNum is among those given, in one statement over the IDNum index:
+// field "studentid", "fname" and "lname"; its one parameter, :ids, the IDNums as a JSON array
+// (StudentIdsParameter). SQLite and a server read the array each in their own words.
+std::vector<std::string> StoredStudentsByIdLines(bool sqlite);
+std::string StudentIdsParameter(const std::vector<std::string>& ids);
+
 // The plain index of tables made before the key was unique; the unique one replaces it.
 inline constexpr const char* kDropPlainStudentListIndex = "drop index if exists studentlist_psid";
 inline constexpr const char* kCreatePlainStudentListIndex =

@@ -54,14 +54,18 @@ TEST_F(DbAdmin, SetsUpTheEmbeddedDefaultOnceAndLeavesItAfterwards)
         ASSERT_TRUE(db.open());
         QSqlQuery query(db);
         query.exec(TestDatabase::kInsertPrefix + "('josm', 1, '1', 'John', 'Smith')");
-        query.exec(
-            QStringLiteral("select sql from sqlite_master where type = 'index' and tbl_name = '%1'")
-                .arg(kStudentListTable));
-        ASSERT_TRUE(query.next());
-        // SQLite keeps the statement as given, but for its first words in capitals.
-        EXPECT_EQ(
-            query.value(0).toString().toLower(),
-            QString::fromUtf8(kCreateStudentListKey).remove(QStringLiteral(" if not exists")));
+        query.exec(QStringLiteral("select sql from sqlite_master where type = 'index' and "
+                                  "tbl_name = '%1' order by name")
+                       .arg(kStudentListTable));
+        // SQLite keeps a statement as given, but for its first words in capitals: the unique
+        // key, and the IDNums' index that finds stored students.
+        QStringList indexes;
+        while (query.next()) {
+            indexes << query.value(0).toString().toLower();
+        }
+        EXPECT_EQ(indexes, (QStringList{QString::fromUtf8(kCreateStudentListKey),
+                                        QString::fromUtf8(kCreateStudentIdIndex)}
+                                .replaceInStrings(QStringLiteral(" if not exists"), QString())));
         query.exec("pragma journal_mode");
         ASSERT_TRUE(query.next());
         EXPECT_EQ(query.value(0).toString(), QStringLiteral("wal"));

@@ -1,0 +1,78 @@
+#include "import/ReviewFindings.h"
+
+#include "toolkit/StringGrid.h"
+
+TReviewFindings::TReviewFindings(TStringGrid& grid) : grid_(grid)
+{
+    grid_.SetNotes([this](int col, int row) { return Note(col, row); });
+}
+
+void TReviewFindings::CheckAll(bool lookUpAgain)
+{
+    checked_ = true;
+    if (lookUpAgain) {
+        findings_.ForgetStored();
+    }
+    findings_.Check(grid_.Cells());
+    grid_.NotesChanged();
+    if (lookUp_) {
+        lookUp_(findings_);
+        grid_.NotesChanged();
+    }
+}
+
+void TReviewFindings::CheckRow(int row)
+{
+    if (!checked_) {
+        return;
+    }
+    findings_.CheckRow(grid_.Cells(), row);
+    grid_.NotesChanged();
+    if (lookUp_ && !findings_.IdNumsToLookUp().empty()) {
+        lookUp_(findings_);
+        grid_.NotesChanged();
+    }
+}
+
+bool TReviewFindings::GoToMarked(int direction)
+{
+    // Before the user has moved in the grid, the first mark is the first to go to.
+    const int from = grid_.currentIndex().isValid() ? grid_.Row() : 0;
+    const int row = checked_ ? findings_.NextMarked(from, direction) : 0;
+    if (row == 0) {
+        return false;
+    }
+    grid_.SetRow(row);
+    return true;
+}
+
+int TReviewFindings::RemoveStoredRows()
+{
+    const std::vector<int> rows = findings_.StoredRows();
+    // From the last run of rows up, so that the rows still to remove keep their numbers.
+    for (std::size_t end = rows.size(); end > 0;) {
+        std::size_t begin = end - 1;
+        while (begin > 0 && rows[begin - 1] == rows[begin] - 1) {
+            --begin;
+        }
+        grid_.RemoveRows(rows[begin], int(end - begin));
+        end = begin;
+    }
+    findings_.Check(grid_.Cells());
+    grid_.NotesChanged();
+    return int(rows.size());
+}
+
+std::string TReviewFindings::Note(int col, int row) const
+{
+    if (!checked_ || !findings_.Marked(row)) {
+        return {};
+    }
+    std::string note;
+    for (const TFinding& finding : findings_.Of(row)) {
+        if (finding.column == col || finding.column == kWholeRow) {
+            note += (note.empty() ? "" : "\n") + finding.text;
+        }
+    }
+    return note;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "import/StudentFindings.h"
+
+class QString;
+class TSession;
+
+// The students stored in StudentList under the IDNums given, by IDNum, found by one statement
+// over the named connection.
+std::unordered_map<std::string, TStoredStudent> FindStoredStudents(
+    TSession& session, const QString& databaseName, const std::vector<std::string>& idNums);
+
+// Looks up what the findings do not yet know of the list's IDNums.
+void LookUpStoredStudents(TSession& session, const QString& databaseName, TListFindings& findings);

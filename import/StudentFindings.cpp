@@ -1,0 +1,363 @@
+#include "import/StudentFindings.h"
+
+#include <algorithm>
+#include <array>
+
+#include "import/StudentKey.h"
+#include "toolkit/GridCells.h"
+
+namespace {
+
+constexpr const char* kColumnTitles[] = {"IDNum", "Firstname", "Lastname"};
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool IsAsciiLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+std::string_view Trimmed(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// Words a spreadsheet's heading row is made of, whatever their case.
+bool HasHeadingWord(std::string_view field)
+{
+    static constexpr std::array<std::string_view, 17> kWords = {
+        "id",      "idnum",   "idno",  "number",    "num",     "no",
+        "name",    "names",   "first", "firstname", "last",    "lastname",
+        "surname", "student", "given", "family",    "forename"};
+    std::string word;
+    for (std::size_t i = 0; i <= field.size(); ++i) {
+        const char c = i < field.size() ? field[i] : ' ';
+        if (IsAsciiLetter(c)) {
+            word += char(c | 0x20);
+        } else if (!word.empty()) {
+            if (std::find(kWords.begin(), kWords.end(), word) != kWords.end()) {
+                return true;
+            }
+            word.clear();
+        }
+    }
+    return false;
+}
+
+std::string Quoted(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
+
+// "4", "4 and 9", "4, 9 and 12", "4, 9, 12 and 3 more".
+std::string RowList(const std::vector<int>& rows)
+{
+    constexpr std::size_t kNamed = 3;
+    std::string out;
+    const std::size_t named = std::min(rows.size(), kNamed);
+    for (std::size_t i = 0; i < named; ++i) {
+        const bool last = i + 1 == named && rows.size() <= kNamed;
+        out += i == 0 ? "" : (last ? " and " : ", ");
+        out += std::to_string(rows[i]);
+    }
+    if (rows.size() > kNamed) {
+        out += " and " + std::to_string(rows.size() - kNamed) + " more";
+    }
+    return out;
+}
+
+struct KindLabel {
+    const char* one;
+    const char* many;
+};
+constexpr KindLabel kKindLabels[kFindingKinds] = {
+    {"heading", "headings"},
+    {"other separator", "other separators"},
+    {"empty line", "empty lines"},
+    {"fourth column", "fourth columns"},
+    {"field in quotes", "fields in quotes"},
+    {"without IDNum", "without IDNum"},
+    {"missing name", "missing names"},
+    {"stray blanks", "stray blanks"},
+    {"digit in a name", "digits in names"},
+    {"name without letters", "names without letters"},
+    {"repeated IDNum", "repeated IDNums"},
+    {"already stored", "already stored"},
+    {"stored for another name", "stored for another name"},
+};
+
+}  // namespace
+
+std::vector<TFinding> RowFindings(const StudentFields& row)
+{
+    const std::string* fields[] = {&row.idNum, &row.firstName, &row.lastName};
+    std::vector<TFinding> found;
+    if (row.idNum.empty() && row.firstName.empty() && row.lastName.empty()) {
+        return {{FindingKind::EmptyLine, kWholeRow, "an empty line: no student"}};
+    }
+    const bool idHasDigit = std::any_of(row.idNum.begin(), row.idNum.end(), IsDigit);
+    if (!idHasDigit && std::any_of(std::begin(fields), std::end(fields),
+                                   [](const std::string* f) { return HasHeadingWord(*f); })) {
+        return {{FindingKind::Heading, kWholeRow, "looks like column headings, not a student"}};
+    }
+    // A line without a comma went whole into the last name: what it holds instead says how it
+    // was saved, and its empty IDNum and first name follow from that alone.
+    if (row.idNum.empty() && row.firstName.empty()) {
+        for (const auto& [separator, name] : {std::pair{';', "semicolons"}, {'\t', "tabs"}}) {
+            if (row.lastName.find(separator) != std::string::npos) {
+                return {{FindingKind::OtherSeparator, kWholeRow,
+                         std::string("saved with another separator: ") + name +
+                             " but no comma, so the whole line went into the Lastname"}};
+            }
+        }
+    }
+    if (row.lastName.find(',') != std::string::npos) {
+        found.push_back({FindingKind::ExtraComma, 2,
+                         "a fourth column or a quoted comma: the Lastname holds a comma"});
+    }
+    for (int c = 0; c < 3; ++c) {
+        const std::string_view field = Trimmed(*fields[c]);
+        if (!field.empty() && (field.front() == '"' || field.back() == '"')) {
+            found.push_back({FindingKind::Quoted, c,
+                             std::string("the ") + kColumnTitles[c] +
+                                 " is in double quotes, which would be stored as part of it"});
+        }
+    }
+    if (row.idNum.empty()) {
+        found.push_back({FindingKind::NoIdNum, 0, "no IDNum"});
+    }
+    for (int c = 1; c < 3; ++c) {
+        if (fields[c]->empty()) {
+            found.push_back({FindingKind::NoName, c, std::string("no ") + kColumnTitles[c]});
+        }
+    }
+    for (int c = 0; c < 3; ++c) {
+        const std::string& field = *fields[c];
+        if (!field.empty() && (IsBlank(field.front()) || IsBlank(field.back()))) {
+            found.push_back({FindingKind::Blanks, c,
+                             std::string("blanks at the start or end of the ") + kColumnTitles[c]});
+        }
+    }
+    for (int c = 1; c < 3; ++c) {
+        const std::string& field = *fields[c];
+        if (std::any_of(field.begin(), field.end(), IsDigit)) {
+            found.push_back({FindingKind::DigitInName, c,
+                             std::string("the ") + kColumnTitles[c] + " holds a digit"});
+        }
+    }
+    for (int c = 1; c < 3; ++c) {
+        const std::string& field = *fields[c];
+        if (!field.empty() && std::none_of(field.begin(), field.end(), IsAsciiLetter)) {
+            found.push_back({FindingKind::NoLetterInName, c,
+                             std::string("the ") + kColumnTitles[c] +
+                                 " has no letter A to Z: the name key would be " +
+                                 Quoted(MakePSID(row.firstName, row.lastName))});
+        }
+    }
+    std::stable_sort(found.begin(), found.end(),
+                     [](const TFinding& a, const TFinding& b) { return a.kind < b.kind; });
+    return found;
+}
+
+void TListFindings::Check(const TGridCells& cells)
+{
+    const int rows = std::max(cells.RowCount(), 1);
+    own_.assign(std::size_t(rows), {});
+    idNums_.assign(std::size_t(rows), {});
+    names_.assign(std::size_t(rows), {});
+    rowsById_.clear();
+    for (int r = 1; r < rows; ++r) {
+        CheckRow(cells, r);
+    }
+}
+
+void TListFindings::CheckRow(const TGridCells& cells, int row)
+{
+    if (row < 1 || row >= int(own_.size())) {
+        return;
+    }
+    Unindex(row);
+    StudentFields fields{std::string(cells.Cell(0, row)), std::string(cells.Cell(1, row)),
+                         std::string(cells.Cell(2, row))};
+    own_[std::size_t(row)] = RowFindings(fields);
+    idNums_[std::size_t(row)] = std::move(fields.idNum);
+    names_[std::size_t(row)] = fields.firstName + '\n' + fields.lastName;
+    Index(row);
+}
+
+void TListFindings::Unindex(int row)
+{
+    const std::string& id = idNums_[std::size_t(row)];
+    if (id.empty()) {
+        return;
+    }
+    const auto found = rowsById_.find(id);
+    if (found != rowsById_.end()) {
+        std::vector<int>& rows = found->second;
+        rows.erase(std::remove(rows.begin(), rows.end(), row), rows.end());
+        if (rows.empty()) {
+            rowsById_.erase(found);
+        }
+    }
+}
+
+void TListFindings::Index(int row)
+{
+    const std::string& id = idNums_[std::size_t(row)];
+    if (id.empty()) {
+        return;
+    }
+    std::vector<int>& rows = rowsById_[id];
+    rows.insert(std::lower_bound(rows.begin(), rows.end(), row), row);
+}
+
+const std::vector<int>* TListFindings::RowsOf(const std::string& idNum) const
+{
+    const auto found = rowsById_.find(idNum);
+    return found == rowsById_.end() ? nullptr : &found->second;
+}
+
+const TStoredStudent* TListFindings::Stored(int row) const
+{
+    const auto found = known_.find(idNums_[std::size_t(row)]);
+    return found == known_.end() || !found->second ? nullptr : &*found->second;
+}
+
+std::vector<std::string> TListFindings::IdNumsToLookUp() const
+{
+    std::vector<std::string> ids;
+    for (const auto& [id, rows] : rowsById_) {
+        if (!known_.count(id)) {
+            ids.push_back(id);
+        }
+    }
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+void TListFindings::Learn(const std::vector<std::string>& asked,
+                          const std::unordered_map<std::string, TStoredStudent>& stored)
+{
+    for (const std::string& id : asked) {
+        const auto found = stored.find(id);
+        known_[id] = found == stored.end() ? std::nullopt : std::optional(found->second);
+    }
+}
+
+std::vector<TFinding> TListFindings::Of(int row, std::string_view rowWord) const
+{
+    if (row < 1 || row >= int(own_.size())) {
+        return {};
+    }
+    std::vector<TFinding> found = own_[std::size_t(row)];
+    const std::string& id = idNums_[std::size_t(row)];
+    if (const std::vector<int>* rows = id.empty() ? nullptr : RowsOf(id);
+        rows && rows->size() > 1) {
+        std::vector<int> others;
+        std::copy_if(rows->begin(), rows->end(), std::back_inserter(others),
+                     [row](int r) { return r != row; });
+        found.push_back({FindingKind::RepeatedIdNum, 0,
+                         "IDNum " + id + " is also on " + std::string(rowWord) +
+                             (others.size() > 1 ? "s " : " ") + RowList(others)});
+    }
+    if (const TStoredStudent* stored = Stored(row)) {
+        const std::string storedName = stored->firstName + ' ' + stored->lastName;
+        if (names_[std::size_t(row)] == stored->firstName + '\n' + stored->lastName) {
+            found.push_back({FindingKind::AlreadyStored, 0,
+                             "IDNum " + id + " is already stored, for " + storedName});
+        } else {
+            found.push_back({FindingKind::StoredForAnotherName, 0,
+                             "IDNum " + id + " is already stored for another name: " + storedName});
+        }
+    }
+    return found;
+}
+
+unsigned TListFindings::Kinds(int row) const
+{
+    if (row < 1 || row >= int(own_.size())) {
+        return 0;
+    }
+    unsigned kinds = 0;
+    for (const TFinding& finding : own_[std::size_t(row)]) {
+        kinds |= 1u << int(finding.kind);
+    }
+    const std::string& id = idNums_[std::size_t(row)];
+    if (id.empty()) {
+        return kinds;
+    }
+    if (const std::vector<int>* rows = RowsOf(id); rows && rows->size() > 1) {
+        kinds |= 1u << int(FindingKind::RepeatedIdNum);
+    }
+    if (const TStoredStudent* stored = Stored(row)) {
+        kinds |= 1u << int(names_[std::size_t(row)] == stored->firstName + '\n' + stored->lastName
+                               ? FindingKind::AlreadyStored
+                               : FindingKind::StoredForAnotherName);
+    }
+    return kinds;
+}
+
+int TListFindings::NextMarked(int row, int direction) const
+{
+    for (int r = row + direction; r >= 1 && r < int(own_.size()); r += direction) {
+        if (Kinds(r) != 0) {
+            return r;
+        }
+    }
+    return 0;
+}
+
+std::vector<int> TListFindings::StoredRows() const
+{
+    std::vector<int> rows;
+    for (int r = 1; r < int(own_.size()); ++r) {
+        if (!idNums_[std::size_t(r)].empty() && Stored(r)) {
+            rows.push_back(r);
+        }
+    }
+    return rows;
+}
+
+std::string TListFindings::Summary() const
+{
+    int marked = 0;
+    int byKind[kFindingKinds] = {};
+    for (int r = 1; r < int(own_.size()); ++r) {
+        const unsigned kinds = Kinds(r);
+        if (kinds == 0) {
+            continue;
+        }
+        ++marked;
+        for (int k = 0; k < kFindingKinds; ++k) {
+            byKind[k] += (kinds >> k) & 1u;
+        }
+    }
+    if (marked == 0) {
+        return "No row needs a look";
+    }
+    std::string out =
+        std::to_string(marked) + (marked == 1 ? " row needs" : " rows need") + " a look:";
+    const char* separator = " ";
+    for (int k = 0; k < kFindingKinds; ++k) {
+        if (byKind[k] > 0) {
+            out += separator + std::to_string(byKind[k]) + ' ' +
+                   (byKind[k] == 1 ? kKindLabels[k].one : kKindLabels[k].many);
+            separator = ", ";
+        }
+    }
+    return out;
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "import/StudentLine.h"
+
+class TGridCells;
+
+// What may be wrong with a row of a student list before it is posted. A finding never changes
+// a cell or what is posted; it points at what an office worker should look at.
+enum class FindingKind {
+    Heading,
+    OtherSeparator,
+    EmptyLine,
+    ExtraComma,
+    Quoted,
+    NoIdNum,
+    NoName,
+    Blanks,
+    DigitInName,
+    NoLetterInName,
+    RepeatedIdNum,
+    AlreadyStored,
+    StoredForAnotherName,
+};
+inline constexpr int kFindingKinds = int(FindingKind::StoredForAnotherName) + 1;
+
+inline constexpr int kWholeRow = -1;
+
+struct TFinding {
+    FindingKind kind;
+    int column;  // 0 IDNum, 1 Firstname, 2 Lastname, or kWholeRow
+    std::string text;
+
+    bool operator==(const TFinding&) const = default;
+};
+
+// The rules a row breaks by itself, in the order of the kinds.
+std::vector<TFinding> RowFindings(const StudentFields& row);
+
+// A student stored in StudentList, as the list's IDNum finds it.
+struct TStoredStudent {
+    std::string firstName;
+    std::string lastName;
+};
+
+// The findings of a whole list held in the cells (rows 1 to the row count less one), kept up to
+// date row by row as the user corrects it: each row's own findings, the IDNums that appear more
+// than once, and those already stored, as far as they have been looked up.
+class TListFindings {
+public:
+    // Checks every row afresh; what is known of stored IDNums stays known.
+    void Check(const TGridCells& cells);
+    // Checks the row again after its cells changed.
+    void CheckRow(const TGridCells& cells, int row);
+    // The list's IDNums not yet looked up, each once.
+    std::vector<std::string> IdNumsToLookUp() const;
+    // What a look-up found: of the IDNums asked, the students stored; the others are not.
+    void Learn(const std::vector<std::string>& asked,
+               const std::unordered_map<std::string, TStoredStudent>& stored);
+    // Forgets what was looked up, as a posting stores more.
+    void ForgetStored() { known_.clear(); }
+
+    // The findings of a row, naming other rows with `rowWord` ("row" in the window, "line" in
+    // a job's report).
+    std::vector<TFinding> Of(int row, std::string_view rowWord = "row") const;
+    bool Marked(int row) const { return Kinds(row) != 0; }
+    // The next marked row after `row` (direction 1) or before it (-1); 0 when there is none.
+    int NextMarked(int row, int direction) const;
+    // The rows whose IDNum is stored, from the first.
+    std::vector<int> StoredRows() const;
+    // "3 rows need a look: 1 heading, 1 already stored, 1 repeated IDNum", or that none does.
+    std::string Summary() const;
+    int Rows() const { return int(own_.size()) - 1; }
+
+private:
+    // The kinds of the row's findings, a bit each.
+    unsigned Kinds(int row) const;
+    const std::vector<int>* RowsOf(const std::string& idNum) const;
+    const TStoredStudent* Stored(int row) const;
+    void Unindex(int row);
+    void Index(int row);
+
+    std::vector<std::vector<TFinding>> own_;  // by row; row 0 unused
+    std::vector<std::string> idNums_;         // by row
+    std::vector<std::string> names_;          // by row: first and last name, for the stored check
+    std::unordered_map<std::string, std::vector<int>> rowsById_;
+    std::unordered_map<std::string, std::optional<TStoredStudent>> known_;
+};
