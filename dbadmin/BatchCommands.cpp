@@ -8,10 +8,13 @@
 #include <string>
 
 #include "dbadmin/CommandLine.h"
+#include "dbadmin/ListCheck.h"
 #include "dbadmin/ListFile.h"
 #include "dbadmin/Passwords.h"
 #include "export/ExportStudentList.h"
 #include "import/BatchImport.h"
+#include "import/StoredStudents.h"
+#include "import/StudentFindings.h"
 #include "import/StudentListReader.h"
 #include "store/engine/Session.h"
 #include "store/list/Query.h"
@@ -71,9 +74,26 @@ int ImportCommand(const SubcommandLine& line, const DbAdminOptions& options)
     SilentReading reading;
     ReadStudentList(list.Path(), cells, reading);
 
-    if (line.IsSet(options.dryRun)) {
+    // The window's findings, the stored IDNums looked up before anything is stored.
+    const bool check = line.IsSet(options.check);
+    const bool dryRun = line.IsSet(options.dryRun);
+    std::vector<int> lines;
+    TListFindings findings;
+    if (check || dryRun || line.IsSet(options.skipStored)) {
+        findings.Check(cells);
+        LookUpStoredStudents(session, alias, findings);
+    }
+    if (line.IsSet(options.skipStored)) {
+        const int skipped = SkipStoredRows(cells, findings, lines);
+        QTextStream(stdout) << "Left out " << skipped << (skipped == 1 ? " line" : " lines")
+                            << " whose IDNum is stored.\n";
+    }
+    if ((check || dryRun) && ReportFindings(file, findings, lines) > 0 && check) {
+        throw Exception("nothing stored, as lines need a look (--check)");
+    }
+    if (dryRun) {
         QTextStream out(stdout);
-        for (const NumberedRow& row : NumberRows(cells, StoredMaxima(session, alias))) {
+        for (const NumberedRow& row : NumberRows(cells, StoredMaxima(session, alias), lines)) {
             out << row.line << '\t' << QString::fromStdString(row.psid) << '\t' << row.sequence
                 << '\t' << QString::fromStdString(row.idNum) << '\t'
                 << QString::fromStdString(row.firstName) << '\t'
@@ -82,7 +102,7 @@ int ImportCommand(const SubcommandLine& line, const DbAdminOptions& options)
         return 0;
     }
     Progress progress;
-    const int stored = StoreStudentList(session, alias, cells, std::ref(progress));
+    const int stored = StoreStudentList(session, alias, cells, std::ref(progress), lines);
     QTextStream(stdout) << "Stored " << stored << (stored == 1 ? " row" : " rows")
                         << " in StudentList of " << alias << ".\n";
     return 0;

@@ -37,6 +37,10 @@ struct DbAdminOptions {
     // libpq's connection settings, named as libpq names them (--sslmode, --sslrootcert, ...).
     QList<QCommandLineOption> libpq = LibpqOptions();
     QCommandLineOption dryRun{QStringLiteral("dry-run"), QStringLiteral("Store nothing.")};
+    QCommandLineOption check{QStringLiteral("check"),
+                             QStringLiteral("Refuse a list with a line that needs a look.")};
+    QCommandLineOption skipStored{QStringLiteral("skip-stored"),
+                                  QStringLiteral("Leave out the lines whose IDNum is stored.")};
     QCommandLineOption wait{QStringLiteral("wait"),
                             QStringLiteral("How long to wait for another job's write lock."),
                             QStringLiteral("SECONDS"), QStringLiteral("120")};

@@ -81,7 +81,7 @@ std::vector<TSubcommand> Subcommands(const DbAdminOptions& o)
          ProtectTable},
         {"import",
          "ALIAS FILE",
-         {o.dryRun, o.wait, o.user, o.password, o.passwordFile},
+         {o.dryRun, o.check, o.skipStored, o.wait, o.user, o.password, o.passwordFile},
          2,
          2,
          1,
@@ -90,7 +90,12 @@ std::vector<TSubcommand> Subcommands(const DbAdminOptions& o)
          "give it, in one transaction: all of it or, on any failure, none (the failing row is "
          "named). A file that is no comma-separated text (a spreadsheet workbook, UTF-16 text, "
          "anything with a NUL byte) is refused. --dry-run stores nothing and prints each row's "
-         "line, key, sequence number and fields, tab-separated.",
+         "line, key, sequence number and fields, tab-separated; on standard error, each line "
+         "that needs a look (a heading, another separator, a missing or repeated IDNum, an "
+         "IDNum already stored, ...) as FILE:LINE: what, in the window's words, then how many. "
+         "--check tells those lines the same way and, if there is any, stores nothing (exit "
+         "status 1). --skip-stored leaves out the lines whose IDNum was stored before the job "
+         "began, and says how many.",
          ImportCommand},
         {"export",
          "ALIAS FILE",
@@ -169,7 +174,8 @@ QString UsageText(const DbAdminOptions& options)
     QList<QCommandLineOption> all =
         QList<QCommandLineOption>{options.server, options.port,     options.database,
                                   options.user,   options.password, options.passwordFile,
-                                  options.dryRun, options.wait} +
+                                  options.dryRun, options.check,    options.skipStored,
+                                  options.wait} +
         options.libpq;
     for (const QCommandLineOption& option : all) {
         text += QStringLiteral("  ") + OptionText(option) + QLatin1Char('\n') +

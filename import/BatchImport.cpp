@@ -47,14 +47,15 @@ std::optional<TBulkFailure> InsertAll(TDatabase& database, const std::vector<Num
 }  // namespace
 
 std::vector<NumberedRow> NumberRows(const TGridCells& cells,
-                                    const std::map<std::string, std::string>& storedMaxima)
+                                    const std::map<std::string, std::string>& storedMaxima,
+                                    const std::vector<int>& lines)
 {
     std::map<std::string, std::string> maxima = storedMaxima;
     std::vector<NumberedRow> rows;
     rows.reserve(std::size_t(std::max(cells.RowCount() - 1, 0)));
     for (int r = 1; r <= cells.RowCount() - 1; ++r) {
         NumberedRow row;
-        row.line = r;
+        row.line = std::size_t(r) <= lines.size() ? lines[std::size_t(r) - 1] : r;
         row.idNum = std::string(cells.Cell(0, r));
         row.firstName = std::string(cells.Cell(1, r));
         row.lastName = std::string(cells.Cell(2, r));
@@ -84,14 +85,16 @@ std::map<std::string, std::string> StoredMaxima(TSession& session, const QString
 }
 
 int StoreStudentList(TSession& session, const QString& databaseName, const TGridCells& cells,
-                     const std::function<void(int done, int total)>& progress)
+                     const std::function<void(int done, int total)>& progress,
+                     const std::vector<int>& lines)
 {
     TDatabase& database = session.OpenDatabase(databaseName);
     // The maxima are read inside the transaction that keeps other offices from posting, so the
     // numbers given here stay free until the rows are in.
     database.StartTransaction(QString::fromUtf8(kStudentListTable));
     RollbackUnlessCommitted rollback{database};
-    const std::vector<NumberedRow> rows = NumberRows(cells, StoredMaxima(session, databaseName));
+    const std::vector<NumberedRow> rows =
+        NumberRows(cells, StoredMaxima(session, databaseName), lines);
     if (const std::optional<TBulkFailure> failure = InsertAll(database, rows, progress)) {
         if (failure->row >= rows.size()) {
             throw failure->error;

@@ -24,8 +24,10 @@ struct NumberedRow {
 // after the other: each row's number follows the largest stored for its key (the field text
 // storedMaxima gives; a key it lacks has none) or the row before it in the list with that key.
 // Raises as NextPSIDSequence does.
+// `lines` gives each row's line in the file where rows were left out (row r: lines[r - 1]).
 std::vector<NumberedRow> NumberRows(const TGridCells& cells,
-                                    const std::map<std::string, std::string>& storedMaxima);
+                                    const std::map<std::string, std::string>& storedMaxima,
+                                    const std::vector<int>& lines = {});
 
 // The largest sequence number stored for each key, as field texts.
 std::map<std::string, std::string> StoredMaxima(TSession& session, const QString& databaseName);
@@ -37,4 +39,5 @@ std::map<std::string, std::string> StoredMaxima(TSession& session, const QString
 // database's message.
 // progress(done, total) is told as rows go in. Answers the number of rows stored.
 int StoreStudentList(TSession& session, const QString& databaseName, const TGridCells& cells,
-                     const std::function<void(int done, int total)>& progress);
+                     const std::function<void(int done, int total)>& progress,
+                     const std::vector<int>& lines = {});

@@ -332,7 +332,7 @@ std::vector<int> TListFindings::StoredRows() const
     return rows;
 }
 
-std::string TListFindings::Summary() const
+std::string TListFindings::Summary(std::string_view rowWord) const
 {
     int marked = 0;
     int byKind[kFindingKinds] = {};
@@ -346,11 +346,12 @@ std::string TListFindings::Summary() const
             byKind[k] += (kinds >> k) & 1u;
         }
     }
+    const std::string word(rowWord);
     if (marked == 0) {
-        return "No row needs a look";
+        return "No " + word + " needs a look";
     }
     std::string out =
-        std::to_string(marked) + (marked == 1 ? " row needs" : " rows need") + " a look:";
+        std::to_string(marked) + ' ' + word + (marked == 1 ? " needs" : "s need") + " a look:";
     const char* separator = " ";
     for (int k = 0; k < kFindingKinds; ++k) {
         if (byKind[k] > 0) {

@@ -143,6 +143,45 @@ TEST_P(BatchCommand, ADryRunShowsWhatTheImportThenStoresAndStoresNothing)
     EXPECT_EQ(stored, shown);
 }
 
+// The window's findings for jobs: the dry run names every wrong line and no right one, --check
+// refuses the list, --skip-stored leaves out the students stored before the job began.
+TEST_P(BatchCommand, TheWindowsFindingsCheckTheListAndLeaveOutStoredStudents)
+{
+    db->Insert("('deek', 1, '1004', 'Dee', 'Ek')");
+    const QString list = List(
+        "Student ID,First,Last\r\n1001,Ann,Lee\r\n1002;Bob;Ray\r\n"
+        "1001,Ann,Lee\r\n1004,Dee,Ek\r\n1005,Cy,Oz\r\n");
+    const auto said = [&](const QString& err) {
+        QStringList lines = err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        return lines.replaceInStrings(list + QLatin1Char(':'), QString());
+    };
+    const QStringList findings{"1: looks like column headings, not a student",
+                               "2: IDNum 1001 is also on line 4",
+                               "3: saved with another separator: semicolons but no comma, so the "
+                               "whole line went into the Lastname",
+                               "4: IDNum 1001 is also on line 2",
+                               "5: IDNum 1004 is already stored, for Dee Ek",
+                               " 5 lines need a look: 1 heading, 1 other separator, 2 repeated "
+                               "IDNums, 1 already stored"};
+    const Result dry = Admin({"import", "DVK", list, "--dry-run"});
+    EXPECT_EQ(dry.code, 0);
+    EXPECT_EQ(said(dry.err), findings);
+    const Result checked = Admin({"import", "DVK", list, "--check"});
+    EXPECT_EQ(checked.code, 1);
+    EXPECT_EQ(said(checked.err).mid(0, findings.size()), findings);
+    EXPECT_TRUE(checked.err.endsWith(QStringLiteral("cardovane-dbadmin: import ") + list +
+                                     ": nothing stored, as lines need a look (--check)\n"))
+        << checked.err.toStdString();
+    EXPECT_EQ(db->Stored(), 1);
+    const Result skipped = Admin({"import", "DVK", list, "--skip-stored"});
+    EXPECT_EQ(skipped.code, 0) << skipped.err.toStdString();
+    EXPECT_TRUE(skipped.out.startsWith(QStringLiteral("Left out 1 line whose IDNum is stored.\n")))
+        << skipped.out.toStdString();
+    EXPECT_EQ(db->Stored(), 6) << "the repeat is a finding, not left out";
+    EXPECT_EQ(db->Stored(QStringLiteral("studentid = '1004'")), 1);
+    EXPECT_EQ(Admin({"import", "DVK", List("1006,Ed,Fay\r\n"), "--check"}).code, 0);
+}
+
 TEST_P(BatchCommand, AFailingRowIsNamedAndLeavesTheTableAsItWas)
 {
     db->RefuseRepeatedStudentIds();

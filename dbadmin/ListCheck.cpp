@@ -1,0 +1,40 @@
+#include "dbadmin/ListCheck.h"
+
+#include <QTextStream>
+#include <cstdio>
+
+#include "import/StudentFindings.h"
+#include "toolkit/GridCells.h"
+
+int SkipStoredRows(TGridCells& cells, TListFindings& findings, std::vector<int>& lines)
+{
+    lines.clear();
+    for (int r = 1; r < cells.RowCount(); ++r) {
+        lines.push_back(r);
+    }
+    const std::vector<int> stored = findings.StoredRows();
+    // From the last up, so that the rows still to remove keep their numbers.
+    for (auto it = stored.rbegin(); it != stored.rend(); ++it) {
+        cells.RemoveRows(*it, 1);
+        lines.erase(lines.begin() + (*it - 1));
+    }
+    findings.Check(cells);
+    return int(stored.size());
+}
+
+int ReportFindings(const QString& file, const TListFindings& findings,
+                   const std::vector<int>& lines)
+{
+    QTextStream err(stderr);
+    int marked = 0;
+    for (int r = 1; r <= findings.Rows(); ++r) {
+        const int line = std::size_t(r) <= lines.size() ? lines[std::size_t(r) - 1] : r;
+        const std::vector<TFinding> found = findings.Of(r, "line");
+        marked += found.empty() ? 0 : 1;
+        for (const TFinding& finding : found) {
+            err << file << ':' << line << ": " << QString::fromStdString(finding.text) << '\n';
+        }
+    }
+    err << file << ": " << QString::fromStdString(findings.Summary("line")) << '\n';
+    return marked;
+}
