@@ -83,8 +83,8 @@ void TfMain::AttachDataModule(TfDM1* dm)
 {
     dm_ = dm;
     // The stored students are looked up over the connection the posting stores them by.
-    findings_->SetLookUp(dm ? TReviewFindings::LookUp([dm](TListFindings& findings) {
-        LookUpStoredStudents(dm->Session, QStringLiteral("Database1"), findings);
+    findings_->SetLookUp(dm ? TReviewFindings::LookUp([dm](TListFindings& findings, int row) {
+        LookUpStoredStudents(dm->Session, QStringLiteral("Database1"), findings, row);
     })
                             : TReviewFindings::LookUp());
     DBGrid3->SetDataSource(dm ? &dm->DSNames : nullptr);

@@ -30,6 +30,8 @@ export XDG_RUNTIME_DIR QT_QPA_PLATFORM=xcb
 
 echo "== Reading a list into the review grid"
 "$root/build/bench/bench/ImportBench"
+echo "== The review grid's findings: 100,000 rows, half of them stored, against 1,000,000 stored"
+"$root/build/bench/bench/FindingsBench"
 echo "== Posting"
 "$root/build/bench/bench/PostingBench"
 echo "== Export"

@@ -16,7 +16,7 @@ void TReviewFindings::CheckAll(bool lookUpAgain)
     findings_.Check(grid_.Cells());
     grid_.NotesChanged();
     if (lookUp_) {
-        lookUp_(findings_);
+        lookUp_(findings_, 0);
         grid_.NotesChanged();
     }
 }
@@ -28,8 +28,8 @@ void TReviewFindings::CheckRow(int row)
     }
     findings_.CheckRow(grid_.Cells(), row);
     grid_.NotesChanged();
-    if (lookUp_ && !findings_.IdNumsToLookUp().empty()) {
-        lookUp_(findings_);
+    if (lookUp_ && !findings_.IdNumsToLookUp(row).empty()) {
+        lookUp_(findings_, row);
         grid_.NotesChanged();
     }
 }

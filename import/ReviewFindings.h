@@ -12,7 +12,8 @@ class TStringGrid;
 // is looked up without one).
 class TReviewFindings {
 public:
-    using LookUp = std::function<void(TListFindings&)>;
+    // Looks up the list's unknown IDNums, or the row's alone (row 0: all).
+    using LookUp = std::function<void(TListFindings&, int row)>;
 
     explicit TReviewFindings(TStringGrid& grid);
     void SetLookUp(LookUp lookUp) { lookUp_ = std::move(lookUp); }

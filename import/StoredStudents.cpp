@@ -34,9 +34,14 @@ std::unordered_map<std::string, TStoredStudent> FindStoredStudents(
     return stored;
 }
 
-void LookUpStoredStudents(TSession& session, const QString& databaseName, TListFindings& findings)
+void LookUpStoredStudents(TSession& session, const QString& databaseName, TListFindings& findings,
+                          int row)
 {
-    std::vector<std::string> asked = findings.IdNumsToLookUp();
+    std::vector<std::string> asked =
+        row > 0 ? findings.IdNumsToLookUp(row) : findings.IdNumsToLookUp();
+    if (asked.empty()) {
+        return;
+    }
     // No text holds a NUL on a server, and so no stored IDNum does.
     asked.erase(
         std::remove_if(asked.begin(), asked.end(),

@@ -14,5 +14,6 @@ class TSession;
 std::unordered_map<std::string, TStoredStudent> FindStoredStudents(
     TSession& session, const QString& databaseName, const std::vector<std::string>& idNums);
 
-// Looks up what the findings do not yet know of the list's IDNums.
-void LookUpStoredStudents(TSession& session, const QString& databaseName, TListFindings& findings);
+// Looks up what the findings do not yet know of the list's IDNums, or of the row's alone.
+void LookUpStoredStudents(TSession& session, const QString& databaseName, TListFindings& findings,
+                          int row = 0);

@@ -173,15 +173,37 @@ std::vector<TFinding> RowFindings(const StudentFields& row)
     return found;
 }
 
+namespace {
+
+StudentFields FieldsOf(const TGridCells& cells, int row)
+{
+    return {std::string(cells.Cell(0, row)), std::string(cells.Cell(1, row)),
+            std::string(cells.Cell(2, row))};
+}
+
+}  // namespace
+
 void TListFindings::Check(const TGridCells& cells)
 {
+    cells_ = &cells;
     const int rows = std::max(cells.RowCount(), 1);
-    own_.assign(std::size_t(rows), {});
-    idNums_.assign(std::size_t(rows), {});
-    names_.assign(std::size_t(rows), {});
-    rowsById_.clear();
+    own_.assign(std::size_t(rows), 0);
+    rowIds_.assign(std::size_t(rows), nullptr);
+    // What was looked up stays known for the IDNums the list still holds.
+    std::unordered_map<std::string, int> known;
+    for (const auto& [id, entry] : byId_) {
+        if (entry.stored != kUnknown) {
+            known.emplace(id, entry.stored);
+        }
+    }
+    byId_.clear();
+    byId_.reserve(std::size_t(rows));
     for (int r = 1; r < rows; ++r) {
         CheckRow(cells, r);
+    }
+    for (auto& [id, entry] : byId_) {
+        const auto found = known.find(id);
+        entry.stored = found == known.end() ? kUnknown : found->second;
     }
 }
 
@@ -190,58 +212,63 @@ void TListFindings::CheckRow(const TGridCells& cells, int row)
     if (row < 1 || row >= int(own_.size())) {
         return;
     }
-    Unindex(row);
-    StudentFields fields{std::string(cells.Cell(0, row)), std::string(cells.Cell(1, row)),
-                         std::string(cells.Cell(2, row))};
-    own_[std::size_t(row)] = RowFindings(fields);
-    idNums_[std::size_t(row)] = std::move(fields.idNum);
-    names_[std::size_t(row)] = fields.firstName + '\n' + fields.lastName;
-    Index(row);
+    cells_ = &cells;
+    StudentFields fields = FieldsOf(cells, row);
+    const IdRow* was = rowIds_[std::size_t(row)];
+    const bool sameId = was ? was->first == fields.idNum : fields.idNum.empty();
+    if (!sameId) {
+        Unindex(row);  // a name corrected keeps what is known of its IDNum
+    }
+    // Only the kinds are kept: the texts are made again when they are shown.
+    unsigned kinds = 0;
+    for (const TFinding& finding : RowFindings(fields)) {
+        kinds |= 1u << int(finding.kind);
+    }
+    own_[std::size_t(row)] = static_cast<std::uint16_t>(kinds);
+    if (!sameId && !fields.idNum.empty()) {
+        IdEntry& entry = byId_[fields.idNum];
+        entry.rows.insert(std::lower_bound(entry.rows.begin(), entry.rows.end(), row), row);
+        rowIds_[std::size_t(row)] = &*byId_.find(fields.idNum);
+    }
 }
 
 void TListFindings::Unindex(int row)
 {
-    const std::string& id = idNums_[std::size_t(row)];
-    if (id.empty()) {
+    IdRow* id = rowIds_[std::size_t(row)];
+    if (!id) {
         return;
     }
-    const auto found = rowsById_.find(id);
-    if (found != rowsById_.end()) {
-        std::vector<int>& rows = found->second;
-        rows.erase(std::remove(rows.begin(), rows.end(), row), rows.end());
-        if (rows.empty()) {
-            rowsById_.erase(found);
-        }
+    std::vector<int>& rows = id->second.rows;
+    rows.erase(std::remove(rows.begin(), rows.end(), row), rows.end());
+    rowIds_[std::size_t(row)] = nullptr;
+    if (rows.empty()) {
+        byId_.erase(id->first);
     }
-}
-
-void TListFindings::Index(int row)
-{
-    const std::string& id = idNums_[std::size_t(row)];
-    if (id.empty()) {
-        return;
-    }
-    std::vector<int>& rows = rowsById_[id];
-    rows.insert(std::lower_bound(rows.begin(), rows.end(), row), row);
-}
-
-const std::vector<int>* TListFindings::RowsOf(const std::string& idNum) const
-{
-    const auto found = rowsById_.find(idNum);
-    return found == rowsById_.end() ? nullptr : &found->second;
 }
 
 const TStoredStudent* TListFindings::Stored(int row) const
 {
-    const auto found = known_.find(idNums_[std::size_t(row)]);
-    return found == known_.end() || !found->second ? nullptr : &*found->second;
+    const IdRow* id = rowIds_[std::size_t(row)];
+    return id && id->second.stored >= 0 ? &stored_[std::size_t(id->second.stored)] : nullptr;
+}
+
+bool TListFindings::SameName(int row, const TStoredStudent& stored) const
+{
+    return cells_->Cell(1, row) == stored.firstName && cells_->Cell(2, row) == stored.lastName;
+}
+
+std::vector<std::string> TListFindings::IdNumsToLookUp(int row) const
+{
+    const IdRow* id = row >= 1 && row < int(rowIds_.size()) ? rowIds_[std::size_t(row)] : nullptr;
+    return id && id->second.stored == kUnknown ? std::vector<std::string>{id->first}
+                                               : std::vector<std::string>{};
 }
 
 std::vector<std::string> TListFindings::IdNumsToLookUp() const
 {
     std::vector<std::string> ids;
-    for (const auto& [id, rows] : rowsById_) {
-        if (!known_.count(id)) {
+    for (const auto& [id, entry] : byId_) {
+        if (entry.stored == kUnknown) {
             ids.push_back(id);
         }
     }
@@ -253,8 +280,25 @@ void TListFindings::Learn(const std::vector<std::string>& asked,
                           const std::unordered_map<std::string, TStoredStudent>& stored)
 {
     for (const std::string& id : asked) {
+        const auto entry = byId_.find(id);
+        if (entry == byId_.end()) {
+            continue;
+        }
         const auto found = stored.find(id);
-        known_[id] = found == stored.end() ? std::nullopt : std::optional(found->second);
+        if (found == stored.end()) {
+            entry->second.stored = kNotStored;
+        } else {
+            entry->second.stored = int(stored_.size());
+            stored_.push_back(found->second);
+        }
+    }
+}
+
+void TListFindings::ForgetStored()
+{
+    stored_.clear();
+    for (auto& [id, entry] : byId_) {
+        entry.stored = kUnknown;
     }
 }
 
@@ -263,9 +307,11 @@ std::vector<TFinding> TListFindings::Of(int row, std::string_view rowWord) const
     if (row < 1 || row >= int(own_.size())) {
         return {};
     }
-    std::vector<TFinding> found = own_[std::size_t(row)];
-    const std::string& id = idNums_[std::size_t(row)];
-    if (const std::vector<int>* rows = id.empty() ? nullptr : RowsOf(id);
+    std::vector<TFinding> found =
+        own_[std::size_t(row)] == 0 ? std::vector<TFinding>{} : RowFindings(FieldsOf(*cells_, row));
+    const IdRow* idRow = rowIds_[std::size_t(row)];
+    const std::string id = idRow ? idRow->first : std::string();
+    if (const std::vector<int>* rows = idRow ? &idRow->second.rows : nullptr;
         rows && rows->size() > 1) {
         std::vector<int> others;
         std::copy_if(rows->begin(), rows->end(), std::back_inserter(others),
@@ -276,7 +322,7 @@ std::vector<TFinding> TListFindings::Of(int row, std::string_view rowWord) const
     }
     if (const TStoredStudent* stored = Stored(row)) {
         const std::string storedName = stored->firstName + ' ' + stored->lastName;
-        if (names_[std::size_t(row)] == stored->firstName + '\n' + stored->lastName) {
+        if (SameName(row, *stored)) {
             found.push_back({FindingKind::AlreadyStored, 0,
                              "IDNum " + id + " is already stored, for " + storedName});
         } else {
@@ -292,21 +338,17 @@ unsigned TListFindings::Kinds(int row) const
     if (row < 1 || row >= int(own_.size())) {
         return 0;
     }
-    unsigned kinds = 0;
-    for (const TFinding& finding : own_[std::size_t(row)]) {
-        kinds |= 1u << int(finding.kind);
-    }
-    const std::string& id = idNums_[std::size_t(row)];
-    if (id.empty()) {
+    unsigned kinds = own_[std::size_t(row)];
+    const IdRow* id = rowIds_[std::size_t(row)];
+    if (!id) {
         return kinds;
     }
-    if (const std::vector<int>* rows = RowsOf(id); rows && rows->size() > 1) {
+    if (id->second.rows.size() > 1) {
         kinds |= 1u << int(FindingKind::RepeatedIdNum);
     }
     if (const TStoredStudent* stored = Stored(row)) {
-        kinds |= 1u << int(names_[std::size_t(row)] == stored->firstName + '\n' + stored->lastName
-                               ? FindingKind::AlreadyStored
-                               : FindingKind::StoredForAnotherName);
+        kinds |= 1u << int(SameName(row, *stored) ? FindingKind::AlreadyStored
+                                                  : FindingKind::StoredForAnotherName);
     }
     return kinds;
 }
@@ -325,7 +367,7 @@ std::vector<int> TListFindings::StoredRows() const
 {
     std::vector<int> rows;
     for (int r = 1; r < int(own_.size()); ++r) {
-        if (!idNums_[std::size_t(r)].empty() && Stored(r)) {
+        if (Stored(r)) {
             rows.push_back(r);
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,20 +51,22 @@ struct TStoredStudent {
 
 // The findings of a whole list held in the cells (rows 1 to the row count less one), kept up to
 // date row by row as the user corrects it: each row's own findings, the IDNums that appear more
-// than once, and those already stored, as far as they have been looked up.
+// than once, and those already stored, as far as they have been looked up. The cells must stay
+// while the findings are read; only the kinds are held, the texts are made when asked for.
 class TListFindings {
 public:
     // Checks every row afresh; what is known of stored IDNums stays known.
     void Check(const TGridCells& cells);
     // Checks the row again after its cells changed.
     void CheckRow(const TGridCells& cells, int row);
-    // The list's IDNums not yet looked up, each once.
+    // The list's IDNums not yet looked up, each once; the row's, if it is not.
     std::vector<std::string> IdNumsToLookUp() const;
+    std::vector<std::string> IdNumsToLookUp(int row) const;
     // What a look-up found: of the IDNums asked, the students stored; the others are not.
     void Learn(const std::vector<std::string>& asked,
                const std::unordered_map<std::string, TStoredStudent>& stored);
     // Forgets what was looked up, as a posting stores more.
-    void ForgetStored() { known_.clear(); }
+    void ForgetStored();
 
     // The findings of a row, naming other rows with `rowWord` ("row" in the window, "line" in
     // a job's report).
@@ -80,14 +83,22 @@ public:
 private:
     // The kinds of the row's findings, a bit each.
     unsigned Kinds(int row) const;
-    const std::vector<int>* RowsOf(const std::string& idNum) const;
     const TStoredStudent* Stored(int row) const;
+    bool SameName(int row, const TStoredStudent& stored) const;
     void Unindex(int row);
-    void Index(int row);
 
-    std::vector<std::vector<TFinding>> own_;  // by row; row 0 unused
-    std::vector<std::string> idNums_;         // by row
-    std::vector<std::string> names_;          // by row: first and last name, for the stored check
-    std::unordered_map<std::string, std::vector<int>> rowsById_;
-    std::unordered_map<std::string, std::optional<TStoredStudent>> known_;
+    const TGridCells* cells_ = nullptr;
+    std::vector<std::uint16_t> own_;  // the kinds of each row's own findings; row 0 unused
+    // Each IDNum of the list: its rows, from the first, and whether it is stored (an index into
+    // stored_) as far as it was looked up.
+    static constexpr int kUnknown = -2;
+    static constexpr int kNotStored = -1;
+    struct IdEntry {
+        std::vector<int> rows;
+        int stored = kUnknown;
+    };
+    using IdRow = std::pair<const std::string, IdEntry>;
+    std::unordered_map<std::string, IdEntry> byId_;
+    std::vector<IdRow*> rowIds_;  // by row, as last checked; null for an empty IDNum
+    std::vector<TStoredStudent> stored_;
 };
