@@ -107,6 +107,13 @@ void TfMain::BuildImportPage()
     labelRow->addWidget(LabelProgress);
     labelRow->addSpacing(16);
     labelRow->addWidget(LabelFindings, 1);
+    // Beside them, where the Part's controls leave room: taking the last posting back.
+    BitBtnUndo = new TBitBtn(Panel28);
+    BitBtnUndo->setObjectName(QStringLiteral("BitBtnUndo"));
+    BitBtnUndo->setText(QStringLiteral("&Undo Last Posting"));
+    BitBtnUndo->setFixedHeight(21);
+    BitBtnUndo->setEnabled(false);
+    labelRow->addWidget(BitBtnUndo);
     panel28Layout->addLayout(labelRow);
     panel28Layout->addWidget(ProgressBar1);
     DBGrid3 = new TDBGrid(Panel30);
@@ -158,6 +165,8 @@ void TfMain::BuildImportPage()
     connect(SGRecordStudents, &TStringGrid::RowsRemoved, this,
             [this] { RunHandler(app_, [this] { SGRecordStudentsRowsRemoved(); }); });
 
+    connect(BitBtnUndo, &QPushButton::clicked, this,
+            [this] { RunHandler(app_, [this] { BitBtnUndoClick(BitBtnUndo); }); });
     connect(BitBtn4, &QPushButton::clicked, this,
             [this] { RunHandler(app_, [this] { BitBtn4Click(BitBtn4); }); });
     connect(BitBtn5, &QPushButton::clicked, this,

@@ -16,6 +16,7 @@
 #include "app/PageLayout.h"
 #include "app/Settings.h"
 #include "export/ExportStudentList.h"
+#include "import/PostingUndo.h"
 #include "import/StoredStudents.h"
 #include "store/datamodule/DataModule.h"
 #include "textio/ErrorDisplay.h"
@@ -159,8 +160,43 @@ void TfMain::BitBtn4Click(QObject*)
 
 void TfMain::BitBtn5Click(QObject*)
 {
-    PostStudentList(*SGRecordStudents, *dm_, *this, postingPause);
+    lastPosting_.clear();
+    BitBtnUndo->setEnabled(false);
+    // Whatever went in can be taken back, also when an error ended the posting midway.
+    struct OfferUndo {
+        TfMain& window;
+        ~OfferUndo() { window.BitBtnUndo->setEnabled(!window.lastPosting_.empty()); }
+    } offerUndo{*this};
+    PostStudentList(*SGRecordStudents, *dm_, *this, postingPause, lastPosting_);
     findings_->CheckAll(true);  // what was posted is stored now
+    ShowFindings();
+}
+
+void TfMain::BitBtnUndoClick(QObject*)
+{
+    const qsizetype count = qsizetype(lastPosting_.size());
+    QMessageBox ask(QMessageBox::Question, app_.Title(),
+                    QStringLiteral("Remove the %1 %2 stored by the last posting from %3?")
+                        .arg(count)
+                        .arg(count == 1 ? QStringLiteral("student") : QStringLiteral("students"))
+                        .arg(dm_->Database1.AliasName()),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    ask.setDefaultButton(QMessageBox::No);
+    if (app_.ExecModal(ask) != QMessageBox::Yes) {
+        return;
+    }
+    const TUndoOutcome outcome =
+        UndoPosting(dm_->Session, QStringLiteral("Database1"), lastPosting_);
+    lastPosting_.clear();
+    // The keyboard stays on the page: the posting's button takes it from the button now disabled.
+    if (BitBtnUndo->hasFocus()) {
+        BitBtn5->setFocus(Qt::OtherFocusReason);
+    }
+    BitBtnUndo->setEnabled(false);
+    dm_->QNames.Close();
+    dm_->QNames.Open();
+    StatusBar1->SetPanelText(1, QString::fromStdString(UndoOutcomeText(outcome)));
+    findings_->CheckAll(true);
     ShowFindings();
 }
 

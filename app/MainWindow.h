@@ -54,6 +54,8 @@ public:
     void SGRecordStudentsRowsRemoved();
     void NextMarkedRowClick(QObject* sender);
     void RemoveStoredRowsClick(QObject* sender);
+    // "Undo Last Posting": removes exactly what the last posting stored, after asking.
+    void BitBtnUndoClick(QObject* sender);
     void EditEnter(QWidget* sender);
     void EditExit(QWidget* sender);
 
@@ -94,6 +96,7 @@ public:
     QAction* NextMarkedRow;      // F8
     QAction* PreviousMarkedRow;  // Shift+F8
     QAction* RemoveStoredRows;
+    TBitBtn* BitBtnUndo;
     TProgressBar* ProgressBar1;
     TDBGrid* DBGrid3;
 
@@ -126,6 +129,9 @@ private:
     TApplication& app_;
     TfDM1* dm_ = nullptr;
     std::unique_ptr<TReviewFindings> findings_;
+    // What the last posting stored, as it was inserted, until it is taken back or the next
+    // posting starts.
+    std::vector<TPostedRecord> lastPosting_;
     QElapsedTimer lineCountPainted_;
     bool activated_ = false;
     bool activating_ = false;

@@ -7,23 +7,13 @@
 #include "import/StudentKey.h"
 #include "store/bulk/BulkInsert.h"
 #include "store/engine/Database.h"
+#include "store/engine/Transaction.h"
 #include "store/list/Query.h"
 #include "store/table/StudentListTable.h"
 #include "textio/Exception.h"
 #include "toolkit/GridCells.h"
 
 namespace {
-
-// Rolls back a transaction that did not reach its commit.
-struct RollbackUnlessCommitted {
-    TDatabase& database;
-    ~RollbackUnlessCommitted()
-    {
-        if (database.InTransaction()) {
-            database.Rollback();
-        }
-    }
-};
 
 Exception RowFailure(const NumberedRow& row, const EDBEngineError& error)
 {
@@ -91,8 +81,7 @@ int StoreStudentList(TSession& session, const QString& databaseName, const TGrid
     TDatabase& database = session.OpenDatabase(databaseName);
     // The maxima are read inside the transaction that keeps other offices from posting, so the
     // numbers given here stay free until the rows are in.
-    database.StartTransaction(QString::fromUtf8(kStudentListTable));
-    RollbackUnlessCommitted rollback{database};
+    TTransaction transaction(database, QString::fromUtf8(kStudentListTable));
     const std::vector<NumberedRow> rows =
         NumberRows(cells, StoredMaxima(session, databaseName), lines);
     if (const std::optional<TBulkFailure> failure = InsertAll(database, rows, progress)) {
@@ -101,6 +90,6 @@ int StoreStudentList(TSession& session, const QString& databaseName, const TGrid
         }
         throw RowFailure(rows[failure->row], failure->error);
     }
-    database.Commit();
+    transaction.Commit();
     return int(rows.size());
 }

@@ -24,7 +24,7 @@ std::minstd_rand& RetryRandom()
 }  // namespace
 
 void PostStudentList(TStringGrid& grid, TfDM1& dm, PostingView& view,
-                     std::chrono::milliseconds pause)
+                     std::chrono::milliseconds pause, std::vector<TPostedRecord>& posted)
 {
     TQuery maxQuery(dm.Session);
     maxQuery.databaseName = QStringLiteral("Database1");
@@ -67,6 +67,8 @@ void PostStudentList(TStringGrid& grid, TfDM1& dm, PostingView& view,
             insert.SetParamText(4, std::string(grid.Cell(2, r)));
             std::optional<EDBEngineError> refused = insert.ExecSQLOrKeyViolation();
             if (!refused) {
+                posted.push_back({psid, sequence, std::string(grid.Cell(0, r)),
+                                  std::string(grid.Cell(1, r)), std::string(grid.Cell(2, r))});
                 break;
             }
             if (tries == kNumberingTries || (tries > 1 && sequence == refusedSequence)) {

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <chrono>
+#include <vector>
+
+#include "import/PostingReceipt.h"
 
 class QString;
 class TStringGrid;
@@ -18,6 +21,6 @@ public:
 // Inserts one StudentList record per data row of the review grid, with its name key and next
 // sequence number, then reopens the student list (the work of "Add List To Database"). The pause
 // after each row lets the user follow the rows as they go in. Raises at the failing step; rows
-// inserted before it stay.
+// inserted before it stay. Each record stored is added to `posted` as it goes in.
 void PostStudentList(TStringGrid& grid, TfDM1& dm, PostingView& view,
-                     std::chrono::milliseconds pause);
+                     std::chrono::milliseconds pause, std::vector<TPostedRecord>& posted);

@@ -136,6 +136,7 @@ std::optional<EDBEngineError> TQuery::TryExecSQL()
         session_.BusyPointer().Restore();  // an engine error, even one handed back
         return error;
     }
+    rowsAffected_ = statement_->numRowsAffected();
     statement_->finish();
     return std::nullopt;
 }

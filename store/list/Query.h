@@ -70,6 +70,8 @@ public:
     // Executes like ExecSQL, but answers any engine failure instead of raising it, for a caller
     // that raises it with more to say (which row of a list failed).
     std::optional<EDBEngineError> TryExecSQL();
+    // How many records the last statement executed changed.
+    int RowsAffected() const { return rowsAffected_; }
 
     void First();
     void Next();
@@ -109,6 +111,7 @@ private:
     std::vector<QVariant> params_;
     bool active_ = false;
     bool eof_ = true;
+    int rowsAffected_ = 0;
     int recNo_ = -1;
     QStringList fieldNames_;
     std::optional<TListOrder> listOrder_;

@@ -99,3 +99,20 @@ std::string StudentIdsParameter(const std::vector<std::string>& ids)
     }
     return json + "]";
 }
+
+std::vector<std::string> DeletePostedRowLines()
+{
+    return {std::string("delete from ") + kStudentListTable,
+            "where (psid = :psid or (psid is null and :psid_again = ''))",
+            "and psidsequence = :psidsequence",
+            "and coalesce(studentid, '') = :studentid",
+            "and coalesce(fname, '') = :fname",
+            "and coalesce(lname, '') = :lname"};
+}
+
+std::vector<std::string> StoredUnderKeyLines()
+{
+    return {std::string("select studentid from ") + kStudentListTable,
+            "where (psid = :psid or (psid is null and :psid_again = ''))",
+            "and psidsequence = :psidsequence"};
+}

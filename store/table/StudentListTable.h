@@ -69,6 +69,13 @@ std::string SqliteStudentFieldsStatement();
 inline constexpr const char* kCreateStudentListKey =
     "create unique index if not exists studentlist_key on studentlist (psid, psidsequence)";
 
+// Removes one record a posting stored, matched on all five columns as they were inserted (an
+// empty text may have been stored as null); the key's index finds it. Its parameters, by
+// position: psid twice, psidsequence, studentid, fname, lname.
+std::vector<std::string> DeletePostedRowLines();
+// The record stored under a key, to tell a changed record from one removed: field "studentid".
+std::vector<std::string> StoredUnderKeyLines();
+
 // Finds the students a list names by their IDNum without reading the table through.
 inline constexpr const char* kCreateStudentIdIndex =
     "create index if not exists studentlist_studentid on studentlist (studentid)";

@@ -1,0 +1,111 @@
+#include "import/PostingReceipt.h"
+
+#include <charconv>
+
+#include "textio/Exception.h"
+
+namespace {
+
+void AppendField(std::string& line, std::string_view field)
+{
+    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+        line += field;
+        return;
+    }
+    line += '"';
+    for (const char c : field) {
+        line += c;
+        if (c == '"') {
+            line += '"';
+        }
+    }
+    line += '"';
+}
+
+[[noreturn]] void Refuse(const std::string& name, int line, const std::string& what)
+{
+    throw Exception(name + ":" + std::to_string(line) + ": " + what +
+                    "; this is not a receipt that cardovane-dbadmin import --receipt wrote");
+}
+
+}  // namespace
+
+std::string ReceiptLine(const TPostedRecord& record)
+{
+    std::string line;
+    AppendField(line, record.psid);
+    line += ',' + std::to_string(record.sequence) + ',';
+    AppendField(line, record.studentId);
+    line += ',';
+    AppendField(line, record.firstName);
+    line += ',';
+    AppendField(line, record.lastName);
+    return line;
+}
+
+std::vector<TPostedRecord> ParseReceipt(std::string_view text, const std::string& name)
+{
+    std::vector<TPostedRecord> records;
+    std::size_t at = 0;
+    int line = 1;
+    // One line's fields, quotes undone; false at the end of the text.
+    const auto readLine = [&](std::vector<std::string>& fields) {
+        fields.assign(1, {});
+        bool quoted = false;
+        bool wasQuoted = false;
+        while (true) {
+            if (at >= text.size()) {
+                if (quoted || fields.size() > 1 || !fields[0].empty() || wasQuoted) {
+                    Refuse(name, line, "the line is cut short");
+                }
+                return false;
+            }
+            const char c = text[at++];
+            if (quoted) {
+                if (c == '"' && at < text.size() && text[at] == '"') {
+                    fields.back() += '"';
+                    ++at;
+                } else if (c == '"') {
+                    quoted = false;
+                } else {
+                    fields.back() += c;
+                }
+            } else if (c == '"' && fields.back().empty() && !wasQuoted) {
+                quoted = wasQuoted = true;
+            } else if (c == ',') {
+                fields.emplace_back();
+                wasQuoted = false;
+            } else if (c == '\r' && at < text.size() && text[at] == '\n') {
+                ++at;
+                return true;
+            } else if (c == '\n') {
+                return true;
+            } else if (wasQuoted || c == '\0') {
+                Refuse(name, line, "a field holds what no receipt holds");
+            } else {
+                fields.back() += c;
+            }
+        }
+    };
+    std::vector<std::string> fields;
+    if (!readLine(fields) || fields.size() != 5 ||
+        fields[0] + "," + fields[1] + "," + fields[2] + "," + fields[3] + "," + fields[4] !=
+            kReceiptHeader) {
+        Refuse(name, line, std::string("the first line is not \"") + kReceiptHeader + "\"");
+    }
+    for (++line; readLine(fields); ++line) {
+        if (fields.size() != 5) {
+            Refuse(name, line,
+                   "the line has " + std::to_string(fields.size()) + " fields instead of 5");
+        }
+        TPostedRecord record{fields[0], 0, fields[2], fields[3], fields[4]};
+        const std::string& number = fields[1];
+        const auto [end, error] =
+            std::from_chars(number.data(), number.data() + number.size(), record.sequence);
+        if (number.empty() || error != std::errc() || end != number.data() + number.size()) {
+            Refuse(name, line, "psidsequence \"" + number + "\" is not a whole number");
+        }
+        records.push_back(std::move(record));
+    }
+    return records;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One record a posting stored, with the five values as they were inserted.
+struct TPostedRecord {
+    std::string psid;
+    int sequence = 0;
+    std::string studentId;
+    std::string firstName;
+    std::string lastName;
+
+    bool operator==(const TPostedRecord&) const = default;
+};
+
+// A receipt of what a job's import stored: a header line, then a record a line, comma-separated,
+// a field in double quotes where it holds a comma, a quote or a line end; every line ends in
+// CR LF.
+inline constexpr const char* kReceiptHeader = "psid,psidsequence,studentid,fname,lname";
+std::string ReceiptLine(const TPostedRecord& record);
+
+// The records of a receipt; raises Exception naming the line of anything that is not one (a
+// student list, a workbook, a file cut short), and `name` as the file.
+std::vector<TPostedRecord> ParseReceipt(std::string_view text, const std::string& name);

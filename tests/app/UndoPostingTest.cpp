@@ -1,0 +1,123 @@
+// "Undo Last Posting" as a person uses it, by the keyboard: the question answered No and then
+// Yes, the table as it was before the posting to the byte, a record another office changed
+// meanwhile left and counted, and a posting an error stopped midway taken back.
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "app/MainWindow.h"
+#include "tests/support/PersonSeam.h"
+#include "tests/support/ProgramRun.h"
+#include "tests/support/TestDatabase.h"
+#include "toolkit/Buttons.h"
+#include "toolkit/EditControls.h"
+#include "toolkit/Panels.h"
+#include "toolkit/StatusBar.h"
+
+namespace {
+
+class UndoPosting : public OnEachBackend {
+protected:
+    // Imports the list and posts it, by the keyboard.
+    static void ImportAndPost(TfMain& w)
+    {
+        ChooseMenuItem(w, 0);
+        ASSERT_TRUE(TabTo(w, w.BitBtn4));
+        QTest::keyClick(Focus(), Qt::Key_Space);
+        ASSERT_TRUE(TabTo(w, w.BitBtn5));
+        QTest::keyClick(Focus(), Qt::Key_Space);
+    }
+    // Exports the table by the keyboard; answers the file's bytes.
+    QByteArray Export(TfMain& w, const QString& name)
+    {
+        const QString path = cwd.Path(name);
+        ChooseMenuItem(w, 1);
+        QTest::mouseClick(w.EditFileName, Qt::LeftButton);
+        QTest::keyClick(w.EditFileName, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(w.EditFileName, path);
+        QTest::keyClick(w.EditFileName, Qt::Key_Tab);
+        QTest::keyClick(Focus(), Qt::Key_Space);
+        return ReadFile(path);
+    }
+    // Alt+U: the button's own key clicks it as a short press, and its question is answered.
+    void PressAltU(TfMain& w)
+    {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return w.isActiveWindow(); }));
+        const std::size_t asked = seam.shown.size();
+        QTest::keyClick(Focus() ? Focus() : &w, Qt::Key_U, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return seam.shown.size() > asked; }));
+    }
+
+    InTemporaryWorkingDirectory cwd;
+    PersonSeam seam;
+};
+
+TEST_P(UndoPosting, TakesBackExactlyWhatThePostingStoredAndLeavesAChangedRecord)
+{
+    TestDatabase db(GetParam(), {});
+    db.Insert(QStringLiteral("('anle', 1, '7', 'Ann', 'Lee'), ('', 1, '', '', '')"));
+    seam.Then(ChooseFileByKeys(WriteFile(cwd.Path(QStringLiteral("list.csv")),
+                                         "1,Ann,Lee\r\n2,Bob,Ray\r\n3,Cy,Oz\r\n,,\r\n")));
+    seam.Then(PressKey(Qt::Key_Return));              // the question: No, the default
+    seam.Then(PressKey(Qt::Key_Y, Qt::AltModifier));  // the question again: Yes
+    QString status;
+    const int code = RunProgram(seam, [&](TfMain& w) {
+        EXPECT_FALSE(w.BitBtnUndo->isEnabled()) << "nothing to take back before a posting";
+        ImportAndPost(w);
+        ASSERT_EQ(w.LabelProgress->text(), QStringLiteral("Import Complete"));
+        ASSERT_TRUE(w.BitBtnUndo->isEnabled());
+        // Another office corrects one of the new students meanwhile.
+        db.Update(QStringLiteral("fname = 'Robert'"), QStringLiteral("studentid = '2'"));
+        PressAltU(w);
+        EXPECT_EQ(db.Stored(), 6) << "No removes nothing";
+        EXPECT_TRUE(w.BitBtnUndo->isEnabled());
+        PressAltU(w);
+        status = w.StatusBar1->PanelText(1);
+        EXPECT_FALSE(w.BitBtnUndo->isEnabled());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w.isActiveWindow() && Focus(); }));
+        QTest::keyClick(Focus(), Qt::Key_X, Qt::AltModifier);
+    });
+    EXPECT_EQ(code, 0);
+    ASSERT_EQ(seam.shown.size(), 3u);
+    EXPECT_EQ(seam.shown[1].text,
+              QStringLiteral("Remove the 4 students stored by the last posting from DVK?"));
+    EXPECT_EQ(status, QStringLiteral(
+                          "Removed 3 students; 1 left as they had changed or were removed since."));
+    EXPECT_EQ(db.Rows(), (QStringList{"|1|||", "anle|1|7|Ann|Lee", "bora|1|2|Robert|Ray"}));
+}
+
+TEST_P(UndoPosting, APostingAnErrorStoppedMidwayIsTakenBack)
+{
+    TestDatabase db(GetParam(), {});
+    db.ReplaceTable(
+        QStringLiteral("psid varchar(4), psidsequence integer, studentid text "
+                       "check (studentid <> 'bad'), fname text, lname text"));
+    db.Insert(QStringLiteral("('zz', 1, 'old', 'Z', 'Z')"));
+    seam.Then(ChooseFileByKeys(WriteFile(cwd.Path(QStringLiteral("list.csv")),
+                                         "1,Ann,Lee\r\n2,Bob,Ray\r\nbad,Cy,Oz\r\n")));
+    seam.Then(PressKey(Qt::Key_Return));              // the error: OK
+    seam.Then(PressKey(Qt::Key_Y, Qt::AltModifier));  // the question: Yes
+    QByteArray before;
+    QByteArray after;
+    const int code = RunProgram(seam, [&](TfMain& w) {
+        before = Export(w, QStringLiteral("before.csv"));
+        ImportAndPost(w);
+        EXPECT_EQ(db.Stored(), 3);
+        ASSERT_TRUE(w.BitBtnUndo->isEnabled()) << "what went in can be taken back";
+        PressAltU(w);
+        after = Export(w, QStringLiteral("after.csv"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w.isActiveWindow() && Focus(); }));
+        QTest::keyClick(Focus(), Qt::Key_X, Qt::AltModifier);
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(after, before) << "the table as before the posting, to the byte";
+    ASSERT_EQ(seam.shown.size(), 3u);
+    EXPECT_EQ(seam.shown[2].text,
+              QStringLiteral("Remove the 2 students stored by the last posting from DVK?"));
+    EXPECT_EQ(db.Rows(), QStringList{"zz|1|old|Z|Z"});
+}
+
+INSTANTIATE_TEST_SUITE_P(App, UndoPosting, ::testing::Values(Backend::SQLite, Backend::PostgreSQL),
+                         [](const auto& p) { return BackendName(p.param); });
+
+}  // namespace
