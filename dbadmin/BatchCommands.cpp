@@ -11,8 +11,10 @@
 #include "dbadmin/ListCheck.h"
 #include "dbadmin/ListFile.h"
 #include "dbadmin/Passwords.h"
+#include "dbadmin/Receipt.h"
 #include "export/ExportStudentList.h"
 #include "import/BatchImport.h"
+#include "import/PostingUndo.h"
 #include "import/StoredStudents.h"
 #include "import/StudentFindings.h"
 #include "import/StudentListReader.h"
@@ -102,7 +104,12 @@ int ImportCommand(const SubcommandLine& line, const DbAdminOptions& options)
         return 0;
     }
     Progress progress;
-    const int stored = StoreStudentList(session, alias, cells, std::ref(progress), lines);
+    std::vector<TPostedRecord> records;
+    const int stored = StoreStudentList(session, alias, cells, std::ref(progress), lines,
+                                        line.IsSet(options.receipt) ? &records : nullptr);
+    if (line.IsSet(options.receipt)) {
+        WriteReceipt(line.Value(options.receipt), records);
+    }
     QTextStream(stdout) << "Stored " << stored << (stored == 1 ? " row" : " rows")
                         << " in StudentList of " << alias << ".\n";
     return 0;
@@ -124,5 +131,34 @@ int ExportCommand(const SubcommandLine& line, const DbAdminOptions& options)
     const long long students = ExportStudentListReplacing(file, names, TListReading::Bulk);
     QTextStream(stdout) << "Exported " << students << (students == 1 ? " student" : " students")
                         << " to " << file << ".\n";
+    return 0;
+}
+
+int UndoCommand(const SubcommandLine& line, const DbAdminOptions& options)
+{
+    const QString alias = line.Positional()[0];
+    const QString receipt = line.Positional()[1];
+    const std::vector<TPostedRecord> records = ReadReceipt(receipt);
+    TSession session;
+    SetUpSession(session, line, options);
+    const bool dryRun = line.IsSet(options.dryRun);
+    const TUndoOutcome outcome = UndoPosting(session, alias, records, dryRun);
+    QTextStream err(stderr);
+    for (const auto& [index, why] : outcome.left) {
+        // The header is line 1: the record at index i is on line i + 2.
+        err << receipt << ':' << (index + 2) << ": left, " << QString::fromStdString(why) << '\n';
+    }
+    const auto students = [](std::size_t n) {
+        return QString::number(n) +
+               (n == 1 ? QStringLiteral(" student") : QStringLiteral(" students"));
+    };
+    QTextStream out(stdout);
+    out << (dryRun ? "Would remove " : "Removed ") << students(std::size_t(outcome.removed))
+        << " from " << alias;
+    if (!outcome.left.empty()) {
+        out << (dryRun ? " and leave " : " and left ") << students(outcome.left.size())
+            << ", changed or removed since";
+    }
+    out << ".\n";
     return 0;
 }

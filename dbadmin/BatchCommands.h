@@ -13,3 +13,5 @@ struct DbAdminOptions;
 // job's write lock on SQLite. Raise on failure; answer the exit code.
 int ImportCommand(const SubcommandLine& line, const DbAdminOptions& options);
 int ExportCommand(const SubcommandLine& line, const DbAdminOptions& options);
+// `undo ALIAS RECEIPT [--dry-run]` takes back what an import with --receipt stored.
+int UndoCommand(const SubcommandLine& line, const DbAdminOptions& options);

@@ -37,6 +37,9 @@ struct DbAdminOptions {
     // libpq's connection settings, named as libpq names them (--sslmode, --sslrootcert, ...).
     QList<QCommandLineOption> libpq = LibpqOptions();
     QCommandLineOption dryRun{QStringLiteral("dry-run"), QStringLiteral("Store nothing.")};
+    QCommandLineOption receipt{QStringLiteral("receipt"),
+                               QStringLiteral("Write what was stored to FILE, for undo."),
+                               QStringLiteral("FILE")};
     QCommandLineOption check{QStringLiteral("check"),
                              QStringLiteral("Refuse a list with a line that needs a look.")};
     QCommandLineOption skipStored{QStringLiteral("skip-stored"),

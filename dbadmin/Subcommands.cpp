@@ -81,7 +81,7 @@ std::vector<TSubcommand> Subcommands(const DbAdminOptions& o)
          ProtectTable},
         {"import",
          "ALIAS FILE",
-         {o.dryRun, o.check, o.skipStored, o.wait, o.user, o.password, o.passwordFile},
+         {o.dryRun, o.check, o.skipStored, o.receipt, o.wait, o.user, o.password, o.passwordFile},
          2,
          2,
          1,
@@ -95,8 +95,22 @@ std::vector<TSubcommand> Subcommands(const DbAdminOptions& o)
          "IDNum already stored, ...) as FILE:LINE: what, in the window's words, then how many. "
          "--check tells those lines the same way and, if there is any, stores nothing (exit "
          "status 1). --skip-stored leaves out the lines whose IDNum was stored before the job "
-         "began, and says how many.",
+         "began, and says how many. --receipt FILE writes, once the import has committed, what "
+         "it stored (a header line, then a record a line with all five columns), replacing "
+         "FILE whole; the file is readable by you alone. undo takes it back.",
          ImportCommand},
+        {"undo",
+         "ALIAS RECEIPT",
+         {o.dryRun, o.wait, o.user, o.password, o.passwordFile},
+         2,
+         2,
+         1,
+         "Removes exactly the records that the import which wrote RECEIPT stored, each matched "
+         "on all five columns, in one transaction: all of them or, on any failure, none. A "
+         "record changed or removed since is left, and told as RECEIPT:LINE with why. Records "
+         "others stored are never touched. --dry-run removes nothing and tells what would be "
+         "removed and left. A file that is no receipt is refused with its line.",
+         UndoCommand},
         {"export",
          "ALIAS FILE",
          {o.wait, o.user, o.password, o.passwordFile},
@@ -172,10 +186,10 @@ QString UsageText(const DbAdminOptions& options)
     }
     text += QStringLiteral("\nOptions:\n");
     QList<QCommandLineOption> all =
-        QList<QCommandLineOption>{options.server, options.port,     options.database,
-                                  options.user,   options.password, options.passwordFile,
-                                  options.dryRun, options.check,    options.skipStored,
-                                  options.wait} +
+        QList<QCommandLineOption>{options.server,  options.port,     options.database,
+                                  options.user,    options.password, options.passwordFile,
+                                  options.dryRun,  options.check,    options.skipStored,
+                                  options.receipt, options.wait} +
         options.libpq;
     for (const QCommandLineOption& option : all) {
         text += QStringLiteral("  ") + OptionText(option) + QLatin1Char('\n') +

@@ -76,7 +76,7 @@ std::map<std::string, std::string> StoredMaxima(TSession& session, const QString
 
 int StoreStudentList(TSession& session, const QString& databaseName, const TGridCells& cells,
                      const std::function<void(int done, int total)>& progress,
-                     const std::vector<int>& lines)
+                     const std::vector<int>& lines, std::vector<TPostedRecord>* stored)
 {
     TDatabase& database = session.OpenDatabase(databaseName);
     // The maxima are read inside the transaction that keeps other offices from posting, so the
@@ -91,5 +91,10 @@ int StoreStudentList(TSession& session, const QString& databaseName, const TGrid
         throw RowFailure(rows[failure->row], failure->error);
     }
     transaction.Commit();
+    if (stored) {
+        for (const NumberedRow& row : rows) {
+            stored->push_back({row.psid, row.sequence, row.idNum, row.firstName, row.lastName});
+        }
+    }
     return int(rows.size());
 }

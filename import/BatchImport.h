@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "import/PostingReceipt.h"
+
 class QString;
 class TDatabase;
 class TGridCells;
@@ -38,6 +40,8 @@ std::map<std::string, std::string> StoredMaxima(TSession& session, const QString
 // table as it was and raises an Exception that names the row (its line and fields) and the
 // database's message.
 // progress(done, total) is told as rows go in. Answers the number of rows stored.
+// Once committed, what was stored is added to `stored`, where given.
 int StoreStudentList(TSession& session, const QString& databaseName, const TGridCells& cells,
                      const std::function<void(int done, int total)>& progress,
-                     const std::vector<int>& lines = {});
+                     const std::vector<int>& lines = {},
+                     std::vector<TPostedRecord>* stored = nullptr);

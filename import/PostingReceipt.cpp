@@ -22,9 +22,9 @@ void AppendField(std::string& line, std::string_view field)
     line += '"';
 }
 
-[[noreturn]] void Refuse(const std::string& name, int line, const std::string& what)
+[[noreturn]] void Refuse(int line, const std::string& what)
 {
-    throw Exception(name + ":" + std::to_string(line) + ": " + what +
+    throw Exception("line " + std::to_string(line) + ": " + what +
                     "; this is not a receipt that cardovane-dbadmin import --receipt wrote");
 }
 
@@ -43,7 +43,7 @@ std::string ReceiptLine(const TPostedRecord& record)
     return line;
 }
 
-std::vector<TPostedRecord> ParseReceipt(std::string_view text, const std::string& name)
+std::vector<TPostedRecord> ParseReceipt(std::string_view text)
 {
     std::vector<TPostedRecord> records;
     std::size_t at = 0;
@@ -56,7 +56,7 @@ std::vector<TPostedRecord> ParseReceipt(std::string_view text, const std::string
         while (true) {
             if (at >= text.size()) {
                 if (quoted || fields.size() > 1 || !fields[0].empty() || wasQuoted) {
-                    Refuse(name, line, "the line is cut short");
+                    Refuse(line, "the line is cut short");
                 }
                 return false;
             }
@@ -81,7 +81,7 @@ std::vector<TPostedRecord> ParseReceipt(std::string_view text, const std::string
             } else if (c == '\n') {
                 return true;
             } else if (wasQuoted || c == '\0') {
-                Refuse(name, line, "a field holds what no receipt holds");
+                Refuse(line, "a field holds what no receipt holds");
             } else {
                 fields.back() += c;
             }
@@ -91,19 +91,18 @@ std::vector<TPostedRecord> ParseReceipt(std::string_view text, const std::string
     if (!readLine(fields) || fields.size() != 5 ||
         fields[0] + "," + fields[1] + "," + fields[2] + "," + fields[3] + "," + fields[4] !=
             kReceiptHeader) {
-        Refuse(name, line, std::string("the first line is not \"") + kReceiptHeader + "\"");
+        Refuse(line, std::string("the first line is not \"") + kReceiptHeader + "\"");
     }
     for (++line; readLine(fields); ++line) {
         if (fields.size() != 5) {
-            Refuse(name, line,
-                   "the line has " + std::to_string(fields.size()) + " fields instead of 5");
+            Refuse(line, "the line has " + std::to_string(fields.size()) + " fields instead of 5");
         }
         TPostedRecord record{fields[0], 0, fields[2], fields[3], fields[4]};
         const std::string& number = fields[1];
         const auto [end, error] =
             std::from_chars(number.data(), number.data() + number.size(), record.sequence);
         if (number.empty() || error != std::errc() || end != number.data() + number.size()) {
-            Refuse(name, line, "psidsequence \"" + number + "\" is not a whole number");
+            Refuse(line, "psidsequence \"" + number + "\" is not a whole number");
         }
         records.push_back(std::move(record));
     }

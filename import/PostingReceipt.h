@@ -22,5 +22,5 @@ inline constexpr const char* kReceiptHeader = "psid,psidsequence,studentid,fname
 std::string ReceiptLine(const TPostedRecord& record);
 
 // The records of a receipt; raises Exception naming the line of anything that is not one (a
-// student list, a workbook, a file cut short), and `name` as the file.
-std::vector<TPostedRecord> ParseReceipt(std::string_view text, const std::string& name);
+// student list, a workbook, a file cut short).
+std::vector<TPostedRecord> ParseReceipt(std::string_view text);

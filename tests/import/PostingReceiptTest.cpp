@@ -1,0 +1,75 @@
+// The receipt of a job's import: every record written is read back the same, whatever its
+// fields hold, and whatever is not a receipt is refused with its line.
+#include <gtest/gtest.h>
+
+#include "import/PostingReceipt.h"
+#include "textio/Exception.h"
+
+namespace {
+
+std::string Receipt(const std::vector<TPostedRecord>& records)
+{
+    std::string text = std::string(kReceiptHeader) + "\r\n";
+    for (const TPostedRecord& record : records) {
+        text += ReceiptLine(record) + "\r\n";
+    }
+    return text;
+}
+
+TEST(PostingReceipt, WhatIsWrittenIsReadBackTheSame)
+{
+    const std::vector<TPostedRecord> records = {
+        {"anle", 1, "1001", "Ann", "Lee"},
+        {"", 2, "", "", ""},
+        {"a,b", 7, "1,2", "\"Al\"", "Ek, Jr"},
+        {"x\"y", -3, "id\r\nnext", " blank ", "line\nfeed"},
+        {"\xC3\xA9mi", 2147483647, "\xC3\x89", "\xC3\x89mile", "Zola"},
+    };
+    EXPECT_EQ(ReceiptLine(records[2]), "\"a,b\",7,\"1,2\",\"\"\"Al\"\"\",\"Ek, Jr\"");
+    EXPECT_EQ(ParseReceipt(Receipt(records)), records);
+    EXPECT_EQ(ParseReceipt(std::string(kReceiptHeader) + "\n"), std::vector<TPostedRecord>{});
+}
+
+struct RefusalCase {
+    const char* name;
+    std::string text;
+    const char* says;
+};
+
+class ReceiptRefusals : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(ReceiptRefusals, NameTheLine)
+{
+    try {
+        ParseReceipt(GetParam().text);
+        ADD_FAILURE() << "accepted";
+    } catch (const Exception& e) {
+        EXPECT_EQ(std::string(e.what()).rfind(GetParam().says, 0), 0u) << e.what();
+    }
+}
+
+const std::string kHead = std::string(kReceiptHeader) + "\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    NoReceipt, ReceiptRefusals,
+    ::testing::Values(
+        RefusalCase{"Empty", "", "line 1: the first line is not"},
+        RefusalCase{"AStudentList", "1001,Ann,Lee\r\n", "line 1: the first line is not"},
+        RefusalCase{"AWorkbook", std::string("PK\x03\x04\x14\0\x06\0", 8), "line 1:"},
+        RefusalCase{"FourFields", kHead + "anle,1,1001,Ann\r\n",
+                    "line 2: the line has 4 fields instead of 5"},
+        RefusalCase{"SequenceNoNumber", kHead + "anle,one,1001,Ann,Lee\r\n",
+                    "line 2: psidsequence \"one\" is not a whole number"},
+        RefusalCase{"SequenceTooLarge", kHead + "anle,2147483648,1001,Ann,Lee\r\n",
+                    "line 2: psidsequence"},
+        RefusalCase{"CutShort", kHead + "anle,1,1001,Ann,Lee\r\nbora,1,10",
+                    "line 3: the line is cut"},
+        RefusalCase{"LastLineWithoutItsEnd", kHead + "anle,1,1001,Ann,Lee",
+                    "line 2: the line is cut"},
+        RefusalCase{"OpenQuote", kHead + "\"anle,1,1001,Ann,Lee\r\n", "line 2: the line is cut"},
+        RefusalCase{"TextAfterAQuote", kHead + "\"an\"le,1,1001,Ann,Lee\r\n",
+                    "line 2: a field holds"},
+        RefusalCase{"Nul", kHead + std::string("anle,1,10\0, Ann,Lee\r\n", 21), "line 2: a field"}),
+    [](const auto& p) { return p.param.name; });
+
+}  // namespace
