@@ -9,7 +9,7 @@
 
 #include "bench/BenchSupport.h"
 #include "import/StoredStudents.h"
-#include "import/StudentFindings.h"
+#include "import/ListFindings.h"
 #include "import/StudentListReader.h"
 #include "store/engine/Session.h"
 #include "toolkit/GridCells.h"

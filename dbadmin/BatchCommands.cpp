@@ -16,7 +16,7 @@
 #include "import/BatchImport.h"
 #include "import/PostingUndo.h"
 #include "import/StoredStudents.h"
-#include "import/StudentFindings.h"
+#include "import/ListFindings.h"
 #include "import/StudentListReader.h"
 #include "store/engine/Session.h"
 #include "store/list/Query.h"

@@ -3,7 +3,7 @@
 #include <QTextStream>
 #include <cstdio>
 
-#include "import/StudentFindings.h"
+#include "import/ListFindings.h"
 #include "toolkit/GridCells.h"
 
 int SkipStoredRows(TGridCells& cells, TListFindings& findings, std::vector<int>& lines)

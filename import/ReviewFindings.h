@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "import/StudentFindings.h"
+#include "import/ListFindings.h"
 
 class TStringGrid;
 

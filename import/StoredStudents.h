@@ -4,7 +4,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "import/StudentFindings.h"
+#include "import/ListFindings.h"
 
 class QString;
 class TSession;

@@ -2,7 +2,7 @@
 // and the findings of a whole list as it is corrected, repeated and looked up.
 #include <gtest/gtest.h>
 
-#include "import/StudentFindings.h"
+#include "import/ListFindings.h"
 #include "toolkit/GridCells.h"
 
 namespace {

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "import/StudentFindings.h"
+
+class TGridCells;
+
+// A student stored in StudentList, as the list's IDNum finds it.
+struct TStoredStudent {
+    std::string firstName;
+    std::string lastName;
+};
+
+// The findings of a whole list held in the cells (rows 1 to the row count less one), kept up to
+// date row by row as the user corrects it: each row's own findings, the IDNums that appear more
+// than once, and those already stored, as far as they have been looked up. The cells must stay
+// while the findings are read; only the kinds are held, the texts are made when asked for.
+class TListFindings {
+public:
+    // Checks every row afresh; what is known of stored IDNums stays known.
+    void Check(const TGridCells& cells);
+    // Checks the row again after its cells changed.
+    void CheckRow(const TGridCells& cells, int row);
+    // The list's IDNums not yet looked up, each once; the row's, if it is not.
+    std::vector<std::string> IdNumsToLookUp() const;
+    std::vector<std::string> IdNumsToLookUp(int row) const;
+    // What a look-up found: of the IDNums asked, the students stored; the others are not.
+    void Learn(const std::vector<std::string>& asked,
+               const std::unordered_map<std::string, TStoredStudent>& stored);
+    // Forgets what was looked up, as a posting stores more.
+    void ForgetStored();
+
+    // The findings of a row, naming other rows with `rowWord` ("row" in the window, "line" in
+    // a job's report).
+    std::vector<TFinding> Of(int row, std::string_view rowWord = "row") const;
+    bool Marked(int row) const { return Kinds(row) != 0; }
+    // The next marked row after `row` (direction 1) or before it (-1); 0 when there is none.
+    int NextMarked(int row, int direction) const;
+    // The rows whose IDNum is stored, from the first.
+    std::vector<int> StoredRows() const;
+    // "3 rows need a look: 1 heading, 1 already stored, 1 repeated IDNum", or that none does.
+    std::string Summary(std::string_view rowWord = "row") const;
+    int Rows() const { return int(own_.size()) - 1; }
+
+private:
+    // The kinds of the row's findings, a bit each.
+    unsigned Kinds(int row) const;
+    const TStoredStudent* Stored(int row) const;
+    bool SameName(int row, const TStoredStudent& stored) const;
+    void Unindex(int row);
+
+    const TGridCells* cells_ = nullptr;
+    std::vector<std::uint16_t> own_;  // the kinds of each row's own findings; row 0 unused
+    // Each IDNum of the list: its rows, from the first, and whether it is stored (an index into
+    // stored_) as far as it was looked up.
+    static constexpr int kUnknown = -2;
+    static constexpr int kNotStored = -1;
+    struct IdEntry {
+        std::vector<int> rows;
+        int stored = kUnknown;
+    };
+    using IdRow = std::pair<const std::string, IdEntry>;
+    std::unordered_map<std::string, IdEntry> byId_;
+    std::vector<IdRow*> rowIds_;  // by row, as last checked; null for an empty IDNum
+    std::vector<TStoredStudent> stored_;
+};
