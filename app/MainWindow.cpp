@@ -153,6 +153,9 @@ void TfMain::BitBtn4Click(QObject*)
     if (!OpenDialog1.Execute(app_)) {
         return;
     }
+    // A list that cannot be read whole shows no mark of the one before it.
+    findings_->Clear();
+    ShowFindings();
     ReadStudentList(OpenDialog1.FileName().toStdString(), SGRecordStudents->Cells(), *this);
     findings_->CheckAll();
     ShowFindings();

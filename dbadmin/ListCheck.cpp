@@ -1,6 +1,7 @@
 #include "dbadmin/ListCheck.h"
 
 #include <QTextStream>
+#include <algorithm>
 #include <cstdio>
 
 #include "import/ListFindings.h"
@@ -13,11 +14,11 @@ int SkipStoredRows(TGridCells& cells, TListFindings& findings, std::vector<int>&
         lines.push_back(r);
     }
     const std::vector<int> stored = findings.StoredRows();
-    // From the last up, so that the rows still to remove keep their numbers.
+    cells.RemoveRows(stored);
     for (auto it = stored.rbegin(); it != stored.rend(); ++it) {
-        cells.RemoveRows(*it, 1);
-        lines.erase(lines.begin() + (*it - 1));
+        lines[std::size_t(*it - 1)] = 0;
     }
+    lines.erase(std::remove(lines.begin(), lines.end(), 0), lines.end());
     findings.Check(cells);
     return int(stored.size());
 }

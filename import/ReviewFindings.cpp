@@ -7,6 +7,12 @@ TReviewFindings::TReviewFindings(TStringGrid& grid) : grid_(grid)
     grid_.SetNotes([this](int col, int row) { return Note(col, row); });
 }
 
+void TReviewFindings::Clear()
+{
+    checked_ = false;
+    grid_.NotesChanged();
+}
+
 void TReviewFindings::CheckAll(bool lookUpAgain)
 {
     checked_ = true;
@@ -49,15 +55,7 @@ bool TReviewFindings::GoToMarked(int direction)
 int TReviewFindings::RemoveStoredRows()
 {
     const std::vector<int> rows = findings_.StoredRows();
-    // From the last run of rows up, so that the rows still to remove keep their numbers.
-    for (std::size_t end = rows.size(); end > 0;) {
-        std::size_t begin = end - 1;
-        while (begin > 0 && rows[begin - 1] == rows[begin] - 1) {
-            --begin;
-        }
-        grid_.RemoveRows(rows[begin], int(end - begin));
-        end = begin;
-    }
+    grid_.RemoveRows(rows);
     findings_.Check(grid_.Cells());
     grid_.NotesChanged();
     return int(rows.size());

@@ -18,6 +18,8 @@ public:
     explicit TReviewFindings(TStringGrid& grid);
     void SetLookUp(LookUp lookUp) { lookUp_ = std::move(lookUp); }
 
+    // Shows no mark until the next check: the list is being replaced.
+    void Clear();
     // Checks the whole list, after an import or a removal; `stored` again, after a posting.
     void CheckAll(bool lookUpAgain = false);
     // Checks a row again after the user changed one of its cells.

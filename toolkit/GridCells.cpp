@@ -67,6 +67,43 @@ void TGridCells::RemoveRows(int first, int count)
     }
 }
 
+void TGridCells::RemoveRows(const std::vector<int>& rows)
+{
+    std::vector<char> gone(std::size_t(rowCount_), 0);
+    int count = 0;
+    for (const int row : rows) {
+        if (row >= fixedRows_ && row < rowCount_ && !gone[std::size_t(row)]) {
+            gone[std::size_t(row)] = 1;
+            ++count;
+        }
+    }
+    if (count == 0) {
+        return;
+    }
+    if (observer_) {
+        observer_->RowCountChanging();
+    }
+    // The rows kept move up over the ones removed; hidden rows below follow them.
+    std::size_t to = 0;
+    const std::size_t rowsHeld = cells_.size() / std::size_t(colCount_);
+    for (std::size_t row = 0; row < rowsHeld; ++row) {
+        const bool removed = row < gone.size() && gone[row];
+        for (std::size_t col = 0; col < std::size_t(colCount_); ++col) {
+            const Span cell = cells_[row * std::size_t(colCount_) + col];
+            if (removed) {
+                unused_ += cell.length;
+            } else {
+                cells_[to++] = cell;
+            }
+        }
+    }
+    cells_.resize(std::max(to, std::size_t(rowCount_ - count) * std::size_t(colCount_)));
+    rowCount_ -= count;
+    if (observer_) {
+        observer_->RowCountChanged();
+    }
+}
+
 void TGridCells::SetCell(int col, int row, std::string_view text)
 {
     if (col < 0 || col >= colCount_ || row < 0) {

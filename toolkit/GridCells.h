@@ -39,6 +39,8 @@ public:
     // rows below move up, hidden ones too, and the row count follows. Removing every data row
     // leaves the title row a title row.
     void RemoveRows(int first, int count);
+    // Removes the rows given, in one pass however many and wherever they are.
+    void RemoveRows(const std::vector<int>& rows);
     void SetCell(int col, int row, std::string_view text);
 
     // Cell writes between these two are told once, when the update ends.

@@ -143,6 +143,12 @@ void TStringGrid::RemoveRows(int first, int count)
     SetRow(std::min(current < first ? current : first, RowCount() - 1));
 }
 
+void TStringGrid::RemoveRows(const std::vector<int>& rows)
+{
+    cells_.RemoveRows(rows);
+    SetRow(std::min(Row(), RowCount() - 1));
+}
+
 void TStringGrid::RemoveSelectedRows()
 {
     if (model_.rowCount() == 0) {

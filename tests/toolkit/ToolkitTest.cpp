@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 #include <QTest>
@@ -99,6 +101,62 @@ TEST(GridCells, RewrittenCellsKeepEveryTextWhateverItsLength)
     EXPECT_EQ(cells.Cell(2, 1), "Marie-Louise de la Tour");
     EXPECT_EQ(cells.Cell(2, 5), "");
 }
+
+// Rows removed from a list of "r1".."r6" under its title row, with two hidden rows below.
+struct RemovalCase {
+    const char* name;
+    std::function<void(TGridCells&)> remove;
+    std::vector<std::string> left;  // rows 1 on, as far as the row count goes
+    int fixedRows;
+};
+
+class RowRemoval : public ::testing::TestWithParam<RemovalCase> {};
+
+TEST_P(RowRemoval, MovesTheRowsBelowUpAndTheRowCountFollows)
+{
+    TGridCells cells(1, 9);
+    cells.SetCell(0, 0, "title");
+    for (int r = 1; r <= 8; ++r) {
+        cells.SetCell(0, r, "r" + std::to_string(r));
+    }
+    cells.SetRowCount(7);  // r7 and r8 hidden
+    cells.SetCell(0, 3, "r3 longer than it was");
+    GetParam().remove(cells);
+    std::vector<std::string> left;
+    for (int r = 1; r < cells.RowCount(); ++r) {
+        left.emplace_back(cells.Cell(0, r));
+    }
+    EXPECT_EQ(left, GetParam().left);
+    EXPECT_EQ(cells.FixedRows(), GetParam().fixedRows);
+    EXPECT_EQ(cells.Cell(0, 0), "title");
+    // The hidden rows follow the ones above them.
+    cells.SetRowCount(cells.RowCount() + 2);
+    EXPECT_EQ(cells.Cell(0, cells.RowCount() - 1), "r8");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    GridCells, RowRemoval,
+    ::testing::Values(
+        RemovalCase{"ARun", [](TGridCells& c) { c.RemoveRows(2, 2); }, {"r1", "r4", "r5", "r6"}, 1},
+        RemovalCase{"Scattered",
+                    [](TGridCells& c) {
+                        c.RemoveRows(std::vector<int>{5, 1, 3, 3});
+                    },
+                    {"r2", "r4", "r6"},
+                    1},
+        RemovalCase{"NeverTheTitleNorPastTheEnd",
+                    [](TGridCells& c) {
+                        c.RemoveRows(std::vector<int>{0, 6, 7, 40});
+                    },
+                    {"r1", "r2", "r3 longer than it was", "r4", "r5"},
+                    1},
+        RemovalCase{"RunPastTheEndIsCut",
+                    [](TGridCells& c) { c.RemoveRows(5, 10); },
+                    {"r1", "r2", "r3 longer than it was", "r4"},
+                    1},
+        // Every data row gone: the title row stays a title row, and nothing is left to post.
+        RemovalCase{"Everything", [](TGridCells& c) { c.RemoveRows(1, 6); }, {}, 1}),
+    [](const auto& p) { return p.param.name; });
 
 TEST(ProgressBar, StartsOverPastItsMaximum)
 {
