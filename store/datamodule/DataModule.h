@@ -11,8 +11,9 @@ class TApplication;
 // list query QNames (which reads over a connection of its own, named after the alias) and the
 // data source DSNames that the database grid shows. Building it connects Database1.
 //
-// Database1 is shared, read-write, keeps its connection and never starts a transaction, so each
-// insert takes effect when it completes and the next opening of QNames sees it.
+// Database1 is shared, read-write and keeps its connection; the posting starts no transaction on
+// it, so each insert takes effect when it completes and the next opening of QNames sees it.
+// Taking a posting back removes its records in one transaction of its own.
 class TfDM1 {
 public:
     explicit TfDM1(TApplication& app);

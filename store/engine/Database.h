@@ -32,9 +32,9 @@ public:
     // of the action has been sent. A connection lost midway fails its statement; the next
     // action connects again.
     void Use();
-    // A transaction, for work that is stored whole or not at all (the batch import); the
-    // window's work never starts one. What it reads of the table stays true until it ends:
-    // others may read the table meanwhile, but none write it.
+    // A transaction, for work that is stored or removed whole or not at all (the batch import,
+    // taking a posting back); the posting never starts one. What it reads of the table stays
+    // true until it ends: others may read the table meanwhile, but none write it.
     void StartTransaction(const QString& writtenTable);
     void Commit();
     void Rollback();
