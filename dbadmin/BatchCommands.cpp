@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QTextStream>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "dbadmin/CommandLine.h"
@@ -14,9 +15,9 @@
 #include "dbadmin/Receipt.h"
 #include "export/ExportStudentList.h"
 #include "import/BatchImport.h"
+#include "import/ListFindings.h"
 #include "import/PostingUndo.h"
 #include "import/StoredStudents.h"
-#include "import/ListFindings.h"
 #include "import/StudentListReader.h"
 #include "store/engine/Session.h"
 #include "store/list/Query.h"
@@ -103,12 +104,16 @@ int ImportCommand(const SubcommandLine& line, const DbAdminOptions& options)
         }
         return 0;
     }
+    std::optional<TReceiptWriter> receipt;
+    if (line.IsSet(options.receipt)) {
+        receipt.emplace(line.Value(options.receipt));
+    }
     Progress progress;
     std::vector<TPostedRecord> records;
     const int stored = StoreStudentList(session, alias, cells, std::ref(progress), lines,
-                                        line.IsSet(options.receipt) ? &records : nullptr);
-    if (line.IsSet(options.receipt)) {
-        WriteReceipt(line.Value(options.receipt), records);
+                                        receipt ? &records : nullptr);
+    if (receipt) {
+        receipt->Write(records);
     }
     QTextStream(stdout) << "Stored " << stored << (stored == 1 ? " row" : " rows")
                         << " in StudentList of " << alias << ".\n";

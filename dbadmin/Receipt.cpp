@@ -3,25 +3,29 @@
 #include <sys/stat.h>
 
 #include <QFile>
-#include <QSaveFile>
 
 #include "textio/Exception.h"
 
-void WriteReceipt(const QString& path, const std::vector<TPostedRecord>& records)
+TReceiptWriter::TReceiptWriter(const QString& path) : file_(path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        throw Exception("receipt " + path.toStdString() + ": " + file.errorString().toStdString());
+    if (!file_.open(QIODevice::WriteOnly)) {
+        throw Exception("receipt " + path.toStdString() + ": " + file_.errorString().toStdString() +
+                        " (nothing stored)");
     }
     // It names students: its user's alone, whatever the umask.
-    ::fchmod(file.handle(), S_IRUSR | S_IWUSR);
+    ::fchmod(file_.handle(), S_IRUSR | S_IWUSR);
+}
+
+void TReceiptWriter::Write(const std::vector<TPostedRecord>& records)
+{
     std::string text = std::string(kReceiptHeader) + "\r\n";
     for (const TPostedRecord& record : records) {
         text += ReceiptLine(record) + "\r\n";
     }
-    file.write(text.data(), qint64(text.size()));
-    if (!file.commit()) {
-        throw Exception("receipt " + path.toStdString() + ": " + file.errorString().toStdString() +
+    file_.write(text.data(), qint64(text.size()));
+    if (!file_.commit()) {
+        throw Exception("receipt " + file_.fileName().toStdString() + ": " +
+                        file_.errorString().toStdString() +
                         " (the students are stored; undo needs the receipt)");
     }
 }

@@ -5,7 +5,19 @@
 
 #include "import/PostingReceipt.h"
 
-// A job's receipt of what its import stored: written whole once the import has committed, in
-// place of FILE (its user's alone); read back for undo, refused unless it is one.
-void WriteReceipt(const QString& path, const std::vector<TPostedRecord>& records);
+#include <QSaveFile>
+
+// A job's receipt of what its import stored, in place of FILE (its user's alone). Opened before
+// the import stores anything, so that a receipt that cannot be written stops the job first;
+// written whole once the import has committed.
+class TReceiptWriter {
+public:
+    explicit TReceiptWriter(const QString& path);
+    void Write(const std::vector<TPostedRecord>& records);
+
+private:
+    QSaveFile file_;
+};
+
+// Read back for undo, refused unless it is one.
 std::vector<TPostedRecord> ReadReceipt(const QString& path);

@@ -69,6 +69,13 @@ TEST_P(UndoCommand, AFailedImportWritesNoReceiptAndWhatIsNoReceiptIsRefused)
     const QString list = WriteFile(Path("list.csv"), "1,Ann,Lee\r\n2,Bob,Ray\r\n");
     EXPECT_EQ(Run({"import", "DVK", list, "--receipt", receipt}).code, 1);
     EXPECT_EQ(ReadFile(receipt), "kept\r\n") << "written only once the import has committed";
+    // A receipt that cannot be written stops the job before anything is stored.
+    const Result unwritable = Run({"import", "DVK", WriteFile(Path("ok.csv"), "5,Al,Bo\r\n"),
+                                   "--receipt", Path("no/such/folder/receipt.csv")});
+    EXPECT_EQ(unwritable.code, 1);
+    EXPECT_TRUE(unwritable.err.contains(QStringLiteral("(nothing stored)")))
+        << unwritable.err.toStdString();
+    EXPECT_EQ(Run({"undo", "DVK", Path("missing.csv")}).code, 1);
     const Result refused = Run({"undo", "DVK", list});
     EXPECT_EQ(refused.code, 1);
     EXPECT_TRUE(refused.err.startsWith(QStringLiteral("cardovane-dbadmin: undo ") + list +
