@@ -67,6 +67,9 @@ int ImportCommand(const SubcommandLine& line, const DbAdminOptions& options)
 {
     const QString alias = line.Positional()[0];
     const QString file = line.Positional()[1];
+    if (line.IsSet(options.dryRun) && line.IsSet(options.receipt)) {
+        throw UsageError("--receipt has nothing to record in a --dry-run");
+    }
     TSession session;
     SetUpSession(session, line, options);
 
