@@ -9,6 +9,11 @@ const QStringList kSslModes = {QStringLiteral("disable"),   QStringLiteral("allo
                                QStringLiteral("prefer"),    QStringLiteral("require"),
                                QStringLiteral("verify-ca"), QStringLiteral("verify-full")};
 
+// The kinds of server libpq may be asked to connect to, among those an alias names.
+const QStringList kSessionAttrs = {QStringLiteral("any"),       QStringLiteral("read-write"),
+                                   QStringLiteral("read-only"), QStringLiteral("primary"),
+                                   QStringLiteral("standby"),   QStringLiteral("prefer-standby")};
+
 }  // namespace
 
 QString AliasFault(const TAlias& alias, const QString& key, const QString& value,
@@ -60,6 +65,12 @@ QString ServerAliasFault(const TAlias& alias)
     if (!mode.isEmpty() && !kSslModes.contains(mode)) {
         return AliasFault(alias, QStringLiteral("SSLMode"), mode,
                           QStringLiteral("is not one of ") + kSslModes.join(QStringLiteral(", ")));
+    }
+    const QString attrs = alias.libpqSettings.value(QStringLiteral("target_session_attrs"));
+    if (!attrs.isEmpty() && !kSessionAttrs.contains(attrs)) {
+        return AliasFault(
+            alias, QStringLiteral("TargetSessionAttrs"), attrs,
+            QStringLiteral("is not one of ") + kSessionAttrs.join(QStringLiteral(", ")));
     }
     return {};
 }

@@ -19,15 +19,24 @@ QString DriverName(TAlias::Driver driver)
     return driver == TAlias::Driver::SQLite ? QStringLiteral("SQLITE") : QStringLiteral("POSTGRES");
 }
 
+// A value as written: the settings format reads an unquoted comma as a list (a server's
+// standby after its primary, "db1,db2"), which is the text it was.
+QString Text(const QSettings& settings, const QString& key)
+{
+    const QVariant value = settings.value(key);
+    return value.typeId() == QMetaType::QStringList ? value.toStringList().join(QLatin1Char(','))
+                                                    : value.toString();
+}
+
 // Reads the group the settings are in; notes the first thing that makes it unusable.
 TAlias ReadAlias(const QSettings& settings, const QString& name)
 {
     TAlias alias;
     alias.name = name;
     const auto missing = [&](const QString& key) {
-        return alias.fault.isEmpty() && settings.value(key).toString().isEmpty();
+        return alias.fault.isEmpty() && Text(settings, key).isEmpty();
     };
-    const QString driver = settings.value(kAliasDriver).toString();
+    const QString driver = Text(settings, kAliasDriver);
     const QString upper = driver.toUpper();
     if (upper == QLatin1String("SQLITE")) {
         alias.driver = TAlias::Driver::SQLite;
@@ -37,9 +46,9 @@ TAlias ReadAlias(const QSettings& settings, const QString& name)
         alias.fault = AliasFault(alias, kAliasDriver, driver,
                                  QStringLiteral("is not known: use SQLITE or POSTGRES"));
     }
-    alias.path = settings.value(kAliasPath).toString();
-    alias.server = settings.value(kAliasServer).toString();
-    alias.database = settings.value(kAliasDatabase).toString();
+    alias.path = Text(settings, kAliasPath);
+    alias.server = Text(settings, kAliasServer);
+    alias.database = Text(settings, kAliasDatabase);
     if (alias.driver == TAlias::Driver::SQLite) {
         if (missing(kAliasPath)) {
             alias.fault = AliasFault(alias, kAliasPath, alias.path,
@@ -54,7 +63,7 @@ TAlias ReadAlias(const QSettings& settings, const QString& name)
             const QString key = QString::fromLatin1(setting.key);
             if (settings.contains(key)) {
                 alias.libpqSettings.insert(QString::fromLatin1(setting.keyword),
-                                           settings.value(key).toString());
+                                           Text(settings, key));
             }
         }
         if (alias.fault.isEmpty()) {
@@ -64,7 +73,7 @@ TAlias ReadAlias(const QSettings& settings, const QString& name)
         const bool service = alias.libpqSettings.contains(QStringLiteral("service"));
         alias.port = service ? 0 : 5432;
         if (settings.contains(kAliasPort)) {
-            const QString port = settings.value(kAliasPort).toString();
+            const QString port = Text(settings, kAliasPort);
             bool number = false;
             alias.port = port.toInt(&number);
             if (alias.fault.isEmpty() && (!number || alias.port < 1 || alias.port > 65535)) {
@@ -74,7 +83,7 @@ TAlias ReadAlias(const QSettings& settings, const QString& name)
         }
     }
     alias.hasUserName = settings.contains(kAliasUserName);
-    alias.userName = settings.value(kAliasUserName).toString();
+    alias.userName = Text(settings, kAliasUserName);
     return alias;
 }
 
@@ -145,7 +154,7 @@ std::vector<TAlias> TAliasFile::Read() const
         TAlias alias = ReadAlias(settings, group);
         settings.beginGroup(kAliasTablePasswords);
         for (const QString& table : settings.childKeys()) {
-            alias.tablePasswords.insert(table.toLower(), settings.value(table).toString());
+            alias.tablePasswords.insert(table.toLower(), Text(settings, table));
         }
         settings.endGroup();
         settings.endGroup();

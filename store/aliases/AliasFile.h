@@ -11,10 +11,16 @@ struct TLibpqSetting {
     const char* keyword;
     bool namesFile;
 };
+// TargetSessionAttrs=read-write with several servers (Server=db1,db2) reaches whichever of them
+// is the primary, so a standby promoted in its place is found by the next connection.
 inline constexpr TLibpqSetting kLibpqSettings[] = {
-    {"SSLMode", "sslmode", false}, {"SSLRootCert", "sslrootcert", true},
-    {"SSLCert", "sslcert", true},  {"SSLKey", "sslkey", true},
-    {"SSLCrl", "sslcrl", true},    {"Service", "service", false},
+    {"SSLMode", "sslmode", false},
+    {"SSLRootCert", "sslrootcert", true},
+    {"SSLCert", "sslcert", true},
+    {"SSLKey", "sslkey", true},
+    {"SSLCrl", "sslcrl", true},
+    {"Service", "service", false},
+    {"TargetSessionAttrs", "target_session_attrs", false},
 };
 
 // The keys of an alias's group in aliases.conf, spelled here alone.

@@ -66,6 +66,13 @@ INSTANTIATE_TEST_SUITE_P(
         AliasCase{"ServerSpelledOut", "Driver=PostgreSQL\nServer=db\nDatabase=school", "",
                   "PostgreSQL||db|5432|school|-"},
         AliasCase{"AService", "Driver=POSTGRES\nService=district", "", "PostgreSQL|||0||-"},
+        // A primary and its standby: whichever accepts writes is the one reached.
+        AliasCase{"ServersWithAStandby",
+                  "Driver=POSTGRES\nServer=db1,db2\nDatabase=school\nTargetSessionAttrs=read-write",
+                  "", "PostgreSQL||db1,db2|5432|school|-"},
+        AliasCase{"UnknownSessionAttrs",
+                  "Driver=POSTGRES\nServer=db1,db2\nDatabase=d\nTargetSessionAttrs=readwrite",
+                  "TargetSessionAttrs \"readwrite\" is not one of any, read-write", ""},
         AliasCase{"UnknownDriver", "Driver=Postgress\nServer=h\nDatabase=d",
                   "Driver \"Postgress\" is not known", ""},
         AliasCase{"NoDriver", "Path=/srv/s.db", "Driver \"\"", ""},
