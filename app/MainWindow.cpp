@@ -177,12 +177,10 @@ void TfMain::BitBtn5Click(QObject*)
 
 void TfMain::BitBtnUndoClick(QObject*)
 {
-    const qsizetype count = qsizetype(lastPosting_.size());
     QMessageBox ask(QMessageBox::Question, app_.Title(),
-                    QStringLiteral("Remove the %1 %2 stored by the last posting from %3?")
-                        .arg(count)
-                        .arg(count == 1 ? QStringLiteral("student") : QStringLiteral("students"))
-                        .arg(dm_->Database1.AliasName()),
+                    QStringLiteral("Remove the %1 stored by the last posting from %2?")
+                        .arg(QString::fromStdString(StudentCount(lastPosting_.size())),
+                             dm_->Database1.AliasName()),
                     QMessageBox::Yes | QMessageBox::No, this);
     ask.setDefaultButton(QMessageBox::No);
     if (app_.ExecModal(ask) != QMessageBox::Yes) {

@@ -156,10 +156,7 @@ int UndoCommand(const SubcommandLine& line, const DbAdminOptions& options)
         // The header is line 1: the record at index i is on line i + 2.
         err << receipt << ':' << (index + 2) << ": left, " << QString::fromStdString(why) << '\n';
     }
-    const auto students = [](std::size_t n) {
-        return QString::number(n) +
-               (n == 1 ? QStringLiteral(" student") : QStringLiteral(" students"));
-    };
+    const auto students = [](std::size_t n) { return QString::fromStdString(StudentCount(n)); };
     QTextStream out(stdout);
     out << (dryRun ? "Would remove " : "Removed ") << students(std::size_t(outcome.removed))
         << " from " << alias;

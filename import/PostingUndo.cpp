@@ -60,13 +60,16 @@ TUndoOutcome UndoPosting(TSession& session, const QString& databaseName,
     return outcome;
 }
 
+std::string StudentCount(std::size_t n)
+{
+    return std::to_string(n) + (n == 1 ? " student" : " students");
+}
+
 std::string UndoOutcomeText(const TUndoOutcome& outcome)
 {
-    const auto students = [](std::size_t n) {
-        return std::to_string(n) + (n == 1 ? " student" : " students");
-    };
-    std::string text = outcome.removed == 0 ? std::string("Removed no student")
-                                            : "Removed " + students(std::size_t(outcome.removed));
+    std::string text = outcome.removed == 0
+                           ? std::string("Removed no student")
+                           : "Removed " + StudentCount(std::size_t(outcome.removed));
     if (!outcome.left.empty()) {
         text += "; " + std::to_string(outcome.left.size()) +
                 " left as they had changed or were removed since";

@@ -22,5 +22,8 @@ struct TUndoOutcome {
 TUndoOutcome UndoPosting(TSession& session, const QString& databaseName,
                          const std::vector<TPostedRecord>& records, bool dryRun = false);
 
+// "1 student", "412 students".
+std::string StudentCount(std::size_t n);
+
 // "Removed 412 students; 3 left as they had changed or were removed since.", or that nothing was.
 std::string UndoOutcomeText(const TUndoOutcome& outcome);
