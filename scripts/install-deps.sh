@@ -16,7 +16,7 @@ package=(dpkg-dev file help2man)
 test=(
     clang-14 libclang-rt-14-dev libgtest-dev
     xvfb xauth openbox xdotool x11-utils
-    sqlite3 postgresql openssl
+    sqlite3 postgresql pgbouncer openssl
     desktop-file-utils appstream lintian man-db
 )
 case "$purpose" in

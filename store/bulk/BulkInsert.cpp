@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "store/bulk/PgConnection.h"
+#include "store/engine/PgConnection.h"
 #include "store/engine/Database.h"
 #include "store/engine/FieldText.h"
 #include "store/engine/SqliteStatement.h"

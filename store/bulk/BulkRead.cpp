@@ -9,7 +9,7 @@
 #include <string>
 
 #include "store/bulk/CopyBinary.h"
-#include "store/bulk/PgConnection.h"
+#include "store/engine/PgConnection.h"
 #include "store/engine/Database.h"
 #include "store/engine/FieldText.h"
 #include "store/engine/SqliteStatement.h"

@@ -16,7 +16,7 @@ bool IsNameChar(char c)
 
 }  // namespace
 
-ParsedStatement ParseStatementParameters(const std::string& sql)
+ParsedStatement ParseStatementParameters(const std::string& sql, ParameterMarks marks)
 {
     ParsedStatement parsed;
     std::string& out = parsed.text;
@@ -49,7 +49,11 @@ ParsedStatement ParseStatementParameters(const std::string& sql)
                 ++end;
             }
             parsed.parameters.push_back(sql.substr(i + 1, end - i - 1));
-            out += '?';
+            if (marks == ParameterMarks::Numbered) {
+                out += '$' + std::to_string(parsed.parameters.size());
+            } else {
+                out += '?';
+            }
             i = end;
         } else {
             out += c;

@@ -2,11 +2,8 @@
 // table passwords it asks for.
 #include "store/list/Query.h"
 
-#include <QSqlError>
-
 #include "store/engine/BusyPointer.h"
 #include "store/engine/Session.h"
-#include "store/engine/StatementText.h"
 
 TQuery::TQuery(TSession& session, QObject* parent) : TDataSet(parent), session_(session)
 {
@@ -48,19 +45,12 @@ void TQuery::Prepare()
         return;
     }
     TDatabase& database = AllowedDatabase();
-    const QString text = Text();
-    const ParsedStatement parsed = ParseStatementParameters(text.toStdString());
     TBusyPointer::WorkScope working(session_.BusyPointer());
-    QSqlQuery statement(database.Handle());
-    statement.setForwardOnly(true);
-    if (!statement.prepare(QString::fromStdString(parsed.text))) {
-        throw TEngine::Error(kErrGeneralSql, statement.lastError());
-    }
+    statement_.emplace(database.Handle(), Text().toStdString());
     database_ = &database;
-    statement_.emplace(std::move(statement));
     preparedGeneration_ = database.Generation();
-    if (params_.size() != parsed.parameters.size()) {
-        params_.assign(parsed.parameters.size(), QVariant());
+    if (params_.size() != std::size_t(statement_->ParamCount())) {
+        params_.assign(std::size_t(statement_->ParamCount()), QVariant());
     }
 }
 
@@ -102,13 +92,6 @@ void TQuery::SetParamInteger(int index, int value)
     params_[std::size_t(index)] = value;
 }
 
-void TQuery::Bind()
-{
-    for (std::size_t i = 0; i < params_.size(); ++i) {
-        statement_->bindValue(int(i), params_[i]);
-    }
-}
-
 void TQuery::ExecSQL()
 {
     if (std::optional<EDBEngineError> refused = ExecSQLOrKeyViolation()) {
@@ -128,16 +111,13 @@ std::optional<EDBEngineError> TQuery::ExecSQLOrKeyViolation()
 std::optional<EDBEngineError> TQuery::TryExecSQL()
 {
     Ready();
-    Bind();
     TBusyPointer::WorkScope working(session_.BusyPointer());
-    if (!statement_->exec()) {
-        EDBEngineError error = TEngine::Error(kErrGeneralSql, statement_->lastError());
-        statement_->finish();
+    if (std::optional<EDBEngineError> failure = statement_->Run(params_)) {
         session_.BusyPointer().Restore();  // an engine error, even one handed back
-        return error;
+        return failure;
     }
-    rowsAffected_ = statement_->numRowsAffected();
-    statement_->finish();
+    rowsAffected_ = statement_->RowsAffected();
+    statement_->Finish();
     return std::nullopt;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
 #include <memory>
@@ -10,6 +9,7 @@
 
 #include "store/engine/Database.h"
 #include "store/engine/Session.h"
+#include "store/engine/Statement.h"
 #include "store/list/WindowCache.h"
 #include "store/list/WindowSource.h"
 #include "toolkit/DataSet.h"
@@ -94,7 +94,6 @@ private:
     // Prepared on a connection that the action may use: one lost and made again since the last
     // preparing makes the statement be prepared anew, with its parameter values kept.
     void Ready();
-    void Bind();
     void SetRecNo(int record);
     void OpenWindows();
     void OpenWhole();
@@ -106,7 +105,7 @@ private:
 
     TSession& session_;
     TDatabase* database_ = nullptr;
-    std::optional<QSqlQuery> statement_;
+    std::optional<TStatement> statement_;
     int preparedGeneration_ = 0;
     std::vector<QVariant> params_;
     bool active_ = false;

@@ -1,12 +1,9 @@
 // The result set that a query opens, as the grid and the export read it: held whole, or read a
 // window at a time by the list's order with a bounded number of windows in memory.
-#include <QSqlError>
-#include <QSqlRecord>
 #include <algorithm>
 
 #include "store/engine/BusyPointer.h"
 #include "store/engine/Session.h"
-#include "store/engine/StatementText.h"
 #include "store/list/Query.h"
 #include "store/list/ServerList.h"
 #include "store/list/SqliteList.h"
@@ -47,22 +44,21 @@ void TQuery::Open()
 
 void TQuery::OpenWhole()
 {
-    Bind();
-    if (!statement_->exec()) {
-        throw TEngine::Error(kErrGeneralSql, statement_->lastError());
+    if (std::optional<EDBEngineError> failure = statement_->Run(params_)) {
+        throw *failure;
     }
-    if (!statement_->isSelect()) {
-        statement_->finish();
+    if (!statement_->ReturnsRows()) {
+        statement_->Finish();
         throw TEngine::Error(kErrNoResult, QString());
     }
     std::vector<TRecordWindow> windows;
     try {
-        source_ = ReadWholeResult(*statement_, windows);
+        source_ = WholeResult(statement_->ReadAll(windows, kWindowRecords));
     } catch (...) {
-        statement_->finish();
+        statement_->Finish();
         throw;
     }
-    statement_->finish();
+    statement_->Finish();
     fieldNames_ = source_->FieldNames();
     for (std::size_t i = 0; i < windows.size(); ++i) {
         readRecords_ += windows[i].records;
@@ -74,11 +70,9 @@ void TQuery::OpenWhole()
 void TQuery::OpenWindows()
 {
     const QSqlDatabase db = database_->Handle();
-    std::unique_ptr<TWindowSource> source =
-        database_->Alias().driver == TAlias::Driver::SQLite
-            ? OpenSqliteList(db, *listOrder_)
-            : OpenServerList(
-                  db, QString::fromStdString(ParseStatementParameters(Text().toStdString()).text));
+    std::unique_ptr<TWindowSource> source = database_->Alias().driver == TAlias::Driver::SQLite
+                                                ? OpenSqliteList(db, *listOrder_)
+                                                : OpenServerList(db, *listOrder_);
     TRecordWindow first;
     try {
         first = source->Read(db, 0);

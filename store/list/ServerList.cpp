@@ -1,30 +1,92 @@
 #include "store/list/ServerList.h"
 
-#include <atomic>
-
-#include "store/list/SqlRows.h"
+#include "store/engine/PgConnection.h"
 
 namespace {
 
-class TServerList : public TWindowSource {
-public:
-    TServerList(const QSqlDatabase& db, const QString& statement)
-        : cursor_(QStringLiteral("cardovane_list_%1").arg(++counter_))
-    {
-        RunStatement(db, QStringLiteral("begin"));
-        try {
-            RunStatement(db, QStringLiteral("declare %1 scroll cursor with hold for %2")
-                                 .arg(cursor_, statement));
-            RunStatement(db, QStringLiteral("commit"));
-        } catch (...) {
-            QSqlQuery(db).exec(QStringLiteral("rollback"));
-            throw;
+// Whether the row was there for the snapshot of the opening ($1). The row's 32-bit transaction
+// number is widened by the number the server gives next, which no visible row reaches and none
+// trails by 2^32; a row frozen since and older than that could be taken for a newer one.
+constexpr const char* kSeenAtOpening =
+    "txid_visible_in_snapshot((select txid_snapshot_xmax(txid_current_snapshot())) - "
+    "(((select txid_snapshot_xmax(txid_current_snapshot())) - xmin::text::bigint) & 4294967295), "
+    "$1::txid_snapshot)";
+
+// The row's place: the last key of the order, never null.
+constexpr const char* kPlace = "ctid";
+
+}  // namespace
+
+TServerWindow ServerWindowStatement(const std::string& table,
+                                    const std::vector<std::string>& columns,
+                                    const std::vector<TServerValue>& anchor, int limit)
+{
+    std::vector<std::string> keys = columns;
+    keys.emplace_back(kPlace);
+    std::string order;
+    for (const std::string& key : keys) {
+        order += (order.empty() ? "" : ", ") + key;
+    }
+    TServerWindow window;
+    window.values.emplace_back();  // the snapshot, given by the caller
+    const auto parameter = [&](const TServerValue& value) {
+        window.values.push_back(value);
+        return "$" + std::to_string(window.values.size());
+    };
+    // The parts in the list's order: the rows that share the most keys with the anchor first.
+    std::vector<std::string> parts;
+    if (anchor.empty()) {
+        parts.emplace_back();
+    }
+    for (int i = int(anchor.size()) - 1; i >= 0; --i) {
+        const std::size_t at = std::size_t(i);
+        if (!anchor[at]) {
+            continue;  // nothing follows null in this column
+        }
+        std::string same;
+        for (std::size_t k = 0; k < at; ++k) {
+            same += anchor[k] ? keys[k] + " = " + parameter(anchor[k]) : keys[k] + " is null";
+            same += " and ";
+        }
+        parts.push_back(same + keys[at] + " > " + parameter(anchor[at]));
+        if (at < columns.size()) {
+            // The equal keys again, numbered anew: each part names its own.
+            std::string again;
+            for (std::size_t k = 0; k < at; ++k) {
+                again += anchor[k] ? keys[k] + " = " + parameter(anchor[k]) : keys[k] + " is null";
+                again += " and ";
+            }
+            parts.push_back(again + keys[at] + " is null");
         }
     }
+    const std::string count = std::to_string(limit);
+    std::string text = "select * from (";
+    for (std::size_t p = 0; p < parts.size(); ++p) {
+        text += p == 0 ? "" : " union all ";
+        text += "(select " + std::to_string(p) + " as cardovane_part, " + kPlace + ", * from " +
+                table + " where " + kSeenAtOpening + (parts[p].empty() ? "" : " and " + parts[p]) +
+                " order by " + order + " limit " + count + ")";
+    }
+    text += ") w order by cardovane_part, " + order + " limit " + count;
+    window.text = std::move(text);
+    return window;
+}
 
-    void Release(const QSqlDatabase& db) noexcept override
+namespace {
+
+// The fields before the table's columns: the part and the row's place.
+constexpr int kLeadingFields = 2;
+
+class TServerList : public TWindowSource {
+public:
+    TServerList(const QSqlDatabase& db, const TListOrder& order) : table_(order.table.toStdString())
     {
-        QSqlQuery(db).exec(QStringLiteral("close %1").arg(cursor_));  // a lost connection closes it
+        for (const QString& column : order.columns) {
+            columns_.push_back(column.toStdString());
+        }
+        const TServerResult snapshot =
+            RunServerStatement(PgConnection(db), "select txid_current_snapshot()::text");
+        snapshot_ = snapshot.ServerText(0, 0);
     }
 
     QStringList FieldNames() const override { return names_; }
@@ -32,31 +94,58 @@ public:
 
     TRecordWindow Read(const QSqlDatabase& db, int window) override
     {
-        if (window != next_) {
-            RunStatement(db, QStringLiteral("move absolute %1 in %2")
-                                 .arg(qint64(window) * kWindowRecords)
-                                 .arg(cursor_));
-        }
-        QSqlQuery rows = RunStatement(
-            db, QStringLiteral("fetch forward %1 from %2").arg(kWindowRecords).arg(cursor_));
+        static const std::vector<TServerValue> kNoAnchor;
+        TServerWindow statement = ServerWindowStatement(
+            table_, columns_, window == 0 ? kNoAnchor : anchors_.at(std::size_t(window - 1)),
+            kWindowRecords);
+        statement.values.front() = snapshot_;
+        const TServerResult rows =
+            RunServerStatement(PgConnection(db), statement.text, statement.values);
         if (names_.isEmpty()) {
-            names_ = FieldNamesOf(rows.record());
+            Describe(rows);
         }
-        TRecordWindow records = ReadRows(rows, int(names_.size()), kWindowRecords);
-        next_ = window + 1;
+        TRecordWindow records;
+        const int fields = rows.Fields() - kLeadingFields;
+        records.texts.reserve(std::size_t(rows.Rows()) * std::size_t(fields));
+        records.nulls.reserve(records.texts.capacity());
+        for (int row = 0; row < rows.Rows(); ++row) {
+            rows.AppendRecord(records, row, kLeadingFields);
+        }
+        // The key of a full window's last record is where the next window starts.
+        if (records.records == kWindowRecords && std::size_t(window) == anchors_.size()) {
+            std::vector<TServerValue> last;
+            for (int field : keyFields_) {
+                last.push_back(rows.ServerText(records.records - 1, field));
+            }
+            anchors_.push_back(std::move(last));
+        }
         return records;
     }
 
 private:
-    static inline std::atomic<int> counter_{0};
-    QString cursor_;
-    int next_ = 0;
+    void Describe(const TServerResult& rows)
+    {
+        for (int field = kLeadingFields; field < rows.Fields(); ++field) {
+            names_.append(rows.FieldName(field));
+        }
+        for (const std::string& column : columns_) {
+            const int found = int(names_.indexOf(QString::fromStdString(column)));
+            keyFields_.push_back(found < 0 ? -1 : found + kLeadingFields);
+        }
+        keyFields_.push_back(1);  // the row's place
+    }
+
+    std::string table_;
+    std::vector<std::string> columns_;
+    TServerValue snapshot_;
     QStringList names_;
+    std::vector<int> keyFields_;
+    std::vector<std::vector<TServerValue>> anchors_;
 };
 
 }  // namespace
 
-std::unique_ptr<TWindowSource> OpenServerList(const QSqlDatabase& db, const QString& statement)
+std::unique_ptr<TWindowSource> OpenServerList(const QSqlDatabase& db, const TListOrder& order)
 {
-    return std::make_unique<TServerList>(db, statement);
+    return std::make_unique<TServerList>(db, order);
 }

@@ -1,7 +1,5 @@
 #include "store/list/WholeResult.h"
 
-#include "store/list/SqlRows.h"
-
 namespace {
 
 class TWholeResult : public TWindowSource {
@@ -17,17 +15,7 @@ private:
 
 }  // namespace
 
-std::unique_ptr<TWindowSource> ReadWholeResult(QSqlQuery& statement,
-                                               std::vector<TRecordWindow>& windows)
+std::unique_ptr<TWindowSource> WholeResult(QStringList names)
 {
-    const QStringList names = FieldNamesOf(statement.record());
-    for (;;) {
-        TRecordWindow window = ReadRows(statement, int(names.size()), kWindowRecords);
-        const bool last = window.records < kWindowRecords;
-        windows.push_back(std::move(window));
-        if (last) {
-            break;
-        }
-    }
-    return std::make_unique<TWholeResult>(names);
+    return std::make_unique<TWholeResult>(std::move(names));
 }

@@ -78,6 +78,7 @@ struct ParseCase {
     const char* sql;
     const char* text;
     std::vector<std::string> parameters;
+    const char* numbered = nullptr;  // as a server numbers them; the same text where none
 };
 
 class Parameters : public ::testing::TestWithParam<ParseCase> {};
@@ -87,19 +88,39 @@ TEST_P(Parameters, AreNumberedByAppearance)
     const ParsedStatement parsed = ParseStatementParameters(GetParam().sql);
     EXPECT_EQ(parsed.text, GetParam().text);
     EXPECT_EQ(parsed.parameters, GetParam().parameters);
+    const ParsedStatement numbered =
+        ParseStatementParameters(GetParam().sql, ParameterMarks::Numbered);
+    EXPECT_EQ(numbered.text, GetParam().numbered ? GetParam().numbered : GetParam().text);
+    EXPECT_EQ(numbered.parameters, GetParam().parameters);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     StatementText, Parameters,
     ::testing::Values(
         ParseCase{"None", "select * from t", "select * from t", {}},
-        ParseCase{"Two", "where a = :a\r\nand b=:b_2", "where a = ?\r\nand b=?", {"a", "b_2"}},
-        ParseCase{"NameTwiceIsTwo", ":x + :x", "? + ?", {"x", "x"}},
-        ParseCase{"InsideQuotes", "':no' || :yes || \":nor\"", "':no' || ? || \":nor\"", {"yes"}},
-        ParseCase{"Cast", "select :v::integer", "select ?::integer", {"v"}},
-        ParseCase{"Comment", "-- :c\nselect :d", "-- :c\nselect ?", {"d"}},
-        ParseCase{
-            "BlockComment", "/* :c\n :e */ select :d /* :f", "/* :c\n :e */ select ? /* :f", {"d"}},
+        ParseCase{"Two",
+                  "where a = :a\r\nand b=:b_2",
+                  "where a = ?\r\nand b=?",
+                  {"a", "b_2"},
+                  "where a = $1\r\nand b=$2"},
+        ParseCase{"NameTwiceIsTwo", ":x + :x", "? + ?", {"x", "x"}, "$1 + $2"},
+        ParseCase{"InsideQuotes",
+                  "':no' || :yes || \":nor\"",
+                  "':no' || ? || \":nor\"",
+                  {"yes"},
+                  "':no' || $1 || \":nor\""},
+        ParseCase{"Cast", "select :v::integer", "select ?::integer", {"v"}, "select $1::integer"},
+        ParseCase{"Comment", "-- :c\nselect :d", "-- :c\nselect ?", {"d"}, "-- :c\nselect $1"},
+        ParseCase{"BlockComment",
+                  "/* :c\n :e */ select :d /* :f",
+                  "/* :c\n :e */ select ? /* :f",
+                  {"d"},
+                  "/* :c\n :e */ select $1 /* :f"},
+        ParseCase{"TenAndMore",
+                  ":a,:b,:c,:d,:e,:f,:g,:h,:i,:j",
+                  "?,?,?,?,?,?,?,?,?,?",
+                  {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"},
+                  "$1,$2,$3,$4,$5,$6,$7,$8,$9,$10"},
         ParseCase{"LoneColon", "a : b :1", "a : b :1", {}},
         ParseCase{"UnclosedQuote", "x ':p", "x ':p", {}}),
     [](const auto& p) { return p.param.name; });

@@ -5,14 +5,24 @@
 #include <QSqlDatabase>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "store/errors/EngineErrors.h"
 
-// libpq's functions that the bulk paths call, named once here. libpq is loaded with the
+// libpq's functions that the engine calls, named once here. libpq is loaded with the
 // PostgreSQL driver, once a server is used: a program on SQLite never loads it, nor the
 // libraries it needs, at start.
 #define CARDOVANE_LIBPQ_FUNCTIONS(F) \
     F(PQexec)                        \
+    F(PQexecParams)                  \
+    F(PQprepare)                     \
+    F(PQntuples)                     \
+    F(PQfname)                       \
+    F(PQgetvalue)                    \
+    F(PQgetlength)                   \
+    F(PQgetisnull)                   \
+    F(PQcmdTuples)                   \
+    F(PQunescapeBytea)               \
     F(PQresultStatus)                \
     F(PQclear)                       \
     F(PQnfields)                     \
@@ -32,8 +42,12 @@ struct TLibpq {
 #undef CARDOVANE_LIBPQ_MEMBER
 };
 
-// The PostgreSQL connection under a QPSQL connection, for what Qt SQL does not offer (COPY),
-// with libpq's functions; none for any other driver.
+// libpq as the driver loaded it; raises where it cannot be had.
+const TLibpq& Libpq();
+
+// The PostgreSQL connection under a QPSQL connection, for what Qt SQL does not offer (COPY,
+// statements whose parameters travel apart from their text), with libpq's functions; none for
+// any other driver.
 struct TPgConnection {
     PGconn* conn = nullptr;
     const TLibpq* pq = nullptr;
@@ -44,19 +58,24 @@ TPgConnection PgConnection(const QSqlDatabase& handle);
 // A result, cleared when it goes.
 class TPgResult {
 public:
-    TPgResult(const TLibpq& pq, PGresult* result) : pq_(pq), result_(result) {}
+    TPgResult(const TLibpq& pq, PGresult* result) : pq_(&pq), result_(result) {}
     ~TPgResult()
     {
         if (result_) {
-            pq_.PQclear(result_);
+            pq_->PQclear(result_);
         }
+    }
+    TPgResult(TPgResult&& other) noexcept
+        : pq_(other.pq_), result_(std::exchange(other.result_, nullptr))
+    {
     }
     TPgResult(const TPgResult&) = delete;
     TPgResult& operator=(const TPgResult&) = delete;
+    TPgResult& operator=(TPgResult&&) = delete;
     PGresult* get() const { return result_; }
 
 private:
-    const TLibpq& pq_;
+    const TLibpq* pq_;
     PGresult* result_;
 };
 

@@ -1,4 +1,4 @@
-#include "store/bulk/PgConnection.h"
+#include "store/engine/PgConnection.h"
 
 #include <dlfcn.h>
 
@@ -9,10 +9,7 @@
 
 #include "store/engine/Engine.h"
 
-namespace {
-
-// libpq as the driver loaded it; raises where it cannot be had.
-const TLibpq& LoadedLibpq()
+const TLibpq& Libpq()
 {
     static const TLibpq pq = [] {
         void* library = ::dlopen("libpq.so.5", RTLD_NOW | RTLD_LOCAL);
@@ -37,8 +34,6 @@ const TLibpq& LoadedLibpq()
     return pq;
 }
 
-}  // namespace
-
 TPgConnection PgConnection(const QSqlDatabase& handle)
 {
     if (handle.driverName() != QLatin1String("QPSQL")) {
@@ -50,7 +45,7 @@ TPgConnection PgConnection(const QSqlDatabase& handle)
                               qstrcmp(driver.typeName(), "pg_conn*") != 0)) {
         return {};
     }
-    return {*static_cast<PGconn* const*>(driver.constData()), &LoadedLibpq()};
+    return {*static_cast<PGconn* const*>(driver.constData()), &Libpq()};
 }
 
 EDBEngineError PgError(const TPgConnection& pg, const PGresult* result)
