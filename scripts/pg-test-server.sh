@@ -74,3 +74,69 @@ pg_test_server_stop() {
         rm -rf "$PG_TEST_DIR"
     fi
 }
+
+# PgBouncer in transaction mode in front of the test server, as a district runs it: each
+# transaction gets any of a pool of server connections smaller than the clients, so that they
+# really are shared. Clients may speak TLS to it (the server's own certificate) or not, as to
+# the server; it speaks TLS to the server. Its port: CARDOVANE_TEST_POOLERPORT.
+pg_test_pooler_start() {  # [pool size] [client limit]
+    local pool="${1:-2}" clients="${2:-200}"
+    local dir="$PG_TEST_DIR/pooler" tls="$PG_TEST_DIR/tls" me
+    me="$(id -un)"
+    export CARDOVANE_TEST_POOLERPORT="${CARDOVANE_TEST_POOLERPORT:-$((CARDOVANE_TEST_PGPORT + 1))}"
+    mkdir -p "$dir"
+    printf '"%s" "%s"\n"%s" ""\n' "$CARDOVANE_TEST_PGUSER" "$CARDOVANE_TEST_PGPASSWORD" "$me" \
+        >"$dir/users.txt"
+    # As the server takes them: the office user over TLS with its password, the test user by name.
+    cat >"$dir/hba.conf" <<HBA
+hostnossl all $CARDOVANE_TEST_PGUSER 127.0.0.1/32 reject
+hostssl all $CARDOVANE_TEST_PGUSER 127.0.0.1/32 scram-sha-256
+host all all 127.0.0.1/32 trust
+HBA
+    cat >"$dir/pgbouncer.ini" <<INI
+[databases]
+* = host=127.0.0.1 port=$CARDOVANE_TEST_PGPORT
+[pgbouncer]
+listen_addr = 127.0.0.1
+listen_port = $CARDOVANE_TEST_POOLERPORT
+unix_socket_dir =
+pool_mode = transaction
+default_pool_size = $pool
+max_client_conn = $clients
+max_db_connections = $pool
+auth_type = hba
+auth_hba_file = $dir/hba.conf
+auth_file = $dir/users.txt
+client_tls_sslmode = allow
+client_tls_cert_file = $tls/server.crt
+client_tls_key_file = $tls/server.key
+server_tls_sslmode = require
+logfile = $dir/log
+pidfile = $dir/pid
+ignore_startup_parameters = extra_float_digits,options
+INI
+    local as_pg=()
+    if [ "$(id -u)" -eq 0 ]; then
+        chown -R postgres "$dir"
+        as_pg=(runuser -u postgres --)
+    fi
+    "${as_pg[@]}" pgbouncer -d -q "$dir/pgbouncer.ini"
+    # Ready when it answers.
+    local tries=0
+    until psql -q -h 127.0.0.1 -p "$CARDOVANE_TEST_POOLERPORT" -d postgres -c 'select 1' >/dev/null 2>&1; do
+        tries=$((tries + 1))
+        if [ "$tries" -gt 100 ]; then
+            echo "pgbouncer did not start:" >&2
+            cat "$dir/log" >&2 || true
+            return 1
+        fi
+        sleep 0.1
+    done
+    export PG_TEST_POOLER_DIR="$dir"
+}
+
+pg_test_pooler_stop() {
+    if [ -n "${PG_TEST_POOLER_DIR:-}" ] && [ -f "$PG_TEST_POOLER_DIR/pid" ]; then
+        kill "$(cat "$PG_TEST_POOLER_DIR/pid")" 2>/dev/null || true
+    fi
+}

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds (warnings as errors, and again under AddressSanitizer and
 # UndefinedBehaviorSanitizer), fuzzes every parser briefly, starts a private PostgreSQL server
-# on 127.0.0.1 and an X display with a window manager, and runs every test.
+# on 127.0.0.1 with PgBouncer in front of it and an X display with a window manager, and runs every
+# test: those on the server once straight and once through the pooler.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
@@ -22,14 +23,15 @@ build "$root/build/asan" -DCARDOVANE_SANITIZE=ON
 bash "$root/scripts/fuzz.sh" 5
 
 source "$root/scripts/pg-test-server.sh"
+trap 'pg_test_pooler_stop; pg_test_server_stop' EXIT
 pg_test_server_start
-trap pg_test_server_stop EXIT
+pg_test_pooler_start
 
 # A real X display with a window manager, for the tests of focus and activation that only show
 # there; every other test runs offscreen.
 source "$root/scripts/x-test-display.sh"
+trap 'x_test_display_stop; pg_test_pooler_stop; pg_test_server_stop' EXIT
 x_test_display_start
-trap 'x_test_display_stop; pg_test_server_stop' EXIT
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"

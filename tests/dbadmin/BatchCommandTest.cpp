@@ -288,7 +288,8 @@ TEST(BatchCommandLogin, ARefusedPasswordIsSaidAndStoresNothing)
                 {"import", "DVK", list, "--user", TestDatabase::PgUser(), "--password", "wrong"});
     ASSERT_TRUE(admin.waitForFinished(30000));
     EXPECT_EQ(admin.exitCode(), 1);
-    EXPECT_TRUE(admin.readAllStandardError().contains("password authentication failed"));
+    EXPECT_TRUE(QString::fromUtf8(admin.readAllStandardError())
+                    .contains(TestDatabase::RefusedPasswordWords()));
     admin.start(QStringLiteral(CARDOVANE_DBADMIN),
                 {"import", "DVK", list, "--user", TestDatabase::PgUser(), "--password",
                  TestDatabase::PgPassword()});

@@ -97,7 +97,7 @@ TEST_F(DbAdmin, DefinesAPostgreSQLAliasWithALoginAndNoStoredPassword)
     TestDatabase server(Backend::PostgreSQL, {});  // makes sure the test database exists
     QString output;
     ASSERT_EQ(Run({"setup-postgres", "DVK", "--server", "127.0.0.1", "--port",
-                   qEnvironmentVariable("CARDOVANE_TEST_PGPORT"), "--database", "cvt_admin_check",
+                   QString::number(TestDatabase::PgAliasPort()), "--database", "cvt_admin_check",
                    "--user", TestDatabase::PgUser(), "--password", TestDatabase::PgPassword()},
                   &output),
               1)
@@ -106,7 +106,7 @@ TEST_F(DbAdmin, DefinesAPostgreSQLAliasWithALoginAndNoStoredPassword)
     server.DropTable();
     const QString database = TestDatabase::PgDatabaseName();
     ASSERT_EQ(Run({"setup-postgres", "DVK", "--server", "127.0.0.1", "--port",
-                   qEnvironmentVariable("CARDOVANE_TEST_PGPORT"), "--database", database, "--user",
+                   QString::number(TestDatabase::PgAliasPort()), "--database", database, "--user",
                    TestDatabase::PgUser(), "--password", TestDatabase::PgPassword()},
                   &output),
               0)

@@ -23,7 +23,7 @@ protected:
         passwordFile = WriteFile(home.filePath(QStringLiteral("office.pw")),
                                  TestDatabase::PgPassword().toUtf8() + "\n");
         QFile::setPermissions(passwordFile, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        const QString port = qEnvironmentVariable("CARDOVANE_TEST_PGPORT");
+        const QString port = QString::number(TestDatabase::PgAliasPort());
         const QString entry =
             QStringLiteral("port=%1\ndbname=%2\nsslmode=verify-full\nsslrootcert=%3\n")
                 .arg(port, TestDatabase::PgDatabaseName(), TestDatabase::PgAuthority());
@@ -46,7 +46,7 @@ protected:
     QStringList Server() const
     {
         return {"--server",   "127.0.0.1",
-                "--port",     qEnvironmentVariable("CARDOVANE_TEST_PGPORT"),
+                "--port",     QString::number(TestDatabase::PgAliasPort()),
                 "--database", TestDatabase::PgDatabaseName()};
     }
 
@@ -65,6 +65,7 @@ TEST_F(DistrictServer, OnlyTheDistrictsVerifiedServerIsTalkedTo)
     const QString authority = quoted + QStringLiteral("/district-ca.crt");
     ASSERT_TRUE(QFile::copy(TestDatabase::PgAuthority(), authority));
     const QStringList verified{"--sslmode", "verify-full", "--sslrootcert", authority};
+    const std::string withoutTls = TestDatabase::RefusedWithoutTlsWords().toStdString();
     const struct {
         QStringList setup;
         int code;
@@ -74,7 +75,7 @@ TEST_F(DistrictServer, OnlyTheDistrictsVerifiedServerIsTalkedTo)
         {Server() + QStringList{"--sslmode", "verify-full", "--sslrootcert",
                                 TestDatabase::PgOtherAuthority()},
          1, "certificate verify failed / The server's certificate is not trusted"},
-        {Server() + QStringList{"--sslmode", "disable"}, 1, "no encryption"},
+        {Server() + QStringList{"--sslmode", "disable"}, 1, withoutTls.c_str()},
         {{"--service", "records"}, 1, "does not match host name \"records.example\""},
         {{"--service", "district"}, 0, ""},
         {{"--service", "nowhere"}, 1, "definition of service \"nowhere\" not found"},
@@ -132,7 +133,7 @@ TEST(EdgesOnTheServer, AnExportWithARefusedPasswordLeavesTheOldFile)
         Admin({"export", "DVK", target, "--user", TestDatabase::PgUser(), "--password", "wrong"},
               dir.path());
     EXPECT_EQ(result.code, 1);
-    EXPECT_TRUE(result.err.contains(QStringLiteral("password authentication failed")))
+    EXPECT_TRUE(result.err.contains(TestDatabase::RefusedPasswordWords()))
         << result.err.toStdString();
     EXPECT_FALSE(result.err.contains(QStringLiteral("wrong")));
     EXPECT_EQ(ReadFile(target), QByteArray("keep\r\n"));
@@ -156,7 +157,7 @@ TEST(EdgesOnTheServer, AJobWithoutATerminalTakesItsPasswordFromAFileNeverTheComm
     const QString pgpass =
         WriteFile(home.filePath(QStringLiteral(".pgpass")),
                   QStringLiteral("127.0.0.1:%1:*:%2:%3\n")
-                      .arg(qEnvironmentVariable("CARDOVANE_TEST_PGPORT"), user, secret)
+                      .arg(QString::number(TestDatabase::PgAliasPort()), user, secret)
                       .toUtf8());
     QFile::setPermissions(pgpass, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     result = Job({"import", "DVK", list, "--user", user}, home.path());

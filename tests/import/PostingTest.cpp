@@ -224,6 +224,12 @@ TEST_P(Posting, AConnectionLostWithinAnActionFailsWithTheServersWordsAndTheNextA
     bench->FillGrid({{"2", "Bob", "Ray"}});
     Post();
     const QStringList messages = bench->TakeMessages();
+    if (TestDatabase::ThroughPooler()) {
+        // The pooler kept the program's connection and takes a new one to the server itself.
+        EXPECT_EQ(messages, QStringList());
+        EXPECT_EQ(bench->db.Rows(), (QStringList{"anle|1|1|Ann|Lee", "bora|1|2|Bob|Ray"}));
+        return;
+    }
     ASSERT_EQ(messages.size(), 1);
     const QStringList lines = messages[0].split(QStringLiteral("\r\n"));
     ASSERT_GE(lines.size(), 2) << messages[0].toStdString();

@@ -97,7 +97,8 @@ TEST_P(Logins, AfterAServerRestartTheNextActionAsksForTheLoginAgain)
         w.Exit1->trigger();
     });
     EXPECT_EQ(code, 0);
-    EXPECT_EQ(seam.CountOf(QStringLiteral("TLoginDialog")), 4)
+    // Through a pooler the connections to it outlive the server's restart: no login again.
+    EXPECT_EQ(seam.CountOf(QStringLiteral("TLoginDialog")), TestDatabase::ThroughPooler() ? 2 : 4)
         << "Database1 and the list's connection at start, and again after the restart";
     EXPECT_EQ(seam.MessageTexts(), QStringList());
     EXPECT_EQ(db.Rows(), QStringList{QStringLiteral("anle|1|1|Ann|Lee")});
@@ -132,7 +133,7 @@ TEST_P(Logins, AWrongPasswordShowsTheEnginesMessage)
     EXPECT_EQ(code, 1);
     ASSERT_EQ(seam.shown.size(), 2u);
     EXPECT_TRUE(seam.shown[1].text.contains(QStringLiteral("Cannot open database.\r\n")));
-    EXPECT_TRUE(seam.shown[1].text.contains(QStringLiteral("password authentication failed")))
+    EXPECT_TRUE(seam.shown[1].text.contains(TestDatabase::RefusedPasswordWords()))
         << seam.shown[1].text.toStdString();
 }
 

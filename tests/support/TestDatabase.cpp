@@ -25,6 +25,27 @@ int PgPort()
 
 }  // namespace
 
+bool TestDatabase::ThroughPooler()
+{
+    return qEnvironmentVariableIntValue("CARDOVANE_TEST_THROUGH_POOLER") != 0;
+}
+
+int TestDatabase::PgAliasPort()
+{
+    return ThroughPooler() ? qEnvironmentVariableIntValue("CARDOVANE_TEST_POOLERPORT") : PgPort();
+}
+
+QString TestDatabase::RefusedPasswordWords()
+{
+    return ThroughPooler() ? QStringLiteral("SASL authentication failed")
+                           : QStringLiteral("password authentication failed");
+}
+
+QString TestDatabase::RefusedWithoutTlsWords()
+{
+    return ThroughPooler() ? QStringLiteral("login rejected") : QStringLiteral("no encryption");
+}
+
 QString TestDatabase::PgDatabaseName()
 {
     QString name = QCoreApplication::applicationName().toLower();
@@ -49,7 +70,7 @@ std::string BackendName(Backend backend)
 
 bool TestDatabase::Available(Backend backend)
 {
-    return backend == Backend::SQLite || PgPort() > 0;
+    return backend == Backend::SQLite || (PgPort() > 0 && PgAliasPort() > 0);
 }
 
 QString TestDatabase::PgUser()
@@ -87,7 +108,7 @@ TestDatabase::TestDatabase(Backend backend, const Options& options) : backend_(b
     } else {
         alias.driver = TAlias::Driver::PostgreSQL;
         alias.server = QStringLiteral("127.0.0.1");
-        alias.port = PgPort();
+        alias.port = PgAliasPort();
         alias.database = PgDatabaseName();
         alias.hasUserName = options.withLogin;
         alias.userName = PgUser();

@@ -71,6 +71,14 @@ public:
     // The SQLite database file; empty on the server.
     const QString& SqlitePath() const { return sqlitePath_; }
     static QString PgPassword();
+    // The port the program under test is given: the server's own, or in the runs through the
+    // test command's pooler, the pooler's. The test's own connection goes to the server.
+    static int PgAliasPort();
+    static bool ThroughPooler();
+    // How the program is told that its password was refused, or that it must speak TLS: in the
+    // server's words, or the pooler's.
+    static QString RefusedPasswordWords();
+    static QString RefusedWithoutTlsWords();
     // The database of this test program on the server.
     static QString PgDatabaseName();
     static QString PgUser();
