@@ -4,6 +4,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <vector>
 
 #include "store/aliases/AliasFile.h"
@@ -50,6 +51,7 @@ private:
     bool initialized_ = false;
     std::vector<TAlias> aliases_;
     QStringList passwords_;
-    int connectionCount_ = 0;
+    // Qt SQL names connections for the whole process: two sessions never share a name.
+    static inline std::atomic<int> connectionCount_{0};
     int busyTimeoutMs_ = 5000;
 };

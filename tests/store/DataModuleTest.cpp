@@ -18,6 +18,7 @@
 #include "store/datamodule/LoginDialog.h"
 #include "store/datamodule/PasswordDialog.h"
 #include "store/list/Query.h"
+#include "store/list/StudentListQuery.h"
 #include "tests/support/ProgramRun.h"
 #include "tests/support/ScriptedSeam.h"
 #include "tests/support/TestDatabase.h"
@@ -52,6 +53,27 @@ TEST_P(DataModule, EmptyTableShowsTheTitleRowOnly)
     });
     EXPECT_EQ(code, 0);
     EXPECT_TRUE(seam.shown.empty()) << seam.shown.front().text.toStdString();
+}
+
+TEST_P(DataModule, TwoSessionsInOneProcessKeepTheirConnectionsApart)
+{
+    TestDatabase db(GetParam(), options);
+    db.Insert(QStringLiteral("('a', 1, '1', 'A', 'A')"));
+    TSession first(QStringLiteral("First"));
+    TQuery firstList(first);
+    SetUpStudentListQuery(firstList, QStringLiteral("DVK"));
+    firstList.Open();
+    {
+        TSession second(QStringLiteral("Second"));
+        TQuery secondList(second);
+        SetUpStudentListQuery(secondList, QStringLiteral("DVK"));
+        secondList.Open();
+        EXPECT_EQ(secondList.RecordCount(), 1);
+    }
+    // The second session took its connections with it; the first one's are still its own.
+    firstList.Close();
+    firstList.Open();
+    EXPECT_EQ(firstList.RecordCount(), 1);
 }
 
 TEST_P(DataModule, ListShowsTheTableInListOrderAndFollowsTheGrid)
