@@ -80,16 +80,16 @@ void DefineSqliteAlias(const QString& folder, const QString& databaseFile)
     DefineAlias(folder, alias);
 }
 
-bool DefinePostgresAlias(const QString& folder, const QString& database)
+bool DefinePostgresAlias(const QString& folder, const QString& database, int port)
 {
-    const int port = qEnvironmentVariableIntValue("CARDOVANE_TEST_PGPORT");
-    if (port == 0) {
+    const int server = qEnvironmentVariableIntValue("CARDOVANE_TEST_PGPORT");
+    if (server == 0) {
         return false;
     }
     TAlias alias;
     alias.driver = TAlias::Driver::PostgreSQL;
     alias.server = QStringLiteral("127.0.0.1");
-    alias.port = port;
+    alias.port = port > 0 ? port : server;
     alias.database = database;
     DefineAlias(folder, alias);
     return true;

@@ -19,7 +19,8 @@ void WriteStudentList(const QString& path, int lines);
 // Defines the alias DVK in a fresh configuration folder: on a SQLite file, or on the PostgreSQL
 // server named by CARDOVANE_TEST_PGPORT (started by bench/run.sh).
 void DefineSqliteAlias(const QString& folder, const QString& databaseFile);
-bool DefinePostgresAlias(const QString& folder, const QString& database);
+// `port`: another than the server's own, such as a pooler's in front of it.
+bool DefinePostgresAlias(const QString& folder, const QString& database, int port = 0);
 
 // Runs a shell command and answers the seconds it took.
 double TimeCommand(const std::string& command);

@@ -20,8 +20,10 @@ source "$root/scripts/pg-test-server.sh"
 source "$root/scripts/x-test-display.sh"
 # Whatever was started is stopped, however the run ends, from before the first start.
 XDG_RUNTIME_DIR="$(mktemp -d /tmp/cardovane-bench-runtime.XXXXXX)"
-trap 'x_test_display_stop; pg_test_server_stop; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+trap 'x_test_display_stop; pg_test_pooler_stop; pg_test_server_stop; rm -rf "$XDG_RUNTIME_DIR"' EXIT
 pg_test_server_start
+# A district's pooler: room for 2,000 desktops' connections, 20 server connections to share.
+pg_test_pooler_start 20 2100
 # The window on a real X display with a window manager, as on a desktop, in a session's runtime
 # folder of the user's own: what Qt asks of a desktop, so that the figures come without warnings.
 x_test_display_start
@@ -38,5 +40,7 @@ echo "== Export"
 "$root/build/bench/bench/ExportBench" 1000000
 echo "== The student list beside the grid, by the number of students stored"
 "$root/build/bench/bench/ListBench"
+echo "== A district: 1,000 desktops on one server, through PgBouncer and straight"
+"$root/build/bench/bench/DistrictBench"
 echo "== Batch import and export (cardovane-dbadmin) beside the bulk loaders"
 "$root/build/bench/bench/BatchImportBench"

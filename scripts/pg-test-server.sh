@@ -120,7 +120,8 @@ INI
         chown -R postgres "$dir"
         as_pg=(runuser -u postgres --)
     fi
-    "${as_pg[@]}" pgbouncer -d -q "$dir/pgbouncer.ini"
+    # A socket a client, and the login shell's limit of 1,024 open files would refuse the rest.
+    "${as_pg[@]}" bash -c "ulimit -n $((clients + 100)) && exec pgbouncer -d -q '$dir/pgbouncer.ini'"
     # Ready when it answers.
     local tries=0
     until psql -q -h 127.0.0.1 -p "$CARDOVANE_TEST_POOLERPORT" -d postgres -c 'select 1' >/dev/null 2>&1; do

@@ -1,0 +1,256 @@
+// A thousand desktops on one district server, each with the program's own session and data
+// module holding its two connections: through PgBouncer in transaction mode (a pool of 20 server
+// connections), then straight on the server (max_connections as the server has it). For about a
+// minute each desktop in turn opens the list, posts 20 students whose names share 50 keys with
+// every other desktop's, and reopens the list. Prints rows posted, failed actions, repeated
+// (psid, psidsequence), the p50/p95/p99 of a posted row and of a list opening, and the desktops
+// the server refused, in its words.
+//
+// The desktops run in worker processes of this program, each taking its desktops in turn, so
+// that many act at once while every desktop holds its connections the whole time.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QThread>
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <random>
+
+#include "bench/BenchSupport.h"
+#include "import/PostStudentList.h"
+#include "store/datamodule/DataModule.h"
+#include "store/table/StudentListTable.h"
+#include "toolkit/StringGrid.h"
+
+namespace {
+
+constexpr int kDesktops = 1000;
+constexpr int kWorkers = 20;
+constexpr int kRowsAPosting = 20;
+constexpr int kSharedKeys = 50;
+
+// Times each row of a posting as it goes in.
+class RowClock : public PostingView {
+public:
+    explicit RowClock(std::vector<double>& rows) : rows_(rows) {}
+    void SetProgressLabel(const QString&) override { last_ = bench::Stopwatch(); }
+    void StepProgress() override
+    {
+        rows_.push_back(last_.Seconds() * 1000.0);
+        last_ = bench::Stopwatch();
+    }
+
+private:
+    std::vector<double>& rows_;
+    bench::Stopwatch last_;
+};
+
+struct Desktop {
+    std::unique_ptr<TfDM1> dm;
+    std::unique_ptr<TStringGrid> grid;
+};
+
+// One worker: connects its desktops, waits for the go, then has them act in turn until the time
+// is up; writes what it measured to `out`, a line a figure.
+int Worker(int desktops, double seconds, const QString& go, const QString& out)
+{
+    bench::AnsweringSeam seam;
+    TApplication app(QApplication::applicationFilePath(), seam);
+    std::vector<Desktop> connected;
+    std::map<std::string, int> refused;
+    for (int i = 0; i < desktops; ++i) {
+        Desktop desktop;
+        try {
+            desktop.dm = std::make_unique<TfDM1>(app);
+            desktop.dm->QNames.Open();  // the list's connection of its own
+        } catch (const Exception& e) {
+            // The server's reason, as its last line says it.
+            const std::string message = e.Message();
+            refused[message.substr(message.rfind('\n') + 1)] += 1;
+            continue;
+        }
+        desktop.grid = std::make_unique<TStringGrid>(nullptr, 3, kRowsAPosting + 1);
+        connected.push_back(std::move(desktop));
+    }
+    QFile ready(out + QStringLiteral(".ready"));
+    ready.open(QIODevice::WriteOnly);
+    ready.close();
+    while (!QFile::exists(go)) {
+        QThread::msleep(20);
+    }
+
+    std::vector<double> rows;
+    std::vector<double> openings;
+    int failed = 0;
+    std::minstd_rand random(std::random_device{}());
+    static const char* const kFirst[] = {"John", "Joan", "Amy", "Bob", "Maria"};
+    static const char* const kLast[] = {"Smith", "Lin",  "Ray", "Garcia", "Wei",
+                                        "Lee",   "Chen", "Ode", "Park",   "Ames"};
+    const bench::Stopwatch clock;
+    for (std::size_t turn = 0; !connected.empty() && clock.Seconds() < seconds; ++turn) {
+        Desktop& desktop = connected[turn % connected.size()];
+        try {
+            const bench::Stopwatch opening;
+            desktop.dm->QNames.Close();
+            desktop.dm->QNames.Open();
+            openings.push_back(opening.Seconds() * 1000.0);
+            // Names of 50 keys shared by every desktop: five first names by ten last names.
+            for (int r = 1; r <= kRowsAPosting; ++r) {
+                const int key = std::uniform_int_distribution<int>(0, kSharedKeys - 1)(random);
+                desktop.grid->SetCell(0, r, std::to_string(turn * 100 + std::size_t(r)));
+                desktop.grid->SetCell(1, r, kFirst[key % 5]);
+                desktop.grid->SetCell(2, r, kLast[key / 5]);
+            }
+            RowClock view(rows);
+            std::vector<TPostedRecord> posted;
+            PostStudentList(*desktop.grid, *desktop.dm, view, std::chrono::milliseconds(0), posted);
+        } catch (const Exception& e) {
+            ++failed;
+            std::fprintf(stderr, "failed: %s\n", e.Message().c_str());
+        }
+        QCoreApplication::processEvents();  // the desktop's next action
+    }
+
+    QFile file(out);
+    file.open(QIODevice::WriteOnly);
+    for (const double ms : rows) {
+        file.write("row " + QByteArray::number(ms) + "\n");
+    }
+    for (const double ms : openings) {
+        file.write("open " + QByteArray::number(ms) + "\n");
+    }
+    file.write("failed " + QByteArray::number(failed) + "\n");
+    for (const auto& [reason, count] : refused) {
+        file.write("refused " + QByteArray::number(count) + " " +
+                   QByteArray::fromStdString(reason) + "\n");
+    }
+    return 0;
+}
+
+double Percentile(std::vector<double> values, double p)
+{
+    if (values.empty()) {
+        return 0;
+    }
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, std::size_t(p * double(values.size())))];
+}
+
+// Runs the desktops on the alias as it stands, and prints their figures.
+void District(const char* name, double seconds, const QString& admin)
+{
+    QTemporaryDir runDir;
+    const QString go = runDir.filePath(QStringLiteral("go"));
+    std::vector<std::unique_ptr<QProcess>> workers;
+    for (int w = 0; w < kWorkers; ++w) {
+        auto worker = std::make_unique<QProcess>();
+        worker->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // The desktops' windows are never shown: the workers need no display.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        worker->setProcessEnvironment(environment);
+        worker->start(QApplication::applicationFilePath(),
+                      {QStringLiteral("--worker"), QString::number(kDesktops / kWorkers),
+                       QString::number(seconds), go, runDir.filePath(QString::number(w))});
+        workers.push_back(std::move(worker));
+    }
+    // Every desktop holds its connections before any acts.
+    for (int w = 0; w < kWorkers; ++w) {
+        while (!QFile::exists(runDir.filePath(QString::number(w) + QStringLiteral(".ready")))) {
+            if (workers[std::size_t(w)]->state() == QProcess::NotRunning) {
+                break;
+            }
+            QThread::msleep(20);
+        }
+    }
+    QFile(go).open(QIODevice::WriteOnly);
+    for (auto& worker : workers) {
+        worker->waitForFinished(int(seconds * 1000) + 120000);
+    }
+
+    std::vector<double> rows;
+    std::vector<double> openings;
+    int failed = 0;
+    std::map<QString, int> refused;
+    for (int w = 0; w < kWorkers; ++w) {
+        QFile file(runDir.filePath(QString::number(w)));
+        if (!file.open(QIODevice::ReadOnly)) {
+            ++failed;  // a worker that ended without its figures
+            continue;
+        }
+        while (!file.atEnd()) {
+            const QByteArray line = file.readLine().trimmed();
+            const QByteArray kind = line.left(line.indexOf(' '));
+            const QByteArray rest = line.mid(line.indexOf(' ') + 1);
+            if (kind == "row") {
+                rows.push_back(rest.toDouble());
+            } else if (kind == "open") {
+                openings.push_back(rest.toDouble());
+            } else if (kind == "failed") {
+                failed += rest.toInt();
+            } else if (kind == "refused") {
+                refused[QString::fromUtf8(rest.mid(rest.indexOf(' ') + 1))] +=
+                    rest.left(rest.indexOf(' ')).toInt();
+            }
+        }
+    }
+    QSqlQuery query(QSqlDatabase::database(admin));
+    query.exec(
+        QStringLiteral("select count(*) from (select psid, psidsequence from studentlist "
+                       "group by psid, psidsequence having count(*) > 1) r"));
+    query.next();
+    const int repeated = query.value(0).toInt();
+    int refusedDesktops = 0;
+    for (const auto& [reason, count] : refused) {
+        refusedDesktops += count;
+    }
+    std::printf(
+        "%-22s %4d desktops, %4d refused: %6zu rows posted, %d failed actions, %d "
+        "repeated (psid, psidsequence); a posted row p50/p95/p99 %.1f/%.1f/%.1f ms, a "
+        "list opening %.1f/%.1f/%.1f ms\n",
+        name, kDesktops, refusedDesktops, rows.size(), failed, repeated, Percentile(rows, 0.50),
+        Percentile(rows, 0.95), Percentile(rows, 0.99), Percentile(openings, 0.50),
+        Percentile(openings, 0.95), Percentile(openings, 0.99));
+    for (const auto& [reason, count] : refused) {
+        std::printf("%-22s %4d desktops refused: \"%s\"\n", "", count, qPrintable(reason));
+    }
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication qapp(argc, argv);
+    const QStringList args = QApplication::arguments();
+    if (args.size() == 6 && args[1] == QLatin1String("--worker")) {
+        return Worker(args[2].toInt(), args[3].toDouble(), args[4], args[5]);
+    }
+    const int pooler = qEnvironmentVariableIntValue("CARDOVANE_TEST_POOLERPORT");
+    if (qEnvironmentVariableIntValue("CARDOVANE_TEST_PGPORT") == 0 || pooler == 0) {
+        std::printf("DistrictBench: no PostgreSQL server and pooler (run bench/run.sh)\n");
+        return 0;
+    }
+    const double seconds = args.size() > 1 ? args[1].toDouble() : 60;
+    QTemporaryDir dir;
+    const QString database = QStringLiteral("cardovane_bench");
+    for (const bool pooled : {true, false}) {
+        const QString config = dir.filePath(pooled ? "pooled" : "straight");
+        bench::DefinePostgresAlias(config, database, pooled ? pooler : 0);
+        const QString admin = bench::OpenAdminConnection(true, {}, database);
+        bench::RecreateTable(admin, 0);
+        QSqlQuery limit(QSqlDatabase::database(admin));
+        limit.exec(QStringLiteral("show max_connections"));
+        limit.next();
+        const std::string label =
+            pooled ? "through PgBouncer"
+                   : "straight (" + limit.value(0).toString().toStdString() + " max)";
+        District(label.c_str(), seconds, admin);
+    }
+    return 0;
+}
