@@ -24,6 +24,12 @@ pg_test_make_certificates() {  # folder
     chmod 600 "$dir/server.key"
 }
 
+# What both the server and its standby run with.
+pg_test_server_settings() {
+    local tls="$PG_TEST_DIR/tls"
+    echo "-c fsync=${PG_TEST_FSYNC:-off} -c ssl=on -c ssl_cert_file=$tls/server.crt -c ssl_key_file=$tls/server.key"
+}
+
 pg_test_server_start() {
     local bindir
     bindir="$(ls -d /usr/lib/postgresql/*/bin | sort -V | tail -n 1)"
@@ -52,11 +58,12 @@ pg_test_server_start() {
         # The test user without a password connects by name alone; the office user only over TLS
         # with its password; everyone else needs a password.
         sed -i -e "1i host all $me 127.0.0.1/32 trust" \
+            -e "1i host replication all 127.0.0.1/32 trust" \
             -e "1i hostnossl all $CARDOVANE_TEST_PGUSER 127.0.0.1/32 reject" \
             -e "1i hostssl all $CARDOVANE_TEST_PGUSER 127.0.0.1/32 scram-sha-256" \
             "$PG_TEST_DIR/data/pg_hba.conf"
         "${as_pg[@]}" "$bindir/pg_ctl" -D "$PG_TEST_DIR/data" -l "$PG_TEST_DIR/log" -w -s \
-            -o "-p $CARDOVANE_TEST_PGPORT -k $PG_TEST_DIR -c listen_addresses=127.0.0.1 -c fsync=${PG_TEST_FSYNC:-off} -c ssl=on -c ssl_cert_file=$tls/server.crt -c ssl_key_file=$tls/server.key" start
+            -o "-p $CARDOVANE_TEST_PGPORT -k $PG_TEST_DIR -c listen_addresses=127.0.0.1 $(pg_test_server_settings)" start
         "${as_pg[@]}" psql -q -h "$PG_TEST_DIR" -p "$CARDOVANE_TEST_PGPORT" -U postgres -d postgres <<SQL
 create role "$me" login superuser;
 create role $CARDOVANE_TEST_PGUSER login superuser password '$CARDOVANE_TEST_PGPASSWORD';
@@ -139,5 +146,41 @@ INI
 pg_test_pooler_stop() {
     if [ -n "${PG_TEST_POOLER_DIR:-}" ] && [ -f "$PG_TEST_POOLER_DIR/pid" ]; then
         kill "$(cat "$PG_TEST_POOLER_DIR/pid")" 2>/dev/null || true
+    fi
+}
+
+# A standby of the test server, as a district runs a second server: a copy streaming from it
+# (pg_basebackup -R), on 127.0.0.2 at the same port. The failover tests stop the server, promote
+# the standby, and afterwards start the server again and remove the standby.
+pg_test_as_postgres() {
+    if [ "$(id -u)" -eq 0 ]; then runuser -u postgres -- "$@"; else "$@"; fi
+}
+
+pg_test_standby_start() {
+    local standby="$PG_TEST_DIR/standby"
+    mkdir -p "$standby"
+    [ "$(id -u)" -eq 0 ] && chown postgres "$standby"
+    pg_test_as_postgres "$PG_TEST_BINDIR/pg_basebackup" -h 127.0.0.1 -p "$CARDOVANE_TEST_PGPORT" \
+        -U postgres -D "$standby/data" -R -X stream -c fast
+    pg_test_as_postgres "$PG_TEST_BINDIR/pg_ctl" -D "$standby/data" -l "$standby/log" -w -s \
+        -o "-p $CARDOVANE_TEST_PGPORT -k $standby -c listen_addresses=127.0.0.2 $(pg_test_server_settings)" start
+}
+
+pg_test_server_stop_only() {
+    pg_test_as_postgres "$PG_TEST_BINDIR/pg_ctl" -D "$PG_TEST_DIR/data" -m fast -w -s stop
+}
+
+pg_test_standby_promote() {
+    pg_test_as_postgres "$PG_TEST_BINDIR/pg_ctl" -D "$PG_TEST_DIR/standby/data" -w -s promote
+}
+
+pg_test_standby_remove() {
+    if [ -d "$PG_TEST_DIR/standby/data" ]; then
+        pg_test_as_postgres "$PG_TEST_BINDIR/pg_ctl" -D "$PG_TEST_DIR/standby/data" -m fast -w -s stop || true
+    fi
+    rm -rf "$PG_TEST_DIR/standby"
+    if ! pg_test_as_postgres "$PG_TEST_BINDIR/pg_ctl" -D "$PG_TEST_DIR/data" status >/dev/null 2>&1; then
+        pg_test_as_postgres "$PG_TEST_BINDIR/pg_ctl" -D "$PG_TEST_DIR/data" -l "$PG_TEST_DIR/log" -w -s \
+            -o "-p $CARDOVANE_TEST_PGPORT -k $PG_TEST_DIR -c listen_addresses=127.0.0.1 $(pg_test_server_settings)" start
     fi
 }

@@ -3,10 +3,16 @@
 // scheduled jobs with their password in a file.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 
+#include "store/engine/Session.h"
+#include "store/list/Query.h"
+#include "store/list/StudentListQuery.h"
 #include "tests/dbadmin/AdminRun.h"
 #include "tests/support/ProgramRun.h"
 #include "tests/support/TestDatabase.h"
@@ -180,6 +186,67 @@ TEST(EdgesOnTheServer, AJobWithoutATerminalTakesItsPasswordFromAFileNeverTheComm
     EXPECT_EQ(result.code, 0) << result.err.toStdString();
     EXPECT_FALSE(result.err.contains(secret) || result.out.contains(secret));
     EXPECT_EQ(db.Stored(), 2);
+}
+
+}  // namespace
+
+namespace {
+
+// A district's primary server and its standby, named together in the alias with libpq's
+// read-write target: when the primary stops and the standby is promoted, the next action of a
+// session and the next job reach the new primary.
+TEST(Failover, ThePromotedStandbyTakesTheNextActionAndTheNextJob)
+{
+    SKIP_WITHOUT_SERVER(Backend::PostgreSQL);
+    if (TestDatabase::ThroughPooler()) {
+        GTEST_SKIP() << "a pooler names the one server behind it: it is the pooler that fails over";
+    }
+    TestDatabase::Options options;
+    options.server = QStringLiteral("127.0.0.1,127.0.0.2");
+    options.libpqSettings.insert(QStringLiteral("target_session_attrs"),
+                                 QStringLiteral("read-write"));
+    TestDatabase db(Backend::PostgreSQL, options);
+    ASSERT_TRUE(TestDatabase::ServerStep(QStringLiteral("pg_test_standby_start")));
+    // However the test ends, the standby goes and the server runs again for the tests after it.
+    const struct Restore {
+        ~Restore()
+        {
+            EXPECT_TRUE(TestDatabase::ServerStep(QStringLiteral("pg_test_standby_remove")));
+        }
+    } restore;
+
+    QTemporaryDir home;
+    const auto job = [&](const char* line) {
+        const QString list = WriteFile(home.filePath(QStringLiteral("list.csv")), line);
+        return Admin({"import", "DVK", list}, home.path());
+    };
+    TSession session;
+    TQuery names(session);
+    SetUpStudentListQuery(names, QStringLiteral("DVK"));
+    names.Open();
+    EXPECT_EQ(names.RecordCount(), 0);
+    const Result first = job("1,Ann,Lee\r\n");
+    ASSERT_EQ(first.code, 0) << first.err.toStdString();
+    // The standby has what the primary stored before it is promoted.
+    const QDeadlineTimer deadline(30000);
+    while (db.Count(QStringLiteral("select count(*) from pg_stat_replication where replay_lsn >= "
+                                   "pg_current_wal_lsn()")) == 0 &&
+           !deadline.hasExpired()) {
+        QThread::msleep(20);
+    }
+    ASSERT_TRUE(TestDatabase::ServerStep(
+        QStringLiteral("pg_test_server_stop_only && pg_test_standby_promote")));
+
+    QCoreApplication::processEvents();  // the session's next action
+    names.Close();
+    names.Open();
+    EXPECT_EQ(names.RecordCount(), 1);
+    const Result second = job("2,Bob,Ray\r\n");
+    EXPECT_EQ(second.code, 0) << second.err.toStdString();
+    QCoreApplication::processEvents();
+    names.Close();
+    names.Open();
+    EXPECT_EQ(names.RecordCount(), 2) << "both students on the new primary";
 }
 
 }  // namespace

@@ -107,7 +107,7 @@ TestDatabase::TestDatabase(Backend backend, const Options& options) : backend_(b
         alias.userName = QStringLiteral("office");
     } else {
         alias.driver = TAlias::Driver::PostgreSQL;
-        alias.server = QStringLiteral("127.0.0.1");
+        alias.server = options.server;
         alias.port = PgAliasPort();
         alias.database = PgDatabaseName();
         alias.hasUserName = options.withLogin;
@@ -182,6 +182,24 @@ QString TestDatabase::Refusal(const QString& sql)
 {
     QSqlQuery query(QSqlDatabase::database(connection_, false));
     return query.exec(sql) ? QString() : query.lastError().text();
+}
+
+bool TestDatabase::ServerStep(const QString& steps)
+{
+    const QString folder = qEnvironmentVariable("PG_TEST_DIR");
+    if (folder.isEmpty()) {
+        return false;
+    }
+    QProcess step;
+    step.setWorkingDirectory(folder);
+    // The servers outlive this call: they must hold none of the test's output open.
+    step.setStandardOutputFile(folder + QStringLiteral("/step.log"), QIODevice::Append);
+    step.setStandardErrorFile(folder + QStringLiteral("/step.log"), QIODevice::Append);
+    step.start(QStringLiteral("bash"),
+               {QStringLiteral("-c"), QStringLiteral("set -e; source '%1/pg-test-server.sh'; %2")
+                                          .arg(QStringLiteral(CARDOVANE_SCRIPTS), steps)});
+    return step.waitForFinished(120000) && step.exitStatus() == QProcess::NormalExit &&
+           step.exitCode() == 0;
 }
 
 bool TestDatabase::RestartServer()

@@ -25,6 +25,7 @@ public:
         QString tablePassword;  // protects StudentList
         QString aliasName = QStringLiteral("DVK");
         QMap<QString, QString> libpqSettings;  // on the server's alias: libpq keyword -> value
+        QString server = QStringLiteral("127.0.0.1");  // the alias's server, or its host list
     };
 
     // False when the backend cannot be had here (no server started by the test command).
@@ -40,6 +41,8 @@ public:
     // Restarts the PostgreSQL server of the test command, as a school's server may restart;
     // every connection to it is lost, but for the test's own, which connects again.
     bool RestartServer();
+    // Runs a step of the test command's server script (pg_test_standby_start, ...) on its server.
+    static bool ServerStep(const QString& steps);
     // Inserts StudentList rows given as "(psid, psidsequence, studentid, fname, lname), ...".
     static inline const QString kInsertPrefix =
         QString::fromStdString(StudentListInsertHead()) + QStringLiteral(" values ");
