@@ -10,6 +10,7 @@
 
 #include "store/bulk/CopyBinary.h"
 #include "store/engine/PgConnection.h"
+#include "store/engine/ServerTypes.h"
 #include "store/engine/Database.h"
 #include "store/engine/FieldText.h"
 #include "store/engine/SqliteStatement.h"
@@ -17,15 +18,7 @@
 
 namespace {
 
-// The server's type numbers of what is read as its bytes or its decimal digits.
-enum : Oid {
-    kInt8 = 20,
-    kInt2 = 21,
-    kInt4 = 23,
-    kText = 25,
-    kBpchar = 1042,
-    kVarchar = 1043,
-};
+using namespace server_type;
 
 enum class FieldKind { Characters, Integer };
 

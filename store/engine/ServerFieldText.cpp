@@ -14,31 +14,11 @@
 
 #include "store/engine/FieldText.h"
 #include "store/engine/PgConnection.h"
+#include "store/engine/ServerTypes.h"
 
 namespace {
 
-// The server's type numbers that the driver reads as other than characters.
-enum : unsigned {
-    kBool = 16,
-    kBytea = 17,
-    kInt8 = 20,
-    kInt2 = 21,
-    kRegproc = 24,
-    kInt4 = 23,
-    kOid = 26,
-    kXid = 28,
-    kCid = 29,
-    kFloat4 = 700,
-    kFloat8 = 701,
-    kAbstime = 702,
-    kReltime = 703,
-    kDate = 1082,
-    kTime = 1083,
-    kTimestamp = 1114,
-    kTimestampTz = 1184,
-    kTimeTz = 1266,
-    kNumeric = 1700,
-};
+using namespace server_type;
 
 // A number with a fraction as the driver reads it: C's digits, or the server's words for the
 // values that are none; anything else is no value.
