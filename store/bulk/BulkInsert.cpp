@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "store/engine/PgConnection.h"
 #include "store/engine/Database.h"
 #include "store/engine/FieldText.h"
+#include "store/engine/PgConnection.h"
 #include "store/engine/SqliteStatement.h"
 #include "store/table/StudentListTable.h"
 

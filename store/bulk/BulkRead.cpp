@@ -9,10 +9,10 @@
 #include <string>
 
 #include "store/bulk/CopyBinary.h"
-#include "store/engine/PgConnection.h"
-#include "store/engine/ServerTypes.h"
 #include "store/engine/Database.h"
 #include "store/engine/FieldText.h"
+#include "store/engine/PgConnection.h"
+#include "store/engine/ServerTypes.h"
 #include "store/engine/SqliteStatement.h"
 #include "store/table/StudentListTable.h"
 
