@@ -8,8 +8,8 @@
 #include <cstdio>
 
 #include "bench/BenchSupport.h"
-#include "import/StoredStudents.h"
 #include "import/ListFindings.h"
+#include "import/StoredStudents.h"
 #include "import/StudentListReader.h"
 #include "store/engine/Session.h"
 #include "toolkit/GridCells.h"

@@ -33,30 +33,29 @@ TServerWindow ServerWindowStatement(const std::string& table,
         window.values.push_back(value);
         return "$" + std::to_string(window.values.size());
     };
+    // The anchor's keys before the one at `at`, each part naming them with parameters of its own.
+    const auto sameKeys = [&](std::size_t at) {
+        std::string same;
+        for (std::size_t k = 0; k < at; ++k) {
+            same += (anchor[k] ? keys[k] + " = " + parameter(anchor[k]) : keys[k] + " is null") +
+                    " and ";
+        }
+        return same;
+    };
     // The parts in the list's order: the rows that share the most keys with the anchor first.
     std::vector<std::string> parts;
     if (anchor.empty()) {
         parts.emplace_back();
     }
-    for (int i = int(anchor.size()) - 1; i >= 0; --i) {
-        const std::size_t at = std::size_t(i);
+    for (std::size_t at = anchor.size(); at-- > 0;) {
         if (!anchor[at]) {
             continue;  // nothing follows null in this column
         }
-        std::string same;
-        for (std::size_t k = 0; k < at; ++k) {
-            same += anchor[k] ? keys[k] + " = " + parameter(anchor[k]) : keys[k] + " is null";
-            same += " and ";
-        }
+        // The keys' parameters are numbered before the one after them.
+        const std::string same = sameKeys(at);
         parts.push_back(same + keys[at] + " > " + parameter(anchor[at]));
         if (at < columns.size()) {
-            // The equal keys again, numbered anew: each part names its own.
-            std::string again;
-            for (std::size_t k = 0; k < at; ++k) {
-                again += anchor[k] ? keys[k] + " = " + parameter(anchor[k]) : keys[k] + " is null";
-                again += " and ";
-            }
-            parts.push_back(again + keys[at] + " is null");
+            parts.push_back(sameKeys(at) + keys[at] + " is null");
         }
     }
     const std::string count = std::to_string(limit);
