@@ -48,12 +48,32 @@ TPgConnection PgConnection(const QSqlDatabase& handle)
     return {*static_cast<PGconn* const*>(driver.constData()), &Libpq()};
 }
 
+namespace {
+
+QString ErrorField(const TPgConnection& pg, const PGresult* result, int code)
+{
+    const char* text = result ? pg.pq->PQresultErrorField(result, code) : nullptr;
+    return text ? QString::fromUtf8(text) : QString();
+}
+
+}  // namespace
+
+EDBEngineError PgStatementError(const TPgConnection& pg, const PGresult* result, const char* doing)
+{
+    QString message = QString::fromUtf8(pg.pq->PQerrorMessage(pg.conn));
+    const QString state = ErrorField(pg, result, PG_DIAG_SQLSTATE);
+    if (result) {
+        message += QStringLiteral("(%1)").arg(state);
+    }
+    return TEngine::Error(
+        kErrGeneralSql, QSqlError(QStringLiteral("QPSQL: ") +
+                                      QString::fromLatin1(result ? doing : "Unable to send query"),
+                                  message, QSqlError::StatementError, state));
+}
+
 EDBEngineError PgError(const TPgConnection& pg, const PGresult* result)
 {
-    const auto field = [&](int code) {
-        const char* text = result ? pg.pq->PQresultErrorField(result, code) : nullptr;
-        return text ? QString::fromUtf8(text) : QString();
-    };
+    const auto field = [&](int code) { return ErrorField(pg, result, code); };
     QString message = field(PG_DIAG_MESSAGE_PRIMARY);
     if (message.isEmpty()) {
         message = QString::fromUtf8(pg.pq->PQerrorMessage(pg.conn)).trimmed();

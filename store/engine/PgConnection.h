@@ -79,8 +79,13 @@ private:
     PGresult* result_;
 };
 
-// The server's failure in the words the driver gives elsewhere: its message and detail, with
-// the SQLSTATE kept apart. Without a result, the connection's last message.
+// The server's failures, both with the SQLSTATE kept apart. A statement's, as Qt's driver words
+// it (the connection's whole message: detail, hint, the line of a syntax error); `doing` is what
+// the driver says it was doing, and without a result it was sending. A COPY's, in the words a
+// single insert's refusal has (its message and detail, not the COPY's context lines), so that a
+// job and the window tell one refusal alike; without a result, the connection's last message.
+EDBEngineError PgStatementError(const TPgConnection& pg, const PGresult* result,
+                                const char* doing = "Unable to create query");
 EDBEngineError PgError(const TPgConnection& pg, const PGresult* result);
 
 // Reads the statement's results to their end, or to the connection's loss, so that the

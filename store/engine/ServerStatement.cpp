@@ -1,32 +1,6 @@
 #include "store/engine/ServerStatement.h"
 
-#include <QSqlError>
-
-#include "store/engine/Engine.h"
 #include "store/engine/ServerFieldText.h"
-
-namespace {
-
-// The failure as Qt's driver words it: the connection's message, the SQLSTATE after it in
-// brackets where the server sent one (the engine keeps the code apart).
-EDBEngineError ServerFailure(const TPgConnection& pg, const PGresult* result,
-                             const char* doing = "Unable to create query")
-{
-    QString message = QString::fromUtf8(pg.pq->PQerrorMessage(pg.conn));
-    QString state;
-    if (result) {
-        const char* code = pg.pq->PQresultErrorField(result, PG_DIAG_SQLSTATE);
-        state = QString::fromLatin1(code ? code : "");
-        message += QStringLiteral("(%1)").arg(state);
-    }
-    return TEngine::Error(
-        kErrGeneralSql,
-        QSqlError(QStringLiteral("QPSQL: ") + (result ? QString::fromLatin1(doing)
-                                                      : QStringLiteral("Unable to send query")),
-                  message, QSqlError::StatementError, state));
-}
-
-}  // namespace
 
 bool TServerResult::ReturnsRows() const
 {
@@ -89,7 +63,7 @@ TServerOutcome TryServerStatement(const TPgConnection& pg, const std::string& te
     if (status == PGRES_TUPLES_OK || status == PGRES_COMMAND_OK) {
         outcome.result.emplace(*pg.pq, result);
     } else {
-        outcome.failure = ServerFailure(pg, result);
+        outcome.failure = PgStatementError(pg, result);
         if (result) {
             pg.pq->PQclear(result);
         }
@@ -101,7 +75,7 @@ void CheckServerStatement(const TPgConnection& pg, const std::string& text)
 {
     const TPgResult read(*pg.pq, pg.pq->PQprepare(pg.conn, "", text.c_str(), 0, nullptr));
     if (!read.get() || pg.pq->PQresultStatus(read.get()) != PGRES_COMMAND_OK) {
-        throw ServerFailure(pg, read.get(), "Unable to prepare statement");
+        throw PgStatementError(pg, read.get(), "Unable to prepare statement");
     }
 }
 
