@@ -73,13 +73,7 @@ void TQuery::OpenWindows()
     std::unique_ptr<TWindowSource> source = database_->Alias().driver == TAlias::Driver::SQLite
                                                 ? OpenSqliteList(db, *listOrder_)
                                                 : OpenServerList(db, *listOrder_);
-    TRecordWindow first;
-    try {
-        first = source->Read(db, 0);
-    } catch (...) {
-        source->Release(db);
-        throw;
-    }
+    TRecordWindow first = source->Read(db, 0);
     source_ = std::move(source);
     sourceGeneration_ = database_->Generation();
     fieldNames_ = source_->FieldNames();
@@ -90,9 +84,6 @@ void TQuery::OpenWindows()
 
 void TQuery::ReleaseWindows() noexcept
 {
-    if (source_ && database_ && database_->Generation() == sourceGeneration_) {
-        source_->Release(database_->Handle());
-    }
     source_.reset();
     windows_.Clear();
     readRecords_ = 0;

@@ -28,6 +28,4 @@ public:
     virtual TRecordWindow Read(const QSqlDatabase& db, int window) = 0;
     // Whether a window read once can be read again, and so need not stay in memory.
     virtual bool Rereads() const = 0;
-    // Ends what the opening started on the connection; never fails.
-    virtual void Release(const QSqlDatabase&) noexcept {}
 };
