@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QItemSelectionModel>
+#include <QMenu>
 #include <QVBoxLayout>
 
 #include "app/Artwork.h"
@@ -58,8 +60,17 @@ void TfMain::BuildImportPage()
     panel9Layout->addWidget(Memo2);
     SGRecordStudents = new TStringGrid(Panel31);
     SGRecordStudents->setObjectName(QStringLiteral("SGRecordStudents"));
+    // Under the grid, why the current cell is marked, for the keyboard's user as for the
+    // mouse's: a long reason ends in an ellipsis and is whole in its tooltip.
+    LabelReason = new TLabel(Panel31);
+    LabelReason->setObjectName(QStringLiteral("LabelReason"));
+    LabelReason->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    LabelReason->setFixedHeight(kReasonHeight);
+    LabelReason->setContentsMargins(3, 0, 3, 0);
+    LabelReason->SetElided(true);
     left->addWidget(Panel9);
     left->addWidget(SGRecordStudents, 1);
+    left->addWidget(LabelReason);
 
     // Right half: the posting controls, then the student list.
     Panel30 = new TPanel;
@@ -155,15 +166,29 @@ void TfMain::BuildImportPage()
         connect(go, &QAction::triggered, this,
                 [this, go] { RunHandler(app_, [this, go] { NextMarkedRowClick(go); }); });
     }
-    RemoveStoredRows = new QAction(QStringLiteral("Remove Rows Already Stored"), SGRecordStudents);
-    SGRecordStudents->addAction(RemoveStoredRows);
-    connect(RemoveStoredRows, &QAction::triggered, this,
-            [this] { RunHandler(app_, [this] { RemoveStoredRowsClick(RemoveStoredRows); }); });
+    // The fixes that apply are offered on the grid's menu, each with the rows it changes; the
+    // one for the current cell's mark is also on Ctrl+. .
+    SGRecordStudents->SetMenuSource([this](QMenu& menu) {
+        for (const TFixPlan& plan : findings_->Fixes()) {
+            QAction* fix = menu.addAction(QString::fromStdString(FixMenuCaption(plan)));
+            fix->setData(int(plan.kind));
+            connect(fix, &QAction::triggered, this,
+                    [this, fix] { RunHandler(app_, [this, fix] { FixClick(fix); }); });
+        }
+    });
+    FixMarkedCell = new QAction(QStringLiteral("Fix This Mark"), SGRecordStudents);
+    FixMarkedCell->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Period));
+    FixMarkedCell->setShortcutContext(Qt::WidgetShortcut);
+    SGRecordStudents->addAction(FixMarkedCell);
+    connect(FixMarkedCell, &QAction::triggered, this,
+            [this] { RunHandler(app_, [this] { FixMarkedCellClick(FixMarkedCell); }); });
     connect(SGRecordStudents, &TStringGrid::CellEdited, this, [this](int col, int row) {
         RunHandler(app_, [this, col, row] { SGRecordStudentsCellEdited(col, row); });
     });
-    connect(SGRecordStudents, &TStringGrid::RowsRemoved, this,
-            [this] { RunHandler(app_, [this] { SGRecordStudentsRowsRemoved(); }); });
+    connect(SGRecordStudents, &TStringGrid::RowsChanged, this,
+            [this] { RunHandler(app_, [this] { SGRecordStudentsRowsChanged(); }); });
+    connect(SGRecordStudents->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { ShowReason(); });
 
     connect(BitBtnUndo, &QPushButton::clicked, this,
             [this] { RunHandler(app_, [this] { BitBtnUndoClick(BitBtnUndo); }); });

@@ -156,6 +156,7 @@ void TfMain::BitBtn4Click(QObject*)
     // A list that cannot be read whole shows no mark of the one before it.
     findings_->Clear();
     ShowFindings();
+    SGRecordStudents->ClearHistory();
     ReadStudentList(OpenDialog1.FileName().toStdString(), SGRecordStudents->Cells(), *this);
     findings_->CheckAll();
     ShowFindings();
@@ -207,7 +208,7 @@ void TfMain::SGRecordStudentsCellEdited(int, int row)
     ShowFindings();
 }
 
-void TfMain::SGRecordStudentsRowsRemoved()
+void TfMain::SGRecordStudentsRowsChanged()
 {
     findings_->CheckAll();
     ShowFindings();
@@ -220,18 +221,36 @@ void TfMain::NextMarkedRowClick(QObject* sender)
     }
 }
 
-void TfMain::RemoveStoredRowsClick(QObject*)
+void TfMain::FixClick(QAction* sender)
 {
-    findings_->RemoveStoredRows();
-    ShowFindings();
+    ShowFindings(findings_->ApplyFix(FixKind(sender->data().toInt())));
 }
 
-void TfMain::ShowFindings()
+void TfMain::FixMarkedCellClick(QObject*)
 {
-    const QString summary = QString::fromStdString(findings_->Summary());
-    LabelFindings->setText(summary);
-    LabelFindings->setToolTip(summary);
-    LabelFindings->setAccessibleDescription(summary);
+    const std::optional<FixKind> fix = findings_->FixForCurrentCell();
+    ShowFindings(fix ? findings_->ApplyFix(*fix)
+                     : std::string(findings_->CurrentReason().empty()
+                                       ? "Ctrl+. fixes a marked cell: this one has no mark"
+                                       : "No fix mends this mark: correct the cell by hand"));
+}
+
+void TfMain::ShowFindings(const std::string& done)
+{
+    const std::string summary = findings_->Summary();
+    const QString line = QString::fromStdString(done.empty() ? summary : done + ". " + summary);
+    LabelFindings->setText(line);
+    LabelFindings->setToolTip(line);
+    LabelFindings->setAccessibleDescription(line);
+    ShowReason();
+}
+
+void TfMain::ShowReason()
+{
+    const QString reason = QString::fromStdString(findings_->CurrentReason());
+    LabelReason->setText(reason);
+    LabelReason->setToolTip(reason);
+    LabelReason->setAccessibleDescription(reason);
 }
 
 void TfMain::BitBtn8Click(QObject*)

@@ -51,9 +51,11 @@ public:
     void BitBtn8Click(QObject* sender);
     // The review grid's findings: a cell corrected, rows removed, the marked rows gone through.
     void SGRecordStudentsCellEdited(int col, int row);
-    void SGRecordStudentsRowsRemoved();
+    void SGRecordStudentsRowsChanged();
     void NextMarkedRowClick(QObject* sender);
-    void RemoveStoredRowsClick(QObject* sender);
+    // A fix chosen on the grid's menu (the action holds its kind), or the current cell's (Ctrl+.).
+    void FixClick(QAction* sender);
+    void FixMarkedCellClick(QObject* sender);
     // "Undo Last Posting": removes exactly what the last posting stored, after asking.
     void BitBtnUndoClick(QObject* sender);
     void EditEnter(QWidget* sender);
@@ -95,7 +97,9 @@ public:
     TLabel* LabelFindings;
     QAction* NextMarkedRow;      // F8
     QAction* PreviousMarkedRow;  // Shift+F8
-    QAction* RemoveStoredRows;
+    QAction* FixMarkedCell;      // Ctrl+.
+    // Why the current cell of the review grid is marked, under it.
+    TLabel* LabelReason;
     TBitBtn* BitBtnUndo;
     TProgressBar* ProgressBar1;
     TDBGrid* DBGrid3;
@@ -116,7 +120,9 @@ private:
     void BuildSplashPage();
     void BuildImportPage();
     void BuildExportPage();
-    void ShowFindings();
+    // The findings line, after what a fix did when one just ran.
+    void ShowFindings(const std::string& done = {});
+    void ShowReason();
     void Wire(QAction* item);
     bool CloseWithoutSettings();
 
@@ -125,6 +131,7 @@ private:
     void StepProgress() override;
 
     static constexpr int kFrameMs = 16;
+    static constexpr int kReasonHeight = 17;
 
     TApplication& app_;
     TfDM1* dm_ = nullptr;

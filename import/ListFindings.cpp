@@ -38,6 +38,7 @@ constexpr KindLabel kKindLabels[kFindingKinds] = {
     {"stray blanks", "stray blanks"},
     {"digit in a name", "digits in names"},
     {"name without letters", "names without letters"},
+    {"lost letter", "lost letters"},
     {"repeated IDNum", "repeated IDNums"},
     {"already stored", "already stored"},
     {"stored for another name", "stored for another name"},
@@ -81,22 +82,19 @@ void TListFindings::CheckRow(const TGridCells& cells, int row)
         return;
     }
     cells_ = &cells;
-    StudentFields fields = FieldsOf(cells, row);
+    const StudentFieldViews fields{cells.Cell(0, row), cells.Cell(1, row), cells.Cell(2, row)};
     const IdRow* was = rowIds_[std::size_t(row)];
     const bool sameId = was ? was->first == fields.idNum : fields.idNum.empty();
     if (!sameId) {
         Unindex(row);  // a name corrected keeps what is known of its IDNum
     }
     // Only the kinds are kept: the texts are made again when they are shown.
-    unsigned kinds = 0;
-    for (const TFinding& finding : RowFindings(fields)) {
-        kinds |= 1u << int(finding.kind);
-    }
-    own_[std::size_t(row)] = static_cast<std::uint16_t>(kinds);
+    own_[std::size_t(row)] = static_cast<std::uint16_t>(RowFindingKinds(fields));
     if (!sameId && !fields.idNum.empty()) {
-        IdEntry& entry = byId_[fields.idNum];
-        entry.rows.insert(std::lower_bound(entry.rows.begin(), entry.rows.end(), row), row);
-        rowIds_[std::size_t(row)] = &*byId_.find(fields.idNum);
+        const auto [at, added] = byId_.try_emplace(std::string(fields.idNum));
+        std::vector<int>& rows = at->second.rows;
+        rows.insert(std::lower_bound(rows.begin(), rows.end(), row), row);
+        rowIds_[std::size_t(row)] = &*at;
     }
 }
 

@@ -39,6 +39,9 @@ public:
     // a job's report).
     std::vector<TFinding> Of(int row, std::string_view rowWord = "row") const;
     bool Marked(int row) const { return Kinds(row) != 0; }
+    // The kinds of the row's findings, a bit each (KindBit).
+    unsigned Kinds(int row) const;
+    bool Has(int row, FindingKind kind) const { return (Kinds(row) & KindBit(kind)) != 0; }
     // The next marked row after `row` (direction 1) or before it (-1); 0 when there is none.
     int NextMarked(int row, int direction) const;
     // The rows whose IDNum is stored, from the first.
@@ -48,8 +51,6 @@ public:
     int Rows() const { return int(own_.size()) - 1; }
 
 private:
-    // The kinds of the row's findings, a bit each.
-    unsigned Kinds(int row) const;
     const TStoredStudent* Stored(int row) const;
     bool SameName(int row, const TStoredStudent& stored) const;
     void Unindex(int row);

@@ -1,5 +1,7 @@
 #include "import/ReviewFindings.h"
 
+#include <QString>
+
 #include "toolkit/StringGrid.h"
 
 TReviewFindings::TReviewFindings(TStringGrid& grid) : grid_(grid)
@@ -52,16 +54,56 @@ bool TReviewFindings::GoToMarked(int direction)
     return true;
 }
 
-int TReviewFindings::RemoveStoredRows()
+std::vector<TFixPlan> TReviewFindings::Fixes() const
 {
-    const std::vector<int> rows = findings_.StoredRows();
-    grid_.RemoveRows(rows);
-    findings_.Check(grid_.Cells());
-    grid_.NotesChanged();
-    return int(rows.size());
+    std::vector<TFixPlan> fixes;
+    if (!checked_) {
+        return fixes;
+    }
+    for (const FixKind kind : kFixKinds) {
+        TFixPlan plan = PlanFix(kind, grid_.Cells(), findings_);
+        if (plan.changed > 0) {
+            fixes.push_back(std::move(plan));
+        }
+    }
+    return fixes;
 }
 
-std::string TReviewFindings::Note(int col, int row) const
+std::string TReviewFindings::ApplyFix(FixKind kind)
+{
+    const TFixPlan plan = checked_ ? PlanFix(kind, grid_.Cells(), findings_) : TFixPlan{};
+    if (plan.changed == 0) {
+        return {};
+    }
+    grid_.Edit(plan.edit, QString::fromStdString(FixCaption(kind)));
+    return FixOutcome(plan);
+}
+
+std::optional<FixKind> TReviewFindings::FixForCurrentCell() const
+{
+    if (!checked_ || !grid_.currentIndex().isValid()) {
+        return std::nullopt;
+    }
+    return FixForCell(grid_.Col(), grid_.Row(), grid_.Cells(), findings_);
+}
+
+std::string TReviewFindings::CurrentReason() const
+{
+    if (!grid_.currentIndex().isValid()) {
+        return {};
+    }
+    const int col = grid_.Col();
+    const int row = grid_.Row();
+    const std::string note = Note(col, row, "; ");
+    if (note.empty()) {
+        return {};
+    }
+    const std::string_view title = grid_.Cell(col, 0);
+    return "Row " + std::to_string(row) + (grid_.FixedRows() > 0 ? ", " + std::string(title) : "") +
+           ": " + note;
+}
+
+std::string TReviewFindings::Note(int col, int row, const char* between) const
 {
     if (!checked_ || !findings_.Marked(row)) {
         return {};
@@ -69,7 +111,7 @@ std::string TReviewFindings::Note(int col, int row) const
     std::string note;
     for (const TFinding& finding : findings_.Of(row)) {
         if (finding.column == col || finding.column == kWholeRow) {
-            note += (note.empty() ? "" : "\n") + finding.text;
+            note += (note.empty() ? "" : between) + finding.text;
         }
     }
     return note;

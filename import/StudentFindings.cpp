@@ -1,8 +1,8 @@
 #include "import/StudentFindings.h"
 
 #include <algorithm>
-#include <array>
 
+#include "import/HeadingWords.h"
 #include "import/StudentKey.h"
 
 namespace {
@@ -24,6 +24,12 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+// A letter, or a byte of one outside ASCII.
+bool IsLetterByte(char c)
+{
+    return IsAsciiLetter(c) || static_cast<unsigned char>(c) >= 0x80;
+}
+
 std::string_view Trimmed(std::string_view text)
 {
     while (!text.empty() && IsBlank(text.front())) {
@@ -35,26 +41,81 @@ std::string_view Trimmed(std::string_view text)
     return text;
 }
 
-// Words a spreadsheet's heading row is made of, whatever their case.
-bool HasHeadingWord(std::string_view field)
+// Each rule on one field, for the kinds and for their texts alike.
+bool IsQuotedField(std::string_view field)
 {
-    static constexpr std::array<std::string_view, 17> kWords = {
-        "id",      "idnum",   "idno",  "number",    "num",     "no",
-        "name",    "names",   "first", "firstname", "last",    "lastname",
-        "surname", "student", "given", "family",    "forename"};
-    std::string word;
-    for (std::size_t i = 0; i <= field.size(); ++i) {
-        const char c = i < field.size() ? field[i] : ' ';
-        if (IsAsciiLetter(c)) {
-            word += char(c | 0x20);
-        } else if (!word.empty()) {
-            if (std::find(kWords.begin(), kWords.end(), word) != kWords.end()) {
-                return true;
-            }
-            word.clear();
+    field = Trimmed(field);
+    return !field.empty() && (field.front() == '"' || field.back() == '"');
+}
+
+bool HasStrayBlanks(std::string_view field)
+{
+    return !field.empty() && (IsBlank(field.front()) || IsBlank(field.back()));
+}
+
+bool HasDigit(std::string_view field)
+{
+    return std::any_of(field.begin(), field.end(), IsDigit);
+}
+
+bool HasNoLetter(std::string_view field)
+{
+    return !field.empty() && std::none_of(field.begin(), field.end(), IsAsciiLetter);
+}
+
+// A "?" between letters: a letter the spreadsheet's character set could not hold.
+bool HasLostLetter(std::string_view field)
+{
+    for (std::size_t i = 1; i + 1 < field.size(); ++i) {
+        if (field[i] == '?' && IsLetterByte(field[i - 1]) && IsLetterByte(field[i + 1])) {
+            return true;
         }
     }
     return false;
+}
+
+// The separator a line holds instead of commas, when it went whole into the Lastname.
+char OtherSeparator(const StudentFieldViews& row)
+{
+    if (!row.idNum.empty() || !row.firstName.empty()) {
+        return 0;
+    }
+    for (const char separator : {';', '\t'}) {
+        if (row.lastName.find(separator) != std::string_view::npos) {
+            return separator;
+        }
+    }
+    return 0;
+}
+
+// Column headings, not a student: no IDNum, and words headings are made of. A heading saved
+// with another separator went whole into the Lastname; its fields are read between them.
+bool IsHeading(const StudentFieldViews& row)
+{
+    if (const char separator = OtherSeparator(row)) {
+        std::string_view rest = row.lastName;
+        const std::string_view first = rest.substr(0, rest.find(separator));
+        if (HasDigit(first)) {
+            return false;
+        }
+        while (true) {
+            const std::size_t at = rest.find(separator);
+            if (HasHeadingWord(rest.substr(0, at))) {
+                return true;
+            }
+            if (at == std::string_view::npos) {
+                return false;
+            }
+            rest.remove_prefix(at + 1);
+        }
+    }
+    return !HasDigit(row.idNum) && (HasHeadingWord(row.idNum) || HasHeadingWord(row.firstName) ||
+                                    HasHeadingWord(row.lastName));
+}
+
+StudentFieldViews Views(const StudentFields& row)
+{
+    return {row.idNum, row.firstName, row.lastName};
 }
 
 std::string Quoted(std::string_view text)
@@ -64,73 +125,116 @@ std::string Quoted(std::string_view text)
 
 }  // namespace
 
-std::vector<TFinding> RowFindings(const StudentFields& row)
+std::optional<char> SeparatorLine(const StudentFieldViews& row)
 {
-    const std::string* fields[] = {&row.idNum, &row.firstName, &row.lastName};
-    std::vector<TFinding> found;
+    // "sep=;" goes whole into the Lastname; "sep=," gives the IDNum "sep=" and nothing more.
+    const auto named = [](std::string_view text) {
+        return text.size() == 5 && (text[0] | 0x20) == 's' && (text[1] | 0x20) == 'e' &&
+               (text[2] | 0x20) == 'p' && text[3] == '=';
+    };
+    if (row.idNum.empty() && row.firstName.empty() && named(row.lastName)) {
+        return row.lastName[4];
+    }
+    if (row.firstName.empty() && row.lastName.empty() && row.idNum.size() == 4 &&
+        named(std::string(row.idNum) + ",")) {
+        return ',';
+    }
+    return std::nullopt;
+}
+
+unsigned RowFindingKinds(const StudentFieldViews& row)
+{
     if (row.idNum.empty() && row.firstName.empty() && row.lastName.empty()) {
-        return {{FindingKind::EmptyLine, kWholeRow, "an empty line: no student"}};
+        return KindBit(FindingKind::EmptyLine);
     }
-    const bool idHasDigit = std::any_of(row.idNum.begin(), row.idNum.end(), IsDigit);
-    if (!idHasDigit && std::any_of(std::begin(fields), std::end(fields),
-                                   [](const std::string* f) { return HasHeadingWord(*f); })) {
-        return {{FindingKind::Heading, kWholeRow, "looks like column headings, not a student"}};
+    if (SeparatorLine(row) || IsHeading(row)) {
+        return KindBit(FindingKind::Heading);
     }
-    // A line without a comma went whole into the last name: what it holds instead says how it
-    // was saved, and its empty IDNum and first name follow from that alone.
-    if (row.idNum.empty() && row.firstName.empty()) {
-        for (const auto& [separator, name] : {std::pair{';', "semicolons"}, {'\t', "tabs"}}) {
-            if (row.lastName.find(separator) != std::string::npos) {
-                return {{FindingKind::OtherSeparator, kWholeRow,
-                         std::string("saved with another separator: ") + name +
-                             " but no comma, so the whole line went into the Lastname"}};
-            }
+    if (OtherSeparator(row)) {
+        return KindBit(FindingKind::OtherSeparator);
+    }
+    const std::string_view fields[] = {row.idNum, row.firstName, row.lastName};
+    unsigned kinds = 0;
+    if (row.lastName.find(',') != std::string_view::npos) {
+        kinds |= KindBit(FindingKind::ExtraComma);
+    }
+    if (row.idNum.empty()) {
+        kinds |= KindBit(FindingKind::NoIdNum);
+    }
+    for (int c = 0; c < 3; ++c) {
+        const std::string_view field = fields[c];
+        kinds |= (IsQuotedField(field) ? KindBit(FindingKind::Quoted) : 0) |
+                 (HasStrayBlanks(field) ? KindBit(FindingKind::Blanks) : 0);
+        if (c > 0) {
+            kinds |= (field.empty() ? KindBit(FindingKind::NoName) : 0) |
+                     (HasDigit(field) ? KindBit(FindingKind::DigitInName) : 0) |
+                     (HasNoLetter(field) ? KindBit(FindingKind::NoLetterInName) : 0) |
+                     (HasLostLetter(field) ? KindBit(FindingKind::LostLetter) : 0);
         }
     }
-    if (row.lastName.find(',') != std::string::npos) {
+    return kinds;
+}
+
+std::vector<TFinding> RowFindings(const StudentFields& row)
+{
+    const StudentFieldViews views = Views(row);
+    const unsigned kinds = RowFindingKinds(views);
+    if (kinds == KindBit(FindingKind::EmptyLine)) {
+        return {{FindingKind::EmptyLine, kWholeRow, "an empty line: no student"}};
+    }
+    if (kinds == KindBit(FindingKind::Heading)) {
+        if (const std::optional<char> separator = SeparatorLine(views)) {
+            return {{FindingKind::Heading, kWholeRow,
+                     std::string("the spreadsheet's line naming its separator (sep=") + *separator +
+                         "), not a student"}};
+        }
+        return {{FindingKind::Heading, kWholeRow, "looks like column headings, not a student"}};
+    }
+    if (kinds == KindBit(FindingKind::OtherSeparator)) {
+        // A line without a comma went whole into the last name: what it holds instead says
+        // how it was saved, and its empty IDNum and first name follow from that alone.
+        return {{FindingKind::OtherSeparator, kWholeRow,
+                 std::string("saved with another separator: ") +
+                     (OtherSeparator(views) == ';' ? "semicolons" : "tabs") +
+                     " but no comma, so the whole line went into the Lastname"}};
+    }
+    const std::string* fields[] = {&row.idNum, &row.firstName, &row.lastName};
+    std::vector<TFinding> found;
+    const auto each = [&](FindingKind kind, int from, bool (*breaks)(std::string_view), auto text) {
+        if ((kinds & KindBit(kind)) == 0) {
+            return;
+        }
+        for (int c = from; c < 3; ++c) {
+            if (breaks(*fields[c])) {
+                found.push_back({kind, c, text(std::string(kColumnTitles[c]))});
+            }
+        }
+    };
+    if (kinds & KindBit(FindingKind::ExtraComma)) {
         found.push_back({FindingKind::ExtraComma, 2,
                          "a fourth column or a quoted comma: the Lastname holds a comma"});
     }
-    for (int c = 0; c < 3; ++c) {
-        const std::string_view field = Trimmed(*fields[c]);
-        if (!field.empty() && (field.front() == '"' || field.back() == '"')) {
-            found.push_back({FindingKind::Quoted, c,
-                             std::string("the ") + kColumnTitles[c] +
-                                 " is in double quotes, which would be stored as part of it"});
-        }
-    }
-    if (row.idNum.empty()) {
+    each(FindingKind::Quoted, 0, IsQuotedField, [](const std::string& title) {
+        return "the " + title + " is in double quotes, which would be stored as part of it";
+    });
+    if (kinds & KindBit(FindingKind::NoIdNum)) {
         found.push_back({FindingKind::NoIdNum, 0, "no IDNum"});
     }
-    for (int c = 1; c < 3; ++c) {
-        if (fields[c]->empty()) {
-            found.push_back({FindingKind::NoName, c, std::string("no ") + kColumnTitles[c]});
-        }
-    }
-    for (int c = 0; c < 3; ++c) {
-        const std::string& field = *fields[c];
-        if (!field.empty() && (IsBlank(field.front()) || IsBlank(field.back()))) {
-            found.push_back({FindingKind::Blanks, c,
-                             std::string("blanks at the start or end of the ") + kColumnTitles[c]});
-        }
-    }
-    for (int c = 1; c < 3; ++c) {
-        const std::string& field = *fields[c];
-        if (std::any_of(field.begin(), field.end(), IsDigit)) {
-            found.push_back({FindingKind::DigitInName, c,
-                             std::string("the ") + kColumnTitles[c] + " holds a digit"});
-        }
-    }
-    for (int c = 1; c < 3; ++c) {
-        const std::string& field = *fields[c];
-        if (!field.empty() && std::none_of(field.begin(), field.end(), IsAsciiLetter)) {
-            found.push_back({FindingKind::NoLetterInName, c,
-                             std::string("the ") + kColumnTitles[c] +
-                                 " has no letter A to Z: the name key would be " +
-                                 Quoted(MakePSID(row.firstName, row.lastName))});
-        }
-    }
-    std::stable_sort(found.begin(), found.end(),
-                     [](const TFinding& a, const TFinding& b) { return a.kind < b.kind; });
+    each(
+        FindingKind::NoName, 1, [](std::string_view f) { return f.empty(); },
+        [](const std::string& title) { return "no " + title; });
+    each(FindingKind::Blanks, 0, HasStrayBlanks,
+         [](const std::string& title) { return "blanks at the start or end of the " + title; });
+    each(FindingKind::DigitInName, 1, HasDigit,
+         [](const std::string& title) { return "the " + title + " holds a digit"; });
+    each(FindingKind::NoLetterInName, 1, HasNoLetter, [&](const std::string& title) {
+        return "the " + title + " has no letter A to Z: the name key would be " +
+               Quoted(MakePSID(row.firstName, row.lastName));
+    });
+    each(FindingKind::LostLetter, 1, HasLostLetter, [](const std::string& title) {
+        return "the " + title +
+               " has a ? where the spreadsheet could not save a letter: save the list as "
+               "CSV UTF-8 and import it again";
+    });
     return found;
 }

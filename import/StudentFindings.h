@@ -22,6 +22,7 @@ enum class FindingKind {
     Blanks,
     DigitInName,
     NoLetterInName,
+    LostLetter,
     RepeatedIdNum,
     AlreadyStored,
     StoredForAnotherName,
@@ -40,3 +41,13 @@ struct TFinding {
 
 // The rules a row breaks by itself, in the order of the kinds.
 std::vector<TFinding> RowFindings(const StudentFields& row);
+// The same rules, their kinds alone, a bit each (1 << kind): what a whole list is checked by.
+unsigned RowFindingKinds(const StudentFieldViews& row);
+
+inline constexpr unsigned KindBit(FindingKind kind)
+{
+    return 1u << unsigned(kind);
+}
+
+// The separator a spreadsheet's "sep=;" line names, for a row that is such a line.
+std::optional<char> SeparatorLine(const StudentFieldViews& row);

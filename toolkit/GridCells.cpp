@@ -104,6 +104,48 @@ void TGridCells::RemoveRows(const std::vector<int>& rows)
     }
 }
 
+void TGridCells::InsertRows(const std::vector<int>& rows)
+{
+    const int newCount = rowCount_ + int(rows.size());
+    std::vector<char> fresh(std::size_t(newCount), 0);
+    int count = 0;
+    for (const int row : rows) {
+        if (row >= fixedRows_ && row < newCount && !fresh[std::size_t(row)]) {
+            fresh[std::size_t(row)] = 1;
+            ++count;
+        }
+    }
+    if (count == 0) {
+        return;
+    }
+    if (observer_) {
+        observer_->RowCountChanging();
+    }
+    const std::size_t cols = std::size_t(colCount_);
+    const std::size_t rowsHeld = cells_.size() / cols;
+    std::vector<Span> moved;
+    moved.reserve((rowsHeld + std::size_t(count)) * cols);
+    std::size_t from = 0;
+    for (std::size_t row = 0; from < rowsHeld || (row < fresh.size() && fresh[row]); ++row) {
+        if (row < fresh.size() && fresh[row]) {
+            moved.insert(moved.end(), cols, Span{});
+        } else {
+            moved.insert(moved.end(), cells_.begin() + std::ptrdiff_t(from * cols),
+                         cells_.begin() + std::ptrdiff_t((from + 1) * cols));
+            ++from;
+        }
+    }
+    cells_ = std::move(moved);
+    rowCount_ += count;
+    const std::size_t needed = std::size_t(rowCount_) * cols;
+    if (cells_.size() < needed) {
+        cells_.resize(needed);
+    }
+    if (observer_) {
+        observer_->RowCountChanged();
+    }
+}
+
 void TGridCells::SetCell(int col, int row, std::string_view text)
 {
     if (col < 0 || col >= colCount_ || row < 0) {

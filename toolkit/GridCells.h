@@ -41,6 +41,10 @@ public:
     void RemoveRows(int first, int count);
     // Removes the rows given, in one pass however many and wherever they are.
     void RemoveRows(const std::vector<int>& rows);
+    // Inserts empty rows so that each row given (ascending, as numbered after the insertion,
+    // none a fixed row) is a new one: the rows below move down, hidden ones too, and the row
+    // count follows. The inverse of removing the same rows.
+    void InsertRows(const std::vector<int>& rows);
     void SetCell(int col, int row, std::string_view text);
 
     // Cell writes between these two are told once, when the update ends.

@@ -1,9 +1,11 @@
 #include "toolkit/StringGrid.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QUndoCommand>
 
 namespace {
 
@@ -12,7 +14,26 @@ namespace {
 const QColor kMarkBackground(255, 214, 153);
 const QColor kMarkText(Qt::black);
 
+// The history keeps this many changes: enough to walk back a whole session's review.
+constexpr int kHistoryLimit = 200;
+
 }  // namespace
+
+// One change in the grid's history: the edit, and what takes it back, each made from the other
+// as it runs.
+class TGridEditCommand : public QUndoCommand {
+public:
+    TGridEditCommand(TStringGrid& grid, TGridEdit edit, const QString& text)
+        : QUndoCommand(text), grid_(grid), next_(std::move(edit))
+    {
+    }
+    void redo() override { next_ = grid_.Run(next_); }
+    void undo() override { next_ = grid_.Run(next_); }
+
+private:
+    TStringGrid& grid_;
+    TGridEdit next_;  // what the next redo or undo runs
+};
 
 int TStringGridModel::rowCount(const QModelIndex& parent) const
 {
@@ -55,8 +76,15 @@ bool TStringGridModel::setData(const QModelIndex& index, const QVariant& value, 
         return false;
     }
     const int row = index.row() + grid_.FixedRows();
-    grid_.SetCell(index.column(), row, value.toString().toStdString());
-    emit grid_.CellEdited(index.column(), row);
+    const std::string text = value.toString().toStdString();
+    if (text == grid_.Cell(index.column(), row)) {
+        return true;  // an editor left as it was is no change
+    }
+    TGridRow edited{row, {}};
+    for (int c = 0; c < grid_.ColCount(); ++c) {
+        edited.cells.emplace_back(c == index.column() ? text : std::string(grid_.Cell(c, row)));
+    }
+    grid_.Edit({{{TGridEditStep::Kind::Set, {std::move(edited)}}}}, QStringLiteral("Cell Edit"));
     return true;
 }
 
@@ -107,7 +135,56 @@ TStringGrid::TStringGrid(QWidget* parent, int colCount, int rowCount)
     removeRows_->setShortcutContext(Qt::WidgetShortcut);
     connect(removeRows_, &QAction::triggered, this, &TStringGrid::RemoveSelectedRows);
     addAction(removeRows_);
-    setContextMenuPolicy(Qt::ActionsContextMenu);
+    history_.setUndoLimit(kHistoryLimit);
+    undo_ = history_.createUndoAction(this);
+    undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redo_ = history_.createRedoAction(this);
+    redo_->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    for (QAction* action : {undo_, redo_}) {
+        action->setShortcutContext(Qt::WidgetShortcut);
+        addAction(action);
+    }
+}
+
+void TStringGrid::Edit(const TGridEdit& edit, const QString& text)
+{
+    if (!edit.Empty()) {
+        history_.push(new TGridEditCommand(*this, edit, text));
+    }
+}
+
+TGridEdit TStringGrid::Run(const TGridEdit& edit)
+{
+    const int current = Row();
+    TGridEdit back = ApplyGridEdit(cells_, edit);
+    // The view goes to the first row changed, or stays where it was when rows went.
+    int first = current;
+    bool oneCell = edit.steps.size() == 1 && edit.steps[0].kind == TGridEditStep::Kind::Set &&
+                   edit.steps[0].rows.size() == 1;
+    for (const TGridEditStep& step : edit.steps) {
+        if (!step.rows.empty()) {
+            first = step.kind == TGridEditStep::Kind::Remove ? std::min(current, step.rows[0].row)
+                                                             : step.rows[0].row;
+            break;
+        }
+    }
+    SetRow(std::clamp(first, FixedRows(), std::max(RowCount() - 1, FixedRows())));
+    if (oneCell) {
+        // Which of the row's cells changed: the one whose text the edit and its undo differ in.
+        const TGridRow& now = edit.steps[0].rows[0];
+        const TGridRow& was = back.steps[0].rows[0];
+        int changed = 0;
+        for (int c = 0; c < int(now.cells.size()) && c < int(was.cells.size()); ++c) {
+            if (now.cells[std::size_t(c)] != was.cells[std::size_t(c)]) {
+                changed = c;
+            }
+        }
+        emit CellEdited(changed, now.row);
+    } else {
+        emit RowsChanged();
+    }
+    return back;
 }
 
 void TStringGrid::SetNotes(NoteSource notes)
@@ -155,8 +232,11 @@ void TStringGrid::RemoveSelectedRows()
         return;
     }
     const auto [first, last] = SelectedRows();
-    RemoveRows(first, last - first + 1);
-    emit RowsRemoved();
+    TGridEditStep removal{TGridEditStep::Kind::Remove, {}};
+    for (int row = std::max(first, FixedRows()); row <= last && row < RowCount(); ++row) {
+        removal.rows.push_back({row, {}});
+    }
+    Edit({{std::move(removal)}}, QStringLiteral("Remove Rows"));
 }
 
 TStringGrid::~TStringGrid()
@@ -230,9 +310,26 @@ void TStringGrid::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
         const QRect cell = visualRect(currentIndex());
-        QMenu::exec(actions(), viewport()->mapToGlobal(cell.isValid() ? cell.center() : QPoint()),
-                    nullptr, this);
+        ShowMenu(viewport()->mapToGlobal(cell.isValid() ? cell.center() : QPoint()));
         return;
     }
     QTableView::keyPressEvent(event);
+}
+
+void TStringGrid::contextMenuEvent(QContextMenuEvent* event)
+{
+    ShowMenu(event->globalPos());
+}
+
+void TStringGrid::ShowMenu(const QPoint& at)
+{
+    QMenu menu(this);
+    if (menuSource_) {
+        menuSource_(menu);
+        if (!menu.isEmpty()) {
+            menu.addSeparator();
+        }
+    }
+    menu.addActions(actions());
+    menu.exec(at);
 }

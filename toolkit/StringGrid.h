@@ -2,14 +2,17 @@
 
 #include <QAbstractTableModel>
 #include <QTableView>
+#include <QUndoStack>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "toolkit/ColorAndFont.h"
 #include "toolkit/GridCells.h"
+#include "toolkit/GridEdit.h"
 
 class QAction;
+class QMenu;
 class TStringGrid;
 
 // The cells of a TStringGrid as the view sees them: view rows start below the fixed rows, which
@@ -74,22 +77,40 @@ public:
     // current cell on any desktop.
     QAction* RemoveRowsAction() const { return removeRows_; }
 
+    // A change the user makes, which Ctrl+Z takes back and Ctrl+Shift+Z (or Ctrl+Y) makes
+    // again; its text names it in the menu ("Undo <text>"). The cells written otherwise (by a
+    // reading or a posting) are no change of the user's.
+    void Edit(const TGridEdit& edit, const QString& text);
+    // Forgets every change: a new list starts a new history.
+    void ClearHistory() { history_.clear(); }
+    QUndoStack& History() { return history_; }
+    QAction* UndoAction() const { return undo_; }
+    QAction* RedoAction() const { return redo_; }
+    // What the context menu offers above the grid's own items, made as it opens.
+    using MenuSource = std::function<void(QMenu&)>;
+    void SetMenuSource(MenuSource source) { menuSource_ = std::move(source); }
+
     TColor Color() const { return color_.Color(); }
 
     void SetColor(TColor color) { color_.Apply(*this, color); }
 
 signals:
-    // A cell the user edited, once the edit is committed.
+    // A cell the user edited, once the edit is committed, or its edit taken back or made again.
     void CellEdited(int col, int row);
-    // Rows the user removed.
-    void RowsRemoved();
+    // Any other change of the user's to the rows (removed, fixed), made, taken back or again.
+    void RowsChanged();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     friend class TStringGridModel;
+    friend class TGridEditCommand;
     void RemoveSelectedRows();
+    void ShowMenu(const QPoint& at);
+    // Runs an edit for the history, answering the edit that takes it back.
+    TGridEdit Run(const TGridEdit& edit);
     void RowCountChanging() override;
     void RowCountChanged() override;
     void CellChanged(int col, int row) override;
@@ -101,4 +122,8 @@ private:
     TColorProperty color_{clWindow};
     NoteSource notes_;
     QAction* removeRows_ = nullptr;
+    QUndoStack history_;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+    MenuSource menuSource_;
 };

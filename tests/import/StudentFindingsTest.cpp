@@ -16,9 +16,9 @@ struct RowCase {
 
 std::string Label(const TFinding& f)
 {
-    static const char* kinds[] = {"heading",  "separator", "empty",      "comma", "quoted",
-                                  "noid",     "noname",    "blanks",     "digit", "noletter",
-                                  "repeated", "stored",    "storedother"};
+    static const char* kinds[] = {"heading", "separator", "empty",  "comma",      "quoted",
+                                  "noid",    "noname",    "blanks", "digit",      "noletter",
+                                  "lost",    "repeated",  "stored", "storedother"};
     return std::string(kinds[int(f.kind)]) + "@" +
            (f.column == kWholeRow ? "-" : std::to_string(f.column));
 }
@@ -56,7 +56,16 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"BlankId", " 1009,Al,Bo", {"blanks@0"}},
         RowCase{"DigitInName", "1010,Al2,Bo", {"digit@1"}},
         RowCase{"NoLetter", "1011,--,Bo", {"noletter@1"}},
-        RowCase{"NoLetterAtAll", "1012,\xC3\x89\xC3\x89,??", {"noletter@1", "noletter@2"}}),
+        RowCase{"NoLetterAtAll", "1012,\xC3\x89\xC3\x89,??", {"noletter@1", "noletter@2"}},
+        RowCase{"LostLetters", "1013,V?n An,Nguy?n", {"lost@1", "lost@2"}},
+        RowCase{"LostLetterBesideAnAccent", "1014,Zo\xC3\xAB?,Lee", {}},
+        RowCase{"AQuestionMarkAfterAName", "1015,Ann?,Lee", {}},
+        RowCase{"LostLetterAfterAnAccent", "1016,\xC3\xA9?a,Lee", {"lost@1"}},
+        RowCase{"SeparatorLine", "sep=;", {"heading@-"}},
+        RowCase{"CommaSeparatorLine", "sep=,", {"heading@-"}},
+        RowCase{
+            "GermanHeadingAtSemicolons", "Sch\xC3\xBClernummer;Vorname;Nachname", {"heading@-"}},
+        RowCase{"StudentAtSemicolons", "1017;Vorname;Lee", {"separator@-"}}),
     [](const auto& p) { return p.param.name; });
 
 TEST(Rules, TheNameKeyANameWithoutLettersWouldGetIsShown)

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTest>
@@ -125,4 +126,39 @@ bool TabTo(QWidget& window, QWidget* control)
         QTest::keyClick(Focus() ? Focus() : &window, Qt::Key_Tab);
     }
     return Focus() == control;
+}
+
+QStringList ChooseFromContextMenu(QWidget& control, const QString& item)
+{
+    // The menu runs a loop of its own: the keys are pressed in it once it shows.
+    QStringList shown;
+    bool done = false;
+    QTimer watch;
+    watch.setInterval(10);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu || !menu->isVisible() || done) {
+            return;
+        }
+        done = true;
+        int items = 0;
+        for (QAction* action : menu->actions()) {
+            if (!action->isSeparator()) {
+                shown << action->text();
+                ++items;
+            }
+        }
+        for (int i = 0; i < items; ++i) {
+            QTest::keyClick(menu, Qt::Key_Down);
+            if (menu->activeAction() && menu->activeAction()->text().startsWith(item)) {
+                QTest::keyClick(menu, Qt::Key_Return);
+                return;
+            }
+        }
+        QTest::keyClick(menu, Qt::Key_Escape);
+    });
+    watch.start();
+    QTest::keyClick(&control, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(done) << "Shift+F10 opens the context menu";
+    return shown;
 }
