@@ -83,10 +83,13 @@ int ImportCommand(const SubcommandLine& line, const DbAdminOptions& options)
     // The window's findings, the stored IDNums looked up before anything is stored.
     const bool check = line.IsSet(options.check);
     const bool dryRun = line.IsSet(options.dryRun);
-    std::vector<int> lines;
+    std::vector<int> lines = EachLine(cells);
     TListFindings findings;
-    if (check || dryRun || line.IsSet(options.skipStored)) {
+    if (check || dryRun || line.IsSet(options.skipStored) || line.IsSet(options.fix)) {
         findings.Check(cells);
+        if (line.IsSet(options.fix)) {
+            FixList(file, cells, findings, lines);
+        }
         LookUpStoredStudents(session, alias, findings);
     }
     if (line.IsSet(options.skipStored)) {

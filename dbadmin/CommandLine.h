@@ -42,6 +42,8 @@ struct DbAdminOptions {
                                QStringLiteral("FILE")};
     QCommandLineOption check{QStringLiteral("check"),
                              QStringLiteral("Refuse a list with a line that needs a look.")};
+    QCommandLineOption fix{QStringLiteral("fix"),
+                           QStringLiteral("Mend the lines the review grid's fixes mend.")};
     QCommandLineOption skipStored{QStringLiteral("skip-stored"),
                                   QStringLiteral("Leave out the lines whose IDNum is stored.")};
     QCommandLineOption wait{QStringLiteral("wait"),

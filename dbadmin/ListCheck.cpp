@@ -1,26 +1,37 @@
 #include "dbadmin/ListCheck.h"
 
 #include <QTextStream>
-#include <algorithm>
 #include <cstdio>
 
 #include "import/ListFindings.h"
+#include "import/ListFixes.h"
 #include "toolkit/GridCells.h"
 
-int SkipStoredRows(TGridCells& cells, TListFindings& findings, std::vector<int>& lines)
+std::vector<int> EachLine(const TGridCells& cells)
 {
-    lines.clear();
+    std::vector<int> lines;
     for (int r = 1; r < cells.RowCount(); ++r) {
         lines.push_back(r);
     }
-    const std::vector<int> stored = findings.StoredRows();
-    cells.RemoveRows(stored);
-    for (auto it = stored.rbegin(); it != stored.rend(); ++it) {
-        lines[std::size_t(*it - 1)] = 0;
-    }
-    lines.erase(std::remove(lines.begin(), lines.end(), 0), lines.end());
+    return lines;
+}
+
+int SkipStoredRows(TGridCells& cells, TListFindings& findings, std::vector<int>& lines)
+{
+    const TFixPlan plan = PlanFix(FixKind::RemoveStoredRows, cells, findings);
+    ApplyGridEdit(cells, plan.edit);
+    FollowGridEdit(lines, plan.edit);
     findings.Check(cells);
-    return int(stored.size());
+    return plan.changed;
+}
+
+void FixList(const QString& file, TGridCells& cells, TListFindings& findings,
+             std::vector<int>& lines)
+{
+    QTextStream err(stderr);
+    for (const std::string& done : FixWholeList(cells, findings, lines)) {
+        err << file << ": " << QString::fromStdString(done) << '\n';
+    }
 }
 
 int ReportFindings(const QString& file, const TListFindings& findings,

@@ -81,7 +81,8 @@ std::vector<TSubcommand> Subcommands(const DbAdminOptions& o)
          ProtectTable},
         {"import",
          "ALIAS FILE",
-         {o.dryRun, o.check, o.skipStored, o.receipt, o.wait, o.user, o.password, o.passwordFile},
+         {o.dryRun, o.check, o.fix, o.skipStored, o.receipt, o.wait, o.user, o.password,
+          o.passwordFile},
          2,
          2,
          1,
@@ -94,7 +95,13 @@ std::vector<TSubcommand> Subcommands(const DbAdminOptions& o)
          "that needs a look (a heading, another separator, a missing or repeated IDNum, an "
          "IDNum already stored, ...) as FILE:LINE: what, in the window's words, then how many. "
          "--check tells those lines the same way and, if there is any, stores nothing (exit "
-         "status 1). --skip-stored leaves out the lines whose IDNum was stored before the job "
+         "status 1). --fix first mends what the review grid's fixes mend, in the order the "
+         "window offers them (the columns taken from a heading row, lines split at semicolons "
+         "or tabs, quoted fields read, blanks trimmed, empty, heading and repeated lines left "
+         "out), and tells what each did; a line no fix can be sure of stays as it is. With "
+         "--dry-run it prints the rows as they would be stored, with --check it refuses only "
+         "what no fix mends. --skip-stored leaves out the lines whose IDNum was stored before the "
+         "job "
          "began, and says how many. --receipt FILE writes, once the import has committed, what "
          "it stored (a header line, then a record a line with all five columns), replacing "
          "FILE whole; the file is readable by you alone. undo takes it back.",
@@ -186,10 +193,10 @@ QString UsageText(const DbAdminOptions& options)
     }
     text += QStringLiteral("\nOptions:\n");
     QList<QCommandLineOption> all =
-        QList<QCommandLineOption>{options.server,  options.port,     options.database,
-                                  options.user,    options.password, options.passwordFile,
-                                  options.dryRun,  options.check,    options.skipStored,
-                                  options.receipt, options.wait} +
+        QList<QCommandLineOption>{options.server,     options.port,     options.database,
+                                  options.user,       options.password, options.passwordFile,
+                                  options.dryRun,     options.check,    options.fix,
+                                  options.skipStored, options.receipt,  options.wait} +
         options.libpq;
     for (const QCommandLineOption& option : all) {
         text += QStringLiteral("  ") + OptionText(option) + QLatin1Char('\n') +
