@@ -1,6 +1,7 @@
 // The student line splitter and the cell decoding: the fields give back the line, the first two
 // never hold a comma, and decoding keeps valid UTF-8 as it is and makes everything else valid;
-// the findings of the line's row point at its own cells, each with a text, in order of kind.
+// the findings of the line's row point at its own cells, each with a text, in order of kind,
+// and their kinds are those the list is checked by.
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -27,6 +28,12 @@ void CheckSplit(const std::string& line)
         FUZZ_CHECK(FormatStudentLine(f.idNum, f.firstName, f.lastName) == line);
     }
     const std::vector<TFinding> found = RowFindings(f);
+    // The kinds a whole list is checked by are the kinds whose texts are shown.
+    unsigned kinds = 0;
+    for (const TFinding& finding : found) {
+        kinds |= KindBit(finding.kind);
+    }
+    FUZZ_CHECK(kinds == RowFindingKinds({f.idNum, f.firstName, f.lastName}));
     for (std::size_t i = 0; i < found.size(); ++i) {
         FUZZ_CHECK(found[i].column >= kWholeRow && found[i].column <= 2 && !found[i].text.empty());
         FUZZ_CHECK(i == 0 || found[i - 1].kind <= found[i].kind);
