@@ -57,22 +57,19 @@ void TListFindings::Check(const TGridCells& cells)
     cells_ = &cells;
     const int rows = std::max(cells.RowCount(), 1);
     own_.assign(std::size_t(rows), 0);
-    rowIds_.assign(std::size_t(rows), nullptr);
+    rowIds_.assign(std::size_t(rows), TIdNumIndex::kNone);
     // What was looked up stays known for the IDNums the list still holds.
-    std::unordered_map<std::string, int> known;
-    for (const auto& [id, entry] : byId_) {
-        if (entry.stored != kUnknown) {
-            known.emplace(id, entry.stored);
-        }
-    }
-    byId_.clear();
-    byId_.reserve(std::size_t(rows));
+    TIdNumIndex known = std::move(ids_);
     for (int r = 1; r < rows; ++r) {
-        CheckRow(cells, r);
+        own_[std::size_t(r)] = static_cast<std::uint16_t>(
+            RowFindingKinds({cells.Cell(0, r), cells.Cell(1, r), cells.Cell(2, r)}));
     }
-    for (auto& [id, entry] : byId_) {
-        const auto found = known.find(id);
-        entry.stored = found == known.end() ? kUnknown : found->second;
+    rowIds_ = ids_.Build(rows, [&cells](int r) { return cells.Cell(0, r); });
+    if (known.Entries() > 0) {
+        for (int e = 0; e < ids_.Entries(); ++e) {
+            const int was = known.Find(ids_.Id(e));
+            ids_.SetMark(e, was == TIdNumIndex::kNone ? kUnknown : known.Mark(was));
+        }
     }
 }
 
@@ -83,39 +80,24 @@ void TListFindings::CheckRow(const TGridCells& cells, int row)
     }
     cells_ = &cells;
     const StudentFieldViews fields{cells.Cell(0, row), cells.Cell(1, row), cells.Cell(2, row)};
-    const IdRow* was = rowIds_[std::size_t(row)];
-    const bool sameId = was ? was->first == fields.idNum : fields.idNum.empty();
-    if (!sameId) {
-        Unindex(row);  // a name corrected keeps what is known of its IDNum
-    }
     // Only the kinds are kept: the texts are made again when they are shown.
     own_[std::size_t(row)] = static_cast<std::uint16_t>(RowFindingKinds(fields));
-    if (!sameId && !fields.idNum.empty()) {
-        const auto [at, added] = byId_.try_emplace(std::string(fields.idNum));
-        std::vector<int>& rows = at->second.rows;
-        rows.insert(std::lower_bound(rows.begin(), rows.end(), row), row);
-        rowIds_[std::size_t(row)] = &*at;
+    const int was = EntryOf(row);
+    if (was != TIdNumIndex::kNone && ids_.Id(was) == fields.idNum) {
+        return;  // a name corrected keeps what is known of its IDNum
     }
-}
-
-void TListFindings::Unindex(int row)
-{
-    IdRow* id = rowIds_[std::size_t(row)];
-    if (!id) {
-        return;
+    if (was != TIdNumIndex::kNone) {
+        ids_.Remove(was, row);
     }
-    std::vector<int>& rows = id->second.rows;
-    rows.erase(std::remove(rows.begin(), rows.end(), row), rows.end());
-    rowIds_[std::size_t(row)] = nullptr;
-    if (rows.empty()) {
-        byId_.erase(id->first);
-    }
+    rowIds_[std::size_t(row)] =
+        fields.idNum.empty() ? TIdNumIndex::kNone : ids_.Add(fields.idNum, row);
 }
 
 const TStoredStudent* TListFindings::Stored(int row) const
 {
-    const IdRow* id = rowIds_[std::size_t(row)];
-    return id && id->second.stored >= 0 ? &stored_[std::size_t(id->second.stored)] : nullptr;
+    const int entry = EntryOf(row);
+    const int mark = entry == TIdNumIndex::kNone ? kUnknown : ids_.Mark(entry);
+    return mark >= kStoredFrom ? &stored_[std::size_t(mark - kStoredFrom)] : nullptr;
 }
 
 bool TListFindings::SameName(int row, const TStoredStudent& stored) const
@@ -123,48 +105,57 @@ bool TListFindings::SameName(int row, const TStoredStudent& stored) const
     return cells_->Cell(1, row) == stored.firstName && cells_->Cell(2, row) == stored.lastName;
 }
 
-std::vector<std::string> TListFindings::IdNumsToLookUp(int row) const
+std::vector<std::string_view> TListFindings::IdNumsToLookUp(int row) const
 {
-    const IdRow* id = row >= 1 && row < int(rowIds_.size()) ? rowIds_[std::size_t(row)] : nullptr;
-    return id && id->second.stored == kUnknown ? std::vector<std::string>{id->first}
-                                               : std::vector<std::string>{};
+    const int entry = row >= 1 && row < int(rowIds_.size()) ? EntryOf(row) : TIdNumIndex::kNone;
+    return entry != TIdNumIndex::kNone && ids_.Mark(entry) == kUnknown
+               ? std::vector<std::string_view>{ids_.Id(entry)}
+               : std::vector<std::string_view>{};
 }
 
-std::vector<std::string> TListFindings::IdNumsToLookUp() const
+std::vector<std::string_view> TListFindings::IdNumsToLookUp() const
 {
-    std::vector<std::string> ids;
-    for (const auto& [id, entry] : byId_) {
-        if (entry.stored == kUnknown) {
-            ids.push_back(id);
+    std::vector<std::string_view> ids;
+    ids.reserve(std::size_t(ids_.Entries()));
+    for (int r = 1; r < int(rowIds_.size()); ++r) {
+        const int entry = EntryOf(r);
+        if (entry != TIdNumIndex::kNone && ids_.First(entry) == r && ids_.Mark(entry) == kUnknown) {
+            ids.push_back(ids_.Id(entry));
         }
     }
-    std::sort(ids.begin(), ids.end());
     return ids;
 }
 
-void TListFindings::Learn(const std::vector<std::string>& asked,
-                          const std::unordered_map<std::string, TStoredStudent>& stored)
+void TListFindings::Learn(const std::unordered_map<std::string, TStoredStudent>& stored, int row)
 {
-    for (const std::string& id : asked) {
-        const auto entry = byId_.find(id);
-        if (entry == byId_.end()) {
-            continue;
+    const auto learn = [&](int entry) {
+        if (ids_.Mark(entry) != kUnknown) {
+            return;
         }
-        const auto found = stored.find(id);
+        const auto found = stored.empty() ? stored.end() : stored.find(std::string(ids_.Id(entry)));
         if (found == stored.end()) {
-            entry->second.stored = kNotStored;
+            ids_.SetMark(entry, kNotStored);
         } else {
-            entry->second.stored = int(stored_.size());
+            ids_.SetMark(entry, kStoredFrom + int(stored_.size()));
             stored_.push_back(found->second);
         }
+    };
+    if (row > 0) {
+        if (row < int(rowIds_.size()) && EntryOf(row) != TIdNumIndex::kNone) {
+            learn(EntryOf(row));
+        }
+        return;
+    }
+    for (int e = 0; e < ids_.Entries(); ++e) {
+        learn(e);
     }
 }
 
 void TListFindings::ForgetStored()
 {
     stored_.clear();
-    for (auto& [id, entry] : byId_) {
-        entry.stored = kUnknown;
+    for (int e = 0; e < ids_.Entries(); ++e) {
+        ids_.SetMark(e, kUnknown);
     }
 }
 
@@ -175,12 +166,12 @@ std::vector<TFinding> TListFindings::Of(int row, std::string_view rowWord) const
     }
     std::vector<TFinding> found =
         own_[std::size_t(row)] == 0 ? std::vector<TFinding>{} : RowFindings(FieldsOf(*cells_, row));
-    const IdRow* idRow = rowIds_[std::size_t(row)];
-    const std::string id = idRow ? idRow->first : std::string();
-    if (const std::vector<int>* rows = idRow ? &idRow->second.rows : nullptr;
-        rows && rows->size() > 1) {
+    const int entry = EntryOf(row);
+    const std::string id(entry == TIdNumIndex::kNone ? std::string_view() : ids_.Id(entry));
+    if (entry != TIdNumIndex::kNone && ids_.Count(entry) > 1) {
+        const std::vector<int> rows = ids_.Rows(entry);
         std::vector<int> others;
-        std::copy_if(rows->begin(), rows->end(), std::back_inserter(others),
+        std::copy_if(rows.begin(), rows.end(), std::back_inserter(others),
                      [row](int r) { return r != row; });
         found.push_back({FindingKind::RepeatedIdNum, 0,
                          "IDNum " + id + " is also on " + std::string(rowWord) +
@@ -205,11 +196,11 @@ unsigned TListFindings::Kinds(int row) const
         return 0;
     }
     unsigned kinds = own_[std::size_t(row)];
-    const IdRow* id = rowIds_[std::size_t(row)];
-    if (!id) {
+    const int entry = EntryOf(row);
+    if (entry == TIdNumIndex::kNone) {
         return kinds;
     }
-    if (id->second.rows.size() > 1) {
+    if (ids_.Count(entry) > 1) {
         kinds |= 1u << int(FindingKind::RepeatedIdNum);
     }
     if (const TStoredStudent* stored = Stored(row)) {

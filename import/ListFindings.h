@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "import/IdNumIndex.h"
 #include "import/StudentFindings.h"
 
 class TGridCells;
@@ -26,12 +27,13 @@ public:
     void Check(const TGridCells& cells);
     // Checks the row again after its cells changed.
     void CheckRow(const TGridCells& cells, int row);
-    // The list's IDNums not yet looked up, each once; the row's, if it is not.
-    std::vector<std::string> IdNumsToLookUp() const;
-    std::vector<std::string> IdNumsToLookUp(int row) const;
-    // What a look-up found: of the IDNums asked, the students stored; the others are not.
-    void Learn(const std::vector<std::string>& asked,
-               const std::unordered_map<std::string, TStoredStudent>& stored);
+    // The list's IDNums not yet looked up, each once, in the order of their first rows; the
+    // row's, if it is not. The texts stay valid until the list is checked again.
+    std::vector<std::string_view> IdNumsToLookUp() const;
+    std::vector<std::string_view> IdNumsToLookUp(int row) const;
+    // What a look-up of the IDNums to look up (all, or the row's) found: the students stored,
+    // by IDNum (others may be among them); the IDNums it does not hold are not stored.
+    void Learn(const std::unordered_map<std::string, TStoredStudent>& stored, int row = 0);
     // Forgets what was looked up, as a posting stores more.
     void ForgetStored();
 
@@ -53,20 +55,16 @@ public:
 private:
     const TStoredStudent* Stored(int row) const;
     bool SameName(int row, const TStoredStudent& stored) const;
-    void Unindex(int row);
+    int EntryOf(int row) const { return rowIds_[std::size_t(row)]; }
 
     const TGridCells* cells_ = nullptr;
     std::vector<std::uint16_t> own_;  // the kinds of each row's own findings; row 0 unused
-    // Each IDNum of the list: its rows, from the first, and whether it is stored (an index into
-    // stored_) as far as it was looked up.
-    static constexpr int kUnknown = -2;
-    static constexpr int kNotStored = -1;
-    struct IdEntry {
-        std::vector<int> rows;
-        int stored = kUnknown;
-    };
-    using IdRow = std::pair<const std::string, IdEntry>;
-    std::unordered_map<std::string, IdEntry> byId_;
-    std::vector<IdRow*> rowIds_;  // by row, as last checked; null for an empty IDNum
+    // Each IDNum of the list with its rows, marked with whether it is stored as far as it was
+    // looked up: unknown, not stored, or stored_[mark - kStoredFrom].
+    static constexpr int kUnknown = 0;
+    static constexpr int kNotStored = 1;
+    static constexpr int kStoredFrom = 2;
+    TIdNumIndex ids_;
+    std::vector<int> rowIds_;  // each row's entry, as last checked; none for an empty IDNum
     std::vector<TStoredStudent> stored_;
 };

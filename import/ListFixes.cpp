@@ -384,7 +384,7 @@ std::string FixOutcome(const TFixPlan& plan)
     std::string why = ", its fields could not be placed";
     switch (plan.kind) {
         case FixKind::ColumnsFromHeading:
-            done = "Took the columns from the heading: " + Rows(n) + " changed or removed";
+            done = "Columns taken from the heading: " + Rows(n);
             break;
         case FixKind::SplitAtSemicolons:
             done = "Split " + Rows(n) + " at semicolons";

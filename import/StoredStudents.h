@@ -9,10 +9,10 @@
 class QString;
 class TSession;
 
-// The students stored in StudentList under the IDNums given, by IDNum, found by one statement
-// over the named connection.
+// The students stored in StudentList under the IDNums given, by IDNum, over the named
+// connection (others may be among them).
 std::unordered_map<std::string, TStoredStudent> FindStoredStudents(
-    TSession& session, const QString& databaseName, const std::vector<std::string>& idNums);
+    TSession& session, const QString& databaseName, const std::vector<std::string_view>& idNums);
 
 // Looks up what the findings do not yet know of the list's IDNums, or of the row's alone.
 void LookUpStoredStudents(TSession& session, const QString& databaseName, TListFindings& findings,

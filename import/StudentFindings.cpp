@@ -53,14 +53,25 @@ bool HasStrayBlanks(std::string_view field)
     return !field.empty() && (IsBlank(field.front()) || IsBlank(field.back()));
 }
 
+// Plain loops: these run over every field of a whole list.
 bool HasDigit(std::string_view field)
 {
-    return std::any_of(field.begin(), field.end(), IsDigit);
+    for (const char c : field) {
+        if (IsDigit(c)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool HasNoLetter(std::string_view field)
 {
-    return !field.empty() && std::none_of(field.begin(), field.end(), IsAsciiLetter);
+    for (const char c : field) {
+        if (IsAsciiLetter(c)) {
+            return false;
+        }
+    }
+    return !field.empty();
 }
 
 // A "?" between letters: a letter the spreadsheet's character set could not hold.

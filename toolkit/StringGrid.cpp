@@ -324,6 +324,12 @@ void TStringGrid::contextMenuEvent(QContextMenuEvent* event)
 void TStringGrid::ShowMenu(const QPoint& at)
 {
     QMenu menu(this);
+    FillMenu(menu);
+    menu.exec(at);
+}
+
+void TStringGrid::FillMenu(QMenu& menu)
+{
     if (menuSource_) {
         menuSource_(menu);
         if (!menu.isEmpty()) {
@@ -331,5 +337,4 @@ void TStringGrid::ShowMenu(const QPoint& at)
         }
     }
     menu.addActions(actions());
-    menu.exec(at);
 }

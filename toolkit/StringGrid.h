@@ -89,6 +89,8 @@ public:
     // What the context menu offers above the grid's own items, made as it opens.
     using MenuSource = std::function<void(QMenu&)>;
     void SetMenuSource(MenuSource source) { menuSource_ = std::move(source); }
+    // The context menu's items: the source's, then the grid's own.
+    void FillMenu(QMenu& menu);
 
     TColor Color() const { return color_.Color(); }
 

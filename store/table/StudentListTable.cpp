@@ -69,18 +69,28 @@ std::string SqliteStudentFieldsStatement()
     return StudentFieldsStatement() + ", rowid";
 }
 
+std::string StoredStudentsStatement()
+{
+    return std::string("select studentid, fname, lname from ") + kStudentListTable;
+}
+
+std::string CountStudentsStatement()
+{
+    return std::string("select count(*) as students from ") + kStudentListTable;
+}
+
 std::vector<std::string> StoredStudentsByIdLines(bool sqlite)
 {
-    return {std::string("select studentid, fname, lname from ") + kStudentListTable,
+    return {StoredStudentsStatement(),
             sqlite ? "where studentid in (select value from json_each(:ids))"
                    : "where studentid in (select json_array_elements_text(cast(:ids as json)))"};
 }
 
-std::string StudentIdsParameter(const std::vector<std::string>& ids)
+std::string StudentIdsParameter(const std::vector<std::string_view>& ids)
 {
     static constexpr char kHex[] = "0123456789abcdef";
     std::string json = "[";
-    for (const std::string& id : ids) {
+    for (const std::string_view id : ids) {
         json += json.size() > 1 ? ",\"" : "\"";
         for (const char c : id) {
             const auto byte = static_cast<unsigned char>(c);

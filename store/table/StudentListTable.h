@@ -84,7 +84,11 @@ inline constexpr const char* kCreateStudentIdIndex =
 // field "studentid", "fname" and "lname"; its one parameter, :ids, the IDNums as a JSON array
 // (StudentIdsParameter). SQLite and a server read the array each in their own words.
 std::vector<std::string> StoredStudentsByIdLines(bool sqlite);
-std::string StudentIdsParameter(const std::vector<std::string>& ids);
+std::string StudentIdsParameter(const std::vector<std::string_view>& ids);
+// Every stored student's IDNum and names, with the fields above; and how many are stored, as
+// the field "students".
+std::string StoredStudentsStatement();
+std::string CountStudentsStatement();
 
 // The plain index of tables made before the key was unique; the unique one replaces it.
 inline constexpr const char* kDropPlainStudentListIndex = "drop index if exists studentlist_psid";

@@ -33,6 +33,8 @@ void ImportByKeys(TfMain& w)
     ChooseMenuItem(w, 0);
     ASSERT_TRUE(TabTo(w, w.BitBtn4));
     QTest::keyClick(Focus(), Qt::Key_Space);
+    // The file dialog has closed: the keyboard comes back to the window.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.isActiveWindow() && Focus(); }));
 }
 
 // Posts the grid, then exports the list to the path, and ends the program by Alt+X.
@@ -112,6 +114,7 @@ TEST(FixesByKeys, F8ShowsWhyACellIsMarkedAndCtrlDotFixesItAnEditIsTakenBackToo)
     const int code = RunProgram(seam, [&](TfMain& w) {
         TStringGrid& grid = *w.SGRecordStudents;
         ImportByKeys(w);
+        ASSERT_FALSE(HasFailure());
         EXPECT_EQ(w.LabelReason->text(), QString()) << "nothing is current yet";
         QTest::keyClick(Focus(), Qt::Key_F8);
         ASSERT_EQ(Focus(), &grid);

@@ -43,8 +43,7 @@ TEST_P(FixCommand, ADryRunShowsTheFixedRowsAndCheckRefusesOnlyWhatNoFixMends)
                                       "4\tj\u00FCgr\t1\t1032\tJ\u00FCrgen\tGro\u00DF\n"
                                       "5\tansc\t1\t1033\tAnna; Maria\tSchmidt\n"));
     EXPECT_EQ(dry.err, german +
-                           QStringLiteral(": Took the columns from the heading: 5 rows "
-                                          "changed or removed\n") +
+                           QStringLiteral(": Columns taken from the heading: 5 rows\n") +
                            german + QStringLiteral(": No line needs a look\n"));
     EXPECT_EQ(Admin({"import", "DVK", german, "--check"}).code, 1) << "unmended, it needs a look";
     EXPECT_EQ(Admin({"import", "DVK", german, "--check", "--fix"}).code, 0);

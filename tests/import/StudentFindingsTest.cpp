@@ -87,6 +87,8 @@ TGridCells Cells(const std::vector<std::string>& lines)
     return cells;
 }
 
+using Views = std::vector<std::string_view>;
+
 std::vector<std::string> Texts(const TListFindings& findings, int row)
 {
     std::vector<std::string> texts;
@@ -105,14 +107,14 @@ TEST(ListFindings, RepeatsAndStoredStudentsAreNamedAndFollowCorrections)
     EXPECT_EQ(Texts(findings, 2), std::vector<std::string>{"IDNum 1001 is also on rows 4 and 6"});
     EXPECT_EQ(Texts(findings, 6), std::vector<std::string>{"IDNum 1001 is also on rows 2 and 4"});
     EXPECT_EQ(findings.Of(4, "line")[0].text, "IDNum 1001 is also on lines 2 and 6");
-    EXPECT_EQ(findings.IdNumsToLookUp(),
-              (std::vector<std::string>{"1001", "1002", "1003", "IDNum"}));
-    findings.Learn({"1002", "1003"}, {{"1002", {"Bob", "Ray"}}, {"1003", {"Cyrus", "Oz"}}});
+    EXPECT_EQ(findings.IdNumsToLookUp(), (Views{"IDNum", "1001", "1002", "1003"}))
+        << "each once, in the order of their first rows";
+    findings.Learn({{"1002", {"Bob", "Ray"}}, {"1003", {"Cyrus", "Oz"}}, {"9", {"Not", "Asked"}}});
     EXPECT_EQ(Texts(findings, 3),
               std::vector<std::string>{"IDNum 1002 is already stored, for Bob Ray"});
     EXPECT_EQ(Texts(findings, 5),
               std::vector<std::string>{"IDNum 1003 is already stored for another name: Cyrus Oz"});
-    EXPECT_EQ(findings.IdNumsToLookUp(), (std::vector<std::string>{"1001", "IDNum"}));
+    EXPECT_EQ(findings.IdNumsToLookUp(), Views{}) << "what was not found is not stored";
     EXPECT_EQ(findings.StoredRows(), (std::vector<int>{3, 5}));
     EXPECT_EQ(findings.Summary(),
               "6 rows need a look: 1 heading, 3 repeated IDNums, 1 already stored, 1 stored for "
@@ -125,7 +127,11 @@ TEST(ListFindings, RepeatsAndStoredStudentsAreNamedAndFollowCorrections)
     findings.CheckRow(cells, 6);
     EXPECT_EQ(Texts(findings, 2), std::vector<std::string>{"IDNum 1001 is also on row 4"});
     EXPECT_TRUE(findings.Of(6).empty());
-    EXPECT_EQ(findings.IdNumsToLookUp(), (std::vector<std::string>{"1001", "1004", "IDNum"}));
+    EXPECT_EQ(findings.IdNumsToLookUp(), Views{"1004"});
+    EXPECT_EQ(findings.IdNumsToLookUp(6), Views{"1004"});
+    findings.Learn({{"1004", {"Dee", "Ek"}}}, 6);
+    EXPECT_EQ(Texts(findings, 6),
+              std::vector<std::string>{"IDNum 1004 is already stored for another name: Dee Ek"});
     cells.SetCell(1, 5, "Cyrus");
     findings.CheckRow(cells, 5);
     EXPECT_EQ(Texts(findings, 5),
