@@ -14,17 +14,6 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t';
 }
 
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 StudentFieldViews ViewsOf(const TGridCells& cells, int row)
 {
     return {cells.Cell(0, row), cells.Cell(1, row), cells.Cell(2, row)};
@@ -162,10 +151,10 @@ TFixPlan TrimBlanks(const TGridCells& cells, const TListFindings& findings)
     for (int r = 1; r <= findings.Rows(); ++r) {
         if (findings.Has(r, FindingKind::Blanks)) {
             const StudentFieldViews row = ViewsOf(cells, r);
-            plan.SetOrLeave(
-                r, row,
-                StudentFields{std::string(Trimmed(row.idNum)), std::string(Trimmed(row.firstName)),
-                              std::string(Trimmed(row.lastName))});
+            plan.SetOrLeave(r, row,
+                            StudentFields{std::string(WithoutStrayBlanks(row.idNum)),
+                                          std::string(WithoutStrayBlanks(row.firstName)),
+                                          std::string(WithoutStrayBlanks(row.lastName))});
         }
     }
     return plan.Done();

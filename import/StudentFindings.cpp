@@ -30,21 +30,10 @@ bool IsLetterByte(char c)
     return IsAsciiLetter(c) || static_cast<unsigned char>(c) >= 0x80;
 }
 
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 // Each rule on one field, for the kinds and for their texts alike.
 bool IsQuotedField(std::string_view field)
 {
-    field = Trimmed(field);
+    field = WithoutStrayBlanks(field);
     return !field.empty() && (field.front() == '"' || field.back() == '"');
 }
 
@@ -135,6 +124,17 @@ std::string Quoted(std::string_view text)
 }
 
 }  // namespace
+
+std::string_view WithoutStrayBlanks(std::string_view field)
+{
+    while (!field.empty() && IsBlank(field.front())) {
+        field.remove_prefix(1);
+    }
+    while (!field.empty() && IsBlank(field.back())) {
+        field.remove_suffix(1);
+    }
+    return field;
+}
 
 std::optional<char> SeparatorLine(const StudentFieldViews& row)
 {

@@ -49,5 +49,8 @@ inline constexpr unsigned KindBit(FindingKind kind)
     return 1u << unsigned(kind);
 }
 
+// The field without the stray blanks (spaces, tabs) at its start and end that a finding marks.
+std::string_view WithoutStrayBlanks(std::string_view field);
+
 // The separator a spreadsheet's "sep=;" line names, for a row that is such a line.
 std::optional<char> SeparatorLine(const StudentFieldViews& row);

@@ -138,11 +138,7 @@ TEST(KeyboardOnDatabase, OnAVerifiedServerTheLoginIsTypedAndTheListPostedAndExpo
         ASSERT_TRUE(TabTo(w, w.BitBtn5));
         QTest::keyClick(Focus(), Qt::Key_Space);
         EXPECT_EQ(w.LabelProgress->text(), QStringLiteral("Import Complete"));
-        ChooseMenuItem(w, 1);
-        QTest::keyClick(Focus(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(Focus(), exportPath);
-        QTest::keyClick(Focus(), Qt::Key_Tab);
-        QTest::keyClick(Focus(), Qt::Key_Space);
+        ExportByKeys(w, exportPath);
         EXPECT_EQ(w.StatusBar1->PanelText(1), QStringLiteral("Data output to ") + exportPath);
         QTest::keyClick(Focus(), Qt::Key_X, Qt::AltModifier);
     });

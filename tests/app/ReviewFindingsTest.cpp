@@ -107,11 +107,7 @@ TEST_P(ReviewFindings, MarksLeadToTheRowsAndGoAsTheyAreCorrectedThenWhatIsLeftIs
         QTest::keyClick(Focus(), Qt::Key_Space);
         EXPECT_EQ(w.LabelProgress->text(), QStringLiteral("Import Complete"));
         EXPECT_EQ(w.LabelFindings->text(), QStringLiteral("4 rows need a look: 4 already stored"));
-        ChooseMenuItem(w, 1);
-        QTest::keyClick(Focus(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(Focus(), exportPath);
-        QTest::keyClick(Focus(), Qt::Key_Tab);
-        QTest::keyClick(Focus(), Qt::Key_Space);
+        ExportByKeys(w, exportPath);
         QTest::keyClick(Focus(), Qt::Key_X, Qt::AltModifier);
     });
     EXPECT_EQ(code, 0);

@@ -7,6 +7,7 @@
 
 #include "import/HeadingWords.h"
 #include "import/ListFixes.h"
+#include "tests/import/ListCells.h"
 #include "tests/import/SchoolLists.h"
 #include "toolkit/GridCells.h"
 
@@ -97,22 +98,6 @@ TEST(Headings, AreReadAtTheSeparatorThatNamesAllThreeColumns)
               (StudentFields{"1042", "Li", "Wong, Chan"}));
     EXPECT_FALSE(FieldsUnderHeading("\"Wong\",\"Li\",\"1042\"", *sis)) << "a field short";
     EXPECT_FALSE(FieldsUnderHeading("Wong, Chan,Li,1042,10", *sis)) << "a field too many";
-}
-
-// The cells a list's lines give, as the reader splits them.
-TGridCells Cells(const std::vector<std::string>& lines)
-{
-    TGridCells cells(3, int(lines.size()) + 1);
-    for (int c = 0; c < 3; ++c) {
-        cells.SetCell(c, 0, std::vector<std::string>{"IDNum", "Firstname", "Lastname"}[c]);
-    }
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const StudentFields f = SplitStudentLine(lines[i]);
-        cells.SetCell(0, int(i) + 1, f.idNum);
-        cells.SetCell(1, int(i) + 1, f.firstName);
-        cells.SetCell(2, int(i) + 1, f.lastName);
-    }
-    return cells;
 }
 
 std::vector<std::string> Rows(const TGridCells& cells)

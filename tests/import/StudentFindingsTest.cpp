@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "import/ListFindings.h"
+#include "tests/import/ListCells.h"
 #include "toolkit/GridCells.h"
 
 namespace {
@@ -73,18 +74,6 @@ TEST(Rules, TheNameKeyANameWithoutLettersWouldGetIsShown)
     const std::vector<TFinding> found = RowFindings({"1011", "--", "Bo"});
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].text, "the Firstname has no letter A to Z: the name key would be \"--bo\"");
-}
-
-TGridCells Cells(const std::vector<std::string>& lines)
-{
-    TGridCells cells(3, int(lines.size()) + 1);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const StudentFields f = SplitStudentLine(lines[i]);
-        cells.SetCell(0, int(i) + 1, f.idNum);
-        cells.SetCell(1, int(i) + 1, f.firstName);
-        cells.SetCell(2, int(i) + 1, f.lastName);
-    }
-    return cells;
 }
 
 using Views = std::vector<std::string_view>;

@@ -162,3 +162,12 @@ QStringList ChooseFromContextMenu(QWidget& control, const QString& item)
     EXPECT_TRUE(done) << "Shift+F10 opens the context menu";
     return shown;
 }
+
+void ExportByKeys(QWidget& window, const QString& path)
+{
+    ChooseMenuItem(window, 1);
+    QTest::keyClick(Focus(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(Focus(), path);
+    QTest::keyClick(Focus(), Qt::Key_Tab);
+    QTest::keyClick(Focus(), Qt::Key_Space);
+}

@@ -35,6 +35,9 @@ QWidget* Focus();
 void ChooseMenuItem(QWidget& window, int item);
 // Tab until the control has the focus, as a person would; false when it never comes.
 bool TabTo(QWidget& window, QWidget* control);
+// "Export Student List" from the menu bar, the path typed over the one shown, then the export's
+// button, all by the keyboard.
+void ExportByKeys(QWidget& window, const QString& path);
 // Opens the control's context menu by Shift+F10, reads its items, and goes Down to the first
 // whose text starts with `item` and presses Return (Escape when there is none). Answers the
 // items' texts as the menu showed them, separators left out.
