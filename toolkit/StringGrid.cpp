@@ -213,19 +213,6 @@ std::pair<int, int> TStringGrid::SelectedRows() const
     return {first, last};
 }
 
-void TStringGrid::RemoveRows(int first, int count)
-{
-    const int current = Row();
-    cells_.RemoveRows(first, count);
-    SetRow(std::min(current < first ? current : first, RowCount() - 1));
-}
-
-void TStringGrid::RemoveRows(const std::vector<int>& rows)
-{
-    cells_.RemoveRows(rows);
-    SetRow(std::min(Row(), RowCount() - 1));
-}
-
 void TStringGrid::RemoveSelectedRows()
 {
     if (model_.rowCount() == 0) {

@@ -71,8 +71,6 @@ public:
     void NotesChanged();
     // The rows the selection covers (or the current row), from first to last.
     std::pair<int, int> SelectedRows() const;
-    void RemoveRows(int first, int count);
-    void RemoveRows(const std::vector<int>& rows);
     // "Remove Rows" (Ctrl+Delete), also on the grid's context menu, which Shift+F10 opens at the
     // current cell on any desktop.
     QAction* RemoveRowsAction() const { return removeRows_; }
