@@ -85,7 +85,7 @@ void TfMain::AttachDataModule(TfDM1* dm)
     dm_ = dm;
     // The stored students are looked up over the connection the posting stores them by.
     findings_->SetLookUp(dm ? TReviewFindings::LookUp([dm](TListFindings& findings, int row) {
-        LookUpStoredStudents(dm->Session, QStringLiteral("Database1"), findings, row);
+        LookUpStoredStudents(dm->Session, kDatabase1, findings, row);
     })
                             : TReviewFindings::LookUp());
     DBGrid3->SetDataSource(dm ? &dm->DSNames : nullptr);
@@ -171,7 +171,7 @@ void TfMain::BitBtn5Click(QObject*)
         TfMain& window;
         ~OfferUndo() { window.BitBtnUndo->setEnabled(!window.lastPosting_.empty()); }
     } offerUndo{*this};
-    PostStudentList(*SGRecordStudents, *dm_, *this, postingPause, lastPosting_);
+    PostStudentList(SGRecordStudents->Cells(), *dm_, *this, postingPause, lastPosting_);
     findings_->CheckAll(true);  // what was posted is stored now
     ShowFindings();
 }
@@ -187,8 +187,7 @@ void TfMain::BitBtnUndoClick(QObject*)
     if (app_.ExecModal(ask) != QMessageBox::Yes) {
         return;
     }
-    const TUndoOutcome outcome =
-        UndoPosting(dm_->Session, QStringLiteral("Database1"), lastPosting_);
+    const TUndoOutcome outcome = UndoPosting(dm_->Session, kDatabase1, lastPosting_);
     lastPosting_.clear();
     // The keyboard stays on the page: the posting's button takes it from the button now disabled.
     if (BitBtnUndo->hasFocus()) {
@@ -311,6 +310,12 @@ void TfMain::SetProgressLabel(const QString& text)
 {
     LabelProgress->setText(text);
     LabelProgress->repaint();
+}
+
+void TfMain::ShowRow(int row)
+{
+    SGRecordStudents->SetRow(row);
+    SGRecordStudents->RepaintNow();
 }
 
 void TfMain::StepProgress()

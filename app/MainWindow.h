@@ -128,6 +128,7 @@ private:
 
     void ShowLineCount(int shown) override;
     void SetProgressLabel(const QString& text) override;
+    void ShowRow(int row) override;
     void StepProgress() override;
 
     static constexpr int kFrameMs = 16;
@@ -138,7 +139,7 @@ private:
     std::unique_ptr<TReviewFindings> findings_;
     // What the last posting stored, as it was inserted, until it is taken back or the next
     // posting starts.
-    std::vector<TPostedRecord> lastPosting_;
+    std::vector<TStudentRecord> lastPosting_;
     QElapsedTimer lineCountPainted_;
     bool activated_ = false;
     bool activating_ = false;

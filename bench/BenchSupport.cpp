@@ -30,7 +30,7 @@ long StatusField(const char* name)
 void DefineAlias(const QString& folder, TAlias alias)
 {
     qputenv("XDG_CONFIG_HOME", folder.toUtf8());
-    alias.name = QStringLiteral("DVK");
+    alias.name = kStudentAlias;
     TAliasFile(folder + QStringLiteral("/cardovane/aliases.conf")).Define(alias);
 }
 
@@ -144,6 +144,7 @@ double CommandCpuSeconds(const std::string& command)
 #include <QTest>
 
 #include "store/aliases/AliasFile.h"
+#include "store/datamodule/DataModule.h"
 #include "store/table/StudentListSetup.h"
 #include "store/table/StudentListTable.h"
 

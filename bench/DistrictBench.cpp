@@ -39,6 +39,7 @@ class RowClock : public PostingView {
 public:
     explicit RowClock(std::vector<double>& rows) : rows_(rows) {}
     void SetProgressLabel(const QString&) override { last_ = bench::Stopwatch(); }
+    void ShowRow(int) override {}
     void StepProgress() override
     {
         rows_.push_back(last_.Seconds() * 1000.0);
@@ -107,8 +108,9 @@ int Worker(int desktops, double seconds, const QString& go, const QString& out)
                 desktop.grid->SetCell(2, r, kLast[key / 5]);
             }
             RowClock view(rows);
-            std::vector<TPostedRecord> posted;
-            PostStudentList(*desktop.grid, *desktop.dm, view, std::chrono::milliseconds(0), posted);
+            std::vector<TStudentRecord> posted;
+            PostStudentList(desktop.grid->Cells(), *desktop.dm, view, std::chrono::milliseconds(0),
+                            posted);
         } catch (const Exception& e) {
             ++failed;
             std::fprintf(stderr, "failed: %s\n", e.Message().c_str());

@@ -11,6 +11,7 @@
 #include "import/ListFindings.h"
 #include "import/StoredStudents.h"
 #include "import/StudentListReader.h"
+#include "store/datamodule/DataModule.h"
 #include "store/engine/Session.h"
 #include "toolkit/GridCells.h"
 
@@ -54,13 +55,13 @@ void Measure(bool postgres, int stored, int lines)
     const double readSeconds = reading.Seconds();
 
     TSession session;
-    session.OpenDatabase(QStringLiteral("DVK"));  // connected before the clock, as the window is
+    session.OpenDatabase(kStudentAlias);  // connected before the clock, as the window is
     const long beforeKb = bench::ResidentKb();
     TListFindings findings;
     const bench::Stopwatch checking;
     findings.Check(cells);
     const double ruleSeconds = checking.Seconds();
-    LookUpStoredStudents(session, QStringLiteral("DVK"), findings);
+    LookUpStoredStudents(session, kStudentAlias, findings);
     const std::string summary = findings.Summary();
     const double checkSeconds = checking.Seconds();
     const long heldKb = bench::ResidentKb() - beforeKb;
@@ -69,7 +70,7 @@ void Measure(bool postgres, int stored, int lines)
     const bench::Stopwatch edit;
     cells.SetCell(0, lines / 2, "9999999");
     findings.CheckRow(cells, lines / 2);
-    LookUpStoredStudents(session, QStringLiteral("DVK"), findings, lines / 2);
+    LookUpStoredStudents(session, kStudentAlias, findings, lines / 2);
     const std::string after = findings.Summary();
     const double editSeconds = edit.Seconds();
 

@@ -102,11 +102,12 @@ int ImportCommand(const SubcommandLine& line, const DbAdminOptions& options)
     }
     if (dryRun) {
         QTextStream out(stdout);
-        for (const NumberedRow& row : NumberRows(cells, StoredMaxima(session, alias), lines)) {
-            out << row.line << '\t' << QString::fromStdString(row.psid) << '\t' << row.sequence
-                << '\t' << QString::fromStdString(row.idNum) << '\t'
-                << QString::fromStdString(row.firstName) << '\t'
-                << QString::fromStdString(row.lastName) << '\n';
+        const std::vector<TStudentRecord> rows = NumberRows(cells, StoredMaxima(session, alias));
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            out << LineOfRow(lines, i) << '\t' << QString::fromStdString(rows[i].psid) << '\t'
+                << rows[i].sequence << '\t' << QString::fromStdString(rows[i].studentId) << '\t'
+                << QString::fromStdString(rows[i].firstName) << '\t'
+                << QString::fromStdString(rows[i].lastName) << '\n';
         }
         return 0;
     }
@@ -115,7 +116,7 @@ int ImportCommand(const SubcommandLine& line, const DbAdminOptions& options)
         receipt.emplace(line.Value(options.receipt));
     }
     Progress progress;
-    std::vector<TPostedRecord> records;
+    std::vector<TStudentRecord> records;
     const int stored = StoreStudentList(session, alias, cells, std::ref(progress), lines,
                                         receipt ? &records : nullptr);
     if (receipt) {
@@ -149,7 +150,7 @@ int UndoCommand(const SubcommandLine& line, const DbAdminOptions& options)
 {
     const QString alias = line.Positional()[0];
     const QString receipt = line.Positional()[1];
-    const std::vector<TPostedRecord> records = ReadReceipt(receipt);
+    const std::vector<TStudentRecord> records = ReadReceipt(receipt);
     TSession session;
     SetUpSession(session, line, options);
     const bool dryRun = line.IsSet(options.dryRun);

@@ -16,10 +16,10 @@ TReceiptWriter::TReceiptWriter(const QString& path) : file_(path)
     ::fchmod(file_.handle(), S_IRUSR | S_IWUSR);
 }
 
-void TReceiptWriter::Write(const std::vector<TPostedRecord>& records)
+void TReceiptWriter::Write(const std::vector<TStudentRecord>& records)
 {
     std::string text = std::string(kReceiptHeader) + "\r\n";
-    for (const TPostedRecord& record : records) {
+    for (const TStudentRecord& record : records) {
         text += ReceiptLine(record) + "\r\n";
     }
     file_.write(text.data(), qint64(text.size()));
@@ -30,7 +30,7 @@ void TReceiptWriter::Write(const std::vector<TPostedRecord>& records)
     }
 }
 
-std::vector<TPostedRecord> ReadReceipt(const QString& path)
+std::vector<TStudentRecord> ReadReceipt(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

@@ -13,11 +13,11 @@
 class TReceiptWriter {
 public:
     explicit TReceiptWriter(const QString& path);
-    void Write(const std::vector<TPostedRecord>& records);
+    void Write(const std::vector<TStudentRecord>& records);
 
 private:
     QSaveFile file_;
 };
 
 // Read back for undo, refused unless it is one.
-std::vector<TPostedRecord> ReadReceipt(const QString& path);
+std::vector<TStudentRecord> ReadReceipt(const QString& path);

@@ -80,7 +80,7 @@ void CreateDatabaseFile(const QString& path)
 // Sets StudentList up in the alias's database; answers the exit code.
 int CreateTable(const TAlias& alias, const QString& user, const QString& password)
 {
-    if (alias.driver == TAlias::Driver::SQLite && alias.fault.isEmpty()) {
+    if (alias.IsSqlite() && alias.fault.isEmpty()) {
         CreateDatabaseFile(alias.path);
     }
     TEngine engine;

@@ -11,6 +11,7 @@
 #include "export/StudentLineFormat.h"
 #include "store/bulk/BulkRead.h"
 #include "store/list/Query.h"
+#include "store/table/StudentListTable.h"
 #include "textio/Exception.h"
 #include "textio/TextFile.h"
 
@@ -68,9 +69,9 @@ long long ExportStudentList(const std::string& path, TQuery& names, TListReading
         names.First();
         written = 0;
         while (!names.Eof()) {
-            file.WriteTextLine(FormatStudentLine(names.FieldByName("studentid").AsString(),
-                                                 names.FieldByName("fname").AsString(),
-                                                 names.FieldByName("lname").AsString()));
+            file.WriteTextLine(FormatStudentLine(names.FieldByName(kStudentIdColumn).AsString(),
+                                                 names.FieldByName(kFirstNameColumn).AsString(),
+                                                 names.FieldByName(kLastNameColumn).AsString()));
             names.Next();
             ++written;
         }

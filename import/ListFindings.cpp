@@ -93,14 +93,14 @@ void TListFindings::CheckRow(const TGridCells& cells, int row)
         fields.idNum.empty() ? TIdNumIndex::kNone : ids_.Add(fields.idNum, row);
 }
 
-const TStoredStudent* TListFindings::Stored(int row) const
+const TStudentRecord* TListFindings::Stored(int row) const
 {
     const int entry = EntryOf(row);
     const int mark = entry == TIdNumIndex::kNone ? kUnknown : ids_.Mark(entry);
     return mark >= kStoredFrom ? &stored_[std::size_t(mark - kStoredFrom)] : nullptr;
 }
 
-bool TListFindings::SameName(int row, const TStoredStudent& stored) const
+bool TListFindings::SameName(int row, const TStudentRecord& stored) const
 {
     return cells_->Cell(1, row) == stored.firstName && cells_->Cell(2, row) == stored.lastName;
 }
@@ -126,7 +126,7 @@ std::vector<std::string_view> TListFindings::IdNumsToLookUp() const
     return ids;
 }
 
-void TListFindings::Learn(const std::unordered_map<std::string, TStoredStudent>& stored, int row)
+void TListFindings::Learn(const std::unordered_map<std::string, TStudentRecord>& stored, int row)
 {
     const auto learn = [&](int entry) {
         if (ids_.Mark(entry) != kUnknown) {
@@ -177,7 +177,7 @@ std::vector<TFinding> TListFindings::Of(int row, std::string_view rowWord) const
                          "IDNum " + id + " is also on " + std::string(rowWord) +
                              (others.size() > 1 ? "s " : " ") + RowList(others)});
     }
-    if (const TStoredStudent* stored = Stored(row)) {
+    if (const TStudentRecord* stored = Stored(row)) {
         const std::string storedName = stored->firstName + ' ' + stored->lastName;
         if (SameName(row, *stored)) {
             found.push_back({FindingKind::AlreadyStored, 0,
@@ -203,7 +203,7 @@ unsigned TListFindings::Kinds(int row) const
     if (ids_.Count(entry) > 1) {
         kinds |= 1u << int(FindingKind::RepeatedIdNum);
     }
-    if (const TStoredStudent* stored = Stored(row)) {
+    if (const TStudentRecord* stored = Stored(row)) {
         kinds |= 1u << int(SameName(row, *stored) ? FindingKind::AlreadyStored
                                                   : FindingKind::StoredForAnotherName);
     }

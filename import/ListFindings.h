@@ -8,14 +8,9 @@
 
 #include "import/IdNumIndex.h"
 #include "import/StudentFindings.h"
+#include "store/table/StudentRecord.h"
 
 class TGridCells;
-
-// A student stored in StudentList, as the list's IDNum finds it.
-struct TStoredStudent {
-    std::string firstName;
-    std::string lastName;
-};
 
 // The findings of a whole list held in the cells (rows 1 to the row count less one), kept up to
 // date row by row as the user corrects it: each row's own findings, the IDNums that appear more
@@ -33,7 +28,7 @@ public:
     std::vector<std::string_view> IdNumsToLookUp(int row) const;
     // What a look-up of the IDNums to look up (all, or the row's) found: the students stored,
     // by IDNum (others may be among them); the IDNums it does not hold are not stored.
-    void Learn(const std::unordered_map<std::string, TStoredStudent>& stored, int row = 0);
+    void Learn(const std::unordered_map<std::string, TStudentRecord>& stored, int row = 0);
     // Forgets what was looked up, as a posting stores more.
     void ForgetStored();
 
@@ -53,8 +48,8 @@ public:
     int Rows() const { return int(own_.size()) - 1; }
 
 private:
-    const TStoredStudent* Stored(int row) const;
-    bool SameName(int row, const TStoredStudent& stored) const;
+    const TStudentRecord* Stored(int row) const;
+    bool SameName(int row, const TStudentRecord& stored) const;
     int EntryOf(int row) const { return rowIds_[std::size_t(row)]; }
 
     const TGridCells* cells_ = nullptr;
@@ -66,5 +61,5 @@ private:
     static constexpr int kStoredFrom = 2;
     TIdNumIndex ids_;
     std::vector<int> rowIds_;  // each row's entry, as last checked; none for an empty IDNum
-    std::vector<TStoredStudent> stored_;
+    std::vector<TStudentRecord> stored_;
 };

@@ -7,8 +7,9 @@
 
 #include "import/StudentKey.h"
 #include "store/datamodule/DataModule.h"
+#include "store/engine/SqlStatement.h"
 #include "store/table/StudentListTable.h"
-#include "toolkit/StringGrid.h"
+#include "toolkit/GridCells.h"
 
 namespace {
 
@@ -21,74 +22,60 @@ std::minstd_rand& RetryRandom()
     return random;
 }
 
+// Two offices in step would take turns losing the same race for ever: a short wait of a random
+// length, longer after each refusal, puts them out of step.
+void WaitOutOfStep(int tries)
+{
+    std::this_thread::sleep_for(std::chrono::microseconds(
+        std::uniform_int_distribution<int>(0, 500 * tries)(RetryRandom())));
+}
+
 }  // namespace
 
-void PostStudentList(TStringGrid& grid, TfDM1& dm, PostingView& view,
-                     std::chrono::milliseconds pause, std::vector<TPostedRecord>& posted)
+void PostStudentList(const TGridCells& cells, TfDM1& dm, PostingView& view,
+                     std::chrono::milliseconds pause, std::vector<TStudentRecord>& posted)
 {
-    TQuery maxQuery(dm.Session);
-    maxQuery.databaseName = QStringLiteral("Database1");
-    for (const char* line : kMaximumSequenceLines) {
-        maxQuery.sql << QString::fromUtf8(line);
-    }
-    maxQuery.Prepare();
-
-    TQuery insert(dm.Session);
-    insert.databaseName = QStringLiteral("Database1");
-    for (const char* line : kInsertStudentLines) {
-        insert.sql << QString::fromUtf8(line);
-    }
-    insert.Prepare();
+    TSqlStatement maximum(dm.Session, kDatabase1, MaximumSequenceLines());
+    TSqlStatement insert(dm.Session, kDatabase1, InsertStudentLines());
 
     view.SetProgressLabel(QStringLiteral("Importing Records:"));
 
     // Each row's maximum is read after the row before it went in, so rows sharing a key
     // receive consecutive numbers.
-    const int rowCount = grid.RowCount();
-    for (int r = 1; r <= rowCount - 1; ++r) {
-        const std::string psid =
-            MakePSID(std::string(grid.Cell(1, r)), std::string(grid.Cell(2, r)));
+    for (int r = 1; r <= cells.RowCount() - 1; ++r) {
+        TStudentRecord record{{},
+                              0,
+                              std::string(cells.Cell(0, r)),
+                              std::string(cells.Cell(1, r)),
+                              std::string(cells.Cell(2, r))};
+        record.psid = MakePSID(record.firstName, record.lastName);
         // Another office posting to the same table may take the number between the maximum
         // query and the insert. Where the table keeps the numbers of a key unique, it refuses
         // the insert, and the row is numbered again from the new maximum. A refusal that leaves
         // the maximum where it was is not another office's doing, and stops the posting.
         int refusedSequence = 0;
         for (int tries = 1;; ++tries) {
-            maxQuery.SetParamText(0, psid);
-            maxQuery.Open();
-            const int sequence = NextPSIDSequence(maxQuery.FieldByName("PSIDSequence").AsString());
-            maxQuery.Close();
-            grid.SetRow(r);
-            grid.RepaintNow();
-            insert.SetParamText(0, psid);
-            insert.SetParamInteger(1, sequence);
-            insert.SetParamText(2, std::string(grid.Cell(0, r)));
-            insert.SetParamText(3, std::string(grid.Cell(1, r)));
-            insert.SetParamText(4, std::string(grid.Cell(2, r)));
-            std::optional<EDBEngineError> refused = insert.ExecSQLOrKeyViolation();
+            record.sequence = NextPSIDSequence(
+                maximum.Read({record.psid}).Field(0, kPsidSequenceColumn).AsString());
+            view.ShowRow(r);
+            std::optional<EDBEngineError> refused =
+                insert.ExecuteOrKeyViolation({record.psid, record.sequence, record.studentId,
+                                              record.firstName, record.lastName});
             if (!refused) {
-                posted.push_back({psid, sequence, std::string(grid.Cell(0, r)),
-                                  std::string(grid.Cell(1, r)), std::string(grid.Cell(2, r))});
+                posted.push_back(record);
                 break;
             }
-            if (tries == kNumberingTries || (tries > 1 && sequence == refusedSequence)) {
+            if (tries == kNumberingTries || (tries > 1 && record.sequence == refusedSequence)) {
                 throw *refused;
             }
-            refusedSequence = sequence;
-            // Two offices in step would take turns losing the same race for ever: a short wait
-            // of a random length, longer after each refusal, puts them out of step.
-            std::this_thread::sleep_for(std::chrono::microseconds(
-                std::uniform_int_distribution<int>(0, 500 * tries)(RetryRandom())));
+            refusedSequence = record.sequence;
+            WaitOutOfStep(tries);
         }
         view.StepProgress();
         if (pause.count() > 0) {
             std::this_thread::sleep_for(pause);
         }
     }
-
-    // Both statements are released as they go out of scope, here or at a failure.
-    insert.UnPrepare();
-    maxQuery.UnPrepare();
 
     dm.QNames.Close();
     dm.QNames.Open();

@@ -30,7 +30,7 @@ void AppendField(std::string& line, std::string_view field)
 
 }  // namespace
 
-std::string ReceiptLine(const TPostedRecord& record)
+std::string ReceiptLine(const TStudentRecord& record)
 {
     std::string line;
     AppendField(line, record.psid);
@@ -43,9 +43,9 @@ std::string ReceiptLine(const TPostedRecord& record)
     return line;
 }
 
-std::vector<TPostedRecord> ParseReceipt(std::string_view text)
+std::vector<TStudentRecord> ParseReceipt(std::string_view text)
 {
-    std::vector<TPostedRecord> records;
+    std::vector<TStudentRecord> records;
     std::size_t at = 0;
     int line = 1;
     // One line's fields, quotes undone; false at the end of the text.
@@ -97,7 +97,7 @@ std::vector<TPostedRecord> ParseReceipt(std::string_view text)
         if (fields.size() != 5) {
             Refuse(line, "the line has " + std::to_string(fields.size()) + " fields instead of 5");
         }
-        TPostedRecord record{fields[0], 0, fields[2], fields[3], fields[4]};
+        TStudentRecord record{fields[0], 0, fields[2], fields[3], fields[4]};
         const std::string& number = fields[1];
         const auto [end, error] =
             std::from_chars(number.data(), number.data() + number.size(), record.sequence);

@@ -1,58 +1,39 @@
 #include "import/PostingUndo.h"
 
 #include "store/engine/Session.h"
+#include "store/engine/SqlStatement.h"
 #include "store/engine/Transaction.h"
-#include "store/list/Query.h"
 #include "store/table/StudentListTable.h"
 
 namespace {
 
-// A statement of the table's over the named connection, prepared.
-void SetUp(TQuery& query, const QString& databaseName, const std::vector<std::string>& lines)
+// The record's key: the name key twice (as it stands, and for a key stored as null), then its
+// sequence number.
+TParams Key(const TStudentRecord& record)
 {
-    query.databaseName = databaseName;
-    for (const std::string& line : lines) {
-        query.sql << QString::fromStdString(line);
-    }
-    query.Prepare();
-}
-
-// Binds the record's key: the name key twice (as it stands, and for a key stored as null), then
-// its sequence number.
-void BindKey(TQuery& query, const TPostedRecord& record)
-{
-    query.SetParamText(0, record.psid);
-    query.SetParamText(1, record.psid);
-    query.SetParamInteger(2, record.sequence);
+    return {record.psid, record.psid, record.sequence};
 }
 
 }  // namespace
 
 TUndoOutcome UndoPosting(TSession& session, const QString& databaseName,
-                         const std::vector<TPostedRecord>& records, bool dryRun)
+                         const std::vector<TStudentRecord>& records, bool dryRun)
 {
     TUndoOutcome outcome;
-    TQuery remove(session);
-    SetUp(remove, databaseName, DeletePostedRowLines());
-    TQuery underKey(session);
-    SetUp(underKey, databaseName, StoredUnderKeyLines());
+    TSqlStatement remove(session, databaseName, DeletePostedRowLines());
+    TSqlStatement underKey(session, databaseName, StoredUnderKeyLines());
     TTransaction transaction(session.OpenDatabase(databaseName),
                              QString::fromUtf8(kStudentListTable));
     for (std::size_t i = 0; i < records.size(); ++i) {
-        const TPostedRecord& record = records[i];
-        BindKey(remove, record);
-        remove.SetParamText(3, record.studentId);
-        remove.SetParamText(4, record.firstName);
-        remove.SetParamText(5, record.lastName);
-        remove.ExecSQL();
-        if (remove.RowsAffected() > 0) {
-            outcome.removed += remove.RowsAffected();
+        const TStudentRecord& record = records[i];
+        TParams values = Key(record);
+        values.insert(values.end(), {record.studentId, record.firstName, record.lastName});
+        if (const int removed = remove.Execute(values); removed > 0) {
+            outcome.removed += removed;
             continue;
         }
-        BindKey(underKey, record);
-        underKey.Open();
-        outcome.left.emplace_back(i, underKey.Eof() ? "no longer stored" : "changed since");
-        underKey.Close();
+        outcome.left.emplace_back(
+            i, underKey.Read(Key(record)).Empty() ? "no longer stored" : "changed since");
     }
     if (!dryRun) {
         transaction.Commit();

@@ -20,7 +20,7 @@ struct TUndoOutcome {
 // one transaction over the named connection: all of them or, on any failure, none. A record
 // changed or removed since is left and told. A dry run rolls back what it did.
 TUndoOutcome UndoPosting(TSession& session, const QString& databaseName,
-                         const std::vector<TPostedRecord>& records, bool dryRun = false);
+                         const std::vector<TStudentRecord>& records, bool dryRun = false);
 
 // "1 student", "412 students".
 std::string StudentCount(std::size_t n);

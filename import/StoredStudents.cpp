@@ -6,7 +6,7 @@
 
 #include "store/engine/Database.h"
 #include "store/engine/Session.h"
-#include "store/list/Query.h"
+#include "store/engine/SqlStatement.h"
 #include "store/table/StudentListTable.h"
 
 namespace {
@@ -14,16 +14,16 @@ namespace {
 // A list has at least this many rows before the table's size is asked first.
 constexpr int kManyRows = 1000;
 
-std::unordered_map<std::string, TStoredStudent> ReadStudents(TQuery& query)
+std::unordered_map<std::string, TStudentRecord> StudentsById(const TRows& rows)
 {
-    std::unordered_map<std::string, TStoredStudent> stored;
-    query.Open();
-    for (query.First(); !query.Eof(); query.Next()) {
-        stored.emplace(query.FieldByName(QStringLiteral("studentid")).AsString(),
-                       TStoredStudent{query.FieldByName(QStringLiteral("fname")).AsString(),
-                                      query.FieldByName(QStringLiteral("lname")).AsString()});
+    std::unordered_map<std::string, TStudentRecord> stored;
+    for (int r = 0; r < rows.Count(); ++r) {
+        TStudentRecord student;
+        student.studentId = rows.Field(r, kStudentIdColumn).AsString();
+        student.firstName = rows.Field(r, kFirstNameColumn).AsString();
+        student.lastName = rows.Field(r, kLastNameColumn).AsString();
+        stored.emplace(student.studentId, std::move(student));
     }
-    query.Close();
     return stored;
 }
 
@@ -31,33 +31,22 @@ std::unordered_map<std::string, TStoredStudent> ReadStudents(TQuery& query)
 
 long long CountStoredStudents(TSession& session, const QString& databaseName)
 {
-    TQuery count(session);
-    count.databaseName = databaseName;
-    count.sql << QString::fromStdString(CountStudentsStatement());
-    count.Open();
-    const std::string& text = count.FieldByName(QStringLiteral("students")).AsString();
+    const TRows counted = TSqlStatement(session, databaseName, CountStudentsStatement()).Read();
+    const std::string& text = counted.Field(0, kStudentCountField).AsString();
     long long students = 0;
     std::from_chars(text.data(), text.data() + text.size(), students);
-    count.Close();
     return students;
 }
 
-std::unordered_map<std::string, TStoredStudent> FindStoredStudents(
+std::unordered_map<std::string, TStudentRecord> FindStoredStudents(
     TSession& session, const QString& databaseName, const std::vector<std::string_view>& idNums)
 {
     if (idNums.empty()) {
         return {};
     }
-    TQuery query(session);
-    query.databaseName = databaseName;
-    const bool sqlite =
-        session.OpenDatabase(databaseName).Handle().driverName() == QLatin1String("QSQLITE");
-    for (const std::string& line : StoredStudentsByIdLines(sqlite)) {
-        query.sql << QString::fromStdString(line);
-    }
-    query.Prepare();
-    query.SetParamText(0, StudentIdsParameter(idNums));
-    return ReadStudents(query);
+    const bool sqlite = session.OpenDatabase(databaseName).Alias().IsSqlite();
+    TSqlStatement byId(session, databaseName, StoredStudentsByIdLines(sqlite));
+    return StudentsById(byId.Read({StudentIdsParameter(idNums)}));
 }
 
 void LookUpStoredStudents(TSession& session, const QString& databaseName, TListFindings& findings,
@@ -67,10 +56,8 @@ void LookUpStoredStudents(TSession& session, const QString& databaseName, TListF
     // it costs less than looking each IDNum up (an empty table, a school's first list).
     if (row == 0 && findings.Rows() >= kManyRows &&
         CountStoredStudents(session, databaseName) <= findings.Rows()) {
-        TQuery all(session);
-        all.databaseName = databaseName;
-        all.sql << QString::fromStdString(StoredStudentsStatement());
-        findings.Learn(ReadStudents(all));
+        findings.Learn(
+            StudentsById(TSqlStatement(session, databaseName, StoredStudentsStatement()).Read()));
         return;
     }
     std::vector<std::string_view> asked =

@@ -49,7 +49,7 @@ TAlias ReadAlias(const QSettings& settings, const QString& name)
     alias.path = Text(settings, kAliasPath);
     alias.server = Text(settings, kAliasServer);
     alias.database = Text(settings, kAliasDatabase);
-    if (alias.driver == TAlias::Driver::SQLite) {
+    if (alias.IsSqlite()) {
         if (missing(kAliasPath)) {
             alias.fault = AliasFault(alias, kAliasPath, alias.path,
                                      QStringLiteral("is missing: name the database file"));
@@ -173,7 +173,7 @@ void TAliasFile::Define(const TAlias& alias)
         }
         settings.beginGroup(alias.name);
         settings.setValue(kAliasDriver, DriverName(alias.driver));
-        if (alias.driver == TAlias::Driver::SQLite) {
+        if (alias.IsSqlite()) {
             settings.setValue(kAliasPath, alias.path);
         } else {
             if (!alias.server.isEmpty()) {

@@ -48,6 +48,8 @@ struct TAlias {
     QString userName;
     QMap<QString, QString> tablePasswords;  // lower-case table name -> password
     QMap<QString, QString> libpqSettings;   // libpq's keyword -> value, those given
+
+    bool IsSqlite() const { return driver == Driver::SQLite; }
     // What makes the definition unusable, naming the alias, the key and its value; empty for a
     // usable one. Connecting to such an alias fails with it.
     QString fault;

@@ -1,10 +1,12 @@
 #include "store/bulk/BulkInsert.h"
 
-#include <libpq-fe.h>
+#include "store/engine/LibpqCalls.h"
+
 #include <sqlite3.h>
 
 #include <memory>
 
+#include "store/bulk/CopyText.h"
 #include "store/engine/Database.h"
 #include "store/engine/FieldText.h"
 #include "store/engine/PgConnection.h"
@@ -17,8 +19,7 @@ namespace {
 constexpr std::size_t kProgressRows = 4096;
 constexpr std::size_t kCopyBlock = std::size_t(1) << 18;
 
-std::optional<TBulkFailure> SqliteInsert(sqlite3* db, std::size_t count,
-                                         const std::function<TBulkRow(std::size_t)>& row,
+std::optional<TBulkFailure> SqliteInsert(sqlite3* db, std::span<const TStudentRecord> rows,
                                          const std::function<void(std::size_t)>& progress)
 {
     const std::string sql = InsertStudentRowStatement();
@@ -32,8 +33,8 @@ std::optional<TBulkFailure> SqliteInsert(sqlite3* db, std::size_t count,
     const auto bindText = [&](int index, std::string_view text) {
         return sqlite3_bind_text(prepared, index, text.data(), int(text.size()), SQLITE_STATIC);
     };
-    for (std::size_t i = 0; i < count; ++i) {
-        const TBulkRow r = row(i);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const TStudentRecord& r = rows[i];
         int code = bindText(1, AsQtConverts(r.psid, scratch[3]));
         code = code == SQLITE_OK ? sqlite3_bind_int(prepared, 2, r.sequence) : code;
         code = code == SQLITE_OK ? bindText(3, AsQtConverts(r.studentId, scratch[0])) : code;
@@ -50,45 +51,19 @@ std::optional<TBulkFailure> SqliteInsert(sqlite3* db, std::size_t count,
             progress(i + 1);
         }
     }
-    progress(count);
+    progress(rows.size());
     return std::nullopt;
-}
-
-// COPY's text format: the field separator, the line end and the escape are escaped.
-void AppendCopyField(std::string& out, std::string_view text)
-{
-    for (const char c : text) {
-        switch (c) {
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            default:
-                out += c;
-        }
-    }
 }
 
 // COPY's own line number of the failure, from 1; 0 where the server names none.
 std::size_t CopyLine(const TPgConnection& pg, const PGresult* result)
 {
     const char* context = result ? pg.pq->PQresultErrorField(result, PG_DIAG_CONTEXT) : nullptr;
-    const std::string text = context ? context : "";
-    const std::size_t at = text.find(", line ");
-    return at == std::string::npos ? 0
-                                   : std::size_t(std::strtoull(text.c_str() + at + 7, nullptr, 10));
+    return CopyLineOfContext(context ? context : "");
 }
 
-std::optional<TBulkFailure> ServerCopy(const TPgConnection& pg, std::size_t count,
-                                       const std::function<TBulkRow(std::size_t)>& row,
+std::optional<TBulkFailure> ServerCopy(const TPgConnection& pg,
+                                       std::span<const TStudentRecord> rows,
                                        const std::function<void(std::size_t)>& progress)
 {
     {
@@ -102,17 +77,17 @@ std::optional<TBulkFailure> ServerCopy(const TPgConnection& pg, std::size_t coun
     block.reserve(kCopyBlock + 4096);
     std::string scratch[4];
     bool sent = true;
-    for (std::size_t i = 0; i < count && sent; ++i) {
-        const TBulkRow r = row(i);
-        AppendCopyField(block, AsQtConverts(r.psid, scratch[3]));
+    for (std::size_t i = 0; i < rows.size() && sent; ++i) {
+        const TStudentRecord& r = rows[i];
+        AppendCopyTextField(block, AsQtConverts(r.psid, scratch[3]));
         block += '\t';
         block += std::to_string(r.sequence);
         block += '\t';
-        AppendCopyField(block, AsQtConverts(r.studentId, scratch[0]));
+        AppendCopyTextField(block, AsQtConverts(r.studentId, scratch[0]));
         block += '\t';
-        AppendCopyField(block, AsQtConverts(r.firstName, scratch[1]));
+        AppendCopyTextField(block, AsQtConverts(r.firstName, scratch[1]));
         block += '\t';
-        AppendCopyField(block, AsQtConverts(r.lastName, scratch[2]));
+        AppendCopyTextField(block, AsQtConverts(r.lastName, scratch[2]));
         block += '\n';
         if (block.size() >= kCopyBlock) {
             sent = pg.pq->PQputCopyData(pg.conn, block.data(), int(block.size())) == 1;
@@ -129,26 +104,26 @@ std::optional<TBulkFailure> ServerCopy(const TPgConnection& pg, std::size_t coun
     std::optional<TBulkFailure> failure;
     ReadResultsToEnd(pg, [&](const PGresult* failed) {
         const std::size_t line = CopyLine(pg, failed);
-        failure = TBulkFailure{line > 0 ? line - 1 : count, PgError(pg, failed)};
+        failure = TBulkFailure{line > 0 ? line - 1 : rows.size(), PgError(pg, failed)};
     });
     if (!failure && !sent) {
         throw PgError(pg, nullptr);
     }
     if (!failure) {
-        progress(count);
+        progress(rows.size());
     }
     return failure;
 }
 
 }  // namespace
 
-std::optional<TBulkFailure> BulkInsertStudentRows(TDatabase& database, std::size_t count,
-                                                  const std::function<TBulkRow(std::size_t)>& row,
+std::optional<TBulkFailure> BulkInsertStudentRows(TDatabase& database,
+                                                  std::span<const TStudentRecord> rows,
                                                   const std::function<void(std::size_t)>& progress)
 {
     const QSqlDatabase handle = database.Handle();
     if (const TPgConnection pg = PgConnection(handle)) {
-        return ServerCopy(pg, count, row, progress);
+        return ServerCopy(pg, rows, progress);
     }
-    return SqliteInsert(SqliteHandle(handle), count, row, progress);
+    return SqliteInsert(SqliteHandle(handle), rows, progress);
 }

@@ -1,6 +1,6 @@
 #include "store/bulk/BulkRead.h"
 
-#include <libpq-fe.h>
+#include "store/engine/LibpqCalls.h"
 
 #include <array>
 #include <exception>
@@ -10,6 +10,7 @@
 
 #include "store/bulk/CopyBinary.h"
 #include "store/engine/Database.h"
+#include "store/engine/Engine.h"
 #include "store/engine/FieldText.h"
 #include "store/engine/PgConnection.h"
 #include "store/engine/ServerTypes.h"
@@ -155,7 +156,7 @@ long long ReadStudentFieldsInBulk(TDatabase& database, const TStudentFieldsSink&
     if (const TPgConnection pg = PgConnection(handle)) {
         return ServerCopyRead(pg, row);
     }
-    if (handle.driverName() == QLatin1String("QSQLITE")) {
+    if (IsSqlite(handle)) {
         return SqliteRead(SqliteHandle(handle), row);
     }
     return -1;

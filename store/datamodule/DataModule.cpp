@@ -6,7 +6,7 @@
 
 TfDM1::TfDM1(TApplication& app)
     : Session(QStringLiteral("Default")),
-      Database1(Session, QStringLiteral("Database1"), QStringLiteral("DVK")),
+      Database1(Session, kDatabase1, kStudentAlias),
       QNames(Session)
 {
     Session.onLogin = [&app](const QString& databaseName, QString& userName, QString& password) {
@@ -15,7 +15,7 @@ TfDM1::TfDM1(TApplication& app)
     Session.onPassword = [this, &app] { return PasswordDialog(app, Session); };
 
     QNames.setObjectName(QStringLiteral("QNames"));
-    SetUpStudentListQuery(QNames, QStringLiteral("DVK"));
+    SetUpStudentListQuery(QNames, kStudentAlias);
     DSNames.SetDataSet(&QNames);
 
     Database1.loginPrompt = true;

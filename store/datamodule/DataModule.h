@@ -7,6 +7,11 @@
 
 class TApplication;
 
+// The names the data module's connections bear: the posting's connection and the alias of the
+// student database, which QNames reads over.
+inline const QString kDatabase1 = QStringLiteral("Database1");
+inline const QString kStudentAlias = QStringLiteral("DVK");
+
 // The data module: the student database's connection "Database1" on the alias DVK, the student
 // list query QNames (which reads over a connection of its own, named after the alias) and the
 // data source DSNames that the database grid shows. Building it connects Database1.

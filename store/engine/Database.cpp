@@ -61,7 +61,7 @@ void TDatabase::Open()
 void TDatabase::Use()
 {
     Open();
-    if (checkedThisTurn_ || Alias().driver != TAlias::Driver::PostgreSQL) {
+    if (checkedThisTurn_ || Alias().IsSqlite()) {
         return;
     }
     CheckedThisTurn();
@@ -83,7 +83,7 @@ void TDatabase::StartTransaction(const QString& writtenTable)
     Use();
     // SQLite takes the file's write lock at the start; a server locks the one table against
     // writers, so that numbers read from it cannot be taken by another office meanwhile.
-    const bool sqlite = Alias().driver == TAlias::Driver::SQLite;
+    const bool sqlite = Alias().IsSqlite();
     QSqlQuery begin(Handle());
     if (!begin.exec(sqlite ? QStringLiteral("begin immediate") : QStringLiteral("begin"))) {
         throw TEngine::Error(kErrGeneralSql, begin.lastError());

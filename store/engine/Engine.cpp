@@ -15,7 +15,7 @@ void TEngine::Initialize()
         return;
     }
     std::vector<TAlias> aliases = TAliasFile().Read();
-    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
+    if (!QSqlDatabase::isDriverAvailable(kSqliteDriver)) {
         throw EDBEngineError::InitFailure(kErrDriverMissing);
     }
     aliases_ = std::move(aliases);

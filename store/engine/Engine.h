@@ -12,6 +12,15 @@
 
 class QSqlError;
 
+// Qt's drivers of the two engines.
+inline const QString kSqliteDriver = QStringLiteral("QSQLITE");
+inline const QString kServerDriver = QStringLiteral("QPSQL");
+// Whether a connection is to a SQLite file rather than a database server.
+inline bool IsSqlite(const QSqlDatabase& handle)
+{
+    return handle.driverName() == kSqliteDriver;
+}
+
 // The PostgreSQL driver's connect options for the alias: a time limit, and the alias's libpq
 // settings, each value quoted as libpq reads it.
 QString ServerConnectOptions(const TAlias& alias);

@@ -49,20 +49,20 @@ QString TEngine::ConnectTo(const TAlias& definition, const QString& userName,
     const QString name = QStringLiteral("cardovane-%1").arg(++connectionCount_);
     {
         QSqlDatabase db;
-        if (alias->driver == TAlias::Driver::SQLite) {
+        if (alias->IsSqlite()) {
             // Opening would create a missing file: an empty database is not the student list.
             if (!QFileInfo(alias->path).isFile()) {
                 throw Error(kErrCannotOpenDatabase,
                             QStringLiteral("Database file not found: %1").arg(alias->path));
             }
-            db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db = QSqlDatabase::addDatabase(kSqliteDriver, name);
             db.setDatabaseName(alias->path);
             db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs_));
         } else {
-            if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
+            if (!QSqlDatabase::isDriverAvailable(kServerDriver)) {
                 throw Error(kErrDriverMissing, QStringLiteral("Driver: QPSQL"));
             }
-            db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+            db = QSqlDatabase::addDatabase(kServerDriver, name);
             db.setHostName(alias->server);
             if (alias->port > 0) {
                 db.setPort(alias->port);

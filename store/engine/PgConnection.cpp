@@ -1,5 +1,7 @@
 #include "store/engine/PgConnection.h"
 
+#include "store/engine/LibpqCalls.h"
+
 #include <dlfcn.h>
 
 #include <QSqlDriver>
@@ -34,9 +36,16 @@ const TLibpq& Libpq()
     return pq;
 }
 
+TPgResult::~TPgResult()
+{
+    if (result_) {
+        pq_->PQclear(result_);
+    }
+}
+
 TPgConnection PgConnection(const QSqlDatabase& handle)
 {
-    if (handle.driverName() != QLatin1String("QPSQL")) {
+    if (handle.driverName() != kServerDriver) {
         return {};
     }
     // The driver registers the connection under its struct's name.

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <libpq-fe.h>
-
 #include <QSqlDatabase>
 #include <functional>
 #include <memory>
@@ -9,41 +7,11 @@
 
 #include "store/errors/EngineErrors.h"
 
-// libpq's functions that the engine calls, named once here. libpq is loaded with the
-// PostgreSQL driver, once a server is used: a program on SQLite never loads it, nor the
-// libraries it needs, at start.
-#define CARDOVANE_LIBPQ_FUNCTIONS(F) \
-    F(PQexec)                        \
-    F(PQexecParams)                  \
-    F(PQprepare)                     \
-    F(PQntuples)                     \
-    F(PQfname)                       \
-    F(PQgetvalue)                    \
-    F(PQgetlength)                   \
-    F(PQgetisnull)                   \
-    F(PQcmdTuples)                   \
-    F(PQunescapeBytea)               \
-    F(PQresultStatus)                \
-    F(PQclear)                       \
-    F(PQnfields)                     \
-    F(PQftype)                       \
-    F(PQgetCopyData)                 \
-    F(PQputCopyData)                 \
-    F(PQputCopyEnd)                  \
-    F(PQgetResult)                   \
-    F(PQfreemem)                     \
-    F(PQstatus)                      \
-    F(PQerrorMessage)                \
-    F(PQresultErrorField)
-
-struct TLibpq {
-#define CARDOVANE_LIBPQ_MEMBER(name) decltype(&::name) name;
-    CARDOVANE_LIBPQ_FUNCTIONS(CARDOVANE_LIBPQ_MEMBER)
-#undef CARDOVANE_LIBPQ_MEMBER
-};
-
-// libpq as the driver loaded it; raises where it cannot be had.
-const TLibpq& Libpq();
+// libpq's own types, as its header names them; its functions are called through TLibpq
+// (LibpqCalls.h), which only the engine's and the bulk paths' own sources see.
+typedef struct pg_conn PGconn;
+typedef struct pg_result PGresult;
+struct TLibpq;
 
 // The PostgreSQL connection under a QPSQL connection, for what Qt SQL does not offer (COPY,
 // statements whose parameters travel apart from their text), with libpq's functions; none for
@@ -59,12 +27,7 @@ TPgConnection PgConnection(const QSqlDatabase& handle);
 class TPgResult {
 public:
     TPgResult(const TLibpq& pq, PGresult* result) : pq_(&pq), result_(result) {}
-    ~TPgResult()
-    {
-        if (result_) {
-            pq_->PQclear(result_);
-        }
-    }
+    ~TPgResult();
     TPgResult(TPgResult&& other) noexcept
         : pq_(other.pq_), result_(std::exchange(other.result_, nullptr))
     {

@@ -1,5 +1,7 @@
 #include "store/engine/ServerFieldText.h"
 
+#include "store/engine/LibpqCalls.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QDateTime>

@@ -1,5 +1,7 @@
 #include "store/engine/ServerStatement.h"
 
+#include "store/engine/LibpqCalls.h"
+
 #include "store/engine/ServerFieldText.h"
 
 bool TServerResult::ReturnsRows() const

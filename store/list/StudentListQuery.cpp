@@ -5,11 +5,7 @@
 
 void SetUpStudentListQuery(TQuery& query, const QString& databaseName)
 {
-    query.databaseName = databaseName;
-    query.sql.clear();
-    for (const std::string& line : StudentListQueryLines()) {
-        query.sql << QString::fromStdString(line);
-    }
+    query.SetStatement(databaseName, StudentListQueryLines());
     TListOrder order{QString::fromUtf8(kStudentListTable), {}};
     for (const char* column : kStudentListOrder) {
         order.columns << QString::fromUtf8(column);

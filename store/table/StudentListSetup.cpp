@@ -8,11 +8,6 @@
 
 namespace {
 
-bool IsSqlite(const QSqlDatabase& db)
-{
-    return db.driverName() == QLatin1String("QSQLITE");
-}
-
 void Run(QSqlQuery& query, const char* statement)
 {
     if (!query.exec(QString::fromUtf8(statement))) {

@@ -14,6 +14,24 @@ std::vector<std::string> StudentListQueryLines()
     return {std::string("select * from ") + kStudentListTable, "order by " + StudentListOrderBy()};
 }
 
+std::vector<std::string> MaximumSequenceLines()
+{
+    return {"select MAX(PSIDSequence) as PSIDSequence from StudentList", "where PSID = :PrepPSID"};
+}
+
+std::vector<std::string> InsertStudentLines()
+{
+    return {kStudentListInsertHead[0],
+            kStudentListInsertHead[1],
+            "values(",
+            "  :psid",
+            ", :psidsequence",
+            ", :studentid",
+            ", :fname",
+            ", :lname",
+            ")"};
+}
+
 std::string StudentListInsertHead()
 {
     return std::string(kStudentListInsertHead[0]) + "\n" + kStudentListInsertHead[1];
@@ -71,12 +89,12 @@ std::string SqliteStudentFieldsStatement()
 
 std::string StoredStudentsStatement()
 {
-    return std::string("select studentid, fname, lname from ") + kStudentListTable;
+    return std::string("select ") + kStudentFields + " from " + kStudentListTable;
 }
 
 std::string CountStudentsStatement()
 {
-    return std::string("select count(*) as students from ") + kStudentListTable;
+    return std::string("select count(*) as ") + kStudentCountField + " from " + kStudentListTable;
 }
 
 std::vector<std::string> StoredStudentsByIdLines(bool sqlite)

@@ -8,6 +8,12 @@
 // and its indexes. On SQLite and PostgreSQL alike.
 
 inline constexpr const char* kStudentListTable = "studentlist";
+// Its columns, as results name them (a field is found by name without regard to case).
+inline constexpr const char* kPsidColumn = "psid";
+inline constexpr const char* kPsidSequenceColumn = "psidsequence";
+inline constexpr const char* kStudentIdColumn = "studentid";
+inline constexpr const char* kFirstNameColumn = "fname";
+inline constexpr const char* kLastNameColumn = "lname";
 
 inline constexpr const char* kCreateStudentListTable =
     "create table if not exists studentlist (\n"
@@ -22,18 +28,9 @@ inline constexpr const char* kStudentListInsertHead[] = {
     "insert into studentlist", "(psid,psidsequence,studentid, fname, lname)"};
 
 // The posting's statements, line by line as the window sends them: the largest number stored
-// for a key, and the insert of one row.
-inline constexpr const char* kMaximumSequenceLines[] = {
-    "select MAX(PSIDSequence) as PSIDSequence from StudentList", "where PSID = :PrepPSID"};
-inline constexpr const char* kInsertStudentLines[] = {kStudentListInsertHead[0],
-                                                      kStudentListInsertHead[1],
-                                                      "values(",
-                                                      "  :psid",
-                                                      ", :psidsequence",
-                                                      ", :studentid",
-                                                      ", :fname",
-                                                      ", :lname",
-                                                      ")"};
+// for a key (field "PSIDSequence"), and the insert of one row.
+std::vector<std::string> MaximumSequenceLines();
+std::vector<std::string> InsertStudentLines();
 
 // The columns that order the list, all ascending.
 inline constexpr const char* kStudentListOrder[] = {"psid", "psidsequence", "lname", "fname"};
@@ -86,7 +83,8 @@ inline constexpr const char* kCreateStudentIdIndex =
 std::vector<std::string> StoredStudentsByIdLines(bool sqlite);
 std::string StudentIdsParameter(const std::vector<std::string_view>& ids);
 // Every stored student's IDNum and names, with the fields above; and how many are stored, as
-// the field "students".
+// the field kStudentCountField.
+inline constexpr const char* kStudentCountField = "students";
 std::string StoredStudentsStatement();
 std::string CountStudentsStatement();
 

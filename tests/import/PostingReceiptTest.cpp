@@ -7,10 +7,10 @@
 
 namespace {
 
-std::string Receipt(const std::vector<TPostedRecord>& records)
+std::string Receipt(const std::vector<TStudentRecord>& records)
 {
     std::string text = std::string(kReceiptHeader) + "\r\n";
-    for (const TPostedRecord& record : records) {
+    for (const TStudentRecord& record : records) {
         text += ReceiptLine(record) + "\r\n";
     }
     return text;
@@ -18,7 +18,7 @@ std::string Receipt(const std::vector<TPostedRecord>& records)
 
 TEST(PostingReceipt, WhatIsWrittenIsReadBackTheSame)
 {
-    const std::vector<TPostedRecord> records = {
+    const std::vector<TStudentRecord> records = {
         {"anle", 1, "1001", "Ann", "Lee"},
         {"", 2, "", "", ""},
         {"a,b", 7, "1,2", "\"Al\"", "Ek, Jr"},
@@ -27,7 +27,7 @@ TEST(PostingReceipt, WhatIsWrittenIsReadBackTheSame)
     };
     EXPECT_EQ(ReceiptLine(records[2]), "\"a,b\",7,\"1,2\",\"\"\"Al\"\"\",\"Ek, Jr\"");
     EXPECT_EQ(ParseReceipt(Receipt(records)), records);
-    EXPECT_EQ(ParseReceipt(std::string(kReceiptHeader) + "\n"), std::vector<TPostedRecord>{});
+    EXPECT_EQ(ParseReceipt(std::string(kReceiptHeader) + "\n"), std::vector<TStudentRecord>{});
 }
 
 struct RefusalCase {

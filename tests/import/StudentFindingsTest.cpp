@@ -8,6 +8,11 @@
 
 namespace {
 
+TStudentRecord Stored(const char* id, const char* firstName, const char* lastName)
+{
+    return {"", 0, id, firstName, lastName};
+}
+
 struct RowCase {
     const char* name;
     const char* line;
@@ -98,7 +103,9 @@ TEST(ListFindings, RepeatsAndStoredStudentsAreNamedAndFollowCorrections)
     EXPECT_EQ(findings.Of(4, "line")[0].text, "IDNum 1001 is also on lines 2 and 6");
     EXPECT_EQ(findings.IdNumsToLookUp(), (Views{"IDNum", "1001", "1002", "1003"}))
         << "each once, in the order of their first rows";
-    findings.Learn({{"1002", {"Bob", "Ray"}}, {"1003", {"Cyrus", "Oz"}}, {"9", {"Not", "Asked"}}});
+    findings.Learn({{"1002", Stored("1002", "Bob", "Ray")},
+                    {"1003", Stored("1003", "Cyrus", "Oz")},
+                    {"9", Stored("9", "Not", "Asked")}});
     EXPECT_EQ(Texts(findings, 3),
               std::vector<std::string>{"IDNum 1002 is already stored, for Bob Ray"});
     EXPECT_EQ(Texts(findings, 5),
@@ -118,7 +125,7 @@ TEST(ListFindings, RepeatsAndStoredStudentsAreNamedAndFollowCorrections)
     EXPECT_TRUE(findings.Of(6).empty());
     EXPECT_EQ(findings.IdNumsToLookUp(), Views{"1004"});
     EXPECT_EQ(findings.IdNumsToLookUp(6), Views{"1004"});
-    findings.Learn({{"1004", {"Dee", "Ek"}}}, 6);
+    findings.Learn({{"1004", Stored("1004", "Dee", "Ek")}}, 6);
     EXPECT_EQ(Texts(findings, 6),
               std::vector<std::string>{"IDNum 1004 is already stored for another name: Dee Ek"});
     cells.SetCell(1, 5, "Cyrus");

@@ -169,16 +169,10 @@ TEST_P(DataModule, RowsInsertedOverDatabase1ShowOnceTheListIsReopened)
                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
     dm.QNames.Open();
     EXPECT_TRUE(dm.QNames.Eof());
-    TQuery insert(dm.Session);
-    insert.databaseName = QStringLiteral("DATABASE1");  // found without regard to case
-    insert.sql << TestDatabase::kInsertPrefix << QStringLiteral("(:a, :b, :c, :d, :e)");
-    insert.Prepare();
-    insert.SetParamText(0, "zz");
-    insert.SetParamInteger(1, 1);
-    insert.SetParamText(2, "5");
-    insert.SetParamText(3, "");
-    insert.SetParamText(4, "Lee");
-    insert.ExecSQL();
+    // The connection is found without regard to case.
+    TSqlStatement insert(dm.Session, QStringLiteral("DATABASE1"),
+                         {TestDatabase::kInsertPrefix.toStdString(), "(:a, :b, :c, :d, :e)"});
+    EXPECT_EQ(insert.Execute({"zz", 1, "5", "", "Lee"}), 1);
     EXPECT_EQ(dm.QNames.RecordCount(), 0);
     dm.QNames.Close();
     dm.QNames.Open();
@@ -284,10 +278,8 @@ TEST_P(DataModule, ThePointerShowsTheDatabaseAtWorkForFiftyMilliseconds)
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
     QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::overrideCursor(), nullptr, 1000);
 
-    TQuery broken(dm.Session);
-    broken.databaseName = QStringLiteral("Database1");
-    broken.sql << QStringLiteral("select * from nosuchtable");
-    EXPECT_THROW(broken.Prepare(), EDBEngineError);
+    EXPECT_THROW(TSqlStatement(dm.Session, kDatabase1, "select * from nosuchtable"),
+                 EDBEngineError);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "an error restores it at once";
 }
 
