@@ -1,19 +1,13 @@
 #include "dbadmin/Receipt.h"
 
-#include <sys/stat.h>
-
 #include <QFile>
 
 #include "textio/Exception.h"
 
-TReceiptWriter::TReceiptWriter(const QString& path) : file_(path)
+// It names students: its user's alone, whatever the umask.
+TReceiptWriter::TReceiptWriter(const QString& path)
+    : file_(path, TReplacedFile::Mode::OwnerOnly, "the receipt ", " (nothing stored)")
 {
-    if (!file_.open(QIODevice::WriteOnly)) {
-        throw Exception("receipt " + path.toStdString() + ": " + file_.errorString().toStdString() +
-                        " (nothing stored)");
-    }
-    // It names students: its user's alone, whatever the umask.
-    ::fchmod(file_.handle(), S_IRUSR | S_IWUSR);
 }
 
 void TReceiptWriter::Write(const std::vector<TStudentRecord>& records)
@@ -22,12 +16,9 @@ void TReceiptWriter::Write(const std::vector<TStudentRecord>& records)
     for (const TStudentRecord& record : records) {
         text += ReceiptLine(record) + "\r\n";
     }
-    file_.write(text.data(), qint64(text.size()));
-    if (!file_.commit()) {
-        throw Exception("receipt " + file_.fileName().toStdString() + ": " +
-                        file_.errorString().toStdString() +
-                        " (the students are stored; undo needs the receipt)");
-    }
+    constexpr std::string_view kStored = " (the students are stored; undo needs the receipt)";
+    file_.Write(QByteArray(text.data(), qsizetype(text.size())), kStored);
+    file_.Commit(kStored);
 }
 
 std::vector<TStudentRecord> ReadReceipt(const QString& path)

@@ -4,8 +4,7 @@
 #include <vector>
 
 #include "import/PostingReceipt.h"
-
-#include <QSaveFile>
+#include "textio/PrivateFiles.h"
 
 // A job's receipt of what its import stored, in place of FILE (its user's alone). Opened before
 // the import stores anything, so that a receipt that cannot be written stops the job first;
@@ -16,7 +15,7 @@ public:
     void Write(const std::vector<TStudentRecord>& records);
 
 private:
-    QSaveFile file_;
+    TReplacedFile file_;
 };
 
 // Read back for undo, refused unless it is one.

@@ -15,10 +15,10 @@
 #include "dbadmin/Passwords.h"
 #include "store/aliases/AliasFault.h"
 #include "store/aliases/AliasFile.h"
-#include "store/aliases/PrivateFiles.h"
 #include "store/engine/Engine.h"
 #include "store/table/StudentListSetup.h"
 #include "textio/Exception.h"
+#include "textio/PrivateFiles.h"
 
 QString DefaultDatabaseFile()
 {

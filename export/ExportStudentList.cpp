@@ -3,16 +3,13 @@
 #include <sys/stat.h>
 
 #include <QFileInfo>
-#include <QTemporaryFile>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 
 #include "export/StudentLineFormat.h"
 #include "store/bulk/BulkRead.h"
 #include "store/list/Query.h"
 #include "store/table/StudentListTable.h"
 #include "textio/Exception.h"
+#include "textio/PrivateFiles.h"
 #include "textio/TextFile.h"
 
 namespace {
@@ -87,32 +84,16 @@ long long ExportStudentListReplacing(const QString& path, TQuery& names, TListRe
 {
     const std::string target = path.toStdString();
     RefuseDatabaseTarget(target, names);
-    QFileInfo info(path);
-    // What is no plain file (a device, a pipe) is written as it is; a link is followed.
+    // What is no plain file (a device, a pipe) is written as it is, and a missing folder is told
+    // by the text file as for any export.
     struct stat st {};
     const bool exists = ::stat(target.c_str(), &st) == 0;
-    if (exists && !S_ISREG(st.st_mode)) {
+    if ((exists && !S_ISREG(st.st_mode)) || !QFileInfo(QFileInfo(path).absolutePath()).isDir()) {
         return ExportStudentList(target, names, reading);
     }
-    const QString final = exists ? info.canonicalFilePath() : info.absoluteFilePath();
-    if (!QFileInfo(QFileInfo(final).path()).isDir()) {
-        return ExportStudentList(target, names, reading);  // the text file tells the missing folder
-    }
-    QTemporaryFile written(QFileInfo(final).path() + QStringLiteral("/.") +
-                           QFileInfo(final).fileName() + QStringLiteral(".XXXXXX"));
-    if (!written.open()) {
-        throw Exception("Cannot write beside " + target + ": " +
-                        written.errorString().toStdString());
-    }
-    if (exists) {
-        ::fchmod(written.handle(), st.st_mode & 07777);
-    }
-    written.close();
-    const long long students = ExportStudentList(written.fileName().toStdString(), names, reading);
-    if (std::rename(written.fileName().toLocal8Bit().constData(),
-                    final.toLocal8Bit().constData()) != 0) {
-        throw Exception("Cannot replace " + target + ": " + std::strerror(errno));
-    }
-    written.setAutoRemove(false);
+    TReplacedFile replaced(path, TReplacedFile::Mode::KeepMode);
+    const long long students =
+        ExportStudentList(replaced.WorkingPath().toStdString(), names, reading);
+    replaced.Commit();
     return students;
 }

@@ -9,8 +9,8 @@
 #include <functional>
 
 #include "store/aliases/AliasFault.h"
-#include "store/aliases/PrivateFiles.h"
 #include "store/errors/EngineErrors.h"
+#include "textio/PrivateFiles.h"
 
 namespace {
 
@@ -112,7 +112,9 @@ void Change(const QString& path, const std::function<void(QSettings&)>& change)
     if (!written.open(QIODevice::ReadOnly)) {
         throw Exception("Cannot write " + path.toStdString());
     }
-    ReplacePrivateFile(path, written.readAll());
+    TReplacedFile replaced(path, TReplacedFile::Mode::OwnerOnly);
+    replaced.Write(written.readAll());
+    replaced.Commit();
 }
 
 }  // namespace
