@@ -145,8 +145,8 @@ double CommandCpuSeconds(const std::string& command)
 
 #include "store/aliases/AliasFile.h"
 #include "store/datamodule/DataModule.h"
-#include "store/table/StudentListSetup.h"
 #include "store/table/StudentListTable.h"
+#include "tests/support/StudentListFixture.h"
 
 namespace bench {
 

@@ -201,12 +201,13 @@ void District(const char* name, double seconds, const QString& admin)
             }
         }
     }
+    // The same numbers the table's own setup looks for before it makes its key unique.
     QSqlQuery query(QSqlDatabase::database(admin));
-    query.exec(
-        QStringLiteral("select count(*) from (select psid, psidsequence from studentlist "
-                       "group by psid, psidsequence having count(*) > 1) r"));
-    query.next();
-    const int repeated = query.value(0).toInt();
+    query.exec(QString::fromUtf8(kFindRepeatedSequences));
+    int repeated = 0;
+    while (query.next()) {
+        ++repeated;
+    }
     int refusedDesktops = 0;
     for (const auto& [reason, count] : refused) {
         refusedDesktops += count;

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr const char* kColumnTitles[] = {"IDNum", "Firstname", "Lastname"};
-
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t';
@@ -217,7 +215,7 @@ std::vector<TFinding> RowFindings(const StudentFields& row)
         }
         for (int c = from; c < 3; ++c) {
             if (breaks(*fields[c])) {
-                found.push_back({kind, c, text(std::string(kColumnTitles[c]))});
+                found.push_back({kind, c, text(std::string(kListColumnTitles[std::size_t(c)]))});
             }
         }
     };

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
+
+// The grid's titles over a list's three fields, in their order.
+inline constexpr std::array<const char*, 3> kListColumnTitles = {"IDNum", "Firstname", "Lastname"};
 
 struct StudentFields {
     std::string idNum;

@@ -8,9 +8,9 @@
 void ReadStudentList(const std::string& fileName, TGridCells& grid, ImportView& view)
 {
     // The titles go in before the file is opened, so they stand even when it cannot be read.
-    grid.SetCell(0, 0, "IDNum");
-    grid.SetCell(1, 0, "Firstname");
-    grid.SetCell(2, 0, "Lastname");
+    for (int column = 0; column < int(kListColumnTitles.size()); ++column) {
+        grid.SetCell(column, 0, kListColumnTitles[std::size_t(column)]);
+    }
 
     // Counting pass: the panel shows the lines counted so far plus one.
     TTextFile file;

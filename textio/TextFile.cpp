@@ -37,7 +37,7 @@ std::size_t CharacterCount(const std::string& utf8)
 void CheckName(const std::string& name)
 {
     if (CharacterCount(name) > TTextFile::kMaxNameLength) {
-        Raise(3);
+        Raise(kIOPathNotFound);
     }
 }
 
@@ -83,7 +83,7 @@ void TTextFile::OpenToRead(const std::string& name)
     }
     const int fd = OpenChecked(name, O_RDONLY, [&](int opened, const struct stat& st) {
         if (S_ISDIR(st.st_mode)) {
-            return 5;
+            return kIOAccessDenied;
         }
         return ::flock(opened, LOCK_SH | LOCK_NB) != 0 ? OpenErrorCode(errno, name) : 0;
     });

@@ -49,17 +49,6 @@ void TColorProperty::Apply(QWidget& widget, TColor color)
     widget.setPalette(palette);
 }
 
-TFontStyles FontStyleOf(const QWidget& widget)
-{
-    const QFont& font = widget.font();
-    TFontStyles style;
-    style.setFlag(TFontStyle::fsBold, font.bold());
-    style.setFlag(TFontStyle::fsItalic, font.italic());
-    style.setFlag(TFontStyle::fsUnderline, font.underline());
-    style.setFlag(TFontStyle::fsStrikeOut, font.strikeOut());
-    return style;
-}
-
 void SetFontStyleOf(QWidget& widget, TFontStyles style)
 {
     QFont font = widget.font();

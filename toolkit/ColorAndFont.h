@@ -33,5 +33,4 @@ private:
     TColor color_;
 };
 
-TFontStyles FontStyleOf(const QWidget& widget);
 void SetFontStyleOf(QWidget& widget, TFontStyles style);

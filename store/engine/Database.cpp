@@ -68,8 +68,8 @@ void TDatabase::Use()
     if (Answers()) {
         return;
     }
-    // A fresh connection replaces the lost one; the statements prepared on the lost one are
-    // released without a word to the server that no longer knows them.
+    // A fresh connection replaces the lost one. Nothing of a statement stays on a server between
+    // runs, so nothing is left to release there; each statement is made again on its next run.
     const Credentials login = AskLogin();
     TBusyPointer::WorkScope working(session_.BusyPointer());
     const QString fresh = session_.Engine().Connect(aliasName_, login.user, login.password);

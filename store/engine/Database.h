@@ -39,7 +39,7 @@ public:
     void Commit();
     void Rollback();
     bool InTransaction() const { return inTransaction_; }
-    // Counts the connections made; statements prepared on an earlier one are prepared again.
+    // Counts the connections made; a statement made on an earlier one is made again on this one.
     int Generation() const { return generation_; }
     QSqlDatabase Handle() const;
     const TAlias& Alias() const;

@@ -73,14 +73,3 @@ std::vector<TRepeatedSequence> SetUpStudentListTable(const QSqlDatabase& db)
     });
     return repeated;
 }
-
-void RecreateStudentListTable(const QSqlDatabase& db, bool uniqueKey)
-{
-    QSqlQuery query(db);
-    InTransaction(db, query, [&] {
-        Run(query, kDropStudentListTable);
-        Run(query, kCreateStudentListTable);
-        Run(query, uniqueKey ? kCreateStudentListKey : kCreatePlainStudentListIndex);
-        Run(query, kCreateStudentIdIndex);
-    });
-}

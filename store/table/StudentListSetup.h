@@ -17,7 +17,3 @@ struct TRepeatedSequence {
 // that keep an older table's key from being made unique, and then changes nothing; raises the
 // engine's error for any other refusal.
 std::vector<TRepeatedSequence> SetUpStudentListTable(const QSqlDatabase& db);
-
-// An empty StudentList made anew, with its unique key, or with the plain index of tables made
-// before it: for the tests and the benchmarks.
-void RecreateStudentListTable(const QSqlDatabase& db, bool uniqueKey = true);

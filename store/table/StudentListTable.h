@@ -90,16 +90,12 @@ std::string CountStudentsStatement();
 
 // The plain index of tables made before the key was unique; the unique one replaces it.
 inline constexpr const char* kDropPlainStudentListIndex = "drop index if exists studentlist_psid";
-inline constexpr const char* kCreatePlainStudentListIndex =
-    "create index if not exists studentlist_psid on studentlist (psid, psidsequence)";
 
 // The numbers that stand in the way of the unique key: each taken more than once.
 inline constexpr const char* kFindRepeatedSequences =
     "select psid, psidsequence, count(*) from studentlist\n"
     "group by psid, psidsequence having count(*) > 1\n"
     "order by psid, psidsequence";
-
-inline constexpr const char* kDropStudentListTable = "drop table if exists studentlist";
 
 // A SQLite database keeps its journal ahead of the file: each insert then commits with one
 // flush to disk instead of several, and stays as durable.

@@ -68,11 +68,6 @@ TEST(EngineErrors, InitFailureMessage)
     EXPECT_EQ(error.ErrorCode(), 0x2103);
 }
 
-TEST(EngineErrors, TablePasswordStatusIs10498)
-{
-    EXPECT_EQ(int(kErrTablePassword), 10498);
-}
-
 struct ParseCase {
     const char* name;
     const char* sql;

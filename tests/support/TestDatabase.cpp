@@ -13,8 +13,8 @@
 #include <QSqlRecord>
 
 #include "store/aliases/AliasFile.h"
-#include "store/table/StudentListSetup.h"
 #include "store/table/StudentListTable.h"
+#include "tests/support/StudentListFixture.h"
 
 namespace {
 
@@ -123,7 +123,7 @@ TestDatabase::TestDatabase(Backend backend, const Options& options) : backend_(b
     if (options.createTable) {
         RecreateStudentListTable(QSqlDatabase::database(connection_, false), options.uniqueKey);
     } else {
-        Exec(QString::fromUtf8(kDropStudentListTable));
+        DropStudentListTable(QSqlDatabase::database(connection_, false));
     }
 }
 
@@ -287,7 +287,7 @@ void TestDatabase::DeleteAll()
 
 void TestDatabase::DropTable()
 {
-    Exec(QString::fromUtf8(kDropStudentListTable));
+    DropStudentListTable(QSqlDatabase::database(connection_, false));
 }
 
 void TestDatabase::ReplaceTable(const QString& columns)
