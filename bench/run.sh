@@ -4,15 +4,13 @@
 # loaders. PostgreSQL runs on a private server on 127.0.0.1 with its default durability.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
+script_name=bench
+source "$root/scripts/lib.sh"
 bash "$root/scripts/install-deps.sh" test
-# Quiet when it builds; a failed build shows what the compiler said (Ninja prints it on
-# standard output).
-quietly() {
-    local output
-    output="$("$@" 2>&1)" || { printf '%s\n' "$output" >&2; echo "bench: failed: $*" >&2; exit 1; }
-}
+# The benchmarks and the command they run, nothing else.
 quietly cmake -S "$root" -B "$root/build/bench" -G Ninja -DCMAKE_BUILD_TYPE=Release
-quietly cmake --build "$root/build/bench"
+quietly cmake --build "$root/build/bench" --target ImportBench FindingsBench PostingBench \
+    ExportBench ListBench DistrictBench BatchImportBench cardovane-dbadmin
 
 export CARDOVANE_TEST_PGPORT="${CARDOVANE_BENCH_PGPORT:-25439}"
 export PG_TEST_FSYNC=on

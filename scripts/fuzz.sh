@@ -6,14 +6,10 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 seconds="${1:-60}"
 
+script_name=fuzz
+source "$root/scripts/lib.sh"
 bash "$root/scripts/install-deps.sh" test
 build="$root/build/fuzz"
-# Quiet when it builds; a failed build shows what the compiler said (Ninja prints it on
-# standard output).
-quietly() {
-    local output
-    output="$("$@" 2>&1)" || { printf '%s\n' "$output" >&2; echo "fuzz: failed: $*" >&2; exit 1; }
-}
 quietly cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++-14 -DCARDOVANE_FUZZ=ON -DCARDOVANE_WERROR=ON
 quietly cmake --build "$build"
@@ -31,7 +27,14 @@ for harness in "$build"/fuzz/fuzz_*; do
         echo "fuzz: finding in $name; reproduce with: $harness $(grep -o "$build/findings/[^ ]*" "$log" | tail -n 1)"
         exit 1
     fi
-    runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$')
-    cov=$(grep -E '^#[0-9]+.*(DONE|cov:)' "$log" | tail -n 1 | grep -o 'cov: [0-9]*' | grep -o '[0-9]*$')
+    # A run that ends without its figures did not fuzz (a harness that exits, a corpus it cannot
+    # read): that is a failure too, with what it printed.
+    runs=$(sed -n 's/^stat::number_of_executed_units: *\([0-9][0-9]*\).*/\1/p' "$log")
+    if [ -z "$runs" ]; then
+        tail -n 20 "$log" >&2
+        echo "fuzz: $name ended without its figures (see above; the whole output: $log)" >&2
+        exit 1
+    fi
+    cov=$(grep -E '^#[0-9]+.*(DONE|cov:)' "$log" | tail -n 1 | sed -n 's/.*cov: \([0-9][0-9]*\).*/\1/p')
     printf 'fuzz: %-16s %10s executions in %ss, %s edges covered, no finding\n' "$name" "$runs" "$seconds" "$cov"
 done

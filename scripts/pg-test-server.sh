@@ -2,6 +2,7 @@
 # temporary folder, run as the postgres user (initdb and pg_ctl refuse root). It speaks TLS with a
 # certificate of a throw-away district authority, and takes the office user over TLS alone, as a
 # district's server would.
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 # A certificate authority of its own in the folder: ca.crt, ca.key.
 pg_test_make_authority() {  # folder, name
@@ -46,14 +47,10 @@ pg_test_server_start() {
     chmod 755 "$tls" "$tls/district" "$tls/other"
     export CARDOVANE_TEST_PGCA="$tls/district/ca.crt"
     export CARDOVANE_TEST_PGOTHERCA="$tls/other/ca.crt"
-    local as_pg=()
-    if [ "$(id -u)" -eq 0 ]; then
-        chown postgres "$PG_TEST_DIR" "$tls/server.key"
-        as_pg=(runuser -u postgres --)
-    fi
+    give_to_postgres "$PG_TEST_DIR"
     (
         cd "$PG_TEST_DIR"
-        "${as_pg[@]}" "$bindir/initdb" -D "$PG_TEST_DIR/data" -U postgres --locale=C.UTF-8 \
+        as_postgres "$bindir/initdb" -D "$PG_TEST_DIR/data" -U postgres --locale=C.UTF-8 \
             --encoding=UTF8 --auth-local=trust --auth-host=scram-sha-256 >/dev/null
         # The test user without a password connects by name alone; the office user only over TLS
         # with its password; everyone else needs a password.
@@ -62,9 +59,9 @@ pg_test_server_start() {
             -e "1i hostnossl all $CARDOVANE_TEST_PGUSER 127.0.0.1/32 reject" \
             -e "1i hostssl all $CARDOVANE_TEST_PGUSER 127.0.0.1/32 scram-sha-256" \
             "$PG_TEST_DIR/data/pg_hba.conf"
-        "${as_pg[@]}" "$bindir/pg_ctl" -D "$PG_TEST_DIR/data" -l "$PG_TEST_DIR/log" -w -s \
+        as_postgres "$bindir/pg_ctl" -D "$PG_TEST_DIR/data" -l "$PG_TEST_DIR/log" -w -s \
             -o "-p $CARDOVANE_TEST_PGPORT -k $PG_TEST_DIR -c listen_addresses=127.0.0.1 $(pg_test_server_settings)" start
-        "${as_pg[@]}" psql -q -h "$PG_TEST_DIR" -p "$CARDOVANE_TEST_PGPORT" -U postgres -d postgres <<SQL
+        as_postgres psql -q -h "$PG_TEST_DIR" -p "$CARDOVANE_TEST_PGPORT" -U postgres -d postgres <<SQL
 create role "$me" login superuser;
 create role $CARDOVANE_TEST_PGUSER login superuser password '$CARDOVANE_TEST_PGPASSWORD';
 SQL
@@ -75,9 +72,7 @@ SQL
 
 pg_test_server_stop() {
     if [ -n "${PG_TEST_DIR:-}" ] && [ -d "$PG_TEST_DIR/data" ]; then
-        local as_pg=()
-        [ "$(id -u)" -eq 0 ] && as_pg=(runuser -u postgres --)
-        (cd "$PG_TEST_DIR" && "${as_pg[@]}" "$PG_TEST_BINDIR/pg_ctl" -D "$PG_TEST_DIR/data" -m fast -w -s stop) || true
+        (cd "$PG_TEST_DIR" && as_postgres "$PG_TEST_BINDIR/pg_ctl" -D "$PG_TEST_DIR/data" -m fast -w -s stop) || true
         rm -rf "$PG_TEST_DIR"
     fi
 }
@@ -122,13 +117,9 @@ logfile = $dir/log
 pidfile = $dir/pid
 ignore_startup_parameters = extra_float_digits,options
 INI
-    local as_pg=()
-    if [ "$(id -u)" -eq 0 ]; then
-        chown -R postgres "$dir"
-        as_pg=(runuser -u postgres --)
-    fi
+    give_to_postgres "$dir"
     # A socket a client, and the login shell's limit of 1,024 open files would refuse the rest.
-    "${as_pg[@]}" bash -c "ulimit -n $((clients + 100)) && exec pgbouncer -d -q '$dir/pgbouncer.ini'"
+    as_postgres bash -c "ulimit -n $((clients + 100)) && exec pgbouncer -d -q '$dir/pgbouncer.ini'"
     # Ready when it answers.
     local tries=0
     until psql -q -h 127.0.0.1 -p "$CARDOVANE_TEST_POOLERPORT" -d postgres -c 'select 1' >/dev/null 2>&1; do
@@ -152,35 +143,31 @@ pg_test_pooler_stop() {
 # A standby of the test server, as a district runs a second server: a copy streaming from it
 # (pg_basebackup -R), on 127.0.0.2 at the same port. The failover tests stop the server, promote
 # the standby, and afterwards start the server again and remove the standby.
-pg_test_as_postgres() {
-    if [ "$(id -u)" -eq 0 ]; then runuser -u postgres -- "$@"; else "$@"; fi
-}
-
 pg_test_standby_start() {
     local standby="$PG_TEST_DIR/standby"
     mkdir -p "$standby"
-    [ "$(id -u)" -eq 0 ] && chown postgres "$standby"
-    pg_test_as_postgres "$PG_TEST_BINDIR/pg_basebackup" -h 127.0.0.1 -p "$CARDOVANE_TEST_PGPORT" \
+    give_to_postgres "$standby"
+    as_postgres "$PG_TEST_BINDIR/pg_basebackup" -h 127.0.0.1 -p "$CARDOVANE_TEST_PGPORT" \
         -U postgres -D "$standby/data" -R -X stream -c fast
-    pg_test_as_postgres "$PG_TEST_BINDIR/pg_ctl" -D "$standby/data" -l "$standby/log" -w -s \
+    as_postgres "$PG_TEST_BINDIR/pg_ctl" -D "$standby/data" -l "$standby/log" -w -s \
         -o "-p $CARDOVANE_TEST_PGPORT -k $standby -c listen_addresses=127.0.0.2 $(pg_test_server_settings)" start
 }
 
 pg_test_server_stop_only() {
-    pg_test_as_postgres "$PG_TEST_BINDIR/pg_ctl" -D "$PG_TEST_DIR/data" -m fast -w -s stop
+    as_postgres "$PG_TEST_BINDIR/pg_ctl" -D "$PG_TEST_DIR/data" -m fast -w -s stop
 }
 
 pg_test_standby_promote() {
-    pg_test_as_postgres "$PG_TEST_BINDIR/pg_ctl" -D "$PG_TEST_DIR/standby/data" -w -s promote
+    as_postgres "$PG_TEST_BINDIR/pg_ctl" -D "$PG_TEST_DIR/standby/data" -w -s promote
 }
 
 pg_test_standby_remove() {
     if [ -d "$PG_TEST_DIR/standby/data" ]; then
-        pg_test_as_postgres "$PG_TEST_BINDIR/pg_ctl" -D "$PG_TEST_DIR/standby/data" -m fast -w -s stop || true
+        as_postgres "$PG_TEST_BINDIR/pg_ctl" -D "$PG_TEST_DIR/standby/data" -m fast -w -s stop || true
     fi
     rm -rf "$PG_TEST_DIR/standby"
-    if ! pg_test_as_postgres "$PG_TEST_BINDIR/pg_ctl" -D "$PG_TEST_DIR/data" status >/dev/null 2>&1; then
-        pg_test_as_postgres "$PG_TEST_BINDIR/pg_ctl" -D "$PG_TEST_DIR/data" -l "$PG_TEST_DIR/log" -w -s \
+    if ! as_postgres "$PG_TEST_BINDIR/pg_ctl" -D "$PG_TEST_DIR/data" status >/dev/null 2>&1; then
+        as_postgres "$PG_TEST_BINDIR/pg_ctl" -D "$PG_TEST_DIR/data" -l "$PG_TEST_DIR/log" -w -s \
             -o "-p $CARDOVANE_TEST_PGPORT -k $PG_TEST_DIR -c listen_addresses=127.0.0.1 $(pg_test_server_settings)" start
     fi
 }

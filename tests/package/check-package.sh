@@ -5,6 +5,8 @@
 # export with the default path must succeed, and kq.cfg must land in the user's own folder.
 set -euo pipefail
 build="$1"
+script_name=package
+source "$(dirname "$0")/../../scripts/lib.sh"
 if [ -z "${DISPLAY:-}" ]; then
     echo "no X display: this test runs under the test command"
     exit 77
@@ -15,7 +17,8 @@ chmod 755 "$work"
 
 (cd "$build" && cpack -G DEB -B "$work/out" >/dev/null)
 deb="$(ls "$work"/out/cardovane_*.deb)"
-dpkg-deb -f "$deb" Depends | grep "libqt6sql6-sqlite, libqt6sql6-psql, qt6-qpa-plugins" >/dev/null
+check "the package depends on Qt's SQLite and PostgreSQL drivers and its platform plugins" \
+    grep -q "libqt6sql6-sqlite, libqt6sql6-psql, qt6-qpa-plugins" <<<"$(dpkg-deb -f "$deb" Depends)"
 # Debian's own checker, as a distribution runs it: no error and no warning, no tag overridden.
 if ! lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1; then
     grep -v "running with root privileges" "$work/lintian.log"
@@ -29,8 +32,10 @@ for page in cardovane cardovane-dbadmin; do
     [ -z "$warnings" ] || { echo "man $page: $warnings"; exit 1; }
 done
 version="$(dpkg-deb -f "$deb" Version)"
-[ "$("$work/root/usr/bin/cardovane-dbadmin" --version)" = "cardovane-dbadmin $version" ]
-zcat "$work/root/usr/share/man/man1/cardovane-dbadmin.1.gz" | grep "cardovane-dbadmin $version" >/dev/null
+check "cardovane-dbadmin --version tells the package's version" \
+    [ "$("$work/root/usr/bin/cardovane-dbadmin" --version)" = "cardovane-dbadmin $version" ]
+check "the manual page tells the package's version" \
+    grep -q "cardovane-dbadmin $version" <<<"$(zcat "$work/root/usr/share/man/man1/cardovane-dbadmin.1.gz")"
 # The completion offers the subcommands, and the aliases that aliases.conf defines.
 complete_words() {  # words of the command line so far...: prints what the completion offers
     PATH="$work/root/usr/bin:$PATH" XDG_CONFIG_HOME="$work/config" bash -c '
@@ -42,17 +47,24 @@ complete_words() {  # words of the command line so far...: prints what the compl
 mkdir -p "$work/config/cardovane"
 printf '[DVK]\nDriver=SQLITE\nPath=/x.db\n[District]\nDriver=POSTGRES\n' \
     >"$work/config/cardovane/aliases.conf"
-[ "$(complete_words cardovane-dbadmin im)" = "import" ]
-complete_words cardovane-dbadmin "" | grep -x setup-postgres >/dev/null
-[ "$(complete_words cardovane-dbadmin export Di)" = "District" ]
-[ "$(complete_words cardovane-dbadmin import DVK --dr)" = "--dry-run" ]
+check "the completion finishes a subcommand" [ "$(complete_words cardovane-dbadmin im)" = "import" ]
+check "the completion offers every subcommand" \
+    grep -qx setup-postgres <<<"$(complete_words cardovane-dbadmin "")"
+check "the completion offers the aliases" \
+    [ "$(complete_words cardovane-dbadmin export Di)" = "District" ]
+check "the completion finishes an option" \
+    [ "$(complete_words cardovane-dbadmin import DVK --dr)" = "--dry-run" ]
 # An option's value is no positional word: the word after --password-file FILE is the alias.
-[ "$(complete_words cardovane-dbadmin export --password-file /nonexistent/x Di)" = "District" ]
-[ "$(complete_words cardovane-dbadmin setup-postgres DVK --sslmode verify-f)" = "verify-full" ]
-desktop-file-validate "$work/root/usr/share/applications/example.cardovane.Attendance.desktop"
-appstreamcli validate --no-net "$work/root/usr/share/metainfo/example.cardovane.Attendance.metainfo.xml" \
-    >/dev/null
-[ -f "$work/root/usr/share/icons/hicolor/48x48/apps/example.cardovane.Attendance.png" ]
+check "the completion passes over an option's value" \
+    [ "$(complete_words cardovane-dbadmin export --password-file /nonexistent/x Di)" = "District" ]
+check "the completion offers an option's values" \
+    [ "$(complete_words cardovane-dbadmin setup-postgres DVK --sslmode verify-f)" = "verify-full" ]
+check "the desktop entry is valid" \
+    desktop-file-validate "$work/root/usr/share/applications/example.cardovane.Attendance.desktop"
+check "the metainfo is valid" quietly appstreamcli validate --no-net \
+    "$work/root/usr/share/metainfo/example.cardovane.Attendance.metainfo.xml"
+check "the icon is installed" \
+    [ -f "$work/root/usr/share/icons/hicolor/48x48/apps/example.cardovane.Attendance.png" ]
 
 # A user who may not write the program's folder, as with a package installed under /usr.
 chmod 555 "$work/root/usr/lib/cardovane"
@@ -89,7 +101,8 @@ window() {
 shown() { [ -n "$(window)" ]; }
 gone() { [ -z "$(window)" ]; }
 wait_for 20 shown
-xdotool getwindowgeometry --shell "$(window)" | grep '^WIDTH=811$' >/dev/null
+check "the window opens at its designed width" \
+    grep -qx 'WIDTH=811' <<<"$(xdotool getwindowgeometry --shell "$(window)")"
 
 # The options page by the menu, the export by its button, the end by Alt+X: all by keys.
 xdotool windowactivate --sync "$(window)"
@@ -97,5 +110,6 @@ xdotool key --delay 60 alt Right Return Tab Tab space
 wait_for 10 test -f "$home/ExportedStudentList1.csv"
 xdotool key --delay 60 alt+x
 wait_for 10 gone
-grep -q "^\[FacilityName\] = $home/ExportedStudentList1.csv" "$home/.local/share/cardovane/kq.cfg"
+check "kq.cfg is in the user's own folder and names the export" \
+    grep -q "^\[FacilityName\] = $home/ExportedStudentList1.csv" "$home/.local/share/cardovane/kq.cfg"
 echo "package: built, validated, installed into a scratch root, started, exported and closed"
