@@ -30,7 +30,20 @@ void TfMain::BuildImportPage()
     Splitter1 = new TSplitter(Panel29);
     Column(Panel29)->addWidget(Splitter1);
 
-    // Left half: the file button and its help, then the review grid.
+    BuildImportReview();
+    BuildImportPosting();
+    Splitter1->addWidget(Panel31);
+    Splitter1->addWidget(Panel30);
+    Splitter1->setSizes({kLeftHalfWidth, kClientWidth - kLeftHalfWidth - Splitter1->handleWidth()});
+    Splitter1->setStretchFactor(1, 1);
+
+    DescribeImportPage();
+    ConnectImportPage();
+}
+
+// Left half: the file button and its help, then the review grid.
+void TfMain::BuildImportReview()
+{
     Panel31 = new TPanel;
     auto* left = Column(Panel31);
     Panel9 = new TPanel(Panel31);
@@ -71,8 +84,11 @@ void TfMain::BuildImportPage()
     left->addWidget(Panel9);
     left->addWidget(SGRecordStudents, 1);
     left->addWidget(LabelReason);
+}
 
-    // Right half: the posting controls, then the student list.
+// Right half: the posting controls, then the student list.
+void TfMain::BuildImportPosting()
+{
     Panel30 = new TPanel;
     auto* right = Column(Panel30);
     Panel28 = new TPanel(Panel30);
@@ -132,12 +148,10 @@ void TfMain::BuildImportPage()
     DBGrid3->SetDispatch([this](const std::function<void()>& step) { RunHandler(app_, step); });
     right->addWidget(Panel28);
     right->addWidget(DBGrid3, 1);
+}
 
-    Splitter1->addWidget(Panel31);
-    Splitter1->addWidget(Panel30);
-    Splitter1->setSizes({kLeftHalfWidth, kClientWidth - kLeftHalfWidth - Splitter1->handleWidth()});
-    Splitter1->setStretchFactor(1, 1);
-
+void TfMain::DescribeImportPage()
+{
     // What a screen reader says of the controls that have no caption of their own.
     Edit1->setAccessibleName(QStringLiteral("Note"));
     Memo2->setAccessibleName(QStringLiteral("How to review the list"));
@@ -153,7 +167,11 @@ void TfMain::BuildImportPage()
     QWidget::setTabOrder(BitBtn4, Edit1);
     QWidget::setTabOrder(Edit1, Memo2);
     QWidget::setTabOrder(Memo2, SGRecordStudents);
+}
 
+// The review's keys, menu and fixes, and the page's buttons, each running as a handler.
+void TfMain::ConnectImportPage()
+{
     findings_ = std::make_unique<TReviewFindings>(*SGRecordStudents);
     NextMarkedRow = new QAction(QStringLiteral("Next Row To Look At"), TSImportList);
     NextMarkedRow->setShortcut(QKeySequence(Qt::Key_F8));

@@ -119,6 +119,10 @@ protected:
 private:
     void BuildSplashPage();
     void BuildImportPage();
+    void BuildImportReview();
+    void BuildImportPosting();
+    void DescribeImportPage();
+    void ConnectImportPage();
     void BuildExportPage();
     // The findings line, after what a fix did when one just ran.
     void ShowFindings(const std::string& done = {});

@@ -56,14 +56,12 @@ struct Desktop {
     std::unique_ptr<TStringGrid> grid;
 };
 
-// One worker: connects its desktops, waits for the go, then has them act in turn until the time
-// is up; writes what it measured to `out`, a line a figure.
-int Worker(int desktops, double seconds, const QString& go, const QString& out)
+// The desktops that the server takes, each with the list's connection of its own; those it
+// refuses are counted by its reason.
+std::vector<Desktop> ConnectDesktops(TApplication& app, int desktops,
+                                     std::map<std::string, int>& refused)
 {
-    bench::AnsweringSeam seam;
-    TApplication app(QApplication::applicationFilePath(), seam);
     std::vector<Desktop> connected;
-    std::map<std::string, int> refused;
     for (int i = 0; i < desktops; ++i) {
         Desktop desktop;
         try {
@@ -78,6 +76,17 @@ int Worker(int desktops, double seconds, const QString& go, const QString& out)
         desktop.grid = std::make_unique<TStringGrid>(nullptr, 3, kRowsAPosting + 1);
         connected.push_back(std::move(desktop));
     }
+    return connected;
+}
+
+// One worker: connects its desktops, waits for the go, then has them act in turn until the time
+// is up; writes what it measured to `out`, a line a figure.
+int Worker(int desktops, double seconds, const QString& go, const QString& out)
+{
+    bench::AnsweringSeam seam;
+    TApplication app(QApplication::applicationFilePath(), seam);
+    std::map<std::string, int> refused;
+    std::vector<Desktop> connected = ConnectDesktops(app, desktops, refused);
     QFile ready(out + QStringLiteral(".ready"));
     ready.open(QIODevice::WriteOnly);
     ready.close();
@@ -143,6 +152,43 @@ double Percentile(std::vector<double> values, double p)
     return values[std::min(values.size() - 1, std::size_t(p * double(values.size())))];
 }
 
+// What the desktops wrote: each posted row's time, each list opening's, the failed actions, and
+// the desktops refused by reason.
+struct TFigures {
+    std::vector<double> rows;
+    std::vector<double> openings;
+    int failed = 0;
+    std::map<QString, int> refused;
+};
+
+TFigures ReadFigures(const QTemporaryDir& runDir)
+{
+    TFigures figures;
+    for (int w = 0; w < kWorkers; ++w) {
+        QFile file(runDir.filePath(QString::number(w)));
+        if (!file.open(QIODevice::ReadOnly)) {
+            ++figures.failed;  // a worker that ended without its figures
+            continue;
+        }
+        while (!file.atEnd()) {
+            const QByteArray line = file.readLine().trimmed();
+            const QByteArray kind = line.left(line.indexOf(' '));
+            const QByteArray rest = line.mid(line.indexOf(' ') + 1);
+            if (kind == "row") {
+                figures.rows.push_back(rest.toDouble());
+            } else if (kind == "open") {
+                figures.openings.push_back(rest.toDouble());
+            } else if (kind == "failed") {
+                figures.failed += rest.toInt();
+            } else if (kind == "refused") {
+                figures.refused[QString::fromUtf8(rest.mid(rest.indexOf(' ') + 1))] +=
+                    rest.left(rest.indexOf(' ')).toInt();
+            }
+        }
+    }
+    return figures;
+}
+
 // Runs the desktops on the alias as it stands, and prints their figures.
 void District(const char* name, double seconds, const QString& admin)
 {
@@ -175,32 +221,7 @@ void District(const char* name, double seconds, const QString& admin)
         worker->waitForFinished(int(seconds * 1000) + 120000);
     }
 
-    std::vector<double> rows;
-    std::vector<double> openings;
-    int failed = 0;
-    std::map<QString, int> refused;
-    for (int w = 0; w < kWorkers; ++w) {
-        QFile file(runDir.filePath(QString::number(w)));
-        if (!file.open(QIODevice::ReadOnly)) {
-            ++failed;  // a worker that ended without its figures
-            continue;
-        }
-        while (!file.atEnd()) {
-            const QByteArray line = file.readLine().trimmed();
-            const QByteArray kind = line.left(line.indexOf(' '));
-            const QByteArray rest = line.mid(line.indexOf(' ') + 1);
-            if (kind == "row") {
-                rows.push_back(rest.toDouble());
-            } else if (kind == "open") {
-                openings.push_back(rest.toDouble());
-            } else if (kind == "failed") {
-                failed += rest.toInt();
-            } else if (kind == "refused") {
-                refused[QString::fromUtf8(rest.mid(rest.indexOf(' ') + 1))] +=
-                    rest.left(rest.indexOf(' ')).toInt();
-            }
-        }
-    }
+    const auto [rows, openings, failed, refused] = ReadFigures(runDir);
     // The same numbers the table's own setup looks for before it makes its key unique.
     QSqlQuery query(QSqlDatabase::database(admin));
     query.exec(QString::fromUtf8(kFindRepeatedSequences));

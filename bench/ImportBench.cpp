@@ -68,6 +68,17 @@ void TimeFix(TfMain& window, const QString& caption)
                 undoSeconds, redoSeconds, rows);
 }
 
+// A hundred jumps through the list, each painted: the seconds they take.
+double ScrollThrough(TStringGrid& grid)
+{
+    const bench::Stopwatch scrolling;
+    for (int i = 0; i < 100; ++i) {
+        grid.verticalScrollBar()->setValue(grid.verticalScrollBar()->maximum() * i / 99);
+        grid.viewport()->repaint();
+    }
+    return scrolling.Seconds();
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -103,14 +114,8 @@ int main(int argc, char** argv)
     const double readCpu = bench::CpuSeconds() - cpuBefore;
     const long peakKb = bench::PeakResidentKb();
 
-    // Scrolling: a hundred jumps through the list, each painted.
     TStringGrid& grid = *window.SGRecordStudents;
-    const bench::Stopwatch scrolling;
-    for (int i = 0; i < 100; ++i) {
-        grid.verticalScrollBar()->setValue(grid.verticalScrollBar()->maximum() * i / 99);
-        grid.viewport()->repaint();
-    }
-    const double scrollSeconds = scrolling.Seconds();
+    const double scrollSeconds = ScrollThrough(grid);
 
     const std::string sqliteCommand =
         "sqlite3 " + dir.filePath(QStringLiteral("import.db")).toStdString() +

@@ -61,6 +61,18 @@ private:
     QElapsedTimer shown_;
 };
 
+// A dry run's rows as they would be stored, each after its line in the file, by tabs.
+void PrintNumberedRows(const std::vector<TStudentRecord>& rows, const std::vector<int>& lines)
+{
+    QTextStream out(stdout);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        out << LineOfRow(lines, i) << '\t' << QString::fromStdString(rows[i].psid) << '\t'
+            << rows[i].sequence << '\t' << QString::fromStdString(rows[i].studentId) << '\t'
+            << QString::fromStdString(rows[i].firstName) << '\t'
+            << QString::fromStdString(rows[i].lastName) << '\n';
+    }
+}
+
 }  // namespace
 
 int ImportCommand(const SubcommandLine& line, const DbAdminOptions& options)
@@ -101,14 +113,7 @@ int ImportCommand(const SubcommandLine& line, const DbAdminOptions& options)
         throw Exception("nothing stored, as lines need a look (--check)");
     }
     if (dryRun) {
-        QTextStream out(stdout);
-        const std::vector<TStudentRecord> rows = NumberRows(cells, StoredMaxima(session, alias));
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            out << LineOfRow(lines, i) << '\t' << QString::fromStdString(rows[i].psid) << '\t'
-                << rows[i].sequence << '\t' << QString::fromStdString(rows[i].studentId) << '\t'
-                << QString::fromStdString(rows[i].firstName) << '\t'
-                << QString::fromStdString(rows[i].lastName) << '\n';
-        }
+        PrintNumberedRows(NumberRows(cells, StoredMaxima(session, alias)), lines);
         return 0;
     }
     std::optional<TReceiptWriter> receipt;

@@ -81,12 +81,13 @@ void TIdNumIndex::MakeSlotsOfEntries() const
     }
 }
 
-std::vector<int> TIdNumIndex::Build(int rows, const std::function<std::string_view(int)>& idOf)
+// Each row's first row with its IDNum (0 for a row without one), and the bytes of the IDNums.
+std::vector<int> TIdNumIndex::FirstRows(int rows, const std::function<std::string_view(int)>& idOf,
+                                        std::size_t& bytes)
 {
-    std::vector<int> entryOf(std::size_t(std::max(rows, 1)), kNone);
     std::vector<std::uint64_t> keys;  // hash, then row
-    keys.reserve(entryOf.size());
-    std::size_t bytes = 0;
+    keys.reserve(std::size_t(std::max(rows, 1)));
+    bytes = 0;
     for (int r = 1; r < rows; ++r) {
         const std::string_view id = idOf(r);
         if (!id.empty()) {
@@ -97,7 +98,7 @@ std::vector<int> TIdNumIndex::Build(int rows, const std::function<std::string_vi
     SortByHash(keys);
     // Rows of one IDNum lie within a run of one hash, from the first row on: each row's first
     // is found among the first rows of the run's IDNums, however many rows repeat one.
-    std::vector<int> firstOf(entryOf.size(), 0);
+    std::vector<int> firstOf(std::size_t(std::max(rows, 1)), 0);
     std::vector<int> runFirsts;
     for (std::size_t i = 0; i < keys.size(); ++i) {
         if (i == 0 || (keys[i] >> 32) != (keys[i - 1] >> 32)) {
@@ -116,10 +117,18 @@ std::vector<int> TIdNumIndex::Build(int rows, const std::function<std::string_vi
         }
         firstOf[std::size_t(row)] = first;
     }
+    return firstOf;
+}
+
+std::vector<int> TIdNumIndex::Build(int rows, const std::function<std::string_view(int)>& idOf)
+{
+    std::vector<int> entryOf(std::size_t(std::max(rows, 1)), kNone);
+    std::size_t bytes = 0;
+    const std::vector<int> firstOf = FirstRows(rows, idOf, bytes);
     text_.clear();
     entries_.clear();
     repeats_.clear();
-    entries_.reserve(keys.size());
+    entries_.reserve(std::size_t(std::max(rows, 1)));
     text_.reserve(bytes);
     // The slots are made when an IDNum is first looked for: a list checked whole, again and
     // again as it is fixed, needs none.

@@ -44,6 +44,8 @@ private:
         int mark = 0;
     };
     static std::uint32_t Hash(std::string_view id);
+    static std::vector<int> FirstRows(int rows, const std::function<std::string_view(int)>& idOf,
+                                      std::size_t& bytes);
     // The slot that holds the IDNum, or the empty one where it would go; an IDNum's first slot
     // is its hash's top bits, so that slots follow the order of hashes.
     std::size_t Slot(std::string_view id, std::uint32_t hash) const;

@@ -4,15 +4,9 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "import/HeadingWords.h"
 #include "toolkit/GridCells.h"
 
 namespace {
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
 
 StudentFieldViews ViewsOf(const TGridCells& cells, int row)
 {
@@ -209,107 +203,7 @@ TFixPlan RemoveStoredRows(const TListFindings& findings)
     return plan.Done();
 }
 
-std::string Rows(int n)
-{
-    return std::to_string(n) + (n == 1 ? " row" : " rows");
-}
-
 }  // namespace
-
-std::optional<std::vector<std::string>> SplitDelimited(std::string_view line, char separator)
-{
-    std::vector<std::string> fields;
-    std::size_t i = 0;
-    while (true) {
-        std::size_t start = i;
-        while (start < line.size() && IsBlank(line[start]) && line[start] != separator) {
-            ++start;
-        }
-        if (start < line.size() && line[start] == '"') {
-            std::string field;
-            std::size_t j = start + 1;
-            while (true) {
-                if (j >= line.size()) {
-                    return std::nullopt;  // the quote is never closed
-                }
-                if (line[j] == '"') {
-                    if (j + 1 < line.size() && line[j + 1] == '"') {
-                        field += '"';
-                        j += 2;
-                        continue;
-                    }
-                    ++j;
-                    break;
-                }
-                field += line[j++];
-            }
-            while (j < line.size() && IsBlank(line[j]) && line[j] != separator) {
-                ++j;
-            }
-            if (j < line.size() && line[j] != separator) {
-                return std::nullopt;  // text after the closing quote
-            }
-            fields.push_back(std::move(field));
-            i = j;
-        } else {
-            const std::size_t end = std::min(line.find(separator, i), line.size());
-            fields.emplace_back(line.substr(i, end - i));
-            i = end;
-        }
-        if (i >= line.size()) {
-            return fields;
-        }
-        ++i;  // past the separator
-    }
-}
-
-std::string RejoinStudentLine(const StudentFieldViews& row)
-{
-    if (row.idNum.empty() && row.firstName.empty()) {
-        return std::string(row.lastName);
-    }
-    std::string line;
-    line.reserve(row.idNum.size() + row.firstName.size() + row.lastName.size() + 2);
-    line.append(row.idNum).append(1, ',').append(row.firstName).append(1, ',');
-    line.append(row.lastName);
-    return line;
-}
-
-std::optional<THeading> ReadHeading(std::string_view line, std::optional<char> separator)
-{
-    std::vector<char> separators = {',', ';', '\t'};
-    if (separator) {
-        separators = {*separator};
-    }
-    for (const char candidate : separators) {
-        const std::optional<std::vector<std::string>> fields = SplitDelimited(line, candidate);
-        if (!fields || fields->size() < 3) {
-            continue;
-        }
-        std::optional<std::size_t> found[3];
-        for (std::size_t i = 0; i < fields->size(); ++i) {
-            const HeadingRole role = RoleOfHeading((*fields)[i]);
-            if (role != HeadingRole::None && !found[int(role) - 1]) {
-                found[int(role) - 1] = i;
-            }
-        }
-        if (found[0] && found[1] && found[2]) {
-            return THeading{candidate, fields->size(), *found[0], *found[1], *found[2]};
-        }
-    }
-    return std::nullopt;
-}
-
-std::optional<StudentFields> FieldsUnderHeading(std::string_view line, const THeading& heading)
-{
-    std::optional<std::vector<std::string>> fields = SplitDelimited(line, heading.separator);
-    if (!fields || fields->size() != heading.columns) {
-        return std::nullopt;
-    }
-    return StudentFields{std::move((*fields)[heading.idNum]),
-                         std::move((*fields)[heading.firstName]),
-                         std::move((*fields)[heading.lastName])};
-}
 
 TFixPlan PlanFix(FixKind kind, const TGridCells& cells, const TListFindings& findings)
 {
@@ -334,81 +228,6 @@ TFixPlan PlanFix(FixKind kind, const TGridCells& cells, const TListFindings& fin
             return RemoveStoredRows(findings);
     }
     return {};
-}
-
-std::string FixCaption(FixKind kind)
-{
-    switch (kind) {
-        case FixKind::ColumnsFromHeading:
-            return "Take the Columns from the Heading";
-        case FixKind::SplitAtSemicolons:
-            return "Split Rows at Semicolons";
-        case FixKind::SplitAtTabs:
-            return "Split Rows at Tabs";
-        case FixKind::ReadQuotedFields:
-            return "Read Quoted Fields";
-        case FixKind::TrimBlanks:
-            return "Trim Blanks";
-        case FixKind::RemoveEmptyRows:
-            return "Remove Empty Rows";
-        case FixKind::RemoveHeadingRows:
-            return "Remove the Heading Row";
-        case FixKind::RemoveRepeatedRows:
-            return "Remove Repeated Rows";
-        case FixKind::RemoveStoredRows:
-            return "Remove Rows Already Stored";
-    }
-    return {};
-}
-
-std::string FixMenuCaption(const TFixPlan& plan)
-{
-    return FixCaption(plan.kind) + " (" + std::to_string(plan.changed) + ")";
-}
-
-std::string FixOutcome(const TFixPlan& plan)
-{
-    const int n = plan.changed;
-    std::string done;
-    std::string why = ", its fields could not be placed";
-    switch (plan.kind) {
-        case FixKind::ColumnsFromHeading:
-            done = "Columns taken from the heading: " + Rows(n);
-            break;
-        case FixKind::SplitAtSemicolons:
-            done = "Split " + Rows(n) + " at semicolons";
-            break;
-        case FixKind::SplitAtTabs:
-            done = "Split " + Rows(n) + " at tabs";
-            break;
-        case FixKind::ReadQuotedFields:
-            done = "Read the quoted fields of " + Rows(n);
-            break;
-        case FixKind::TrimBlanks:
-            done = "Trimmed the blanks of " + Rows(n);
-            break;
-        case FixKind::RemoveEmptyRows:
-            done = "Removed " + std::to_string(n) + (n == 1 ? " empty row" : " empty rows");
-            break;
-        case FixKind::RemoveHeadingRows:
-            done = "Removed " + std::to_string(n) + (n == 1 ? " heading row" : " heading rows");
-            break;
-        case FixKind::RemoveRepeatedRows:
-            done = "Removed " + std::to_string(n) + (n == 1 ? " repeated row" : " repeated rows");
-            why = plan.left == 1 ? ", its IDNum is on a row with other names"
-                                 : ", their IDNums are on rows with other names";
-            break;
-        case FixKind::RemoveStoredRows:
-            done = "Removed " + Rows(n) + " already stored";
-            break;
-    }
-    if (plan.left > 0) {
-        if (plan.kind != FixKind::RemoveRepeatedRows && plan.left > 1) {
-            why = ", their fields could not be placed";
-        }
-        done += "; " + Rows(plan.left) + " left" + why;
-    }
-    return done;
 }
 
 std::optional<FixKind> FixForCell(int col, int row, const TGridCells& cells,

@@ -43,28 +43,32 @@ std::string ReceiptLine(const TStudentRecord& record)
     return line;
 }
 
-std::vector<TStudentRecord> ParseReceipt(std::string_view text)
-{
-    std::vector<TStudentRecord> records;
-    std::size_t at = 0;
-    int line = 1;
-    // One line's fields, quotes undone; false at the end of the text.
-    const auto readLine = [&](std::vector<std::string>& fields) {
+namespace {
+
+// A receipt's lines in turn, each line's fields with their quotes undone.
+class TReceiptLines {
+public:
+    explicit TReceiptLines(std::string_view text) : text_(text) {}
+    int Line() const { return line_; }
+    // False at the end of the text.
+    bool Read(std::vector<std::string>& fields)
+    {
+        ++line_;
         fields.assign(1, {});
         bool quoted = false;
         bool wasQuoted = false;
         while (true) {
-            if (at >= text.size()) {
+            if (at_ >= text_.size()) {
                 if (quoted || fields.size() > 1 || !fields[0].empty() || wasQuoted) {
-                    Refuse(line, "the line is cut short");
+                    Refuse(line_, "the line is cut short");
                 }
                 return false;
             }
-            const char c = text[at++];
+            const char c = text_[at_++];
             if (quoted) {
-                if (c == '"' && at < text.size() && text[at] == '"') {
+                if (c == '"' && at_ < text_.size() && text_[at_] == '"') {
                     fields.back() += '"';
-                    ++at;
+                    ++at_;
                 } else if (c == '"') {
                     quoted = false;
                 } else {
@@ -75,34 +79,48 @@ std::vector<TStudentRecord> ParseReceipt(std::string_view text)
             } else if (c == ',') {
                 fields.emplace_back();
                 wasQuoted = false;
-            } else if (c == '\r' && at < text.size() && text[at] == '\n') {
-                ++at;
+            } else if (c == '\r' && at_ < text_.size() && text_[at_] == '\n') {
+                ++at_;
                 return true;
             } else if (c == '\n') {
                 return true;
             } else if (wasQuoted || c == '\0') {
-                Refuse(line, "a field holds what no receipt holds");
+                Refuse(line_, "a field holds what no receipt holds");
             } else {
                 fields.back() += c;
             }
         }
-    };
+    }
+
+private:
+    std::string_view text_;
+    std::size_t at_ = 0;
+    int line_ = 0;
+};
+
+}  // namespace
+
+std::vector<TStudentRecord> ParseReceipt(std::string_view text)
+{
+    std::vector<TStudentRecord> records;
+    TReceiptLines lines(text);
     std::vector<std::string> fields;
-    if (!readLine(fields) || fields.size() != 5 ||
+    if (!lines.Read(fields) || fields.size() != 5 ||
         fields[0] + "," + fields[1] + "," + fields[2] + "," + fields[3] + "," + fields[4] !=
             kReceiptHeader) {
-        Refuse(line, std::string("the first line is not \"") + kReceiptHeader + "\"");
+        Refuse(lines.Line(), std::string("the first line is not \"") + kReceiptHeader + "\"");
     }
-    for (++line; readLine(fields); ++line) {
+    while (lines.Read(fields)) {
         if (fields.size() != 5) {
-            Refuse(line, "the line has " + std::to_string(fields.size()) + " fields instead of 5");
+            Refuse(lines.Line(),
+                   "the line has " + std::to_string(fields.size()) + " fields instead of 5");
         }
         TStudentRecord record{fields[0], 0, fields[2], fields[3], fields[4]};
         const std::string& number = fields[1];
         const auto [end, error] =
             std::from_chars(number.data(), number.data() + number.size(), record.sequence);
         if (number.empty() || error != std::errc() || end != number.data() + number.size()) {
-            Refuse(line, "psidsequence \"" + number + "\" is not a whole number");
+            Refuse(lines.Line(), "psidsequence \"" + number + "\" is not a whole number");
         }
         records.push_back(std::move(record));
     }

@@ -184,28 +184,42 @@ unsigned RowFindingKinds(const StudentFieldViews& row)
     return kinds;
 }
 
-std::vector<TFinding> RowFindings(const StudentFields& row)
+namespace {
+
+// The one finding of a row that is no student at all, if it is one.
+std::optional<TFinding> WholeRowFinding(const StudentFieldViews& views, unsigned kinds)
 {
-    const StudentFieldViews views = Views(row);
-    const unsigned kinds = RowFindingKinds(views);
     if (kinds == KindBit(FindingKind::EmptyLine)) {
-        return {{FindingKind::EmptyLine, kWholeRow, "an empty line: no student"}};
+        return TFinding{FindingKind::EmptyLine, kWholeRow, "an empty line: no student"};
     }
     if (kinds == KindBit(FindingKind::Heading)) {
         if (const std::optional<char> separator = SeparatorLine(views)) {
-            return {{FindingKind::Heading, kWholeRow,
-                     std::string("the spreadsheet's line naming its separator (sep=") + *separator +
-                         "), not a student"}};
+            return TFinding{FindingKind::Heading, kWholeRow,
+                            std::string("the spreadsheet's line naming its separator (sep=") +
+                                *separator + "), not a student"};
         }
-        return {{FindingKind::Heading, kWholeRow, "looks like column headings, not a student"}};
+        return TFinding{FindingKind::Heading, kWholeRow,
+                        "looks like column headings, not a student"};
     }
     if (kinds == KindBit(FindingKind::OtherSeparator)) {
         // A line without a comma went whole into the last name: what it holds instead says
         // how it was saved, and its empty IDNum and first name follow from that alone.
-        return {{FindingKind::OtherSeparator, kWholeRow,
-                 std::string("saved with another separator: ") +
-                     (OtherSeparator(views) == ';' ? "semicolons" : "tabs") +
-                     " but no comma, so the whole line went into the Lastname"}};
+        return TFinding{FindingKind::OtherSeparator, kWholeRow,
+                        std::string("saved with another separator: ") +
+                            (OtherSeparator(views) == ';' ? "semicolons" : "tabs") +
+                            " but no comma, so the whole line went into the Lastname"};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<TFinding> RowFindings(const StudentFields& row)
+{
+    const StudentFieldViews views = Views(row);
+    const unsigned kinds = RowFindingKinds(views);
+    if (std::optional<TFinding> whole = WholeRowFinding(views, kinds)) {
+        return {std::move(*whole)};
     }
     const std::string* fields[] = {&row.idNum, &row.firstName, &row.lastName};
     std::vector<TFinding> found;
