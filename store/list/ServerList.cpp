@@ -1,6 +1,7 @@
 #include "store/list/ServerList.h"
 
 #include "store/engine/PgConnection.h"
+#include "store/list/KeysetSource.h"
 
 namespace {
 
@@ -76,7 +77,7 @@ namespace {
 // The fields before the table's columns: the part and the row's place.
 constexpr int kLeadingFields = 2;
 
-class TServerList : public TWindowSource {
+class TServerList : public TKeysetSource<TServerValue> {
 public:
     TServerList(const QSqlDatabase& db, const TListOrder& order) : table_(order.table.toStdString())
     {
@@ -88,15 +89,10 @@ public:
         snapshot_ = snapshot.ServerText(0, 0);
     }
 
-    QStringList FieldNames() const override { return names_; }
-    bool Rereads() const override { return true; }
-
     TRecordWindow Read(const QSqlDatabase& db, int window) override
     {
-        static const std::vector<TServerValue> kNoAnchor;
-        TServerWindow statement = ServerWindowStatement(
-            table_, columns_, window == 0 ? kNoAnchor : anchors_.at(std::size_t(window - 1)),
-            kWindowRecords);
+        TServerWindow statement =
+            ServerWindowStatement(table_, columns_, StartAfter(window), kWindowRecords);
         statement.values.front() = snapshot_;
         const TServerResult rows =
             RunServerStatement(PgConnection(db), statement.text, statement.values);
@@ -111,12 +107,12 @@ public:
             rows.AppendRecord(records, row, kLeadingFields);
         }
         // The key of a full window's last record is where the next window starts.
-        if (records.records == kWindowRecords && std::size_t(window) == anchors_.size()) {
-            std::vector<TServerValue> last;
+        if (records.records == kWindowRecords) {
+            TKey last;
             for (int field : keyFields_) {
                 last.push_back(rows.ServerText(records.records - 1, field));
             }
-            anchors_.push_back(std::move(last));
+            EndedOn(window, std::move(last));
         }
         return records;
     }
@@ -137,9 +133,6 @@ private:
     std::string table_;
     std::vector<std::string> columns_;
     TServerValue snapshot_;
-    QStringList names_;
-    std::vector<int> keyFields_;
-    std::vector<std::vector<TServerValue>> anchors_;
 };
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "store/list/KeysetSource.h"
+
 namespace {
 
 // The rows after the anchor by the columns from `from` on, the earlier ones being equal.
@@ -96,7 +98,7 @@ std::vector<TListPart> WindowStart(const QStringList& columns,
 
 namespace {
 
-class TSqliteList : public TWindowSource {
+class TSqliteList : public TKeysetSource<TSqliteValue> {
 public:
     TSqliteList(const QSqlDatabase& db, const TListOrder& order) : order_(order)
     {
@@ -117,26 +119,18 @@ public:
         }
     }
 
-    QStringList FieldNames() const override { return names_; }
-    bool Rereads() const override { return true; }
-
     TRecordWindow Read(const QSqlDatabase& db, int window) override
     {
         sqlite3* handle = SqliteHandle(db);
         TRecordWindow records;
-        std::vector<TSqliteValue> last;
-        static const std::vector<TSqliteValue> kNoAnchor;
-        const std::vector<TSqliteValue>& after =
-            window == 0 ? kNoAnchor : anchors_.at(std::size_t(window - 1));
-        for (const TListPart& part : WindowStart(columns_, after, uniqueFirstKeys_)) {
+        TKey last;
+        for (const TListPart& part : WindowStart(columns_, StartAfter(window), uniqueFirstKeys_)) {
             if (records.records == kWindowRecords) {
                 break;
             }
             ReadPart(handle, part, records, last);
         }
-        if (std::size_t(window) == anchors_.size() && !last.empty()) {
-            anchors_.push_back(std::move(last));
-        }
+        EndedOn(window, std::move(last));
         return records;
     }
 
@@ -238,9 +232,6 @@ private:
     QStringList columns_;  // the keys that order the reading
     bool uniqueFirstKeys_ = false;
     TSqliteValue highest_;
-    QStringList names_;
-    std::vector<int> keyFields_;
-    std::vector<std::vector<TSqliteValue>> anchors_;
 };
 
 }  // namespace
