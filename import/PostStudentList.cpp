@@ -1,10 +1,13 @@
 #include "import/PostStudentList.h"
 
 #include <QString>
+#include <exception>
+#include <functional>
 #include <optional>
 #include <random>
 #include <thread>
 
+#include "import/PostedRow.h"
 #include "import/StudentKey.h"
 #include "store/datamodule/DataModule.h"
 #include "store/engine/SqlStatement.h"
@@ -30,13 +33,134 @@ void WaitOutOfStep(int tries)
         std::uniform_int_distribution<int>(0, 500 * tries)(RetryRandom())));
 }
 
+// The server's own code for a failed connection, which lets the office's words stand alone.
+constexpr const char* kConnectionFailureState = "08006";
+// A connection that keeps coming back and going again stops the posting after this many.
+constexpr int kReconnectsPerRow = 5;
+
+// The posting's statements, run so that a connection lost under one of them (the district's
+// pooler or server restarting, a standby taking over) is made again and the statement's work
+// found out, instead of the posting stopping.
+class TRidingStatements {
+public:
+    TRidingStatements(TfDM1& dm, const std::vector<TStudentRecord>& posted, int rows)
+        : database_(dm.Session.OpenDatabase(kDatabase1)), posted_(posted), rows_(rows)
+    {
+        // Made before anything is stored, so that a statement the database refuses stops the
+        // posting first.
+        Repeat([&] {
+            maximum_.emplace(dm.Session, kDatabase1, MaximumSequenceLines());
+            insert_.emplace(dm.Session, kDatabase1, InsertStudentLines());
+            stored_.emplace(dm.Session, kDatabase1, CountPostedRowLines());
+        });
+    }
+
+    // The row's next sequence number, read from the table.
+    int NextSequence(const std::string& psid)
+    {
+        std::string largest;
+        Repeat([&] { largest = maximum_->Read({psid}).Field(0, kPsidSequenceColumn).AsString(); });
+        return NextPSIDSequence(largest);
+    }
+
+    // Stores the record: none when it went in, the table's refusal of its number otherwise. An
+    // insert that a lost connection left in doubt is looked for in the table on all five
+    // columns, and sent again only when it is not there.
+    std::optional<EDBEngineError> Insert(const TStudentRecord& record)
+    {
+        const TParams values{record.psid, record.sequence, record.studentId, record.firstName,
+                             record.lastName};
+        for (int inDoubt = 0;; ++inDoubt) {
+            std::optional<EDBEngineError> refused;
+            if (RunOnce([&] { refused = insert_->ExecuteOrKeyViolation(values); }, inDoubt)) {
+                return refused;
+            }
+            bool found = false;
+            Repeat([&] {
+                found = stored_->Read(PostedRowValues(record))
+                            .Field(0, kPostedRowCountField)
+                            .AsString() != "0";
+            });
+            if (found) {
+                return std::nullopt;
+            }
+        }
+    }
+
+private:
+    // Runs the step; where the connection was lost under it, makes the connection again and
+    // answers false: what the step did is not known. Raises the step's own error when the
+    // database still answers, and the loss when it does not come back or keeps going.
+    bool RunOnce(const std::function<void()>& step, int reconnects)
+    {
+        try {
+            step();
+            return true;
+        } catch (const EDBEngineError& e) {
+            if (reconnects == kReconnectsPerRow || !database_.Lost()) {
+                throw;
+            }
+            if (!database_.Reconnect(database_.postingPatience, TDatabase::kReconnectStep)) {
+                throw ConnectionLost(e);
+            }
+            return false;
+        }
+    }
+
+    // A step that only reads, run again until it runs on a connection that stays.
+    void Repeat(const std::function<void()>& step)
+    {
+        for (int reconnects = 0; !RunOnce(step, reconnects); ++reconnects) {
+        }
+    }
+
+    // In the office's words first: what went in and what did not, then the engine's own.
+    EDBEngineError ConnectionLost(const EDBEngineError& lost) const
+    {
+        const int stored = int(posted_.size());
+        const auto waited =
+            std::chrono::duration_cast<std::chrono::seconds>(database_.postingPatience).count();
+        std::vector<TDBError> errors{
+            {kErrGeneralSql, kConnectionFailureState,
+             "The connection to the database was lost and did not come back within " +
+                 std::to_string(waited) + " seconds. " + std::to_string(stored) + " of the " +
+                 std::to_string(rows_) + " rows were stored, the other " +
+                 std::to_string(rows_ - stored) +
+                 " were not; Undo Last Posting takes the stored rows back."}};
+        errors.insert(errors.end(), lost.Errors().begin(), lost.Errors().end());
+        return EDBEngineError(lost.ErrorCode(), std::move(errors));
+    }
+
+    TDatabase& database_;
+    const std::vector<TStudentRecord>& posted_;
+    int rows_;
+    std::optional<TSqlStatement> maximum_;
+    std::optional<TSqlStatement> insert_;
+    std::optional<TSqlStatement> stored_;
+};
+
 }  // namespace
 
 void PostStudentList(const TGridCells& cells, TfDM1& dm, PostingView& view,
                      std::chrono::milliseconds pause, std::vector<TStudentRecord>& posted)
 {
-    TSqlStatement maximum(dm.Session, kDatabase1, MaximumSequenceLines());
-    TSqlStatement insert(dm.Session, kDatabase1, InsertStudentLines());
+    // However the posting ends, the list beside the grid shows what the table holds now, where
+    // the connection still serves; its own failure then is no news beside the posting's.
+    struct ReopenList {
+        TfDM1& dm;
+        const int failures = std::uncaught_exceptions();
+        ~ReopenList()
+        {
+            if (std::uncaught_exceptions() > failures && !dm.Database1.Lost()) {
+                try {
+                    dm.QNames.Close();
+                    dm.QNames.Open();
+                } catch (const Exception&) {
+                }
+            }
+        }
+    } reopen{dm};
+    TRidingStatements statements(dm, posted, cells.RowCount() - 1);
 
     view.SetProgressLabel(QStringLiteral("Importing Records:"));
 
@@ -55,12 +179,9 @@ void PostStudentList(const TGridCells& cells, TfDM1& dm, PostingView& view,
         // the maximum where it was is not another office's doing, and stops the posting.
         int refusedSequence = 0;
         for (int tries = 1;; ++tries) {
-            record.sequence = NextPSIDSequence(
-                maximum.Read({record.psid}).Field(0, kPsidSequenceColumn).AsString());
+            record.sequence = statements.NextSequence(record.psid);
             view.ShowRow(r);
-            std::optional<EDBEngineError> refused =
-                insert.ExecuteOrKeyViolation({record.psid, record.sequence, record.studentId,
-                                              record.firstName, record.lastName});
+            std::optional<EDBEngineError> refused = statements.Insert(record);
             if (!refused) {
                 posted.push_back(record);
                 break;

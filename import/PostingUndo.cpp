@@ -1,20 +1,9 @@
 #include "import/PostingUndo.h"
 
+#include "import/PostedRow.h"
 #include "store/engine/Session.h"
-#include "store/engine/SqlStatement.h"
 #include "store/engine/Transaction.h"
 #include "store/table/StudentListTable.h"
-
-namespace {
-
-// The record's key: the name key twice (as it stands, and for a key stored as null), then its
-// sequence number.
-TParams Key(const TStudentRecord& record)
-{
-    return {record.psid, record.psid, record.sequence};
-}
-
-}  // namespace
 
 TUndoOutcome UndoPosting(TSession& session, const QString& databaseName,
                          const std::vector<TStudentRecord>& records, bool dryRun)
@@ -26,14 +15,12 @@ TUndoOutcome UndoPosting(TSession& session, const QString& databaseName,
                              QString::fromUtf8(kStudentListTable));
     for (std::size_t i = 0; i < records.size(); ++i) {
         const TStudentRecord& record = records[i];
-        TParams values = Key(record);
-        values.insert(values.end(), {record.studentId, record.firstName, record.lastName});
-        if (const int removed = remove.Execute(values); removed > 0) {
+        if (const int removed = remove.Execute(PostedRowValues(record)); removed > 0) {
             outcome.removed += removed;
             continue;
         }
         outcome.left.emplace_back(
-            i, underKey.Read(Key(record)).Empty() ? "no longer stored" : "changed since");
+            i, underKey.Read(PostedRowKey(record)).Empty() ? "no longer stored" : "changed since");
     }
     if (!dryRun) {
         transaction.Commit();

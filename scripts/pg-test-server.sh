@@ -118,9 +118,15 @@ pidfile = $dir/pid
 ignore_startup_parameters = extra_float_digits,options
 INI
     give_to_postgres "$dir"
+    export PG_TEST_POOLER_DIR="$dir" PG_TEST_POOLER_CLIENTS="$clients"
+    pg_test_pooler_run
+}
+
+# Starts the configured pooler and waits until it answers.
+pg_test_pooler_run() {
+    local dir="$PG_TEST_POOLER_DIR"
     # A socket a client, and the login shell's limit of 1,024 open files would refuse the rest.
-    as_postgres bash -c "ulimit -n $((clients + 100)) && exec pgbouncer -d -q '$dir/pgbouncer.ini'"
-    # Ready when it answers.
+    as_postgres bash -c "ulimit -n $((PG_TEST_POOLER_CLIENTS + 100)) && exec pgbouncer -d -q '$dir/pgbouncer.ini'"
     local tries=0
     until psql -q -h 127.0.0.1 -p "$CARDOVANE_TEST_POOLERPORT" -d postgres -c 'select 1' >/dev/null 2>&1; do
         tries=$((tries + 1))
@@ -131,7 +137,21 @@ INI
         fi
         sleep 0.1
     done
-    export PG_TEST_POOLER_DIR="$dir"
+}
+
+# The pooler stopped at once, every client's connection with it, and started again, as a
+# district restarts it for an upgrade or a changed setting.
+pg_test_pooler_restart() {
+    local pid
+    pid="$(cat "$PG_TEST_POOLER_DIR/pid")"
+    kill -TERM "$pid"
+    while kill -0 "$pid" 2>/dev/null; do sleep 0.05; done
+    pg_test_pooler_run
+}
+
+# The server restarted at once, every connection to it lost.
+pg_test_server_restart() {
+    as_postgres "$PG_TEST_BINDIR/pg_ctl" -D "$PG_TEST_DIR/data" -m fast -w -s restart >/dev/null
 }
 
 pg_test_pooler_stop() {

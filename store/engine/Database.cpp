@@ -1,8 +1,10 @@
 #include "store/engine/Database.h"
 
+#include <QElapsedTimer>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTimer>
+#include <thread>
 
 #include "store/engine/Session.h"
 
@@ -54,6 +56,7 @@ void TDatabase::Open()
     const Credentials login = AskLogin();
     TBusyPointer::WorkScope working(session_.BusyPointer());
     connection_ = session_.Engine().Connect(aliasName_, login.user, login.password);
+    login_ = login;
     ++generation_;
     CheckedThisTurn();
 }
@@ -72,10 +75,40 @@ void TDatabase::Use()
     // runs, so nothing is left to release there; each statement is made again on its next run.
     const Credentials login = AskLogin();
     TBusyPointer::WorkScope working(session_.BusyPointer());
-    const QString fresh = session_.Engine().Connect(aliasName_, login.user, login.password);
+    Replace(session_.Engine().Connect(aliasName_, login.user, login.password));
+    login_ = login;
+}
+
+void TDatabase::Replace(const QString& fresh)
+{
     TEngine::Disconnect(connection_);
     connection_ = fresh;
     ++generation_;
+}
+
+bool TDatabase::Lost() const
+{
+    return Connected() && !Alias().IsSqlite() && !Answers();
+}
+
+bool TDatabase::Reconnect(std::chrono::milliseconds patience, std::chrono::milliseconds step)
+{
+    TBusyPointer::WorkScope working(session_.BusyPointer());
+    QElapsedTimer waited;
+    waited.start();
+    while (true) {
+        try {
+            Replace(session_.Engine().Connect(aliasName_, login_.user, login_.password));
+            inTransaction_ = false;  // a lost connection ended it
+            CheckedThisTurn();
+            return true;
+        } catch (const EDatabaseError&) {
+            if (waited.elapsed() + step.count() > patience.count()) {
+                return false;
+            }
+        }
+        std::this_thread::sleep_for(step);
+    }
 }
 
 void TDatabase::StartTransaction(const QString& writtenTable)

@@ -51,15 +51,18 @@ void TQuery::Open()
     if (active_) {
         return;
     }
-    if (!statement_) {
-        statement_.emplace(session_, databaseName_, lines_);
-    }
     TBusyPointer::WorkScope working(session_.BusyPointer());
-    if (listOrder_) {
-        OpenWindows();
-    } else {
-        OpenWhole();
-    }
+    // Reading stores nothing: a connection lost under it is made again, and the list read anew.
+    session_.OpenDatabase(databaseName_).AgainIfLost([this] {
+        if (!statement_) {
+            statement_.emplace(session_, databaseName_, lines_);
+        }
+        if (listOrder_) {
+            OpenWindows();
+        } else {
+            OpenWhole();
+        }
+    });
     active_ = true;
     recNo_ = readRecords_ == 0 ? -1 : 0;
     eof_ = readRecords_ == 0;

@@ -128,14 +128,29 @@ std::string StudentIdsParameter(const std::vector<std::string_view>& ids)
     return json + "]";
 }
 
-std::vector<std::string> DeletePostedRowLines()
+namespace {
+
+std::vector<std::string> PostedRowLines(std::string first)
 {
-    return {std::string("delete from ") + kStudentListTable,
+    return {std::move(first),
             "where (psid = :psid or (psid is null and :psid_again = ''))",
             "and psidsequence = :psidsequence",
             "and coalesce(studentid, '') = :studentid",
             "and coalesce(fname, '') = :fname",
             "and coalesce(lname, '') = :lname"};
+}
+
+}  // namespace
+
+std::vector<std::string> DeletePostedRowLines()
+{
+    return PostedRowLines(std::string("delete from ") + kStudentListTable);
+}
+
+std::vector<std::string> CountPostedRowLines()
+{
+    return PostedRowLines(std::string("select count(*) as ") + kPostedRowCountField + " from " +
+                          kStudentListTable);
 }
 
 std::vector<std::string> StoredUnderKeyLines()

@@ -70,6 +70,9 @@ inline constexpr const char* kCreateStudentListKey =
 // empty text may have been stored as null); the key's index finds it. Its parameters, by
 // position: psid twice, psidsequence, studentid, fname, lname.
 std::vector<std::string> DeletePostedRowLines();
+// How many records match one a posting stored, in the same words: the field kPostedRowCountField.
+inline constexpr const char* kPostedRowCountField = "matching";
+std::vector<std::string> CountPostedRowLines();
 // The record stored under a key, to tell a changed record from one removed: field "studentid".
 std::vector<std::string> StoredUnderKeyLines();
 

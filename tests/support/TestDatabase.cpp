@@ -231,6 +231,11 @@ bool TestDatabase::RestartServer()
     if (!pgctl.waitForFinished(60000) || pgctl.exitCode() != 0) {
         return false;
     }
+    return Reconnect();
+}
+
+bool TestDatabase::Reconnect()
+{
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     db.close();
     return db.open();

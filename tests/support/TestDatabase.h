@@ -41,6 +41,8 @@ public:
     // Restarts the PostgreSQL server of the test command, as a school's server may restart;
     // every connection to it is lost, but for the test's own, which connects again.
     bool RestartServer();
+    // The test's own connection made again, after a step that lost it.
+    bool Reconnect();
     // Runs a step of the test command's server script (pg_test_standby_start, ...) on its server.
     static bool ServerStep(const QString& steps);
     // Inserts StudentList rows given as "(psid, psidsequence, studentid, fname, lname), ...".
