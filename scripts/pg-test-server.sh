@@ -142,11 +142,16 @@ pg_test_pooler_run() {
 # The pooler stopped at once, every client's connection with it, and started again, as a
 # district restarts it for an upgrade or a changed setting.
 pg_test_pooler_restart() {
+    pg_test_pooler_stop_now
+    pg_test_pooler_run
+}
+
+# The pooler gone, every client's connection with it, until pg_test_pooler_run.
+pg_test_pooler_stop_now() {
     local pid
     pid="$(cat "$PG_TEST_POOLER_DIR/pid")"
     kill -TERM "$pid"
     while kill -0 "$pid" 2>/dev/null; do sleep 0.05; done
-    pg_test_pooler_run
 }
 
 # The server restarted at once, every connection to it lost.

@@ -268,6 +268,50 @@ TEST_P(Posting, RidesThroughARestartOfTheServerOrItsPoolerMidway)
     EXPECT_EQ(Label(), QStringLiteral("Import Complete"));
 }
 
+// The server, or its pooler, stays away longer than the posting waits: the office is told what
+// went in, and may take it back.
+TEST_P(Posting, SaysHowManyRowsWentInWhenTheServerStaysAway)
+{
+    if (GetParam() != Backend::PostgreSQL) {
+        GTEST_SKIP() << "an embedded database has no server to stop";
+    }
+    constexpr int kRows = 60;
+    std::vector<std::vector<std::string>> rows;
+    for (int i = 0; i < kRows; ++i) {
+        rows.push_back({std::to_string(1000 + i), "Ann", "Lee"});
+    }
+    bench->FillGrid(rows);
+    bench->window->postingPause = std::chrono::milliseconds(20);
+    bench->dm->Database1.postingPatience = std::chrono::seconds(2);
+    const bool pooler = TestDatabase::ThroughPooler();
+    std::atomic<bool> stopped = false;
+    std::thread district([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        stopped = TestDatabase::ServerStep(pooler ? QStringLiteral("pg_test_pooler_stop_now")
+                                                  : QStringLiteral("pg_test_server_stop_only"));
+    });
+    bench->window->BitBtn5->setFocus();
+    QTest::keyClick(bench->window->BitBtn5, Qt::Key_Space);
+    district.join();
+    ASSERT_TRUE(stopped);
+    ASSERT_TRUE(TestDatabase::ServerStep(pooler ? QStringLiteral("pg_test_pooler_run")
+                                                : QStringLiteral("pg_test_server_restart")));
+    ASSERT_TRUE(bench->db.Reconnect());
+    const QStringList messages = bench->TakeMessages();
+    ASSERT_EQ(messages.size(), 1);
+    const QRegularExpression said(QStringLiteral(
+        "^General SQL error.\r\nThe connection to the database was lost and did not come back "
+        "within 2 seconds. (\\d+) of the 60 rows were stored, the other (\\d+) were not; Undo "
+        "Last Posting takes the stored rows back.\r\n"));
+    const QRegularExpressionMatch match = said.match(messages[0]);
+    ASSERT_TRUE(match.hasMatch()) << messages[0].toStdString();
+    const int stored = match.captured(1).toInt();
+    EXPECT_GT(stored, 0);
+    EXPECT_EQ(stored + match.captured(2).toInt(), kRows);
+    EXPECT_EQ(bench->db.Stored(), stored);
+    EXPECT_TRUE(bench->window->BitBtnUndo->isEnabled());
+}
+
 INSTANTIATE_TEST_SUITE_P(Import, Posting, ::testing::Values(Backend::SQLite, Backend::PostgreSQL),
                          [](const auto& p) { return BackendName(p.param); });
 
