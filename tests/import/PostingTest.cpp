@@ -315,4 +315,49 @@ TEST_P(Posting, SaysHowManyRowsWentInWhenTheServerStaysAway)
 INSTANTIATE_TEST_SUITE_P(Import, Posting, ::testing::Values(Backend::SQLite, Backend::PostgreSQL),
                          [](const auto& p) { return BackendName(p.param); });
 
+// The district's primary stops and its standby is promoted while an office posts, the alias
+// naming both with libpq's read-write target: the posting goes on on the new primary.
+TEST(Failover, APostingGoesOnOnThePromotedStandby)
+{
+    SKIP_WITHOUT_SERVER(Backend::PostgreSQL);
+    if (TestDatabase::ThroughPooler()) {
+        GTEST_SKIP() << "a pooler names the one server behind it: it is the pooler that fails over";
+    }
+    TestDatabase::Options options;
+    options.server = QStringLiteral("127.0.0.1,127.0.0.2");
+    options.libpqSettings.insert(QStringLiteral("target_session_attrs"),
+                                 QStringLiteral("read-write"));
+    Workbench bench(Backend::PostgreSQL, options);
+    ASSERT_TRUE(TestDatabase::ServerStep(QStringLiteral("pg_test_standby_start")));
+    // However the test ends, the standby goes and the server runs again for the tests after it.
+    const struct Restore {
+        ~Restore()
+        {
+            EXPECT_TRUE(TestDatabase::ServerStep(QStringLiteral("pg_test_standby_remove")));
+        }
+    } restore;
+    constexpr int kRows = 60;
+    std::vector<std::vector<std::string>> rows;
+    for (int i = 0; i < kRows; ++i) {
+        rows.push_back({std::to_string(1000 + i), "Ann", "Lee"});
+    }
+    bench.FillGrid(rows);
+    bench.window->postingPause = std::chrono::milliseconds(20);
+    std::atomic<bool> failedOver = false;
+    // A clean stop hands the standby every change before the primary goes.
+    std::thread district([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        failedOver = TestDatabase::ServerStep(
+            QStringLiteral("pg_test_server_stop_only && pg_test_standby_promote"));
+    });
+    bench.window->BitBtn5->setFocus();
+    QTest::keyClick(bench.window->BitBtn5, Qt::Key_Space);
+    district.join();
+    ASSERT_TRUE(failedOver);
+    EXPECT_EQ(bench.TakeMessages(), QStringList());
+    EXPECT_EQ(bench.window->DBGrid3->model()->rowCount(), kRows)
+        << "every row once, on the new primary";
+    EXPECT_EQ(bench.window->LabelProgress->text(), QStringLiteral("Import Complete"));
+}
+
 }  // namespace
