@@ -38,8 +38,6 @@ bool AskPassword(const QString& prompt, QString& password)
     if (!tty) {
         return false;
     }
-    std::fprintf(tty, "%s", qPrintable(prompt));
-    std::fflush(tty);
     const int fd = fileno(tty);
     const bool terminal = tcgetattr(fd, &gSavedTerminal) == 0;
     if (terminal) {
@@ -51,6 +49,9 @@ bool AskPassword(const QString& prompt, QString& password)
         silent.c_lflag &= ~tcflag_t(ECHO);
         tcsetattr(fd, TCSAFLUSH, &silent);
     }
+    // Asked only once the terminal is silent: a password typed at once never shows.
+    std::fprintf(tty, "%s", qPrintable(prompt));
+    std::fflush(tty);
     std::string text;
     int c = 0;
     bool read = false;

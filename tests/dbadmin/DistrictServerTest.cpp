@@ -201,19 +201,9 @@ TEST(Failover, ThePromotedStandbyTakesTheNextActionAndTheNextJob)
     if (TestDatabase::ThroughPooler()) {
         GTEST_SKIP() << "a pooler names the one server behind it: it is the pooler that fails over";
     }
-    TestDatabase::Options options;
-    options.server = QStringLiteral("127.0.0.1,127.0.0.2");
-    options.libpqSettings.insert(QStringLiteral("target_session_attrs"),
-                                 QStringLiteral("read-write"));
-    TestDatabase db(Backend::PostgreSQL, options);
-    ASSERT_TRUE(TestDatabase::ServerStep(QStringLiteral("pg_test_standby_start")));
-    // However the test ends, the standby goes and the server runs again for the tests after it.
-    const struct Restore {
-        ~Restore()
-        {
-            EXPECT_TRUE(TestDatabase::ServerStep(QStringLiteral("pg_test_standby_remove")));
-        }
-    } restore;
+    TestDatabase db(Backend::PostgreSQL, WithStandby());
+    const StandbyServer standby;
+    ASSERT_TRUE(standby.Started());
 
     QTemporaryDir home;
     const auto job = [&](const char* line) {

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <atomic>
+#include <functional>
 #include <thread>
 
 #include "tests/support/Workbench.h"
@@ -22,6 +23,17 @@
 #include "toolkit/StringGrid.h"
 
 namespace {
+
+// A list of students numbered from 1000, all named Lee, with the first names given.
+std::vector<std::vector<std::string>> Students(int count,
+                                               const std::function<const char*(int)>& first)
+{
+    std::vector<std::vector<std::string>> rows;
+    for (int i = 0; i < count; ++i) {
+        rows.push_back({std::to_string(1000 + i), first(i), "Lee"});
+    }
+    return rows;
+}
 
 class Posting : public OnEachBackend {
 protected:
@@ -241,10 +253,7 @@ TEST_P(Posting, RidesThroughARestartOfTheServerOrItsPoolerMidway)
         GTEST_SKIP() << "an embedded database has no server to restart";
     }
     constexpr int kRows = 60;
-    std::vector<std::vector<std::string>> rows;
-    for (int i = 0; i < kRows; ++i) {
-        rows.push_back({std::to_string(1000 + i), i % 3 == 0 ? "Ann" : "Bob", "Lee"});
-    }
+    const auto rows = Students(kRows, [](int i) { return i % 3 == 0 ? "Ann" : "Bob"; });
     bench->FillGrid(rows);
     bench->window->postingPause = std::chrono::milliseconds(20);
     const QString restart = TestDatabase::ThroughPooler()
@@ -276,10 +285,7 @@ TEST_P(Posting, SaysHowManyRowsWentInWhenTheServerStaysAway)
         GTEST_SKIP() << "an embedded database has no server to stop";
     }
     constexpr int kRows = 60;
-    std::vector<std::vector<std::string>> rows;
-    for (int i = 0; i < kRows; ++i) {
-        rows.push_back({std::to_string(1000 + i), "Ann", "Lee"});
-    }
+    const auto rows = Students(kRows, [](int) { return "Ann"; });
     bench->FillGrid(rows);
     bench->window->postingPause = std::chrono::milliseconds(20);
     bench->dm->Database1.postingPatience = std::chrono::seconds(2);
@@ -323,24 +329,11 @@ TEST(Failover, APostingGoesOnOnThePromotedStandby)
     if (TestDatabase::ThroughPooler()) {
         GTEST_SKIP() << "a pooler names the one server behind it: it is the pooler that fails over";
     }
-    TestDatabase::Options options;
-    options.server = QStringLiteral("127.0.0.1,127.0.0.2");
-    options.libpqSettings.insert(QStringLiteral("target_session_attrs"),
-                                 QStringLiteral("read-write"));
-    Workbench bench(Backend::PostgreSQL, options);
-    ASSERT_TRUE(TestDatabase::ServerStep(QStringLiteral("pg_test_standby_start")));
-    // However the test ends, the standby goes and the server runs again for the tests after it.
-    const struct Restore {
-        ~Restore()
-        {
-            EXPECT_TRUE(TestDatabase::ServerStep(QStringLiteral("pg_test_standby_remove")));
-        }
-    } restore;
+    Workbench bench(Backend::PostgreSQL, WithStandby());
+    const StandbyServer standby;
+    ASSERT_TRUE(standby.Started());
     constexpr int kRows = 60;
-    std::vector<std::vector<std::string>> rows;
-    for (int i = 0; i < kRows; ++i) {
-        rows.push_back({std::to_string(1000 + i), "Ann", "Lee"});
-    }
+    const auto rows = Students(kRows, [](int) { return "Ann"; });
     bench.FillGrid(rows);
     bench.window->postingPause = std::chrono::milliseconds(20);
     std::atomic<bool> failedOver = false;

@@ -110,6 +110,34 @@ inline TestDatabase::Options WithLogin()
     return options;
 }
 
+// The options of a district's primary and its standby named together in the alias, with
+// libpq's read-write target, so that a connection reaches whichever accepts writes.
+inline TestDatabase::Options WithStandby()
+{
+    TestDatabase::Options options;
+    options.server = QStringLiteral("127.0.0.1,127.0.0.2");
+    options.libpqSettings.insert(QStringLiteral("target_session_attrs"),
+                                 QStringLiteral("read-write"));
+    return options;
+}
+
+// The test command's standby beside its server, for as long as this lives: however the test
+// ends, the standby goes and the server runs again for the tests after it.
+class StandbyServer {
+public:
+    StandbyServer() : started_(TestDatabase::ServerStep(QStringLiteral("pg_test_standby_start"))) {}
+    ~StandbyServer()
+    {
+        EXPECT_TRUE(TestDatabase::ServerStep(QStringLiteral("pg_test_standby_remove")));
+    }
+    StandbyServer(const StandbyServer&) = delete;
+    StandbyServer& operator=(const StandbyServer&) = delete;
+    bool Started() const { return started_; }
+
+private:
+    bool started_;
+};
+
 // Skips the test where the backend's server is not running (outside the test command).
 #define SKIP_WITHOUT_SERVER(backend)                                  \
     if (!TestDatabase::Available(backend)) {                          \
