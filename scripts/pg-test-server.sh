@@ -71,6 +71,9 @@ SQL
 }
 
 pg_test_server_stop() {
+    if [ -n "${PG_TEST_DIR:-}" ] && [ -d "$PG_TEST_DIR/standby" ]; then
+        pg_test_standby_remove >/dev/null 2>&1 || true  # a run that ended midway
+    fi
     if [ -n "${PG_TEST_DIR:-}" ] && [ -d "$PG_TEST_DIR/data" ]; then
         (cd "$PG_TEST_DIR" && as_postgres "$PG_TEST_BINDIR/pg_ctl" -D "$PG_TEST_DIR/data" -m fast -w -s stop) || true
         rm -rf "$PG_TEST_DIR"
@@ -82,10 +85,18 @@ pg_test_server_stop() {
 # really are shared. Clients may speak TLS to it (the server's own certificate) or not, as to
 # the server; it speaks TLS to the server. Its port: CARDOVANE_TEST_POOLERPORT.
 pg_test_pooler_start() {  # [pool size] [client limit]
-    local pool="${1:-2}" clients="${2:-200}"
-    local dir="$PG_TEST_DIR/pooler" tls="$PG_TEST_DIR/tls" me
-    me="$(id -un)"
     export CARDOVANE_TEST_POOLERPORT="${CARDOVANE_TEST_POOLERPORT:-$((CARDOVANE_TEST_PGPORT + 1))}"
+    export PG_TEST_POOLER_POOL="${1:-2}" PG_TEST_POOLER_CLIENTS="${2:-200}"
+    export PG_TEST_POOLER_DIR="$PG_TEST_DIR/pooler"
+    pg_test_pooler_configure "$PG_TEST_POOLER_DIR" 127.0.0.1
+    pg_test_pooler_run
+}
+
+# A pooler's settings in its folder: listening on the address at the pooler's port, in front of
+# the server at that address.
+pg_test_pooler_configure() {  # folder, address
+    local dir="$1" address="$2" tls="$PG_TEST_DIR/tls" me
+    me="$(id -un)"
     mkdir -p "$dir"
     printf '"%s" "%s"\n"%s" ""\n' "$CARDOVANE_TEST_PGUSER" "$CARDOVANE_TEST_PGPASSWORD" "$me" \
         >"$dir/users.txt"
@@ -97,15 +108,15 @@ host all all 127.0.0.1/32 trust
 HBA
     cat >"$dir/pgbouncer.ini" <<INI
 [databases]
-* = host=127.0.0.1 port=$CARDOVANE_TEST_PGPORT
+* = host=$address port=$CARDOVANE_TEST_PGPORT
 [pgbouncer]
-listen_addr = 127.0.0.1
+listen_addr = $address
 listen_port = $CARDOVANE_TEST_POOLERPORT
 unix_socket_dir =
 pool_mode = transaction
-default_pool_size = $pool
-max_client_conn = $clients
-max_db_connections = $pool
+default_pool_size = $PG_TEST_POOLER_POOL
+max_client_conn = $PG_TEST_POOLER_CLIENTS
+max_db_connections = $PG_TEST_POOLER_POOL
 auth_type = hba
 auth_hba_file = $dir/hba.conf
 auth_file = $dir/users.txt
@@ -118,17 +129,16 @@ pidfile = $dir/pid
 ignore_startup_parameters = extra_float_digits,options
 INI
     give_to_postgres "$dir"
-    export PG_TEST_POOLER_DIR="$dir" PG_TEST_POOLER_CLIENTS="$clients"
-    pg_test_pooler_run
 }
 
-# Starts the configured pooler and waits until it answers.
-pg_test_pooler_run() {
-    local dir="$PG_TEST_POOLER_DIR"
+# Starts a configured pooler (the server's, unless another folder and address are given) and
+# waits until it answers.
+pg_test_pooler_run() {  # [folder] [address]
+    local dir="${1:-$PG_TEST_POOLER_DIR}" address="${2:-127.0.0.1}"
     # A socket a client, and the login shell's limit of 1,024 open files would refuse the rest.
     as_postgres bash -c "ulimit -n $((PG_TEST_POOLER_CLIENTS + 100)) && exec pgbouncer -d -q '$dir/pgbouncer.ini'"
     local tries=0
-    until psql -q -h 127.0.0.1 -p "$CARDOVANE_TEST_POOLERPORT" -d postgres -c 'select 1' >/dev/null 2>&1; do
+    until psql -q -h "$address" -p "$CARDOVANE_TEST_POOLERPORT" -d postgres -c 'select 1' >/dev/null 2>&1; do
         tries=$((tries + 1))
         if [ "$tries" -gt 100 ]; then
             echo "pgbouncer did not start:" >&2
@@ -146,10 +156,11 @@ pg_test_pooler_restart() {
     pg_test_pooler_run
 }
 
-# The pooler gone, every client's connection with it, until pg_test_pooler_run.
-pg_test_pooler_stop_now() {
+# A pooler gone (the server's, unless another folder is given), every client's connection with
+# it, until pg_test_pooler_run.
+pg_test_pooler_stop_now() {  # [folder]
     local pid
-    pid="$(cat "$PG_TEST_POOLER_DIR/pid")"
+    pid="$(cat "${1:-$PG_TEST_POOLER_DIR}/pid")"
     kill -TERM "$pid"
     while kill -0 "$pid" 2>/dev/null; do sleep 0.05; done
 }
@@ -166,8 +177,10 @@ pg_test_pooler_stop() {
 }
 
 # A standby of the test server, as a district runs a second server: a copy streaming from it
-# (pg_basebackup -R), on 127.0.0.2 at the same port. The failover tests stop the server, promote
-# the standby, and afterwards start the server again and remove the standby.
+# (pg_basebackup -R), on 127.0.0.2 at the same port; and where the server has its pooler, a pooler
+# in front of the standby on 127.0.0.2 at the pooler's port, as a district runs one on each
+# server, so that an alias naming both addresses reaches either. The failover tests fail the
+# server over to it, and afterwards remove it and start the server again.
 pg_test_standby_start() {
     local standby="$PG_TEST_DIR/standby"
     mkdir -p "$standby"
@@ -176,6 +189,30 @@ pg_test_standby_start() {
         -U postgres -D "$standby/data" -R -X stream -c fast
     as_postgres "$PG_TEST_BINDIR/pg_ctl" -D "$standby/data" -l "$standby/log" -w -s \
         -o "-p $CARDOVANE_TEST_PGPORT -k $standby -c listen_addresses=127.0.0.2 $(pg_test_server_settings)" start
+    if [ -n "${PG_TEST_POOLER_DIR:-}" ]; then
+        pg_test_pooler_configure "$standby/pooler" 127.0.0.2
+        pg_test_pooler_run "$standby/pooler" 127.0.0.2
+    fi
+}
+
+# The primary's machine lost: its pooler and server stop (a clean stop, which hands the standby
+# every change first), and the standby is promoted. Its pooler starts again, as a district's
+# failover restarts it: it would otherwise go on telling clients the read-only state it saw
+# when it first connected.
+pg_test_failover() {
+    if pg_test_pooler_running "$PG_TEST_POOLER_DIR"; then
+        pg_test_pooler_stop_now
+    fi
+    pg_test_server_stop_only
+    pg_test_standby_promote
+    if pg_test_pooler_running "$PG_TEST_DIR/standby/pooler"; then
+        pg_test_pooler_stop_now "$PG_TEST_DIR/standby/pooler"
+        pg_test_pooler_run "$PG_TEST_DIR/standby/pooler" 127.0.0.2
+    fi
+}
+
+pg_test_pooler_running() {  # folder
+    [ -n "$1" ] && [ -f "$1/pid" ] && kill -0 "$(cat "$1/pid")" 2>/dev/null
 }
 
 pg_test_server_stop_only() {
@@ -186,7 +223,11 @@ pg_test_standby_promote() {
     as_postgres "$PG_TEST_BINDIR/pg_ctl" -D "$PG_TEST_DIR/standby/data" -w -s promote
 }
 
+# The standby and its pooler gone; the server and its pooler running again.
 pg_test_standby_remove() {
+    if pg_test_pooler_running "$PG_TEST_DIR/standby/pooler"; then
+        pg_test_pooler_stop_now "$PG_TEST_DIR/standby/pooler"
+    fi
     if [ -d "$PG_TEST_DIR/standby/data" ]; then
         as_postgres "$PG_TEST_BINDIR/pg_ctl" -D "$PG_TEST_DIR/standby/data" -m fast -w -s stop || true
     fi
@@ -194,5 +235,8 @@ pg_test_standby_remove() {
     if ! as_postgres "$PG_TEST_BINDIR/pg_ctl" -D "$PG_TEST_DIR/data" status >/dev/null 2>&1; then
         as_postgres "$PG_TEST_BINDIR/pg_ctl" -D "$PG_TEST_DIR/data" -l "$PG_TEST_DIR/log" -w -s \
             -o "-p $CARDOVANE_TEST_PGPORT -k $PG_TEST_DIR -c listen_addresses=127.0.0.1 $(pg_test_server_settings)" start
+    fi
+    if [ -n "${PG_TEST_POOLER_DIR:-}" ] && ! pg_test_pooler_running "$PG_TEST_POOLER_DIR"; then
+        pg_test_pooler_run
     fi
 }

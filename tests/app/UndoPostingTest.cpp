@@ -1,9 +1,13 @@
 // "Undo Last Posting" as a person uses it, by the keyboard: the question answered No and then
 // Yes, the table as it was before the posting to the byte, a record another office changed
-// meanwhile left and counted, and a posting an error stopped midway taken back.
+// meanwhile left and counted, and a posting an error stopped midway or a restart of the server
+// interrupted taken back.
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include "app/MainWindow.h"
 #include "tests/support/PersonSeam.h"
@@ -114,6 +118,52 @@ TEST_P(UndoPosting, APostingAnErrorStoppedMidwayIsTakenBack)
     ASSERT_EQ(seam.shown.size(), 3u);
     EXPECT_EQ(seam.shown[2].text,
               QStringLiteral("Remove the 2 students stored by the last posting from DVK?"));
+    EXPECT_EQ(db.Rows(), QStringList{"zz|1|old|Z|Z"});
+}
+
+// The server (or the district's pooler) restarts while the list goes in: the posting rides
+// through it, and the undo takes back every row it stored, the one the restart cut off too.
+TEST_P(UndoPosting, TakesBackAPostingThatRodeThroughARestart)
+{
+    if (GetParam() != Backend::PostgreSQL) {
+        GTEST_SKIP() << "an embedded database has no server to restart";
+    }
+    TestDatabase db(GetParam(), {});
+    db.Insert(QStringLiteral("('zz', 1, 'old', 'Z', 'Z')"));
+    constexpr int kRows = 60;
+    QByteArray list;
+    for (int i = 1; i <= kRows; ++i) {
+        list += QByteArray::number(i) + ",Ann,Lee\r\n";
+    }
+    seam.Then(ChooseFileByKeys(WriteFile(cwd.Path(QStringLiteral("list.csv")), list)));
+    seam.Then(PressKey(Qt::Key_Y, Qt::AltModifier));  // the question: Yes
+    std::atomic<bool> restarted = false;
+    const int code = RunProgram(seam, [&](TfMain& w) {
+        w.postingPause = std::chrono::milliseconds(20);
+        ChooseMenuItem(w, 0);
+        ASSERT_TRUE(TabTo(w, w.BitBtn4));
+        QTest::keyClick(Focus(), Qt::Key_Space);
+        ASSERT_TRUE(TabTo(w, w.BitBtn5));
+        std::thread district([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            restarted = TestDatabase::ServerStep(TestDatabase::ThroughPooler()
+                                                     ? QStringLiteral("pg_test_pooler_restart")
+                                                     : QStringLiteral("pg_test_server_restart"));
+        });
+        QTest::keyClick(Focus(), Qt::Key_Space);
+        district.join();
+        ASSERT_TRUE(db.Reconnect());
+        EXPECT_EQ(w.LabelProgress->text(), QStringLiteral("Import Complete"));
+        EXPECT_EQ(db.Stored(), kRows + 1);
+        PressAltU(w);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w.isActiveWindow() && Focus(); }));
+        QTest::keyClick(Focus(), Qt::Key_X, Qt::AltModifier);
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(restarted);
+    ASSERT_EQ(seam.shown.size(), 2u);
+    EXPECT_EQ(seam.shown[1].text,
+              QStringLiteral("Remove the 60 students stored by the last posting from DVK?"));
     EXPECT_EQ(db.Rows(), QStringList{"zz|1|old|Z|Z"});
 }
 

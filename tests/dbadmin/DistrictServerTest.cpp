@@ -192,15 +192,12 @@ TEST(EdgesOnTheServer, AJobWithoutATerminalTakesItsPasswordFromAFileNeverTheComm
 
 namespace {
 
-// A district's primary server and its standby, named together in the alias with libpq's
-// read-write target: when the primary stops and the standby is promoted, the next action of a
-// session and the next job reach the new primary.
+// A district's primary server and its standby (through a pooler in front of each), named
+// together in the alias with libpq's read-write target: when the primary stops and the standby
+// is promoted, the next action of a session and the next job reach the new primary.
 TEST(Failover, ThePromotedStandbyTakesTheNextActionAndTheNextJob)
 {
     SKIP_WITHOUT_SERVER(Backend::PostgreSQL);
-    if (TestDatabase::ThroughPooler()) {
-        GTEST_SKIP() << "a pooler names the one server behind it: it is the pooler that fails over";
-    }
     TestDatabase db(Backend::PostgreSQL, WithStandby());
     const StandbyServer standby;
     ASSERT_TRUE(standby.Started());
@@ -224,8 +221,7 @@ TEST(Failover, ThePromotedStandbyTakesTheNextActionAndTheNextJob)
            !deadline.hasExpired()) {
         QThread::msleep(20);
     }
-    ASSERT_TRUE(TestDatabase::ServerStep(
-        QStringLiteral("pg_test_server_stop_only && pg_test_standby_promote")));
+    ASSERT_TRUE(TestDatabase::ServerStep(QStringLiteral("pg_test_failover")));
 
     QCoreApplication::processEvents();  // the session's next action
     names.Close();

@@ -1,11 +1,9 @@
 #include "tests/support/TestDatabase.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QProcess>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -14,6 +12,7 @@
 
 #include "store/aliases/AliasFile.h"
 #include "store/table/StudentListTable.h"
+#include "tests/support/ServerSteps.h"
 #include "tests/support/StudentListFixture.h"
 
 namespace {
@@ -186,52 +185,12 @@ QString TestDatabase::Refusal(const QString& sql)
 
 bool TestDatabase::ServerStep(const QString& steps)
 {
-    const QString folder = qEnvironmentVariable("PG_TEST_DIR");
-    if (folder.isEmpty()) {
-        return false;
-    }
-    QProcess step;
-    step.setWorkingDirectory(folder);
-    // The servers outlive this call: they must hold none of the test's output open.
-    step.setStandardOutputFile(folder + QStringLiteral("/step.log"), QIODevice::Append);
-    step.setStandardErrorFile(folder + QStringLiteral("/step.log"), QIODevice::Append);
-    step.start(QStringLiteral("bash"),
-               {QStringLiteral("-c"), QStringLiteral("set -e; source '%1/pg-test-server.sh'; %2")
-                                          .arg(QStringLiteral(CARDOVANE_SCRIPTS), steps)});
-    return step.waitForFinished(120000) && step.exitStatus() == QProcess::NormalExit &&
-           step.exitCode() == 0;
+    return RunServerSteps(steps);
 }
 
 bool TestDatabase::RestartServer()
 {
-    const QString folder = qEnvironmentVariable("PG_TEST_DIR");
-    const QString bin = qEnvironmentVariable("PG_TEST_BINDIR");
-    if (folder.isEmpty() || bin.isEmpty()) {
-        return false;
-    }
-    QStringList command{bin + QStringLiteral("/pg_ctl"),
-                        QStringLiteral("-D"),
-                        folder + QStringLiteral("/data"),
-                        QStringLiteral("-w"),
-                        QStringLiteral("-s"),
-                        QStringLiteral("-m"),
-                        QStringLiteral("fast"),
-                        QStringLiteral("restart")};
-    if (::geteuid() == 0) {  // the server's files belong to the postgres user
-        command = QStringList{QStringLiteral("runuser"), QStringLiteral("-u"),
-                              QStringLiteral("postgres"), QStringLiteral("--")} +
-                  command;
-    }
-    QProcess pgctl;
-    pgctl.setWorkingDirectory(folder);
-    // The server outlives this call: it must hold none of the test's output open.
-    pgctl.setStandardOutputFile(QProcess::nullDevice());
-    pgctl.setStandardErrorFile(QProcess::nullDevice());
-    pgctl.start(command.takeFirst(), command);
-    if (!pgctl.waitForFinished(60000) || pgctl.exitCode() != 0) {
-        return false;
-    }
-    return Reconnect();
+    return RunServerSteps(QStringLiteral("pg_test_server_restart")) && Reconnect();
 }
 
 bool TestDatabase::Reconnect()
