@@ -80,7 +80,7 @@ void DefineSqliteAlias(const QString& folder, const QString& databaseFile)
     DefineAlias(folder, alias);
 }
 
-bool DefinePostgresAlias(const QString& folder, const QString& database, int port)
+bool DefinePostgresAlias(const QString& folder, const QString& database, int port, bool withStandby)
 {
     const int server = qEnvironmentVariableIntValue("CARDOVANE_TEST_PGPORT");
     if (server == 0) {
@@ -88,7 +88,12 @@ bool DefinePostgresAlias(const QString& folder, const QString& database, int por
     }
     TAlias alias;
     alias.driver = TAlias::Driver::PostgreSQL;
-    alias.server = QStringLiteral("127.0.0.1");
+    alias.server =
+        withStandby ? QStringLiteral("127.0.0.1,127.0.0.2") : QStringLiteral("127.0.0.1");
+    if (withStandby) {
+        alias.libpqSettings.insert(QStringLiteral("target_session_attrs"),
+                                   QStringLiteral("read-write"));
+    }
     alias.port = port > 0 ? port : server;
     alias.database = database;
     DefineAlias(folder, alias);

@@ -19,8 +19,10 @@ void WriteStudentList(const QString& path, int lines);
 // Defines the alias DVK in a fresh configuration folder: on a SQLite file, or on the PostgreSQL
 // server named by CARDOVANE_TEST_PGPORT (started by bench/run.sh).
 void DefineSqliteAlias(const QString& folder, const QString& databaseFile);
-// `port`: another than the server's own, such as a pooler's in front of it.
-bool DefinePostgresAlias(const QString& folder, const QString& database, int port = 0);
+// `port`: another than the server's own, such as a pooler's in front of it. `withStandby`: the
+// alias names the server's standby beside it, with libpq's read-write target.
+bool DefinePostgresAlias(const QString& folder, const QString& database, int port = 0,
+                         bool withStandby = false);
 
 // Runs a shell command and answers the seconds it took.
 double TimeCommand(const std::string& command);

@@ -1,10 +1,14 @@
 // A thousand desktops on one district server, each with the program's own session and data
 // module holding its two connections: through PgBouncer in transaction mode (a pool of 20 server
-// connections), then straight on the server (max_connections as the server has it). For about a
-// minute each desktop in turn opens the list, posts 20 students whose names share 50 keys with
-// every other desktop's, and reopens the list. Prints rows posted, failed actions, repeated
-// (psid, psidsequence), the p50/p95/p99 of a posted row and of a list opening, and the desktops
-// the server refused, in its words.
+// connections), then straight on the server (max_connections as the server has it), then
+// through PgBouncer again while the district's faults come: its pooler restarted a third of the
+// way in, and two thirds in its primary's machine lost (pooler and server) and the standby
+// promoted, the alias naming both with libpq's read-write target. For about a minute each
+// desktop in turn opens the list, posts 20 students whose names share 50 keys with every other
+// desktop's, and reopens the list. Prints the rows posted, those the desktops were told went in
+// and those stored (equal when nothing was lost or doubled), repeated (psid, psidsequence), the
+// desktops that showed an error, the p50/p95/p99 and longest of a posted row and of a list
+// opening, and the desktops the server refused, in its words.
 //
 // The desktops run in worker processes of this program, each taking its desktops in turn, so
 // that many act at once while every desktop holds its connections the whole time.
@@ -16,15 +20,20 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
+#include <functional>
 #include <map>
 #include <memory>
 #include <random>
+#include <set>
+#include <thread>
 
 #include "bench/BenchSupport.h"
 #include "import/PostStudentList.h"
 #include "store/datamodule/DataModule.h"
 #include "store/table/StudentListTable.h"
+#include "tests/support/ServerSteps.h"
 #include "toolkit/StringGrid.h"
 
 namespace {
@@ -97,6 +106,9 @@ int Worker(int desktops, double seconds, const QString& go, const QString& out)
     std::vector<double> rows;
     std::vector<double> openings;
     int failed = 0;
+    long setOut = 0;
+    long believed = 0;
+    std::set<std::size_t> erred;
     std::minstd_rand random(std::random_device{}());
     static const char* const kFirst[] = {"John", "Joan", "Amy", "Bob", "Maria"};
     static const char* const kLast[] = {"Smith", "Lin",  "Ray", "Garcia", "Wei",
@@ -104,6 +116,7 @@ int Worker(int desktops, double seconds, const QString& go, const QString& out)
     const bench::Stopwatch clock;
     for (std::size_t turn = 0; !connected.empty() && clock.Seconds() < seconds; ++turn) {
         Desktop& desktop = connected[turn % connected.size()];
+        std::vector<TStudentRecord> posted;
         try {
             const bench::Stopwatch opening;
             desktop.dm->QNames.Close();
@@ -117,13 +130,16 @@ int Worker(int desktops, double seconds, const QString& go, const QString& out)
                 desktop.grid->SetCell(2, r, kLast[key / 5]);
             }
             RowClock view(rows);
-            std::vector<TStudentRecord> posted;
+            setOut += kRowsAPosting;
             PostStudentList(desktop.grid->Cells(), *desktop.dm, view, std::chrono::milliseconds(0),
                             posted);
         } catch (const Exception& e) {
             ++failed;
+            erred.insert(turn % connected.size());
             std::fprintf(stderr, "failed: %s\n", e.Message().c_str());
         }
+        // What the desktop was told went in, by the posting's end or by its error.
+        believed += long(posted.size());
         QCoreApplication::processEvents();  // the desktop's next action
     }
 
@@ -136,6 +152,9 @@ int Worker(int desktops, double seconds, const QString& go, const QString& out)
         file.write("open " + QByteArray::number(ms) + "\n");
     }
     file.write("failed " + QByteArray::number(failed) + "\n");
+    file.write("setout " + QByteArray::number(setOut) + "\n");
+    file.write("believed " + QByteArray::number(believed) + "\n");
+    file.write("erred " + QByteArray::number(qulonglong(erred.size())) + "\n");
     for (const auto& [reason, count] : refused) {
         file.write("refused " + QByteArray::number(count) + " " +
                    QByteArray::fromStdString(reason) + "\n");
@@ -152,12 +171,16 @@ double Percentile(std::vector<double> values, double p)
     return values[std::min(values.size() - 1, std::size_t(p * double(values.size())))];
 }
 
-// What the desktops wrote: each posted row's time, each list opening's, the failed actions, and
+// What the desktops wrote: each posted row's time, each list opening's, the failed actions, the
+// rows set out and those the desktops were told went in, the desktops that showed an error, and
 // the desktops refused by reason.
 struct TFigures {
     std::vector<double> rows;
     std::vector<double> openings;
     int failed = 0;
+    long setOut = 0;
+    long believed = 0;
+    int erred = 0;
     std::map<QString, int> refused;
 };
 
@@ -180,6 +203,12 @@ TFigures ReadFigures(const QTemporaryDir& runDir)
                 figures.openings.push_back(rest.toDouble());
             } else if (kind == "failed") {
                 figures.failed += rest.toInt();
+            } else if (kind == "setout") {
+                figures.setOut += rest.toLong();
+            } else if (kind == "believed") {
+                figures.believed += rest.toLong();
+            } else if (kind == "erred") {
+                figures.erred += rest.toInt();
             } else if (kind == "refused") {
                 figures.refused[QString::fromUtf8(rest.mid(rest.indexOf(' ') + 1))] +=
                     rest.left(rest.indexOf(' ')).toInt();
@@ -189,8 +218,11 @@ TFigures ReadFigures(const QTemporaryDir& runDir)
     return figures;
 }
 
-// Runs the desktops on the alias as it stands, and prints their figures.
-void District(const char* name, double seconds, const QString& admin)
+// Runs the desktops on the alias as it stands, and prints their figures. `faults`, when given,
+// runs once the desktops act, and answers what it did; it leaves `admin` on the server that
+// took the desktops' last rows.
+void District(const char* name, double seconds, const QString& admin,
+              const std::function<QString()>& faults = {})
 {
     QTemporaryDir runDir;
     const QString go = runDir.filePath(QStringLiteral("go"));
@@ -217,11 +249,14 @@ void District(const char* name, double seconds, const QString& admin)
         }
     }
     QFile(go).open(QIODevice::WriteOnly);
+    const QString happened = faults ? faults() : QString();
     for (auto& worker : workers) {
         worker->waitForFinished(int(seconds * 1000) + 120000);
     }
 
-    const auto [rows, openings, failed, refused] = ReadFigures(runDir);
+    const TFigures figures = ReadFigures(runDir);
+    const std::vector<double>& rows = figures.rows;
+    const std::vector<double>& openings = figures.openings;
     // The same numbers the table's own setup looks for before it makes its key unique.
     QSqlQuery query(QSqlDatabase::database(admin));
     query.exec(QString::fromUtf8(kFindRepeatedSequences));
@@ -229,21 +264,59 @@ void District(const char* name, double seconds, const QString& admin)
     while (query.next()) {
         ++repeated;
     }
+    query.exec(QStringLiteral("select count(*) from %1").arg(QString::fromUtf8(kStudentListTable)));
+    const long stored = query.next() ? query.value(0).toLongLong() : -1;
     int refusedDesktops = 0;
-    for (const auto& [reason, count] : refused) {
+    for (const auto& [reason, count] : figures.refused) {
         refusedDesktops += count;
     }
     std::printf(
-        "%-22s %4d desktops, %4d refused: %6zu rows posted, %d failed actions, %d "
-        "repeated (psid, psidsequence); a posted row p50/p95/p99 %.1f/%.1f/%.1f ms, a "
-        "list opening %.1f/%.1f/%.1f ms\n",
-        name, kDesktops, refusedDesktops, rows.size(), failed, repeated, Percentile(rows, 0.50),
-        Percentile(rows, 0.95), Percentile(rows, 0.99), Percentile(openings, 0.50),
-        Percentile(openings, 0.95), Percentile(openings, 0.99));
-    for (const auto& [reason, count] : refused) {
-        std::printf("%-22s %4d desktops refused: \"%s\"\n", "", count, qPrintable(reason));
+        "%-26s %4d desktops, %4d refused: %6ld rows posted, %6ld the desktops were told "
+        "went in, %6ld stored; %d repeated (psid, psidsequence); %d desktops showed an "
+        "error (%d failed actions)\n",
+        name, kDesktops, refusedDesktops, figures.setOut, figures.believed, stored, repeated,
+        figures.erred, figures.failed);
+    std::printf(
+        "%-26s a posted row p50/p95/p99/longest %.1f/%.1f/%.1f/%.0f ms, a list opening "
+        "%.1f/%.1f/%.1f/%.0f ms\n",
+        "", Percentile(rows, 0.50), Percentile(rows, 0.95), Percentile(rows, 0.99),
+        Percentile(rows, 1.0), Percentile(openings, 0.50), Percentile(openings, 0.95),
+        Percentile(openings, 0.99), Percentile(openings, 1.0));
+    if (!happened.isEmpty()) {
+        std::printf("%-26s %s\n", "", qPrintable(happened));
+    }
+    for (const auto& [reason, count] : figures.refused) {
+        std::printf("%-26s %4d desktops refused: \"%s\"\n", "", count, qPrintable(reason));
     }
     std::fflush(stdout);
+}
+
+// The district's faults while the desktops act: its pooler restarted a third of the way in, and
+// two thirds in the primary's machine lost and the standby promoted (the test script's steps).
+// Leaves `admin` on the new primary.
+QString DistrictFaults(double seconds, const QString& admin)
+{
+    QStringList happened;
+    const bench::Stopwatch clock;
+    const auto at = [&](double second, const char* what, const char* steps) {
+        // The faults' own schedule, not a wait for the desktops.
+        std::this_thread::sleep_for(std::chrono::duration<double>(second - clock.Seconds()));
+        const bench::Stopwatch took;
+        const bool done = RunServerSteps(QString::fromUtf8(steps));
+        happened << QStringLiteral("%1 at %2 s (%3 s%4)")
+                        .arg(QString::fromUtf8(what))
+                        .arg(second, 0, 'f', 0)
+                        .arg(took.Seconds(), 0, 'f', 1)
+                        .arg(done ? QString() : QStringLiteral(", FAILED"));
+    };
+    at(seconds / 3, "the pooler restarted", "pg_test_pooler_restart");
+    at(seconds * 2 / 3, "the primary failed over to the standby", "pg_test_failover");
+    QSqlDatabase db = QSqlDatabase::database(admin, false);
+    db.close();
+    db.setHostName(QStringLiteral("127.0.0.1,127.0.0.2"));
+    db.setConnectOptions(QStringLiteral("target_session_attrs=read-write"));
+    db.open();
+    return happened.join(QStringLiteral("; "));
 }
 
 }  // namespace
@@ -276,5 +349,16 @@ int main(int argc, char** argv)
                    : "straight (" + limit.value(0).toString().toStdString() + " max)";
         District(label.c_str(), seconds, admin);
     }
-    return 0;
+    // The standby copies the table as it is made, and goes with its pooler once measured.
+    const QString admin = bench::OpenAdminConnection(true, {}, database);
+    bench::RecreateTable(admin, 0);
+    if (!RunServerSteps(QStringLiteral("pg_test_standby_start"))) {
+        std::printf("DistrictBench: the standby did not start\n");
+        return 1;
+    }
+    bench::DefinePostgresAlias(dir.filePath("faults"), database, pooler, true);
+    District("with the district's faults", seconds, admin,
+             [&] { return DistrictFaults(seconds, admin); });
+    QSqlDatabase::database(admin, false).close();
+    return RunServerSteps(QStringLiteral("pg_test_standby_remove")) ? 0 : 1;
 }

@@ -38,7 +38,7 @@ echo "== Export"
 "$root/build/bench/bench/ExportBench" 1000000
 echo "== The student list beside the grid, by the number of students stored"
 "$root/build/bench/bench/ListBench"
-echo "== A district: 1,000 desktops on one server, through PgBouncer and straight"
+echo "== A district: 1,000 desktops on one server, through PgBouncer and straight, and through PgBouncer while its pooler restarts and its primary fails over"
 "$root/build/bench/bench/DistrictBench"
 echo "== Batch import and export (cardovane-dbadmin) beside the bulk loaders"
 "$root/build/bench/bench/BatchImportBench"
