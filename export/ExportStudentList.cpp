@@ -61,8 +61,19 @@ long long ExportStudentList(const std::string& path, TQuery& names, TListReading
             });
     }
     if (written < 0) {
-        // From the first record, whatever record the database grid had selected.
+        // The whole list in one reading, whatever record the database grid had selected.
         names.Open();
+        const int idNum = names.FieldNumber(kStudentIdColumn);
+        const int firstName = names.FieldNumber(kFirstNameColumn);
+        const int lastName = names.FieldNumber(kLastNameColumn);
+        written = names.ReadThrough([&](const TRecordWindow& record) {
+            file.WriteTextLine(FormatStudentLine(record.texts[std::size_t(idNum)],
+                                                 record.texts[std::size_t(firstName)],
+                                                 record.texts[std::size_t(lastName)]));
+        });
+    }
+    if (written < 0) {
+        // From the first record, whatever record the database grid had selected.
         names.First();
         written = 0;
         while (!names.Eof()) {

@@ -13,6 +13,7 @@
 #include "store/engine/Engine.h"
 #include "store/engine/FieldText.h"
 #include "store/engine/PgConnection.h"
+#include "store/engine/ServerStatement.h"
 #include "store/engine/ServerTypes.h"
 #include "store/engine/SqliteStatement.h"
 #include "store/table/StudentListTable.h"
@@ -103,44 +104,15 @@ long long ServerCopyRead(const TPgConnection& pg, const TStudentFieldsSink& row)
     if (!FieldKinds(pg, kinds)) {
         return -1;
     }
-    {
-        const TPgResult started(*pg.pq,
-                                pg.pq->PQexec(pg.conn, CopyStudentFieldsOutStatement().c_str()));
-        if (pg.pq->PQresultStatus(started.get()) != PGRES_COPY_OUT) {
-            throw PgError(pg, started.get());
-        }
-    }
     std::array<std::string, 3> scratch;
     TCopyBinaryReader reader(3, [&](std::span<const TCopyField> fields) {
         row(FieldText(kinds[0], fields[0], scratch[0]), FieldText(kinds[1], fields[1], scratch[1]),
             FieldText(kinds[2], fields[2], scratch[2]));
     });
-    // Every message of the copy is taken, even after a failure, so the connection is left
-    // ready for the next statement.
-    std::exception_ptr failure;
-    for (;;) {
-        char* data = nullptr;
-        const int size = pg.pq->PQgetCopyData(pg.conn, &data, 0);
-        if (size < 0) {
-            break;
-        }
-        const std::unique_ptr<char, void (*)(void*)> owned(data, pg.pq->PQfreemem);
-        if (!failure) {
-            try {
-                reader.Take(std::string_view(data, std::size_t(size)));
-            } catch (...) {
-                failure = std::current_exception();
-            }
-        }
-    }
-    std::optional<EDBEngineError> serverFailure;
-    ReadResultsToEnd(pg, [&](const PGresult* failed) { serverFailure = PgError(pg, failed); });
-    if (serverFailure) {
-        throw *serverFailure;
-    }
-    if (failure) {
-        std::rethrow_exception(failure);
-    }
+    RunServerCopyOut(
+        pg, CopyStudentFieldsOutStatement(),
+        [&reader](std::string_view bytes) { reader.Take(bytes); },
+        [&pg](const PGresult* failed) { return PgError(pg, failed); });
     if (!reader.Ended()) {
         throw PgError(pg, nullptr);
     }

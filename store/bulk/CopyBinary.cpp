@@ -22,13 +22,13 @@ std::uint32_t Big32(const char* p)
 
 }  // namespace
 
-void RaiseUnreadableCopy()
+void RaiseUnreadableCopy(std::string_view format)
 {
-    throw EDBEngineError(
-        kErrGeneralSql,
-        {TDBError{kErrGeneralSql,
-                  {},
-                  "The server's copy of the list is not in PostgreSQL's binary COPY format."}});
+    throw EDBEngineError(kErrGeneralSql, {TDBError{kErrGeneralSql,
+                                                   {},
+                                                   "The server's copy of the list is not in "
+                                                   "PostgreSQL's " +
+                                                       std::string(format) + " COPY format."}});
 }
 
 TCopyBinaryReader::TCopyBinaryReader(std::size_t fields, Row row)

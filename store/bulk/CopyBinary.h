@@ -46,5 +46,5 @@ private:
 // complement) as its decimal digits; none for any other width.
 std::optional<std::string> CopyBinaryIntegerText(std::string_view bytes);
 
-// Raises the engine's error for a copy that is not in the format.
-[[noreturn]] void RaiseUnreadableCopy();
+// Raises the engine's error for a copy that is not in the format ("binary", "text").
+[[noreturn]] void RaiseUnreadableCopy(std::string_view format = "binary");

@@ -36,3 +36,55 @@ std::size_t CopyLineOfContext(std::string_view context)
     std::from_chars(digits, context.data() + context.size(), line);
     return line;
 }
+
+void SplitCopyTextRow(std::string_view row, std::vector<TCopyField>& fields, std::string& storage)
+{
+    if (row.empty() || row.back() != '\n') {
+        RaiseUnreadableCopy("text");
+    }
+    row.remove_suffix(1);
+    storage.clear();
+    storage.reserve(row.size());
+    // Where each field ends in `storage`, or npos for null, until the views can be made.
+    thread_local std::vector<std::size_t> ends;
+    ends.clear();
+    for (std::size_t at = 0;; ++at) {
+        if (row.substr(at, 2) == "\\N" && (at + 2 == row.size() || row[at + 2] == '\t') &&
+            (at == 0 || row[at - 1] == '\t')) {
+            ends.push_back(std::string::npos);
+            at += 2;
+        } else {
+            for (; at < row.size() && row[at] != '\t'; ++at) {
+                if (row[at] != '\\') {
+                    storage += row[at];
+                    continue;
+                }
+                if (++at == row.size()) {
+                    RaiseUnreadableCopy("text");
+                }
+                static constexpr std::string_view kEscaped = "bfnrtv\\";
+                static constexpr std::string_view kMeant = "\b\f\n\r\t\v\\";
+                const std::size_t which = kEscaped.find(row[at]);
+                if (which == std::string_view::npos) {
+                    RaiseUnreadableCopy("text");
+                }
+                storage += kMeant[which];
+            }
+            ends.push_back(storage.size());
+            storage += '\0';
+        }
+        if (at >= row.size()) {
+            break;
+        }
+    }
+    fields.clear();
+    std::size_t start = 0;
+    for (const std::size_t end : ends) {
+        if (end == std::string::npos) {
+            fields.push_back({{}, true});
+        } else {
+            fields.push_back({std::string_view(storage).substr(start, end - start), false});
+            start = end + 1;
+        }
+    }
+}

@@ -2,6 +2,8 @@
 
 #include "store/engine/LibpqCalls.h"
 
+#include <exception>
+
 #include "store/engine/ServerFieldText.h"
 
 bool TServerResult::ReturnsRows() const
@@ -38,6 +40,11 @@ void TServerResult::AppendRecord(TRecordWindow& window, int row, int firstField)
             pq_->PQgetlength(result, row, field), pq_->PQgetisnull(result, row, field) != 0);
     }
     ++window.records;
+}
+
+unsigned TServerResult::FieldType(int field) const
+{
+    return pq_->PQftype(result_.get(), field);
 }
 
 std::optional<std::string> TServerResult::ServerText(int row, int field) const
@@ -89,4 +96,40 @@ TServerResult RunServerStatement(const TPgConnection& pg, const std::string& tex
         throw *outcome.failure;
     }
     return std::move(*outcome.result);
+}
+
+void RunServerCopyOut(const TPgConnection& pg, const std::string& text,
+                      const std::function<void(std::string_view)>& data,
+                      const TServerFailureWords& failure)
+{
+    {
+        const TPgResult started(*pg.pq, pg.pq->PQexec(pg.conn, text.c_str()));
+        if (pg.pq->PQresultStatus(started.get()) != PGRES_COPY_OUT) {
+            throw failure(started.get());
+        }
+    }
+    std::exception_ptr taken;
+    for (;;) {
+        char* bytes = nullptr;
+        const int size = pg.pq->PQgetCopyData(pg.conn, &bytes, 0);
+        if (size < 0) {
+            break;
+        }
+        const std::unique_ptr<char, void (*)(void*)> owned(bytes, pg.pq->PQfreemem);
+        if (!taken) {
+            try {
+                data(std::string_view(bytes, std::size_t(size)));
+            } catch (...) {
+                taken = std::current_exception();
+            }
+        }
+    }
+    std::optional<EDBEngineError> serverFailure;
+    ReadResultsToEnd(pg, [&](const PGresult* failed) { serverFailure = failure(failed); });
+    if (serverFailure) {
+        throw *serverFailure;
+    }
+    if (taken) {
+        std::rethrow_exception(taken);
+    }
 }

@@ -2,8 +2,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "store/engine/PgConnection.h"
@@ -19,6 +21,8 @@ public:
     int Rows() const;
     int Fields() const;
     QString FieldName(int field) const;
+    // The server's type number of the field.
+    unsigned FieldType(int field) const;
     // The fields of a row from `firstField` on, as Qt's driver renders them.
     void AppendRecord(TRecordWindow& window, int row, int firstField = 0) const;
     // A field in the server's own words, to send back as a parameter; none for null.
@@ -50,3 +54,12 @@ void CheckServerStatement(const TPgConnection& pg, const std::string& text);
 // Runs it, raising the failure.
 TServerResult RunServerStatement(const TPgConnection& pg, const std::string& text,
                                  const std::vector<TServerValue>& values = {});
+
+// Runs a "copy ... to stdout" and hands each of its data messages (one row of the text format)
+// to `data`. Every message is taken even after `data` raised, so that the connection is ready
+// for the next statement; then the server's failure is raised as `failure` words it, or else
+// what `data` raised.
+using TServerFailureWords = std::function<EDBEngineError(const PGresult*)>;
+void RunServerCopyOut(const TPgConnection& pg, const std::string& text,
+                      const std::function<void(std::string_view)>& data,
+                      const TServerFailureWords& failure);

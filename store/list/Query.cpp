@@ -249,6 +249,78 @@ void TQuery::MoveTo(int record)
     }
 }
 
+int TQuery::FieldNumber(const char* name) const
+{
+    return FieldIndex(fieldNames_, QString::fromUtf8(name), objectName());
+}
+
+long long TQuery::ReadThrough(const TRecordSink& record)
+{
+    Open();
+    if (!source_ || !source_->Rereads()) {
+        return -1;
+    }
+    First();
+    TBusyPointer::WorkScope working(session_.BusyPointer());
+    TDatabase& database = statement_->Database();
+    long long handed = 0;
+    bool refused = false;  // by the taker of the records, not the database
+    const auto handOn = [&](const TRecordWindow& one) {
+        try {
+            record(one);
+        } catch (...) {
+            refused = true;
+            throw;
+        }
+        ++handed;
+    };
+    long long records = -1;
+    try {
+        try {
+            records = source_->ReadThrough(database.Handle(), handOn);
+        } catch (const EDBEngineError&) {
+            // Nothing handed on yet: a connection lost since the last action is made again
+            // once, and the list read anew, as any reading of it does.
+            if (handed > 0 || !database.Lost() ||
+                !database.Reconnect(TDatabase::kActionPatience, TDatabase::kReconnectStep)) {
+                throw;
+            }
+            Close();
+            Open();
+            records = source_->ReadThrough(database.Handle(), handOn);
+        }
+    } catch (...) {
+        if (refused) {
+            StopAt(int(handed));
+        } else {
+            // As a window that cannot be read closes the list.
+            Close();
+        }
+        throw;
+    }
+    if (records > readRecords_) {
+        readRecords_ = int(records);
+        emit RecordsRead();
+    }
+    allRead_ = true;
+    if (records > 0) {
+        MoveTo(int(records) - 1);
+    }
+    eof_ = true;
+    return records;
+}
+
+void TQuery::StopAt(int record)
+{
+    const int passed = record / kWindowRecords * kWindowRecords;
+    if (readRecords_ < passed) {
+        readRecords_ = passed;
+        allRead_ = false;
+        emit RecordsRead();
+    }
+    MoveTo(record);
+}
+
 TField TQuery::FieldByName(const QString& name) const
 {
     const int field = FieldIndex(fieldNames_, name, objectName());

@@ -42,6 +42,14 @@ public:
     bool Eof() const { return eof_; }
     TField FieldByName(const QString& name) const;
     TField FieldByName(const char* name) const { return FieldByName(QString::fromUtf8(name)); }
+    // Where the field of that name is in each record; raises as FieldByName does.
+    int FieldNumber(const char* name) const;
+    // Opens the data set, then hands every record on in its order, in one streamed read of the
+    // list as it was opened, and leaves the data set past its last record, which is current;
+    // where `record` raises, the record it was handed is current. A connection lost before the
+    // first record is made again once. Answers the number of records; or -1, having read
+    // nothing, where the result is not read in windows.
+    long long ReadThrough(const TRecordSink& record);
 
     bool Active() const override { return active_; }
     int FieldCount() const override { return int(fieldNames_.size()); }
@@ -57,6 +65,9 @@ public:
 
 private:
     void SetRecNo(int record);
+    // Makes the record current after a reading through stopped there: every window before its
+    // own was passed, so that its own is read next.
+    void StopAt(int record);
     void OpenWindows();
     void OpenWhole();
     // The window holding the record, read again when it has left memory; false when the list

@@ -1,20 +1,51 @@
 #include "store/list/ServerList.h"
 
+#include "store/bulk/CopyText.h"
 #include "store/engine/PgConnection.h"
+#include "store/engine/ServerFieldText.h"
 #include "store/list/KeysetSource.h"
 
 namespace {
 
-// Whether the row was there for the snapshot of the opening ($1). The row's 32-bit transaction
-// number is widened by the number the server gives next, which no visible row reaches and none
-// trails by 2^32; a row frozen since and older than that could be taken for a newer one.
-constexpr const char* kSeenAtOpening =
-    "txid_visible_in_snapshot((select txid_snapshot_xmax(txid_current_snapshot())) - "
-    "(((select txid_snapshot_xmax(txid_current_snapshot())) - xmin::text::bigint) & 4294967295), "
-    "$1::txid_snapshot)";
+// Whether the row was there for the snapshot of the opening (`snapshot`, a parameter or the
+// snapshot's own text). The row's 32-bit transaction number is widened by the number the
+// server gives next, which no visible row reaches and none trails by 2^32; a row frozen since
+// and older than that could be taken for a newer one.
+std::string SeenAtOpening(const std::string& snapshot)
+{
+    std::string seen =
+        "txid_visible_in_snapshot((select txid_snapshot_xmax(txid_current_snapshot())) - "
+        "(((select txid_snapshot_xmax(txid_current_snapshot())) - xmin::text::bigint) & "
+        "4294967295), ";
+    seen.append(snapshot).append("::txid_snapshot)");
+    return seen;
+}
 
 // The row's place: the last key of the order, never null.
 constexpr const char* kPlace = "ctid";
+
+// The keys that order the list: its columns, then the row's place.
+std::vector<std::string> OrderKeys(const std::vector<std::string>& columns)
+{
+    std::vector<std::string> keys = columns;
+    keys.emplace_back(kPlace);
+    return keys;
+}
+
+std::string Joined(const std::vector<std::string>& keys)
+{
+    std::string order;
+    for (const std::string& key : keys) {
+        order += (order.empty() ? "" : ", ") + key;
+    }
+    return order;
+}
+
+// The fields a reading of the list gives before the table's columns.
+std::string LeadingFields(int part)
+{
+    return "select " + std::to_string(part) + " as cardovane_part, " + kPlace + ", * from ";
+}
 
 }  // namespace
 
@@ -22,12 +53,8 @@ TServerWindow ServerWindowStatement(const std::string& table,
                                     const std::vector<std::string>& columns,
                                     const std::vector<TServerValue>& anchor, int limit)
 {
-    std::vector<std::string> keys = columns;
-    keys.emplace_back(kPlace);
-    std::string order;
-    for (const std::string& key : keys) {
-        order += (order.empty() ? "" : ", ") + key;
-    }
+    const std::vector<std::string> keys = OrderKeys(columns);
+    const std::string order = Joined(keys);
     TServerWindow window;
     window.values.emplace_back();  // the snapshot, given by the caller
     const auto parameter = [&](const TServerValue& value) {
@@ -63,13 +90,27 @@ TServerWindow ServerWindowStatement(const std::string& table,
     std::string text = "select * from (";
     for (std::size_t p = 0; p < parts.size(); ++p) {
         text += p == 0 ? "" : " union all ";
-        text += "(select " + std::to_string(p) + " as cardovane_part, " + kPlace + ", * from " +
-                table + " where " + kSeenAtOpening + (parts[p].empty() ? "" : " and " + parts[p]) +
-                " order by " + order + " limit " + count + ")";
+        text += "(" + LeadingFields(int(p)) + table + " where " + SeenAtOpening("$1") +
+                (parts[p].empty() ? "" : " and " + parts[p]) + " order by " + order + " limit " +
+                count + ")";
     }
     text += ") w order by cardovane_part, " + order + " limit " + count;
     window.text = std::move(text);
     return window;
+}
+
+std::string ServerListCopyStatement(const std::string& table,
+                                    const std::vector<std::string>& columns,
+                                    const std::string& snapshot)
+{
+    if (snapshot.empty() || snapshot.find_first_not_of("0123456789:,") != std::string::npos) {
+        return {};
+    }
+    std::string copy = "copy (";
+    copy.append(LeadingFields(0)).append(table).append(" where ");
+    copy.append(SeenAtOpening(std::string(1, '\'').append(snapshot).append(1, '\'')));
+    copy.append(" order by ").append(Joined(OrderKeys(columns))).append(") to stdout");
+    return copy;
 }
 
 namespace {
@@ -117,11 +158,53 @@ public:
         return records;
     }
 
+    long long ReadThrough(const QSqlDatabase& db, const TRecordSink& record) override
+    {
+        const std::string copy = ServerListCopyStatement(table_, columns_, snapshot_.value_or(""));
+        if (copy.empty() || types_.empty()) {
+            return -1;
+        }
+        const TPgConnection pg = PgConnection(db);
+        std::vector<TCopyField> fields;
+        std::string storage;
+        TRecordWindow one;
+        long long records = 0;
+        RunServerCopyOut(
+            pg, copy,
+            [&](std::string_view row) {
+                SplitCopyTextRow(row, fields, storage);
+                if (fields.size() != types_.size() + kLeadingFields) {
+                    RaiseUnreadableCopy("text");
+                }
+                one.texts.clear();
+                one.nulls.clear();
+                for (std::size_t field = kLeadingFields; field < fields.size(); ++field) {
+                    const TCopyField& value = fields[field];
+                    AppendServerFieldText(one, types_[field - kLeadingFields], value.bytes.data(),
+                                          int(value.bytes.size()), value.null);
+                }
+                one.records = 1;
+                record(one);
+                // The key of each full window's last record is where the next window starts.
+                if (++records % kWindowRecords == 0) {
+                    TKey last;
+                    for (int field : keyFields_) {
+                        const TCopyField& key = fields[std::size_t(field)];
+                        last.push_back(key.null ? TServerValue() : TServerValue(key.bytes));
+                    }
+                    EndedOn(int(records / kWindowRecords) - 1, std::move(last));
+                }
+            },
+            [&pg](const PGresult* failed) { return PgStatementError(pg, failed); });
+        return records;
+    }
+
 private:
     void Describe(const TServerResult& rows)
     {
         for (int field = kLeadingFields; field < rows.Fields(); ++field) {
             names_.append(rows.FieldName(field));
+            types_.push_back(rows.FieldType(field));
         }
         for (const std::string& column : columns_) {
             const int found = int(names_.indexOf(QString::fromStdString(column)));
@@ -133,6 +216,7 @@ private:
     std::string table_;
     std::vector<std::string> columns_;
     TServerValue snapshot_;
+    std::vector<unsigned> types_;  // the server's type number of each of the table's columns
 };
 
 }  // namespace

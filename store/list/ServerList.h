@@ -29,3 +29,10 @@ struct TServerWindow {
 TServerWindow ServerWindowStatement(const std::string& table,
                                     const std::vector<std::string>& columns,
                                     const std::vector<TServerValue>& anchor, int limit);
+
+// The statement that reads the whole list in one COPY, in the server's text format, with the
+// fields of a window: COPY takes no parameters, so the snapshot of the opening is written into
+// it. Empty where the snapshot is not in the server's words (digits, colons and commas).
+std::string ServerListCopyStatement(const std::string& table,
+                                    const std::vector<std::string>& columns,
+                                    const std::string& snapshot);

@@ -134,6 +134,25 @@ public:
         return records;
     }
 
+    long long ReadThrough(const QSqlDatabase& db, const TRecordSink& record) override
+    {
+        TRecordWindow one;
+        long long records = 0;
+        EachRow(SqliteHandle(db), {}, -1, [&](const TSqliteStatement& statement, int fields) {
+            one.texts.clear();
+            one.nulls.clear();
+            for (int i = 1; i <= fields; ++i) {
+                statement.AppendText(one, i);
+            }
+            one.records = 1;
+            record(one);
+            if (++records % kWindowRecords == 0) {
+                EndedOn(int(records / kWindowRecords) - 1, KeyOf(statement));
+            }
+        });
+        return records;
+    }
+
 private:
     // Whether a unique index (not a partial one) holds exactly the first two keys, compared
     // as the list compares them.
@@ -183,6 +202,27 @@ private:
     void ReadPart(sqlite3* handle, const TListPart& part, TRecordWindow& records,
                   std::vector<TSqliteValue>& last)
     {
+        EachRow(handle, part, kWindowRecords - records.records,
+                [&](const TSqliteStatement& statement, int fields) {
+                    if (records.texts.empty()) {
+                        records.texts.reserve(std::size_t(kWindowRecords) * std::size_t(fields));
+                        records.nulls.reserve(records.texts.capacity());
+                    }
+                    for (int i = 1; i <= fields; ++i) {
+                        statement.AppendText(records, i);
+                    }
+                    // The key of a full window's last record is where the next window starts.
+                    if (++records.records == kWindowRecords) {
+                        last = KeyOf(statement);
+                    }
+                });
+    }
+
+    // Runs the part's statement, up to `limit` rows (-1: all), by the list's order, and hands
+    // each row with the number of the table's fields on to `row`.
+    template <typename Row>
+    void EachRow(sqlite3* handle, const TListPart& part, int limit, Row row)
+    {
         // "+rowid" keeps the planner on the index that orders the list.
         QString text =
             QStringLiteral("select rowid, * from %1 where +rowid <= ?").arg(order_.table);
@@ -191,7 +231,7 @@ private:
         }
         text += QStringLiteral(" order by %1 limit %2")
                     .arg(columns_.join(QStringLiteral(", ")))
-                    .arg(kWindowRecords - records.records);
+                    .arg(limit);
 
         TSqliteStatement statement(handle, text);
         statement.Bind(1, highest_);
@@ -211,21 +251,19 @@ private:
                     column == QLatin1String("rowid") ? 0 : int(found - names_.begin()) + 1);
             }
         }
-        if (records.texts.empty()) {
-            records.texts.reserve(std::size_t(kWindowRecords) * std::size_t(fields));
-            records.nulls.reserve(records.texts.capacity());
-        }
         while (statement.Step()) {
-            for (int i = 1; i <= fields; ++i) {
-                statement.AppendText(records, i);
-            }
-            // The key of a full window's last record is where the next window starts.
-            if (++records.records == kWindowRecords) {
-                for (int field : keyFields_) {
-                    last.push_back(statement.Value(field));
-                }
-            }
+            row(statement, fields);
         }
+    }
+
+    // The keys of the statement's current row, by which the list is ordered.
+    TKey KeyOf(const TSqliteStatement& statement) const
+    {
+        TKey key;
+        for (int field : keyFields_) {
+            key.push_back(statement.Value(field));
+        }
+        return key;
     }
 
     TListOrder order_;

@@ -8,6 +8,7 @@ public:
     QStringList FieldNames() const override { return names_; }
     TRecordWindow Read(const QSqlDatabase&, int) override { return {}; }
     bool Rereads() const override { return false; }
+    long long ReadThrough(const QSqlDatabase&, const TRecordSink&) override { return -1; }
 
 private:
     QStringList names_;

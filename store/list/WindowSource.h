@@ -2,6 +2,7 @@
 
 #include <QSqlDatabase>
 #include <QStringList>
+#include <functional>
 
 #include "store/engine/RecordWindow.h"
 
@@ -17,6 +18,9 @@ struct TListOrder {
     QStringList columns;
 };
 
+// A record handed on as a list is read through: a window of that one record.
+using TRecordSink = std::function<void(const TRecordWindow& record)>;
+
 // Reads the windows of one opened result. Window n holds the records from n * kWindowRecords
 // on; a window with fewer records is the result's last.
 class TWindowSource {
@@ -28,4 +32,9 @@ public:
     virtual TRecordWindow Read(const QSqlDatabase& db, int window) = 0;
     // Whether a window read once can be read again, and so need not stay in memory.
     virtual bool Rereads() const = 0;
+    // Reads the whole result in one statement, in its order and with the rows of its opening,
+    // handing each record on as it comes, and learns where each window starts, so that any
+    // window can be read next without those before it. Answers the number of records; or -1,
+    // having read nothing, where the source cannot.
+    virtual long long ReadThrough(const QSqlDatabase& db, const TRecordSink& record) = 0;
 };

@@ -123,35 +123,47 @@ TEST_P(Export, TheEmptyPathIsStandardOutputWhichAWindowedProgramLacks)
     EXPECT_EQ(Status(), QString());
 }
 
+// The write fails in the first window of the list and in a later one: the file keeps what
+// reached it, and the list stays on the record whose line could not be written.
 TEST_P(Export, AWriteThatFailsMidwayLeavesWhatReachedTheFile)
 {
-    QString values;
-    for (int i = 0; i < 200; ++i) {
-        values += QStringLiteral("%1('k%2', 1, '%2', 'First', 'Last')")
-                      .arg(i ? QStringLiteral(",") : QString())
-                      .arg(i, 3, 10, QLatin1Char('0'));
-    }
-    bench->db.Insert(values);
-    Reopen();
-    const QString path = cwd.Path(QStringLiteral("limited.csv"));
-    // A file-size limit on this process makes the write fail once the file reaches 1000 bytes.
-    rlimit before{};
-    ::getrlimit(RLIMIT_FSIZE, &before);
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{1000, before.rlim_max};
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    const QByteArray written = ExportTo(path);
-    ::setrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, previous);
+    constexpr int kStudents = 3000;
+    constexpr int kLine = 17;  // "1000,First,Last" and CR LF, in the list's order
+    bench->db.Exec(
+        QStringLiteral(
+            "with recursive n(i) as (select 0 union all select i + 1 from n where i < %1)\n"
+            "%2\n"
+            "select cast(1000 + i as text), 1, cast(1000 + i as text), 'First', 'Last' from n")
+            .arg(kStudents - 1)
+            .arg(QString::fromStdString(StudentListInsertHead())));
+    for (const int failingLine : {58, 2100}) {
+        SCOPED_TRACE(failingLine);
+        Reopen();
+        const QString path = cwd.Path(QStringLiteral("limited.csv"));
+        // A file-size limit on this process makes the write fail partway through that line.
+        const int size = failingLine * kLine + 5;
+        rlimit before{};
+        ::getrlimit(RLIMIT_FSIZE, &before);
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{rlim_t(size), before.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const QByteArray written = ExportTo(path);
+        ::setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, previous);
 
-    EXPECT_EQ(bench->TakeMessages(), QStringList{QStringLiteral("I/O error 27.")});
-    EXPECT_EQ(Status(), QString());
-    EXPECT_EQ(written.size(), 1000);
-    EXPECT_TRUE(written.startsWith("000,First,Last\r\n001,First,Last\r\n"));
-    const int record = bench->dm->QNames.RecNo();
-    EXPECT_GT(record, 0);
-    EXPECT_LT(record, 199);
-    EXPECT_FALSE(bench->dm->QNames.Eof());
+        EXPECT_EQ(bench->TakeMessages(), QStringList{QStringLiteral("I/O error 27.")});
+        EXPECT_EQ(Status(), QString());
+        EXPECT_EQ(written.size(), size);
+        EXPECT_TRUE(written.startsWith("1000,First,Last\r\n1001,First,Last\r\n"));
+        // The line whose write met the failure: its own, or one of those the file's buffer
+        // held after it.
+        const int record = bench->dm->QNames.RecNo();
+        EXPECT_GE(record, failingLine);
+        EXPECT_LE(record, failingLine + 128 / kLine);
+        EXPECT_EQ(bench->dm->QNames.FieldByName(kStudentIdColumn).AsString(),
+                  std::to_string(1000 + record));
+        EXPECT_FALSE(bench->dm->QNames.Eof());
+    }
 }
 
 TEST_P(Export, AnEngineErrorWhileReadingIsShown)

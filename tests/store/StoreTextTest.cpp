@@ -128,6 +128,70 @@ INSTANTIATE_TEST_SUITE_P(
                     CopyCase{"OtherBytesAsTheyAre", "\x01,\"\xC3\xA9", "\x01,\"\xC3\xA9"}),
     [](const auto& row) { return std::string(row.param.name); });
 
+// A row of the server's COPY text output and its fields: "<null>" for null; none where the row
+// is refused.
+struct CopyRowCase {
+    const char* name;
+    std::string row;
+    std::vector<std::string> fields;
+};
+
+class CopyTextRow : public testing::TestWithParam<CopyRowCase> {};
+
+TEST_P(CopyTextRow, IsSplitIntoTheFieldsTheServerMeant)
+{
+    std::vector<TCopyField> fields;
+    std::string storage = "left from the row before";
+    if (GetParam().fields.empty()) {
+        EXPECT_THROW(SplitCopyTextRow(GetParam().row, fields, storage), EDBEngineError);
+        return;
+    }
+    SplitCopyTextRow(GetParam().row, fields, storage);
+    std::vector<std::string> got;
+    for (const TCopyField& field : fields) {
+        got.push_back(field.null ? "<null>" : std::string(field.bytes));
+        // Read as libpq's fields are, up to their NUL.
+        EXPECT_TRUE(field.null || field.bytes.data()[field.bytes.size()] == '\0');
+    }
+    EXPECT_EQ(got, GetParam().fields);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CopyTextRow,
+    testing::Values(CopyRowCase{"Three", "1\tAnn\tLee\n", {"1", "Ann", "Lee"}},
+                    CopyRowCase{"OneEmpty", "\n", {""}},
+                    CopyRowCase{"EmptyAtEachEnd", "\tx\t\n", {"", "x", ""}},
+                    CopyRowCase{"Nulls",
+                                R"(\N)"
+                                "\tx\t"
+                                R"(\N)"
+                                "\n",
+                                {"<null>", "x", "<null>"}},
+                    CopyRowCase{"NullBesideEmpty",
+                                "\t"
+                                R"(\N)"
+                                "\n",
+                                {"", "<null>"}},
+                    // What the server escapes comes back as it was stored, "\N" inside a text too.
+                    CopyRowCase{"Escapes",
+                                R"(a\tb\nc\rd\\e\bf\fg\vh)"
+                                "\t"
+                                R"(\\N)"
+                                "\n",
+                                {"a\tb\nc\rd\\e\bf\fg\vh", R"(\N)"}},
+                    CopyRowCase{"OtherBytesAsTheyAre", "\x01,\"\xC3\xA9\n", {"\x01,\"\xC3\xA9"}},
+                    CopyRowCase{"NoLineEnd", "1\tAnn", {}}, CopyRowCase{"Nothing", "", {}},
+                    CopyRowCase{"NullAmidText",
+                                R"(a\Nb)"
+                                "\n",
+                                {}},
+                    CopyRowCase{"UnknownEscape",
+                                R"(a\x41)"
+                                "\n",
+                                {}},
+                    CopyRowCase{"EscapeCutShort", "a\\\n", {}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
 struct ContextCase {
     const char* name;
     const char* context;
