@@ -108,7 +108,18 @@ std::string ServerListCopyStatement(const std::string& table,
     }
     std::string copy = "copy (";
     copy.append(LeadingFields(0)).append(table).append(" where ");
-    copy.append(SeenAtOpening(std::string(1, '\'').append(snapshot).append(1, '\'')));
+    // A snapshot that waited on nothing ("x:x:") sees every transaction before x; while no
+    // transaction has ended since, the server sees what it saw, and no row needs the test.
+    const std::size_t xmax = snapshot.find(':');
+    const std::string xmin = snapshot.substr(0, xmax);
+    if (xmax != std::string::npos && snapshot.substr(xmax) == ":" + xmin + ":") {
+        copy.append("((select txid_snapshot_xmax(txid_current_snapshot())) = ")
+            .append(xmin)
+            .append(" or ");
+    } else {
+        copy.append("(");
+    }
+    copy.append(SeenAtOpening(std::string(1, '\'').append(snapshot).append(1, '\''))).append(")");
     copy.append(" order by ").append(Joined(OrderKeys(columns))).append(") to stdout");
     return copy;
 }
