@@ -14,7 +14,9 @@
 
 namespace {
 
-constexpr std::size_t kBulkWriteBuffer = 64 * 1024;
+// Nobody watches the file fill: it is written in blocks, as the bulk loaders write, and not a
+// request to the file system for every 128 bytes.
+constexpr std::size_t kExportWriteBuffer = 64 * 1024;
 
 bool SameFile(const std::string& a, const std::string& b)
 {
@@ -49,11 +51,10 @@ long long ExportStudentList(const std::string& path, TQuery& names, TListReading
     // The file is created, or emptied, before the list is read.
     TTextFile file;
     file.OpenToWrite(path);
+    file.SetTextBuffer(kExportWriteBuffer);
 
     long long written = -1;
     if (reading == TListReading::Bulk) {
-        // Nobody watches the file fill: it is written in blocks, as the bulk loaders write.
-        file.SetTextBuffer(kBulkWriteBuffer);
         written = ReadStudentFieldsInBulk(
             names.AllowedDatabase(),
             [&file](std::string_view idNum, std::string_view firstName, std::string_view lastName) {

@@ -31,8 +31,14 @@ TServerWindow ServerWindowStatement(const std::string& table,
                                     const std::vector<TServerValue>& anchor, int limit);
 
 // The statement that reads the whole list in one COPY, in the server's text format, with the
-// fields of a window: COPY takes no parameters, so the snapshot of the opening is written into
-// it. Empty where the snapshot is not in the server's words (digits, colons and commas).
+// fields of a window (the first one true): COPY takes no parameters, so the snapshot of the
+// opening is written into it. Empty where the snapshot is not in the server's words (digits, colons
+// and commas). `uniqueFirstKeys`: no two records share the first two columns, which then order it
+// alone.
 std::string ServerListCopyStatement(const std::string& table,
                                     const std::vector<std::string>& columns,
-                                    const std::string& snapshot);
+                                    const std::string& snapshot, bool uniqueFirstKeys = false);
+// Whether a plain unique index holds exactly the first two columns of the order, comparing as
+// the order compares, and no record has either of them null: "t" or "f".
+std::string UniqueFirstKeysStatement(const std::string& table,
+                                     const std::vector<std::string>& columns);

@@ -127,7 +127,7 @@ TEST_P(Export, TheEmptyPathIsStandardOutputWhichAWindowedProgramLacks)
 // reached it, and the list stays on the record whose line could not be written.
 TEST_P(Export, AWriteThatFailsMidwayLeavesWhatReachedTheFile)
 {
-    constexpr int kStudents = 3000;
+    constexpr int kStudents = 9000;
     constexpr int kLine = 17;  // "1000,First,Last" and CR LF, in the list's order
     bench->db.Exec(
         QStringLiteral(
@@ -136,7 +136,7 @@ TEST_P(Export, AWriteThatFailsMidwayLeavesWhatReachedTheFile)
             "select cast(1000 + i as text), 1, cast(1000 + i as text), 'First', 'Last' from n")
             .arg(kStudents - 1)
             .arg(QString::fromStdString(StudentListInsertHead())));
-    for (const int failingLine : {58, 2100}) {
+    for (const int failingLine : {58, 4100}) {
         SCOPED_TRACE(failingLine);
         Reopen();
         const QString path = cwd.Path(QStringLiteral("limited.csv"));
@@ -155,11 +155,11 @@ TEST_P(Export, AWriteThatFailsMidwayLeavesWhatReachedTheFile)
         EXPECT_EQ(Status(), QString());
         EXPECT_EQ(written.size(), size);
         EXPECT_TRUE(written.startsWith("1000,First,Last\r\n1001,First,Last\r\n"));
-        // The line whose write met the failure: its own, or one of those the file's buffer
-        // held after it.
+        // The line whose write met the failure: its own, or one of those the export's buffer
+        // of 64 KiB held after it.
         const int record = bench->dm->QNames.RecNo();
         EXPECT_GE(record, failingLine);
-        EXPECT_LE(record, failingLine + 128 / kLine);
+        EXPECT_LE(record, failingLine + 65536 / kLine);
         EXPECT_EQ(bench->dm->QNames.FieldByName(kStudentIdColumn).AsString(),
                   std::to_string(1000 + record));
         EXPECT_FALSE(bench->dm->QNames.Eof());

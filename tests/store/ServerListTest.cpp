@@ -6,6 +6,7 @@
 
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <memory>
 
 #include "store/engine/Database.h"
 #include "store/engine/FieldText.h"
@@ -112,6 +113,85 @@ TEST_F(ServerList, AWindowLeavesOutWhatWasStoredAfterTheOpening)
     EXPECT_EQ(Window(snapshot, rows[0].key, 100),
               (std::vector<std::string>{rows[1].place, rows[3].place}));
     EXPECT_EQ(Window(Snapshot(), {}, 100).size(), 4u) << "a new opening sees them all";
+}
+
+// Read through in one COPY, the list is what its windows show: what was stored or changed after
+// the opening is left out, with and without the index that spares the sort.
+TEST_F(ServerList, ReadThroughGivesTheRecordsOfTheOpening)
+{
+    for (const bool unique : {false, true}) {
+        SCOPED_TRACE(unique);
+        db->DeleteAll();
+        db->Exec(QStringLiteral("drop index if exists studentlist_key"));
+        if (unique) {
+            db->Exec(QStringLiteral(
+                "create unique index studentlist_key on studentlist (psid, psidsequence)"));
+        }
+        db->Insert(
+            QStringLiteral("('bb', 1, '1', 'B', 'B'), ('dd', 1, '2', 'D', 'D'), "
+                           "('ee', 1, '3', 'E', null)"));
+        const QSqlDatabase handle = session->OpenDatabase(QStringLiteral("DVK")).Handle();
+        const std::unique_ptr<TWindowSource> list =
+            OpenServerList(handle, {QStringLiteral("studentlist"),
+                                    {QStringLiteral("psid"), QStringLiteral("psidsequence"),
+                                     QStringLiteral("lname"), QStringLiteral("fname")}});
+        const TRecordWindow first = list->Read(handle, 0);
+        db->Insert(QStringLiteral("('aa', 1, 'new', 'A', 'A'), ('cc', 1, 'new', 'C', 'C')"));
+        db->Update(QStringLiteral("studentid = 'changed'"), QStringLiteral("psid = 'dd'"));
+        std::vector<std::string> streamed;
+        const long long records = list->ReadThrough(handle, [&](const TRecordWindow& one) {
+            ASSERT_EQ(one.records, 1);
+            streamed.push_back(one.texts[2] + (one.nulls[4] ? "|null" : "|" + one.texts[4]));
+        });
+        EXPECT_EQ(records, 2);
+        EXPECT_EQ(streamed, (std::vector<std::string>{"1|B", "3|null"}));
+        EXPECT_EQ(first.records, 3) << "the opening's own window";
+    }
+}
+
+// The list read through in one COPY leaves out the sort of its last keys only where no two
+// records can share the first two: a plain unique index on exactly them, comparing as the list's
+// order compares, and neither null in any record.
+TEST_F(ServerList, OnlyAPlainUniqueIndexOnTheFirstTwoKeysSparesTheSort)
+{
+    const struct {
+        const char* index;
+        const char* rows;
+        bool unique;
+    } cases[] = {
+        {"create unique index studentlist_key on studentlist (psid, psidsequence)",
+         "('ab', 1, '1', 'A', 'B'), ('ab', 2, '2', 'A', 'B')", true},
+        {"create unique index studentlist_key on studentlist (psid desc, psidsequence)",
+         "('ab', 1, '1', 'A', 'B')", true},
+        {"create unique index studentlist_key on studentlist (psid, psidsequence)",
+         "('ab', 1, '1', 'A', 'B'), (null, 1, '2', 'A', 'B')", false},
+        {"create unique index studentlist_key on studentlist (psid, psidsequence)",
+         "('ab', null, '1', 'A', 'B')", false},
+        {"create index studentlist_key on studentlist (psid, psidsequence)",
+         "('ab', 1, '1', 'A', 'B')", false},
+        {"create unique index studentlist_key on studentlist (psid, psidsequence, studentid)",
+         "('ab', 1, '1', 'A', 'B')", false},
+        {"create unique index studentlist_key on studentlist (psidsequence, psid)",
+         "('ab', 1, '1', 'A', 'B')", false},
+        {"create unique index studentlist_key on studentlist (psid, psidsequence) where psid <> ''",
+         "('ab', 1, '1', 'A', 'B')", false},
+        {"create unique index studentlist_key on studentlist (lower(psid), psidsequence)",
+         "('ab', 1, '1', 'A', 'B')", false},
+        {"create unique index studentlist_key on studentlist (psid collate \"POSIX\", "
+         "psidsequence)",
+         "('ab', 1, '1', 'A', 'B')", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.index);
+        db->DeleteAll();
+        db->Exec(QStringLiteral("drop index if exists studentlist_key"));
+        db->Exec(QString::fromUtf8(c.index));
+        db->Insert(QString::fromUtf8(c.rows));
+        const TServerResult answer = RunServerStatement(
+            pg,
+            UniqueFirstKeysStatement("studentlist", {"psid", "psidsequence", "lname", "fname"}));
+        EXPECT_EQ(answer.ServerText(0, 0), TServerValue(c.unique ? "t" : "f"));
+    }
 }
 
 TEST_F(ServerList, FieldsReadByLibpqShowWhatQtsDriverShowed)
