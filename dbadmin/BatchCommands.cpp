@@ -142,10 +142,10 @@ int ExportCommand(const SubcommandLine& line, const DbAdminOptions& options)
     SetUpStudentListQuery(names, alias);
     if (file == QLatin1String("-")) {
         // The text file's empty name is standard output.
-        ExportStudentList({}, names, TListReading::Bulk);
+        ExportStudentList({}, names);
         return 0;
     }
-    const long long students = ExportStudentListReplacing(file, names, TListReading::Bulk);
+    const long long students = ExportStudentListReplacing(file, names);
     QTextStream(stdout) << "Exported " << students << (students == 1 ? " student" : " students")
                         << " to " << file << ".\n";
     return 0;

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 
 #include "export/StudentLineFormat.h"
-#include "store/bulk/BulkRead.h"
 #include "store/list/Query.h"
 #include "store/table/StudentListTable.h"
 #include "textio/Exception.h"
@@ -44,7 +43,7 @@ void RefuseDatabaseTarget(const std::string& path, TQuery& names)
     }
 }
 
-long long ExportStudentList(const std::string& path, TQuery& names, TListReading reading)
+long long ExportStudentList(const std::string& path, TQuery& names)
 {
     RefuseDatabaseTarget(path, names);
 
@@ -53,28 +52,18 @@ long long ExportStudentList(const std::string& path, TQuery& names, TListReading
     file.OpenToWrite(path);
     file.SetTextBuffer(kExportWriteBuffer);
 
-    long long written = -1;
-    if (reading == TListReading::Bulk) {
-        written = ReadStudentFieldsInBulk(
-            names.AllowedDatabase(),
-            [&file](std::string_view idNum, std::string_view firstName, std::string_view lastName) {
-                file.WriteTextLine(FormatStudentLine(idNum, firstName, lastName));
-            });
-    }
+    // The whole list in one reading, whatever record the database grid had selected.
+    names.Open();
+    const int idNum = names.FieldNumber(kStudentIdColumn);
+    const int firstName = names.FieldNumber(kFirstNameColumn);
+    const int lastName = names.FieldNumber(kLastNameColumn);
+    long long written = names.ReadThrough([&](const TRecordWindow& record) {
+        file.WriteTextLine(FormatStudentLine(record.texts[std::size_t(idNum)],
+                                             record.texts[std::size_t(firstName)],
+                                             record.texts[std::size_t(lastName)]));
+    });
     if (written < 0) {
-        // The whole list in one reading, whatever record the database grid had selected.
-        names.Open();
-        const int idNum = names.FieldNumber(kStudentIdColumn);
-        const int firstName = names.FieldNumber(kFirstNameColumn);
-        const int lastName = names.FieldNumber(kLastNameColumn);
-        written = names.ReadThrough([&](const TRecordWindow& record) {
-            file.WriteTextLine(FormatStudentLine(record.texts[std::size_t(idNum)],
-                                                 record.texts[std::size_t(firstName)],
-                                                 record.texts[std::size_t(lastName)]));
-        });
-    }
-    if (written < 0) {
-        // From the first record, whatever record the database grid had selected.
+        // A result held whole, from its first record.
         names.First();
         written = 0;
         while (!names.Eof()) {
@@ -92,7 +81,7 @@ long long ExportStudentList(const std::string& path, TQuery& names, TListReading
     return written;
 }
 
-long long ExportStudentListReplacing(const QString& path, TQuery& names, TListReading reading)
+long long ExportStudentListReplacing(const QString& path, TQuery& names)
 {
     const std::string target = path.toStdString();
     RefuseDatabaseTarget(target, names);
@@ -101,11 +90,10 @@ long long ExportStudentListReplacing(const QString& path, TQuery& names, TListRe
     struct stat st {};
     const bool exists = ::stat(target.c_str(), &st) == 0;
     if ((exists && !S_ISREG(st.st_mode)) || !QFileInfo(QFileInfo(path).absolutePath()).isDir()) {
-        return ExportStudentList(target, names, reading);
+        return ExportStudentList(target, names);
     }
     TReplacedFile replaced(path, TReplacedFile::Mode::KeepMode);
-    const long long students =
-        ExportStudentList(replaced.WorkingPath().toStdString(), names, reading);
+    const long long students = ExportStudentList(replaced.WorkingPath().toStdString(), names);
     replaced.Commit();
     return students;
 }

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "store/errors/EngineErrors.h"
+
 void AppendCopyTextField(std::string& out, std::string_view text)
 {
     for (const char c : text) {
@@ -40,7 +42,7 @@ std::size_t CopyLineOfContext(std::string_view context)
 void SplitCopyTextRow(std::string_view row, std::vector<TCopyField>& fields, std::string& storage)
 {
     if (row.empty() || row.back() != '\n') {
-        RaiseUnreadableCopy("text");
+        RaiseUnreadableCopy();
     }
     row.remove_suffix(1);
     storage.clear();
@@ -60,13 +62,13 @@ void SplitCopyTextRow(std::string_view row, std::vector<TCopyField>& fields, std
                     continue;
                 }
                 if (++at == row.size()) {
-                    RaiseUnreadableCopy("text");
+                    RaiseUnreadableCopy();
                 }
                 static constexpr std::string_view kEscaped = "bfnrtv\\";
                 static constexpr std::string_view kMeant = "\b\f\n\r\t\v\\";
                 const std::size_t which = kEscaped.find(row[at]);
                 if (which == std::string_view::npos) {
-                    RaiseUnreadableCopy("text");
+                    RaiseUnreadableCopy();
                 }
                 storage += kMeant[which];
             }
@@ -87,4 +89,13 @@ void SplitCopyTextRow(std::string_view row, std::vector<TCopyField>& fields, std
             start = end + 1;
         }
     }
+}
+
+void RaiseUnreadableCopy()
+{
+    throw EDBEngineError(
+        kErrGeneralSql,
+        {TDBError{kErrGeneralSql,
+                  {},
+                  "The server's copy of the list is not in PostgreSQL's COPY format."}});
 }

@@ -5,9 +5,14 @@
 #include <string_view>
 #include <vector>
 
-#include "store/bulk/CopyBinary.h"
+// One field of a row of a COPY: its bytes, or null.
+struct TCopyField {
+    std::string_view bytes;
+    bool null = false;
+};
 
-// PostgreSQL COPY's text format, as the bulk insert sends it: a field's text with the field
+// PostgreSQL COPY's text format, as the bulk insert sends it and the list's reading takes it.
+// A field's text as the bulk insert sends it: a field's text with the field
 // separator (tab), the line ends and the escape itself (backslash) escaped, all else as it is.
 void AppendCopyTextField(std::string& out, std::string_view text);
 
@@ -22,3 +27,6 @@ std::size_t CopyLineOfContext(std::string_view context);
 // escape, no line end, a null amid text) raises the engine's error, naming the server's copy as
 // unreadable.
 void SplitCopyTextRow(std::string_view row, std::vector<TCopyField>& fields, std::string& storage);
+
+// Raises the engine's error for a copy that is not in the text format.
+[[noreturn]] void RaiseUnreadableCopy();

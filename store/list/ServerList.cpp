@@ -217,7 +217,7 @@ public:
             [&](std::string_view row) {
                 SplitCopyTextRow(row, fields, storage);
                 if (fields.size() != types_.size() + kLeadingFields) {
-                    RaiseUnreadableCopy("text");
+                    RaiseUnreadableCopy();
                 }
                 one.texts.clear();
                 one.nulls.clear();

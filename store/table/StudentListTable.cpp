@@ -60,26 +60,10 @@ constexpr const char* kStudentFields = "studentid, fname, lname";
 
 }  // namespace
 
-std::string DescribeStudentFieldsStatement()
-{
-    return std::string("select ") + kStudentFields + " from " + kStudentListTable + " limit 0";
-}
-
 std::string StudentFieldsStatement()
 {
     return std::string("select ") + kStudentFields + " from " + kStudentListTable + " order by " +
            StudentListOrderBy();
-}
-
-std::string CopyStudentFieldsOutStatement()
-{
-    return "copy (" + StudentFieldsStatement() + ") to stdout (format binary)";
-}
-
-std::string CountSqliteStudentFieldsStatement()
-{
-    return std::string("select count(*) from pragma_table_info('") + kStudentListTable +
-           "') where name in ('studentid', 'fname', 'lname')";
 }
 
 std::string SqliteStudentFieldsStatement()

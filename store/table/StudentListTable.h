@@ -50,14 +50,8 @@ std::string CopyStudentRowsInStatement();
 std::vector<std::string> StoredMaximaLines();
 
 // The identification number, first name and last name of every student, in the list's order;
-// the columns of a server's table without its rows (to learn their types), its binary COPY to
-// the client, and on SQLite how many of the three columns the table has and the rows in the
-// order of the list's windows (the row number breaking ties).
-inline constexpr int kStudentFieldCount = 3;
+// on SQLite in the order of the list's windows (the row number breaking ties).
 std::string StudentFieldsStatement();
-std::string DescribeStudentFieldsStatement();
-std::string CopyStudentFieldsOutStatement();
-std::string CountSqliteStudentFieldsStatement();
 std::string SqliteStudentFieldsStatement();
 
 // Keeps the sequence numbers of a key unique, so that two offices posting at the same moment
