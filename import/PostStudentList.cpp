@@ -100,7 +100,7 @@ private:
             if (reconnects == kReconnectsPerRow || !database_.Lost()) {
                 throw;
             }
-            if (!database_.Reconnect(database_.postingPatience, TDatabase::kReconnectStep)) {
+            if (!database_.Reconnect(database_.postingPatience)) {
                 throw ConnectionLost(e);
             }
             return false;

@@ -91,7 +91,7 @@ bool TDatabase::Lost() const
     return Connected() && !Alias().IsSqlite() && !Answers();
 }
 
-bool TDatabase::Reconnect(std::chrono::milliseconds patience, std::chrono::milliseconds step)
+bool TDatabase::Reconnect(std::chrono::milliseconds patience)
 {
     TBusyPointer::WorkScope working(session_.BusyPointer());
     QElapsedTimer waited;
@@ -103,11 +103,11 @@ bool TDatabase::Reconnect(std::chrono::milliseconds patience, std::chrono::milli
             CheckedThisTurn();
             return true;
         } catch (const EDatabaseError&) {
-            if (waited.elapsed() + step.count() > patience.count()) {
+            if (waited.elapsed() + kReconnectStep.count() > patience.count()) {
                 return false;
             }
         }
-        std::this_thread::sleep_for(step);
+        std::this_thread::sleep_for(kReconnectStep);
     }
 }
 

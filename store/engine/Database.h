@@ -45,9 +45,9 @@ public:
     // pooler or itself restarted, a standby took over). Never on SQLite.
     bool Lost() const;
     // Makes a lost connection again with the login it was made with (nobody is asked twice),
-    // trying every `step` until `patience` has passed; false when the server did not come back
-    // by then, and the lost connection stays.
-    bool Reconnect(std::chrono::milliseconds patience, std::chrono::milliseconds step);
+    // trying every kReconnectStep until `patience` has passed; false when the server did not
+    // come back by then, and the lost connection stays.
+    bool Reconnect(std::chrono::milliseconds patience);
     // Runs the work; where the connection was lost under it, makes the connection again once
     // and runs the work again. For work that stores nothing, so that running it twice is safe.
     template <typename Work>
@@ -56,7 +56,7 @@ public:
         try {
             return work();
         } catch (const EDBEngineError&) {
-            if (!Lost() || !Reconnect(kActionPatience, kReconnectStep)) {
+            if (!Lost() || !Reconnect(kActionPatience)) {
                 throw;
             }
         }

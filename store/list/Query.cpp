@@ -281,8 +281,7 @@ long long TQuery::ReadThrough(const TRecordSink& record)
         } catch (const EDBEngineError&) {
             // Nothing handed on yet: a connection lost since the last action is made again
             // once, and the list read anew, as any reading of it does.
-            if (handed > 0 || !database.Lost() ||
-                !database.Reconnect(TDatabase::kActionPatience, TDatabase::kReconnectStep)) {
+            if (handed > 0 || !database.Lost() || !database.Reconnect(TDatabase::kActionPatience)) {
                 throw;
             }
             Close();
