@@ -22,10 +22,14 @@ void AppendField(std::string& line, std::string_view field)
     line += '"';
 }
 
-[[noreturn]] void Refuse(int line, const std::string& what)
+constexpr const char* kNotAReceipt =
+    "; this is not a receipt that cardovane-dbadmin import --receipt wrote";
+constexpr const char* kNotAnEntry = "; this is not a posting that the history of postings holds";
+
+// `as`: what the text is not (a receipt, an entry of the history).
+[[noreturn]] void Refuse(int line, const std::string& what, const char* as)
 {
-    throw Exception("line " + std::to_string(line) + ": " + what +
-                    "; this is not a receipt that cardovane-dbadmin import --receipt wrote");
+    throw Exception("line " + std::to_string(line) + ": " + what + as);
 }
 
 }  // namespace
@@ -48,8 +52,9 @@ namespace {
 // A receipt's lines in turn, each line's fields with their quotes undone.
 class TReceiptLines {
 public:
-    explicit TReceiptLines(std::string_view text) : text_(text) {}
+    TReceiptLines(std::string_view text, const char* as) : text_(text), as_(as) {}
     int Line() const { return line_; }
+    [[noreturn]] void Refuse(const std::string& what) const { ::Refuse(line_, what, as_); }
     // False at the end of the text.
     bool Read(std::vector<std::string>& fields)
     {
@@ -60,7 +65,7 @@ public:
         while (true) {
             if (at_ >= text_.size()) {
                 if (quoted || fields.size() > 1 || !fields[0].empty() || wasQuoted) {
-                    Refuse(line_, "the line is cut short");
+                    Refuse("the line is cut short");
                 }
                 return false;
             }
@@ -85,7 +90,7 @@ public:
             } else if (c == '\n') {
                 return true;
             } else if (wasQuoted || c == '\0') {
-                Refuse(line_, "a field holds what no receipt holds");
+                Refuse("a field holds what no receipt holds");
             } else {
                 fields.back() += c;
             }
@@ -94,35 +99,90 @@ public:
 
 private:
     std::string_view text_;
+    const char* as_;
     std::size_t at_ = 0;
     int line_ = 0;
 };
 
 }  // namespace
 
-std::vector<TStudentRecord> ParseReceipt(std::string_view text)
+namespace {
+
+std::vector<TStudentRecord> ReceiptRecords(TReceiptLines& lines)
 {
     std::vector<TStudentRecord> records;
-    TReceiptLines lines(text);
     std::vector<std::string> fields;
     if (!lines.Read(fields) || fields.size() != 5 ||
         fields[0] + "," + fields[1] + "," + fields[2] + "," + fields[3] + "," + fields[4] !=
             kReceiptHeader) {
-        Refuse(lines.Line(), std::string("the first line is not \"") + kReceiptHeader + "\"");
+        lines.Refuse(std::string("the first line is not \"") + kReceiptHeader + "\"");
     }
     while (lines.Read(fields)) {
         if (fields.size() != 5) {
-            Refuse(lines.Line(),
-                   "the line has " + std::to_string(fields.size()) + " fields instead of 5");
+            lines.Refuse("the line has " + std::to_string(fields.size()) + " fields instead of 5");
         }
         TStudentRecord record{fields[0], 0, fields[2], fields[3], fields[4]};
         const std::string& number = fields[1];
         const auto [end, error] =
             std::from_chars(number.data(), number.data() + number.size(), record.sequence);
         if (number.empty() || error != std::errc() || end != number.data() + number.size()) {
-            Refuse(lines.Line(), "psidsequence \"" + number + "\" is not a whole number");
+            lines.Refuse("psidsequence \"" + number + "\" is not a whole number");
         }
         records.push_back(std::move(record));
     }
     return records;
+}
+
+// What an entry holds before its receipt, one "name,value" line each, in this order.
+constexpr const char* kEntryHead = "cardovane posting";
+constexpr const char* kEntryNames[] = {"when", "file", "sha256", "alias", "database", "undone"};
+
+std::string* EntryValue(TPostingEntry& entry, int at)
+{
+    std::string* values[] = {&entry.when,  &entry.file,     &entry.fileHash,
+                             &entry.alias, &entry.database, &entry.undone};
+    return values[at];
+}
+
+}  // namespace
+
+std::vector<TStudentRecord> ParseReceipt(std::string_view text)
+{
+    TReceiptLines lines(text, kNotAReceipt);
+    return ReceiptRecords(lines);
+}
+
+std::string PostingEntryText(const TPostingEntry& entry)
+{
+    std::string text = std::string(kEntryHead) + "\r\n";
+    TPostingEntry copy = entry;
+    for (int at = 0; at < int(std::size(kEntryNames)); ++at) {
+        text += kEntryNames[at];
+        text += ',';
+        AppendField(text, *EntryValue(copy, at));
+        text += "\r\n";
+    }
+    text += std::string(kReceiptHeader) + "\r\n";
+    for (const TStudentRecord& record : entry.records) {
+        text += ReceiptLine(record) + "\r\n";
+    }
+    return text;
+}
+
+TPostingEntry ParsePostingEntry(std::string_view text)
+{
+    TReceiptLines lines(text, kNotAnEntry);
+    std::vector<std::string> fields;
+    if (!lines.Read(fields) || fields.size() != 1 || fields[0] != kEntryHead) {
+        lines.Refuse(std::string("the first line is not \"") + kEntryHead + "\"");
+    }
+    TPostingEntry entry;
+    for (int at = 0; at < int(std::size(kEntryNames)); ++at) {
+        if (!lines.Read(fields) || fields.size() != 2 || fields[0] != kEntryNames[at]) {
+            lines.Refuse(std::string("the line is not \"") + kEntryNames[at] + ",...\"");
+        }
+        *EntryValue(entry, at) = fields[1];
+    }
+    entry.records = ReceiptRecords(lines);
+    return entry;
 }

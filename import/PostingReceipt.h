@@ -15,3 +15,21 @@ std::string ReceiptLine(const TStudentRecord& record);
 // The records of a receipt; raises Exception naming the line of anything that is not one (a
 // student list, a workbook, a file cut short).
 std::vector<TStudentRecord> ParseReceipt(std::string_view text);
+
+// A posting as the history of postings keeps it: when (UTC, ISO 8601), from which list file (its
+// name and the SHA-256 of its bytes, in hex), into which alias and database, when it was undone
+// (empty while it was not), and what it stored. Written as "name,value" lines after a first
+// line of its own, then its receipt.
+struct TPostingEntry {
+    std::string when;
+    std::string file;
+    std::string fileHash;
+    std::string alias;
+    std::string database;
+    std::string undone;
+    std::vector<TStudentRecord> records;
+    bool operator==(const TPostingEntry&) const = default;
+};
+std::string PostingEntryText(const TPostingEntry& entry);
+// Raises Exception naming the line of anything that is not an entry.
+TPostingEntry ParsePostingEntry(std::string_view text);

@@ -72,4 +72,60 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"Nul", kHead + std::string("anle,1,10\0, Ann,Lee\r\n", 21), "line 2: a field"}),
     [](const auto& p) { return p.param.name; });
 
+TEST(PostingEntry, WhatIsWrittenIsReadBackTheSame)
+{
+    const TPostingEntry entry{
+        "2026-12-10T09:15:00Z",
+        "/home/office/Lists/Year 7, \"new\".csv",
+        "9f86d081884c7d659a2feaa0c55ad015a3bf4f1b2b0b822cd15d6c15b0f00a08",
+        "DVK",
+        "/home/office/students.db",
+        "",
+        {{"anle", 1, "1001", "Ann", "Lee"}, {"x,y", 2, "", "\"Al\"", "O\r\nK"}}};
+    const std::string text = PostingEntryText(entry);
+    EXPECT_EQ(text.substr(0, text.find("psid,")),
+              "cardovane posting\r\nwhen,2026-12-10T09:15:00Z\r\n"
+              "file,\"/home/office/Lists/Year 7, \"\"new\"\".csv\"\r\n"
+              "sha256,9f86d081884c7d659a2feaa0c55ad015a3bf4f1b2b0b822cd15d6c15b0f00a08\r\n"
+              "alias,DVK\r\ndatabase,/home/office/students.db\r\nundone,\r\n");
+    EXPECT_EQ(ParsePostingEntry(text), entry);
+    TPostingEntry undone = entry;
+    undone.undone = "2026-12-11T10:00:00Z";
+    undone.records.clear();
+    EXPECT_EQ(ParsePostingEntry(PostingEntryText(undone)), undone);
+}
+
+class EntryRefusals : public ::testing::TestWithParam<RefusalCase> {};
+
+TEST_P(EntryRefusals, NameTheLine)
+{
+    try {
+        ParsePostingEntry(GetParam().text);
+        ADD_FAILURE() << "accepted";
+    } catch (const Exception& e) {
+        EXPECT_EQ(std::string(e.what()).rfind(GetParam().says, 0), 0u) << e.what();
+        EXPECT_NE(std::string(e.what()).find("not a posting that the history of postings holds"),
+                  std::string::npos)
+            << e.what();
+    }
+}
+
+const std::string kEntry =
+    "cardovane posting\r\nwhen,w\r\nfile,f\r\nsha256,h\r\nalias,DVK\r\ndatabase,d\r\n"
+    "undone,\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    NoEntry, EntryRefusals,
+    ::testing::Values(RefusalCase{"Empty", "",
+                                  "line 1: the first line is not \"cardovane posting\""},
+                      RefusalCase{"AReceipt", kHead, "line 1: the first line is not"},
+                      RefusalCase{"ANameMissing", "cardovane posting\r\nwhen,w\r\nsha256,h\r\n",
+                                  "line 3: the line is not \"file,"},
+                      RefusalCase{"AValueMissing", "cardovane posting\r\nwhen\r\n",
+                                  "line 2: the line is not \"when,"},
+                      RefusalCase{"NoReceipt", kEntry, "line 8: the first line is not \"psid,"},
+                      RefusalCase{"ARecordCutShort", kEntry + kHead + "anle,1,1001,Ann",
+                                  "line 9: the line is cut short"}),
+    [](const auto& p) { return p.param.name; });
+
 }  // namespace

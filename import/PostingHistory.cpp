@@ -1,0 +1,134 @@
+#include "import/PostingHistory.h"
+
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "textio/Exception.h"
+#include "textio/PrivateFiles.h"
+
+namespace {
+
+constexpr const char* kSuffix = ".posting";
+
+// The numbers of the entries in the folder, in order.
+std::vector<int> Numbers(const QString& folder)
+{
+    std::vector<int> numbers;
+    const QStringList names =
+        QDir(folder).entryList({QStringLiteral("*") + QLatin1String(kSuffix)}, QDir::Files);
+    for (const QString& name : names) {
+        bool ok = false;
+        const int number = name.chopped(int(std::char_traits<char>::length(kSuffix))).toInt(&ok);
+        if (ok && number > 0) {
+            numbers.push_back(number);
+        }
+    }
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+}  // namespace
+
+TPostingHistory::TPostingHistory(QString folder) : folder_(std::move(folder))
+{
+}
+
+QString TPostingHistory::DefaultFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/cardovane/postings");
+}
+
+QString TPostingHistory::PathOf(int number) const
+{
+    return folder_ + QLatin1Char('/') + QString::number(number) + QLatin1String(kSuffix);
+}
+
+int TPostingHistory::Add(const TPostingEntry& entry)
+{
+    MakePrivateFolder(folder_);
+    const auto refuse = [&](const QString& why) {
+        throw Exception("Cannot write the history of postings in " + folder_.toStdString() + ": " +
+                        why.toStdString() + "; the posting itself is stored");
+    };
+    // Written whole beside the entries, then linked under the next free number: two programs
+    // adding at once take two numbers, and neither entry replaces the other.
+    QTemporaryFile working(folder_ + QStringLiteral("/.entry.XXXXXX"));
+    const QByteArray text = QByteArray::fromStdString(PostingEntryText(entry));
+    if (!working.open() || working.write(text) != text.size() || !working.flush() ||
+        ::fsync(working.handle()) != 0) {
+        refuse(working.errorString());
+    }
+    const QByteArray from = QFile::encodeName(working.fileName());
+    const std::vector<int> numbers = Numbers(folder_);
+    for (int number = numbers.empty() ? 1 : numbers.back() + 1;; ++number) {
+        if (::link(from.constData(), QFile::encodeName(PathOf(number)).constData()) == 0) {
+            return number;
+        }
+        if (errno != EEXIST) {
+            refuse(QString::fromLocal8Bit(std::strerror(errno)));
+        }
+    }
+}
+
+std::vector<TPostingHistory::TListed> TPostingHistory::List() const
+{
+    std::vector<TListed> listed;
+    for (const int number : Numbers(folder_)) {
+        TListed one;
+        one.number = number;
+        try {
+            one.entry = Read(number);
+        } catch (const Exception& e) {
+            one.refusal = e.Message();
+        }
+        listed.push_back(std::move(one));
+    }
+    return listed;
+}
+
+TPostingEntry TPostingHistory::Read(int number) const
+{
+    QFile file(PathOf(number));
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw Exception("There is no posting " + std::to_string(number) +
+                        " in the history of postings (" + file.fileName().toStdString() +
+                        "): cardovane-dbadmin postings lists the postings there are");
+    }
+    const QByteArray bytes = file.readAll();
+    try {
+        return ParsePostingEntry(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    } catch (const Exception& e) {
+        throw Exception(file.fileName().toStdString() + ": " + e.Message());
+    }
+}
+
+void TPostingHistory::MarkUndone(int number, const std::string& when)
+{
+    TPostingEntry entry = Read(number);
+    entry.undone = when;
+    TReplacedFile file(PathOf(number), TReplacedFile::Mode::OwnerOnly, "the history of postings ",
+                       "; the undo itself is done");
+    file.Write(QByteArray::fromStdString(PostingEntryText(entry)));
+    file.Commit();
+}
+
+int TPostingHistory::Prune(const std::string& when)
+{
+    int removed = 0;
+    for (const TListed& listed : List()) {
+        // ISO 8601 times in UTC order as their text does; an entry that cannot be read stays,
+        // for the user to see.
+        if (listed.entry && listed.entry->when < when && QFile::remove(PathOf(listed.number))) {
+            ++removed;
+        }
+    }
+    return removed;
+}
