@@ -16,6 +16,7 @@
 #include "export/ExportStudentList.h"
 #include "import/BatchImport.h"
 #include "import/ListFindings.h"
+#include "import/PostingHistory.h"
 #include "import/PostingUndo.h"
 #include "import/StoredStudents.h"
 #include "import/StudentListReader.h"
@@ -122,13 +123,21 @@ int ImportCommand(const SubcommandLine& line, const DbAdminOptions& options)
     }
     Progress progress;
     std::vector<TStudentRecord> records;
-    const int stored = StoreStudentList(session, alias, cells, std::ref(progress), lines,
-                                        receipt ? &records : nullptr);
+    const int stored = StoreStudentList(session, alias, cells, std::ref(progress), lines, &records);
     if (receipt) {
         receipt->Write(records);
     }
     QTextStream(stdout) << "Stored " << stored << (stored == 1 ? " row" : " rows")
                         << " in StudentList of " << alias << ".\n";
+    // The rows are stored: a history that cannot be written is told, and the job is done.
+    try {
+        TPostingHistory history;
+        RecordPosting(MakePostingEntry(session, alias, file, std::move(records),
+                                       QString::fromStdString(list.Path())),
+                      history);
+    } catch (const Exception& e) {
+        QTextStream(stderr) << QString::fromStdString(e.Message()) << '\n';
+    }
     return 0;
 }
 
@@ -151,19 +160,57 @@ int ExportCommand(const SubcommandLine& line, const DbAdminOptions& options)
     return 0;
 }
 
+namespace {
+
+bool SameAlias(const QString& a, const std::string& b)
+{
+    return a.compare(QString::fromStdString(b), Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
 int UndoCommand(const SubcommandLine& line, const DbAdminOptions& options)
 {
     const QString alias = line.Positional()[0];
-    const QString receipt = line.Positional()[1];
-    const std::vector<TStudentRecord> records = ReadReceipt(receipt);
+    const bool byNumber = line.IsSet(options.posting);
+    if (byNumber == (line.Positional().size() == 2)) {
+        throw UsageError("undo takes either a RECEIPT or --posting N, and one of them");
+    }
+    TPostingHistory history;
+    int number = 0;
+    QString receipt;
+    std::vector<TStudentRecord> records;
+    int firstLine = 2;  // of the first record: the receipt's header is line 1
+    if (byNumber) {
+        number = line.Number(options.posting, 1, 1 << 30);
+        const TPostingEntry entry = history.Read(number);
+        if (!SameAlias(alias, entry.alias)) {
+            throw Exception("posting " + std::to_string(number) + " stored its students in " +
+                            entry.alias + ", not " + alias.toStdString() +
+                            ": name that alias to take it back");
+        }
+        if (!entry.undone.empty()) {
+            throw Exception("posting " + std::to_string(number) + " was taken back already, at " +
+                            entry.undone);
+        }
+        receipt = history.PathOf(number);
+        records = entry.records;
+        firstLine = kPostingEntryFirstRecordLine;
+    } else {
+        receipt = line.Positional()[1];
+        records = ReadReceipt(receipt);
+    }
     TSession session;
     SetUpSession(session, line, options);
     const bool dryRun = line.IsSet(options.dryRun);
     const TUndoOutcome outcome = UndoPosting(session, alias, records, dryRun);
+    if (byNumber && !dryRun) {
+        history.MarkUndone(number, HistoryTimeNow());
+    }
     QTextStream err(stderr);
     for (const auto& [index, why] : outcome.left) {
-        // The header is line 1: the record at index i is on line i + 2.
-        err << receipt << ':' << (index + 2) << ": left, " << QString::fromStdString(why) << '\n';
+        err << receipt << ':' << (int(index) + firstLine) << ": left, "
+            << QString::fromStdString(why) << '\n';
     }
     const auto students = [](std::size_t n) { return QString::fromStdString(StudentCount(n)); };
     QTextStream out(stdout);
@@ -174,5 +221,31 @@ int UndoCommand(const SubcommandLine& line, const DbAdminOptions& options)
             << ", changed or removed since";
     }
     out << ".\n";
+    return 0;
+}
+
+int PostingsCommand(const SubcommandLine& line, const DbAdminOptions& options)
+{
+    const bool all = line.IsSet(options.all);
+    if (all == (line.Positional().size() == 1)) {
+        throw UsageError("postings takes either an ALIAS or --all, and one of them");
+    }
+    const QString alias = all ? QString() : line.Positional()[0];
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    for (const TPostingHistory::TListed& listed : TPostingHistory().List()) {
+        if (!listed.entry) {
+            err << QString::fromStdString(listed.refusal) << '\n';
+            continue;
+        }
+        const TPostingEntry& entry = *listed.entry;
+        if (!all && !SameAlias(alias, entry.alias)) {
+            continue;
+        }
+        out << listed.number << '\t' << QString::fromStdString(entry.when) << '\t'
+            << QString::fromStdString(entry.alias) << '\t' << entry.records.size() << '\t'
+            << QString::fromStdString(entry.file) << '\t' << QString::fromStdString(entry.undone)
+            << '\n';
+    }
     return 0;
 }

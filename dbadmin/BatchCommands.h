@@ -13,5 +13,8 @@ struct DbAdminOptions;
 // job's write lock on SQLite. Raise on failure; answer the exit code.
 int ImportCommand(const SubcommandLine& line, const DbAdminOptions& options);
 int ExportCommand(const SubcommandLine& line, const DbAdminOptions& options);
-// `undo ALIAS RECEIPT [--dry-run]` takes back what an import with --receipt stored.
+// `undo ALIAS RECEIPT [--dry-run]` takes back what an import with --receipt stored;
+// `undo ALIAS --posting N` the posting of that number in the user's history.
 int UndoCommand(const SubcommandLine& line, const DbAdminOptions& options);
+// `postings [ALIAS] [--all]` lists the user's history of postings.
+int PostingsCommand(const SubcommandLine& line, const DbAdminOptions& options);

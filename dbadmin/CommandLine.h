@@ -46,6 +46,10 @@ struct DbAdminOptions {
                            QStringLiteral("Mend the lines the review grid's fixes mend.")};
     QCommandLineOption skipStored{QStringLiteral("skip-stored"),
                                   QStringLiteral("Leave out the lines whose IDNum is stored.")};
+    QCommandLineOption posting{QStringLiteral("posting"),
+                               QStringLiteral("The posting of that number in the history."),
+                               QStringLiteral("N")};
+    QCommandLineOption all{QStringLiteral("all"), QStringLiteral("Every alias's postings.")};
     QCommandLineOption wait{QStringLiteral("wait"),
                             QStringLiteral("How long to wait for another job's write lock."),
                             QStringLiteral("SECONDS"), QStringLiteral("120")};

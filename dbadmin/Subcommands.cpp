@@ -5,6 +5,7 @@
 #include "dbadmin/BatchCommands.h"
 #include "dbadmin/CommandLine.h"
 #include "dbadmin/SetupCommands.h"
+#include "import/PostingHistory.h"
 #include "store/aliases/AliasFile.h"
 
 namespace {
@@ -107,17 +108,32 @@ std::vector<TSubcommand> Subcommands(const DbAdminOptions& o)
          "FILE whole; the file is readable by you alone. undo takes it back.",
          ImportCommand},
         {"undo",
-         "ALIAS RECEIPT",
-         {o.dryRun, o.wait, o.user, o.password, o.passwordFile},
-         2,
+         "ALIAS RECEIPT|--posting N",
+         {o.posting, o.dryRun, o.wait, o.user, o.password, o.passwordFile},
+         1,
          2,
          1,
          "Removes exactly the records that the import which wrote RECEIPT stored, each matched "
          "on all five columns, in one transaction: all of them or, on any failure, none. A "
          "record changed or removed since is left, and told as RECEIPT:LINE with why. Records "
-         "others stored are never touched. --dry-run removes nothing and tells what would be "
-         "removed and left. A file that is no receipt is refused with its line.",
+         "others stored are never touched. --posting N takes back the posting of that number "
+         "in your history of postings instead (see postings), once. --dry-run removes nothing "
+         "and tells what would be removed and left. A file that is no receipt is refused with "
+         "its line.",
          UndoCommand},
+        {"postings",
+         "[ALIAS]",
+         {o.all},
+         0,
+         1,
+         0,
+         "Lists your history of postings into ALIAS (--all: into every alias), oldest first, "
+         "one line each, tab-separated: its number, when (UTC), the alias, how many students "
+         "it stored, the list file, and when it was undone. Every posting of the window and "
+         "every import of a job is kept there for 180 days, in %2, readable by you alone. An "
+         "entry that cannot be read is told on standard error by its line, and the others are "
+         "listed.",
+         PostingsCommand},
         {"export",
          "ALIAS FILE",
          {o.wait, o.user, o.password, o.passwordFile},
@@ -188,7 +204,8 @@ QString UsageText(const DbAdminOptions& options)
         synopsis.replace(QLatin1Char('\n'), QStringLiteral("\n  "));
         text += QStringLiteral("\n  ") + synopsis + QLatin1Char('\n') +
                 Wrapped(QString::fromUtf8(command.description)
-                            .replace(QStringLiteral("%1"), DefaultDatabaseFile()),
+                            .replace(QStringLiteral("%1"), DefaultDatabaseFile())
+                            .replace(QStringLiteral("%2"), TPostingHistory::DefaultFolder()),
                         6);
     }
     text += QStringLiteral("\nOptions:\n");
@@ -196,7 +213,8 @@ QString UsageText(const DbAdminOptions& options)
         QList<QCommandLineOption>{options.server,     options.port,     options.database,
                                   options.user,       options.password, options.passwordFile,
                                   options.dryRun,     options.check,    options.fix,
-                                  options.skipStored, options.receipt,  options.wait} +
+                                  options.skipStored, options.receipt,  options.posting,
+                                  options.all,        options.wait} +
         options.libpq;
     for (const QCommandLineOption& option : all) {
         text += QStringLiteral("  ") + OptionText(option) + QLatin1Char('\n') +

@@ -61,7 +61,9 @@ int main(int argc, char** argv)
     try {
         const SubcommandLine line(name, args.mid(1), command->options, command->least,
                                   command->most);
-        subject = name + QLatin1Char(' ') + line.Positional()[command->named];
+        // A command given fewer words (undo --posting, postings) names what it has.
+        const QString named = line.Positional().value(command->named, line.Positional().value(0));
+        subject = named.isEmpty() ? name : name + QLatin1Char(' ') + named;
         return command->run(line, options);
     } catch (const UsageError& error) {
         return Usage(command, name + QStringLiteral(": ") + QString::fromUtf8(error.what()));

@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -10,6 +12,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "store/engine/Engine.h"
+#include "store/engine/Session.h"
 #include "textio/Exception.h"
 #include "textio/PrivateFiles.h"
 
@@ -131,4 +135,39 @@ int TPostingHistory::Prune(const std::string& when)
         }
     }
     return removed;
+}
+
+std::string HistoryTimeNow()
+{
+    return QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString();
+}
+
+TPostingEntry MakePostingEntry(TSession& session, const QString& alias, const QString& listFile,
+                               std::vector<TStudentRecord> records, const QString& bytesFrom)
+{
+    TPostingEntry entry;
+    entry.when = HistoryTimeNow();
+    entry.file = listFile.toStdString();
+    QFile file(bytesFrom.isEmpty() ? listFile : bytesFrom);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (file.open(QIODevice::ReadOnly) && hash.addData(&file)) {
+        entry.fileHash = hash.result().toHex().toStdString();
+    }
+    entry.alias = alias.toStdString();
+    session.Start();
+    if (const TAlias* defined = session.Engine().FindAlias(alias)) {
+        entry.database =
+            (defined->IsSqlite() ? defined->path
+                                 : defined->server + QLatin1Char('/') + defined->database)
+                .toStdString();
+    }
+    entry.records = std::move(records);
+    return entry;
+}
+
+int RecordPosting(const TPostingEntry& entry, TPostingHistory& history)
+{
+    history.Prune(
+        QDateTime::currentDateTimeUtc().addDays(-kHistoryDays).toString(Qt::ISODate).toStdString());
+    return history.Add(entry);
 }

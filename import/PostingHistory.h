@@ -7,6 +7,8 @@
 
 #include "import/PostingReceipt.h"
 
+class TSession;
+
 // The desktop user's history of postings: an entry a file, named by its number in turn, in a
 // folder that is the user's alone (by default the user's data folder's "cardovane/postings").
 // Each entry is written whole or not at all, and is never changed but to say it was undone.
@@ -33,9 +35,26 @@ public:
     void MarkUndone(int number, const std::string& when);
     // Removes the entries posted before `when` (UTC, ISO 8601); answers how many went.
     int Prune(const std::string& when);
-
-private:
+    // The file of the entry of that number.
     QString PathOf(int number) const;
 
+private:
     QString folder_;
 };
+
+// How long the history keeps an entry; older ones go when the next posting is recorded.
+inline constexpr int kHistoryDays = 180;
+
+// The time now, in UTC, as the history writes it (ISO 8601, to the second).
+std::string HistoryTimeNow();
+
+// The entry of a posting from the list file into the alias, stored as `records`: the file's
+// name as given and the SHA-256 of its bytes (read from `bytesFrom` where they were kept
+// elsewhere, as standard input is; none where they cannot be read), the alias's database (its
+// file, or its server and database).
+TPostingEntry MakePostingEntry(TSession& session, const QString& alias, const QString& listFile,
+                               std::vector<TStudentRecord> records, const QString& bytesFrom = {});
+
+// Adds the entry to the user's history, pruning entries older than kHistoryDays first. Answers
+// the entry's number; raises Exception where the history cannot be written.
+int RecordPosting(const TPostingEntry& entry, TPostingHistory& history);

@@ -31,5 +31,8 @@ struct TPostingEntry {
     bool operator==(const TPostingEntry&) const = default;
 };
 std::string PostingEntryText(const TPostingEntry& entry);
+// The line of an entry's first record: after its first line, six of its own and the receipt's
+// header.
+inline constexpr int kPostingEntryFirstRecordLine = 9;
 // Raises Exception naming the line of anything that is not an entry.
 TPostingEntry ParsePostingEntry(std::string_view text);

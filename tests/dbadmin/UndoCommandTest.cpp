@@ -2,7 +2,9 @@
 // its dry run, a receipt edited by hand, a second undo, other offices' records never touched.
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QFile>
+#include <QStandardPaths>
 
 #include "tests/dbadmin/AdminRun.h"
 #include "tests/support/ProgramRun.h"
@@ -81,6 +83,88 @@ TEST_P(UndoCommand, AFailedImportWritesNoReceiptAndWhatIsNoReceiptIsRefused)
     EXPECT_TRUE(refused.err.startsWith(QStringLiteral("cardovane-dbadmin: undo ") + list +
                                        QStringLiteral(": line 1: the first line is not")))
         << refused.err.toStdString();
+    EXPECT_EQ(db->Stored(), 1);
+}
+
+// Every import a job commits enters the user's history: listed by its number, taken back by it
+// once, a record changed since left and named by its line in the history's entry, and an entry
+// that cannot be read told by its line while the others are listed.
+TEST_P(UndoCommand, TakesBackAPostingOfTheHistoryByItsNumber)
+{
+    db->Insert("('zz', 1, 'old', 'Z', 'Z')");
+    const QString monday = WriteFile(Path("monday.csv"), "1,Ann,Lee\r\n2,Bob,Ray\r\n3,Cy,Oz\r\n");
+    const QString tuesday = WriteFile(Path("tuesday.csv"), "4,Di,Ek\r\n5,Ed,Fu\r\n");
+    ASSERT_EQ(Run({"import", "DVK", monday}).code, 0);
+    ASSERT_EQ(Run({"import", "DVK", tuesday}).code, 0);
+    const Result listed = Run({"postings", "DVK"});
+    ASSERT_EQ(listed.code, 0) << listed.err.toStdString();
+    const QStringList lines = listed.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << listed.out.toStdString();
+    const QStringList first = lines[0].split(QLatin1Char('\t'));
+    ASSERT_EQ(first.size(), 6);
+    EXPECT_EQ(first[0], QStringLiteral("1"));
+    EXPECT_TRUE(QDateTime::fromString(first[1], Qt::ISODate).isValid()) << first[1].toStdString();
+    EXPECT_EQ(first.mid(2), (QStringList{"DVK", "3", monday, ""}));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("2\t"))) << lines[1].toStdString();
+    const QString entry = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                          QStringLiteral("/cardovane/postings/1.posting");
+    EXPECT_EQ(Mode(entry), 0600);
+
+    const Result dry = Run({"undo", "DVK", "--posting", "1", "--dry-run"});
+    EXPECT_EQ(dry.out, QStringLiteral("Would remove 3 students from DVK.\n"))
+        << dry.err.toStdString();
+    EXPECT_EQ(db->Stored(), 6);
+    // Another office corrects one of Monday's students meanwhile.
+    db->Update(QStringLiteral("fname = 'Robert'"), QStringLiteral("studentid = '2'"));
+    const Result undone = Run({"undo", "DVK", "--posting", "1"});
+    EXPECT_EQ(undone.code, 0) << undone.err.toStdString();
+    EXPECT_EQ(undone.out, QStringLiteral("Removed 2 students from DVK and left 1 student, changed "
+                                         "or removed since.\n"));
+    EXPECT_EQ(undone.err, entry + QStringLiteral(":10: left, changed since\n"));
+    EXPECT_EQ(db->Rows(), (QStringList{"bora|1|2|Robert|Ray", "diek|1|4|Di|Ek", "edfu|1|5|Ed|Fu",
+                                       "zz|1|old|Z|Z"}));
+
+    const Result again = Run({"undo", "DVK", "--posting", "1"});
+    EXPECT_EQ(again.code, 1);
+    EXPECT_TRUE(again.err.contains(QStringLiteral("posting 1 was taken back already, at ")))
+        << again.err.toStdString();
+    EXPECT_TRUE(Run({"postings", "DVK"}).out.startsWith(QStringLiteral("1\t")));
+    EXPECT_FALSE(
+        Run({"postings", "DVK"}).out.split(QLatin1Char('\n'))[0].endsWith(QLatin1Char('\t')))
+        << "the undo's time is listed";
+
+    WriteFile(entry, "cardovane posting\r\nwhen,x\r\n");
+    const Result damaged = Run({"postings", "--all"});
+    EXPECT_EQ(damaged.code, 0);
+    EXPECT_TRUE(damaged.out.startsWith(QStringLiteral("2\t"))) << damaged.out.toStdString();
+    EXPECT_TRUE(damaged.err.startsWith(entry + QStringLiteral(": line 3: the line is not \"file,")))
+        << damaged.err.toStdString();
+}
+
+// What the history's commands cannot be sure of is refused, and nothing is removed.
+TEST_P(UndoCommand, RefusesWhatNamesNoOnePostingOfTheAlias)
+{
+    ASSERT_EQ(Run({"import", "DVK", WriteFile(Path("list.csv"), "1,Ann,Lee\r\n")}).code, 0);
+    const struct {
+        QStringList arguments;
+        int code;
+        const char* says;
+    } cases[] = {
+        {{"undo", "DVK"}, 2, "undo takes either a RECEIPT or --posting N"},
+        {{"undo", "DVK", "receipt.csv", "--posting", "1"}, 2, "undo takes either"},
+        {{"undo", "DVK", "--posting", "one"}, 2, "--posting"},
+        {{"undo", "DVK", "--posting", "0"}, 2, "--posting"},
+        {{"undo", "DVK", "--posting", "2"}, 1, "There is no posting 2 in the history"},
+        {{"undo", "OTHER", "--posting", "1"}, 1, "posting 1 stored its students in DVK, not OTHER"},
+        {{"postings"}, 2, "Usage: cardovane-dbadmin"},
+        {{"postings", "DVK", "--all"}, 2, "postings takes either an ALIAS or --all"},
+    };
+    for (const auto& c : cases) {
+        const Result refused = Run(c.arguments);
+        EXPECT_EQ(refused.code, c.code) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(refused.err.contains(QString::fromUtf8(c.says)))
+            << c.arguments.join(' ').toStdString() << ": " << refused.err.toStdString();
+    }
     EXPECT_EQ(db->Stored(), 1);
 }
 

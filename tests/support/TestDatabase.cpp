@@ -96,6 +96,8 @@ TestDatabase::TestDatabase(Backend backend, const Options& options) : backend_(b
 {
     configHome_ = dir_.path() + QStringLiteral("/config");
     qputenv("XDG_CONFIG_HOME", configHome_.toUtf8());
+    // The history of postings the test makes is the test's own.
+    qputenv("XDG_DATA_HOME", (dir_.path() + QStringLiteral("/data")).toUtf8());
     TAlias alias;
     alias.name = options.aliasName;
     if (backend == Backend::SQLite) {
