@@ -16,6 +16,7 @@
 #include "app/PageLayout.h"
 #include "app/Settings.h"
 #include "export/ExportStudentList.h"
+#include "import/PostingHistory.h"
 #include "import/PostingUndo.h"
 #include "import/StoredStudents.h"
 #include "store/datamodule/DataModule.h"
@@ -166,14 +167,33 @@ void TfMain::BitBtn5Click(QObject*)
 {
     lastPosting_.clear();
     BitBtnUndo->setEnabled(false);
-    // Whatever went in can be taken back, also when an error ended the posting midway.
+    // Whatever went in can be taken back, also when an error ended the posting midway: now by
+    // the button, later from the history of postings.
     struct OfferUndo {
         TfMain& window;
-        ~OfferUndo() { window.BitBtnUndo->setEnabled(!window.lastPosting_.empty()); }
+        ~OfferUndo() { window.PostingEnded(); }
     } offerUndo{*this};
     PostStudentList(SGRecordStudents->Cells(), *dm_, *this, postingPause, lastPosting_);
     findings_->CheckAll(true);  // what was posted is stored now
     ShowFindings();
+}
+
+void TfMain::PostingEnded() noexcept
+{
+    BitBtnUndo->setEnabled(!lastPosting_.empty());
+    if (lastPosting_.empty()) {
+        return;
+    }
+    // The students are stored whatever becomes of their entry: a history that cannot be
+    // written is said here and stops nothing.
+    try {
+        TPostingHistory history;
+        RecordPosting(MakePostingEntry(dm_->Session, dm_->Database1.AliasName(),
+                                       OpenDialog1.FileName(), lastPosting_),
+                      history);
+    } catch (const std::exception& e) {
+        StatusBar1->SetPanelText(1, QString::fromUtf8(e.what()));
+    }
 }
 
 void TfMain::BitBtnUndoClick(QObject*)

@@ -117,6 +117,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // After a posting, stopped or not: its undo offered, and what it stored kept in the history.
+    void PostingEnded() noexcept;
     void BuildSplashPage();
     void BuildImportPage();
     void BuildImportReview();

@@ -57,11 +57,15 @@ QString TPostingHistory::PathOf(int number) const
 
 int TPostingHistory::Add(const TPostingEntry& entry)
 {
-    MakePrivateFolder(folder_);
     const auto refuse = [&](const QString& why) {
         throw Exception("Cannot write the history of postings in " + folder_.toStdString() + ": " +
                         why.toStdString() + "; the posting itself is stored");
     };
+    try {
+        MakePrivateFolder(folder_);
+    } catch (const Exception& e) {
+        refuse(QString::fromStdString(e.Message()));
+    }
     // Written whole beside the entries, then linked under the next free number: two programs
     // adding at once take two numbers, and neither entry replaces the other.
     QTemporaryFile working(folder_ + QStringLiteral("/.entry.XXXXXX"));

@@ -4,12 +4,15 @@
 // interrupted taken back.
 #include <gtest/gtest.h>
 
+#include <QCryptographicHash>
+#include <QFileInfo>
 #include <QTest>
 #include <atomic>
 #include <chrono>
 #include <thread>
 
 #include "app/MainWindow.h"
+#include "import/PostingHistory.h"
 #include "tests/support/PersonSeam.h"
 #include "tests/support/ProgramRun.h"
 #include "tests/support/TestDatabase.h"
@@ -119,6 +122,9 @@ TEST_P(UndoPosting, APostingAnErrorStoppedMidwayIsTakenBack)
     EXPECT_EQ(seam.shown[2].text,
               QStringLiteral("Remove the 2 students stored by the last posting from DVK?"));
     EXPECT_EQ(db.Rows(), QStringList{"zz|1|old|Z|Z"});
+    const std::vector<TPostingHistory::TListed> kept = TPostingHistory().List();
+    ASSERT_EQ(kept.size(), 1u) << "the rows the error left stored are in the history";
+    EXPECT_EQ(kept[0].entry->records.size(), 2u);
 }
 
 // The server (or the district's pooler) restarts while the list goes in: the posting rides
@@ -165,6 +171,56 @@ TEST_P(UndoPosting, TakesBackAPostingThatRodeThroughARestart)
     EXPECT_EQ(seam.shown[1].text,
               QStringLiteral("Remove the 60 students stored by the last posting from DVK?"));
     EXPECT_EQ(db.Rows(), QStringList{"zz|1|old|Z|Z"});
+}
+
+// Each posting of the window is kept in the user's history of postings, with the list it came
+// from; a history that cannot be written is said in the status bar and stops nothing.
+TEST_P(UndoPosting, EachPostingIsKeptInTheHistoryOfPostings)
+{
+    TestDatabase db(GetParam(), {});
+    const QByteArray bytes = "1,Ann,Lee\r\n2,Bob,Ray\r\n";
+    const QString list = WriteFile(cwd.Path(QStringLiteral("list.csv")), bytes);
+    seam.Then(ChooseFileByKeys(list));
+    const int code = RunProgram(seam, [&](TfMain& w) {
+        ImportAndPost(w);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w.isActiveWindow() && Focus(); }));
+        QTest::keyClick(Focus(), Qt::Key_X, Qt::AltModifier);
+    });
+    EXPECT_EQ(code, 0);
+    const std::vector<TPostingHistory::TListed> listed = TPostingHistory().List();
+    ASSERT_EQ(listed.size(), 1u);
+    ASSERT_TRUE(listed[0].entry) << listed[0].refusal;
+    const TPostingEntry& entry = *listed[0].entry;
+    EXPECT_EQ(QFileInfo(QString::fromStdString(entry.file)), QFileInfo(list));
+    EXPECT_EQ(entry.fileHash,
+              QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().toStdString());
+    EXPECT_EQ(entry.alias, "DVK");
+    EXPECT_EQ(entry.records, (std::vector<TStudentRecord>{{"anle", 1, "1", "Ann", "Lee"},
+                                                          {"bora", 1, "2", "Bob", "Ray"}}));
+}
+
+TEST_P(UndoPosting, AHistoryThatCannotBeWrittenIsSaidAndStopsNothing)
+{
+    TestDatabase db(GetParam(), {});
+    // Where the history's folder would be made, a file is.
+    qputenv("XDG_DATA_HOME", WriteFile(cwd.Path(QStringLiteral("data")), "").toUtf8());
+    seam.Then(ChooseFileByKeys(WriteFile(cwd.Path(QStringLiteral("list.csv")), "1,Ann,Lee\r\n")));
+    QString status;
+    const int code = RunProgram(seam, [&](TfMain& w) {
+        ImportAndPost(w);
+        EXPECT_EQ(w.LabelProgress->text(), QStringLiteral("Import Complete"));
+        EXPECT_TRUE(w.BitBtnUndo->isEnabled());
+        status = w.StatusBar1->PanelText(1);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return w.isActiveWindow() && Focus(); }));
+        QTest::keyClick(Focus(), Qt::Key_X, Qt::AltModifier);
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(db.Stored(), 1);
+    EXPECT_TRUE(status.startsWith(QStringLiteral("Cannot write the history of postings in ")))
+        << status.toStdString();
+    EXPECT_TRUE(status.endsWith(QStringLiteral("; the posting itself is stored")))
+        << status.toStdString();
+    EXPECT_EQ(seam.shown.size(), 1u) << "no message box over the posting";
 }
 
 INSTANTIATE_TEST_SUITE_P(App, UndoPosting, ::testing::Values(Backend::SQLite, Backend::PostgreSQL),
