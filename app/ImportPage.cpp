@@ -141,6 +141,12 @@ void TfMain::BuildImportPosting()
     BitBtnUndo->setFixedHeight(21);
     BitBtnUndo->setEnabled(false);
     labelRow->addWidget(BitBtnUndo);
+    // And any posting of the history, from its dialog.
+    BitBtnPostings = new TBitBtn(Panel28);
+    BitBtnPostings->setObjectName(QStringLiteral("BitBtnPostings"));
+    BitBtnPostings->setText(QStringLiteral("&Postings..."));
+    BitBtnPostings->setFixedHeight(21);
+    labelRow->addWidget(BitBtnPostings);
     panel28Layout->addLayout(labelRow);
     panel28Layout->addWidget(ProgressBar1);
     DBGrid3 = new TDBGrid(Panel30);
@@ -210,6 +216,8 @@ void TfMain::ConnectImportPage()
 
     connect(BitBtnUndo, &QPushButton::clicked, this,
             [this] { RunHandler(app_, [this] { BitBtnUndoClick(BitBtnUndo); }); });
+    connect(BitBtnPostings, &QPushButton::clicked, this,
+            [this] { RunHandler(app_, [this] { BitBtnPostingsClick(BitBtnPostings); }); });
     connect(BitBtn4, &QPushButton::clicked, this,
             [this] { RunHandler(app_, [this] { BitBtn4Click(BitBtn4); }); });
     connect(BitBtn5, &QPushButton::clicked, this,

@@ -14,6 +14,7 @@
 #include "app/Artwork.h"
 #include "app/DefaultExportFolder.h"
 #include "app/PageLayout.h"
+#include "app/PostingsDialog.h"
 #include "app/Settings.h"
 #include "export/ExportStudentList.h"
 #include "import/PostingHistory.h"
@@ -217,6 +218,20 @@ void TfMain::BitBtnUndoClick(QObject*)
     dm_->QNames.Close();
     dm_->QNames.Open();
     StatusBar1->SetPanelText(1, QString::fromStdString(UndoOutcomeText(outcome)));
+    findings_->CheckAll(true);
+    ShowFindings();
+}
+
+void TfMain::BitBtnPostingsClick(QObject*)
+{
+    TPostingsDialog dialog(app_, *dm_, this);
+    app_.ExecModal(dialog);
+    if (dialog.Outcome().isEmpty()) {
+        return;
+    }
+    dm_->QNames.Close();
+    dm_->QNames.Open();
+    StatusBar1->SetPanelText(1, dialog.Outcome());
     findings_->CheckAll(true);
     ShowFindings();
 }

@@ -58,6 +58,8 @@ public:
     void FixMarkedCellClick(QObject* sender);
     // "Undo Last Posting": removes exactly what the last posting stored, after asking.
     void BitBtnUndoClick(QObject* sender);
+    // "Postings...": the history of postings into the alias, any of them taken back.
+    void BitBtnPostingsClick(QObject* sender);
     void EditEnter(QWidget* sender);
     void EditExit(QWidget* sender);
 
@@ -101,6 +103,7 @@ public:
     // Why the current cell of the review grid is marked, under it.
     TLabel* LabelReason;
     TBitBtn* BitBtnUndo;
+    TBitBtn* BitBtnPostings;
     TProgressBar* ProgressBar1;
     TDBGrid* DBGrid3;
 

@@ -1,0 +1,109 @@
+#include "app/PostingsDialog.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "import/PostingUndo.h"
+#include "store/datamodule/DataModule.h"
+#include "textio/ErrorDisplay.h"
+#include "toolkit/Application.h"
+
+TPostingsDialog::TPostingsDialog(TApplication& app, TfDM1& dm, QWidget* parent)
+    : QDialog(parent), app_(app), dm_(dm)
+{
+    setObjectName(QStringLiteral("PostingsDialog"));
+    setWindowTitle(QStringLiteral("Postings"));
+    list_ = new QTreeWidget(this);
+    list_->setObjectName(QStringLiteral("PostingsList"));
+    list_->setAccessibleName(QStringLiteral("Postings into %1").arg(dm_.Database1.AliasName()));
+    list_->setRootIsDecorated(false);
+    list_->setHeaderLabels({QStringLiteral("Posted"), QStringLiteral("File"),
+                            QStringLiteral("Students"), QStringLiteral("Still as stored")});
+    list_->header()->setStretchLastSection(false);
+    list_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    undo_ = new QPushButton(QStringLiteral("&Undo Posting"), this);
+    undo_->setObjectName(QStringLiteral("UndoPosting"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->addButton(undo_, QDialogButtonBox::ActionRole);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_);
+    layout->addWidget(buttons);
+    resize(640, 320);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(list_, &QTreeWidget::currentItemChanged, this, [this] { ChoiceChanged(); });
+    connect(undo_, &QPushButton::clicked, this,
+            [this] { RunHandler(app_, [this] { UndoChosen(); }); });
+    Fill();
+}
+
+void TPostingsDialog::Fill(int chosen)
+{
+    const QString alias = dm_.Database1.AliasName();
+    shown_.clear();
+    list_->clear();
+    std::vector<TPostingHistory::TListed> all = history_.List();
+    for (auto it = all.rbegin(); it != all.rend(); ++it) {
+        if (!it->entry ||
+            QString::fromStdString(it->entry->alias).compare(alias, Qt::CaseInsensitive) != 0) {
+            continue;
+        }
+        const TPostingEntry& entry = *it->entry;
+        // How many are still as stored: what taking it back now would remove.
+        const QString intact =
+            entry.undone.empty()
+                ? QString::number(UndoPosting(dm_.Session, kDatabase1, entry.records, true).removed)
+                : QStringLiteral("undone %1").arg(QString::fromStdString(entry.undone));
+        auto* item = new QTreeWidgetItem(
+            list_, {QString::fromStdString(entry.when), QString::fromStdString(entry.file),
+                    QString::number(entry.records.size()), intact});
+        item->setData(0, Qt::UserRole, int(shown_.size()));
+        shown_.push_back(*it);
+    }
+    // The posting chosen stays chosen; at first, the newest.
+    for (int i = 0; i < list_->topLevelItemCount(); ++i) {
+        if (i == 0 || shown_[std::size_t(i)].number == chosen) {
+            list_->setCurrentItem(list_->topLevelItem(i));
+        }
+    }
+    list_->setFocus();
+    ChoiceChanged();
+}
+
+void TPostingsDialog::ChoiceChanged()
+{
+    const QTreeWidgetItem* item = list_->currentItem();
+    undo_->setEnabled(
+        item && shown_[std::size_t(item->data(0, Qt::UserRole).toInt())].entry->undone.empty());
+}
+
+void TPostingsDialog::UndoChosen()
+{
+    const QTreeWidgetItem* item = list_->currentItem();
+    if (!item) {
+        return;
+    }
+    const TPostingHistory::TListed& chosen =
+        shown_[std::size_t(item->data(0, Qt::UserRole).toInt())];
+    const TPostingEntry& entry = *chosen.entry;
+    if (!entry.undone.empty()) {
+        return;
+    }
+    QMessageBox ask(QMessageBox::Question, app_.Title(),
+                    QStringLiteral("Remove the %1 stored by the posting of %2 from %3?")
+                        .arg(QString::fromStdString(StudentCount(entry.records.size())),
+                             QString::fromStdString(entry.when), dm_.Database1.AliasName()),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    ask.setDefaultButton(QMessageBox::No);
+    if (app_.ExecModal(ask) != QMessageBox::Yes) {
+        return;
+    }
+    const TUndoOutcome outcome = UndoPosting(dm_.Session, kDatabase1, entry.records);
+    const int number = chosen.number;  // Fill lists the postings anew
+    history_.MarkUndone(number, HistoryTimeNow());
+    outcome_ = QString::fromStdString(UndoOutcomeText(outcome));
+    Fill(number);
+}
