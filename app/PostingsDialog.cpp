@@ -57,10 +57,10 @@ void TPostingsDialog::Fill(int chosen)
             entry.undone.empty()
                 ? QString::number(UndoPosting(dm_.Session, kDatabase1, entry.records, true).removed)
                 : QStringLiteral("undone %1").arg(QString::fromStdString(entry.undone));
-        auto* item = new QTreeWidgetItem(
-            list_, {QString::fromStdString(entry.when), QString::fromStdString(entry.file),
-                    QString::number(entry.records.size()), intact});
-        item->setData(0, Qt::UserRole, int(shown_.size()));
+        // Owned by the list; the item's row is the posting's place in shown_.
+        new QTreeWidgetItem(list_,
+                            {QString::fromStdString(entry.when), QString::fromStdString(entry.file),
+                             QString::number(entry.records.size()), intact});
         shown_.push_back(*it);
     }
     // The posting chosen stays chosen; at first, the newest.
@@ -75,19 +75,18 @@ void TPostingsDialog::Fill(int chosen)
 
 void TPostingsDialog::ChoiceChanged()
 {
-    const QTreeWidgetItem* item = list_->currentItem();
-    undo_->setEnabled(
-        item && shown_[std::size_t(item->data(0, Qt::UserRole).toInt())].entry->undone.empty());
+    QTreeWidgetItem* item = list_->currentItem();
+    undo_->setEnabled(item &&
+                      shown_[std::size_t(list_->indexOfTopLevelItem(item))].entry->undone.empty());
 }
 
 void TPostingsDialog::UndoChosen()
 {
-    const QTreeWidgetItem* item = list_->currentItem();
+    QTreeWidgetItem* item = list_->currentItem();
     if (!item) {
         return;
     }
-    const TPostingHistory::TListed& chosen =
-        shown_[std::size_t(item->data(0, Qt::UserRole).toInt())];
+    const TPostingHistory::TListed& chosen = shown_[std::size_t(list_->indexOfTopLevelItem(item))];
     const TPostingEntry& entry = *chosen.entry;
     if (!entry.undone.empty()) {
         return;
