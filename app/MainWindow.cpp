@@ -105,6 +105,14 @@ void TfMain::FormCreate(QObject*)
     PageControl1->SetActivePage(TSSplash);
     EditFileName->setText(DefaultExportFolder(app_.ExeName()) + QLatin1Char('/') +
                           QStringLiteral("ExportedStudentList1.csv"));
+    // Postings older than the history keeps go as the program starts; a setting it cannot read
+    // is said and removes nothing.
+    try {
+        TPostingHistory history;
+        PruneHistory(history);
+    } catch (const std::exception& e) {
+        StatusBar1->SetPanelText(1, QString::fromUtf8(e.what()));
+    }
 }
 
 void TfMain::FormActivate(QObject*)
@@ -167,6 +175,7 @@ void TfMain::BitBtn4Click(QObject*)
 void TfMain::BitBtn5Click(QObject*)
 {
     lastPosting_.clear();
+    lastPostingNumber_ = 0;
     BitBtnUndo->setEnabled(false);
     // Whatever went in can be taken back, also when an error ended the posting midway: now by
     // the button, later from the history of postings.
@@ -188,10 +197,8 @@ void TfMain::PostingEnded() noexcept
     // The students are stored whatever becomes of their entry: a history that cannot be
     // written is said here and stops nothing.
     try {
-        TPostingHistory history;
-        RecordPosting(MakePostingEntry(dm_->Session, dm_->Database1.AliasName(),
-                                       OpenDialog1.FileName(), lastPosting_),
-                      history);
+        lastPostingNumber_ = TPostingHistory().Add(MakePostingEntry(
+            dm_->Session, dm_->Database1.AliasName(), OpenDialog1.FileName(), lastPosting_));
     } catch (const std::exception& e) {
         StatusBar1->SetPanelText(1, QString::fromUtf8(e.what()));
     }
@@ -209,17 +216,33 @@ void TfMain::BitBtnUndoClick(QObject*)
         return;
     }
     const TUndoOutcome outcome = UndoPosting(dm_->Session, kDatabase1, lastPosting_);
+    QString said = QString::fromStdString(UndoOutcomeText(outcome));
+    // Its entry in the history says so too, so that it is not offered there again; an entry that
+    // cannot be marked is said after what was removed.
+    try {
+        if (lastPostingNumber_ > 0) {
+            TPostingHistory().MarkUndone(lastPostingNumber_, HistoryTimeNow());
+        }
+    } catch (const std::exception& e) {
+        said += QLatin1Char(' ') + QString::fromUtf8(e.what());
+    }
+    LastPostingTakenBack();
+    dm_->QNames.Close();
+    dm_->QNames.Open();
+    StatusBar1->SetPanelText(1, said);
+    findings_->CheckAll(true);
+    ShowFindings();
+}
+
+void TfMain::LastPostingTakenBack()
+{
     lastPosting_.clear();
+    lastPostingNumber_ = 0;
     // The keyboard stays on the page: the posting's button takes it from the button now disabled.
     if (BitBtnUndo->hasFocus()) {
         BitBtn5->setFocus(Qt::OtherFocusReason);
     }
     BitBtnUndo->setEnabled(false);
-    dm_->QNames.Close();
-    dm_->QNames.Open();
-    StatusBar1->SetPanelText(1, QString::fromStdString(UndoOutcomeText(outcome)));
-    findings_->CheckAll(true);
-    ShowFindings();
 }
 
 void TfMain::BitBtnPostingsClick(QObject*)
@@ -228,6 +251,9 @@ void TfMain::BitBtnPostingsClick(QObject*)
     app_.ExecModal(dialog);
     if (dialog.Outcome().isEmpty()) {
         return;
+    }
+    if (lastPostingNumber_ > 0 && dialog.TookBack(lastPostingNumber_)) {
+        LastPostingTakenBack();
     }
     dm_->QNames.Close();
     dm_->QNames.Open();

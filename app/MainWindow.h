@@ -122,6 +122,9 @@ protected:
 private:
     // After a posting, stopped or not: its undo offered, and what it stored kept in the history.
     void PostingEnded() noexcept;
+    // The last posting is taken back, by its button or from the history: its undo no longer
+    // offered.
+    void LastPostingTakenBack();
     void BuildSplashPage();
     void BuildImportPage();
     void BuildImportReview();
@@ -149,6 +152,7 @@ private:
     // What the last posting stored, as it was inserted, until it is taken back or the next
     // posting starts.
     std::vector<TStudentRecord> lastPosting_;
+    int lastPostingNumber_ = 0;  // its number in the history; 0 while it has none
     QElapsedTimer lineCountPainted_;
     bool activated_ = false;
     bool activating_ = false;

@@ -55,7 +55,7 @@ void TPostingsDialog::Fill(int chosen)
         // How many are still as stored: what taking it back now would remove.
         const QString intact =
             entry.undone.empty()
-                ? QString::number(UndoPosting(dm_.Session, kDatabase1, entry.records, true).removed)
+                ? QString::number(StillAsStored(dm_.Session, kDatabase1, entry.records))
                 : QStringLiteral("undone %1").arg(QString::fromStdString(entry.undone));
         // Owned by the list; the item's row is the posting's place in shown_.
         new QTreeWidgetItem(list_,
@@ -102,7 +102,8 @@ void TPostingsDialog::UndoChosen()
     }
     const TUndoOutcome outcome = UndoPosting(dm_.Session, kDatabase1, entry.records);
     const int number = chosen.number;  // Fill lists the postings anew
-    history_.MarkUndone(number, HistoryTimeNow());
+    tookBack_.push_back(number);
     outcome_ = QString::fromStdString(UndoOutcomeText(outcome));
+    history_.MarkUndone(number, HistoryTimeNow());
     Fill(number);
 }

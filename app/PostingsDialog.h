@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <algorithm>
 #include <vector>
 
 #include "import/PostingHistory.h"
@@ -19,6 +20,11 @@ public:
     TPostingsDialog(TApplication& app, TfDM1& dm, QWidget* parent);
     // What the undo made said, for the status bar; empty while none was made.
     const QString& Outcome() const { return outcome_; }
+    // Whether the posting of that number was taken back here.
+    bool TookBack(int number) const
+    {
+        return std::find(tookBack_.begin(), tookBack_.end(), number) != tookBack_.end();
+    }
 
 private:
     // Lists the postings, `chosen` (a number) the current one where it is listed.
@@ -33,4 +39,5 @@ private:
     QTreeWidget* list_;
     QPushButton* undo_;
     QString outcome_;
+    std::vector<int> tookBack_;
 };

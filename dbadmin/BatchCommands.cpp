@@ -131,10 +131,8 @@ int ImportCommand(const SubcommandLine& line, const DbAdminOptions& options)
                         << " in StudentList of " << alias << ".\n";
     // The rows are stored: a history that cannot be written is told, and the job is done.
     try {
-        TPostingHistory history;
-        RecordPosting(MakePostingEntry(session, alias, file, std::move(records),
-                                       QString::fromStdString(list.Path())),
-                      history);
+        TPostingHistory().Add(MakePostingEntry(session, alias, file, std::move(records),
+                                               QString::fromStdString(list.Path())));
     } catch (const Exception& e) {
         QTextStream(stderr) << QString::fromStdString(e.Message()) << '\n';
     }

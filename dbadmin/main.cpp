@@ -7,6 +7,7 @@
 
 #include "dbadmin/CommandLine.h"
 #include "dbadmin/Subcommands.h"
+#include "import/PostingHistory.h"
 #include "textio/ErrorText.h"
 
 namespace {
@@ -64,6 +65,14 @@ int main(int argc, char** argv)
         // A command given fewer words (undo --posting, postings) names what it has.
         const QString named = line.Positional().value(command->named, line.Positional().value(0));
         subject = named.isEmpty() ? name : name + QLatin1Char(' ') + named;
+        // Postings older than the history keeps go as a command starts; a setting that cannot be
+        // read is said and removes nothing, and the command goes on.
+        try {
+            TPostingHistory history;
+            PruneHistory(history);
+        } catch (const std::exception& error) {
+            QTextStream(stderr) << "cardovane-dbadmin: " << QString::fromUtf8(error.what()) << '\n';
+        }
         return command->run(line, options);
     } catch (const UsageError& error) {
         return Usage(command, name + QStringLiteral(": ") + QString::fromUtf8(error.what()));

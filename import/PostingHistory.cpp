@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <algorithm>
@@ -154,7 +155,8 @@ TPostingEntry MakePostingEntry(TSession& session, const QString& alias, const QS
     entry.file = listFile.toStdString();
     QFile file(bytesFrom.isEmpty() ? listFile : bytesFrom);
     QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (file.open(QIODevice::ReadOnly) && hash.addData(&file)) {
+    // A list typed into the grid came from no file.
+    if (!file.fileName().isEmpty() && file.open(QIODevice::ReadOnly) && hash.addData(&file)) {
         entry.fileHash = hash.result().toHex().toStdString();
     }
     entry.alias = alias.toStdString();
@@ -169,9 +171,37 @@ TPostingEntry MakePostingEntry(TSession& session, const QString& alias, const QS
     return entry;
 }
 
-int RecordPosting(const TPostingEntry& entry, TPostingHistory& history)
+QString HistorySettingsFile()
 {
-    history.Prune(
-        QDateTime::currentDateTimeUtc().addDays(-kHistoryDays).toString(Qt::ISODate).toStdString());
-    return history.Add(entry);
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/cardovane/postings.conf");
+}
+
+int HistoryKeepDays(const QString& settingsFile)
+{
+    const QSettings settings(settingsFile, QSettings::IniFormat);
+    const QVariant value = settings.value(QStringLiteral("History/KeepDays"));
+    if (!value.isValid()) {
+        return kHistoryDays;
+    }
+    // A list of values (a comma in the line) is no number either.
+    const QString text = value.typeId() == QMetaType::QString ? value.toString() : QString();
+    bool number = false;
+    const int days = text.toInt(&number);
+    if (!number || days < 1 || days > kHistoryMostDays ||
+        !std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); })) {
+        throw Exception(
+            "KeepDays=" + value.toStringList().join(QLatin1Char(',')).toStdString() + " in " +
+            settingsFile.toStdString() + " is not a whole number of days from 1 to " +
+            std::to_string(kHistoryMostDays) + "; correct it, or remove it to keep " +
+            std::to_string(kHistoryDays) + " days. No posting was removed from the history");
+    }
+    return days;
+}
+
+int PruneHistory(TPostingHistory& history, const QString& settingsFile)
+{
+    const int days = HistoryKeepDays(settingsFile);
+    return history.Prune(
+        QDateTime::currentDateTimeUtc().addDays(-days).toString(Qt::ISODate).toStdString());
 }

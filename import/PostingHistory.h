@@ -42,8 +42,21 @@ private:
     QString folder_;
 };
 
-// How long the history keeps an entry; older ones go when the next posting is recorded.
+// How long the history keeps an entry where no setting says otherwise, and the longest a setting
+// may say (a hundred years).
 inline constexpr int kHistoryDays = 180;
+inline constexpr int kHistoryMostDays = 36500;
+
+// The user's settings of the history: cardovane/postings.conf in the user's settings folder, an
+// INI file whose group [History] may set KeepDays.
+QString HistorySettingsFile();
+// How many days the history keeps an entry: KeepDays, or kHistoryDays where the file or the key is
+// missing. Raises Exception naming the file and the value where that is not a whole number of
+// days from 1 to kHistoryMostDays.
+int HistoryKeepDays(const QString& settingsFile = HistorySettingsFile());
+// Removes the entries older than the days kept, as the window and the command start; answers how
+// many went. Raises as HistoryKeepDays does, having removed none.
+int PruneHistory(TPostingHistory& history, const QString& settingsFile = HistorySettingsFile());
 
 // The time now, in UTC, as the history writes it (ISO 8601, to the second).
 std::string HistoryTimeNow();
@@ -54,7 +67,3 @@ std::string HistoryTimeNow();
 // file, or its server and database).
 TPostingEntry MakePostingEntry(TSession& session, const QString& alias, const QString& listFile,
                                std::vector<TStudentRecord> records, const QString& bytesFrom = {});
-
-// Adds the entry to the user's history, pruning entries older than kHistoryDays first. Answers
-// the entry's number; raises Exception where the history cannot be written.
-int RecordPosting(const TPostingEntry& entry, TPostingHistory& history);

@@ -1,6 +1,9 @@
 #include "import/PostingUndo.h"
 
+#include <charconv>
+
 #include "import/PostedRow.h"
+#include "store/engine/Database.h"
 #include "store/engine/Session.h"
 #include "store/engine/Transaction.h"
 #include "store/table/StudentListTable.h"
@@ -26,6 +29,21 @@ TUndoOutcome UndoPosting(TSession& session, const QString& databaseName,
         transaction.Commit();
     }
     return outcome;
+}
+
+long long StillAsStored(TSession& session, const QString& databaseName,
+                        const std::vector<TStudentRecord>& records)
+{
+    if (records.empty()) {
+        return 0;
+    }
+    const bool sqlite = session.OpenDatabase(databaseName).Alias().IsSqlite();
+    TSqlStatement intact(session, databaseName, IntactPostedRowsLines(sqlite));
+    const TRows counted = intact.Read({PostedRowsParameter(records)});
+    const std::string& text = counted.Field(0, kPostedRowCountField).AsString();
+    long long matching = 0;
+    std::from_chars(text.data(), text.data() + text.size(), matching);
+    return matching;
 }
 
 std::string StudentCount(std::size_t n)

@@ -22,6 +22,11 @@ struct TUndoOutcome {
 TUndoOutcome UndoPosting(TSession& session, const QString& databaseName,
                          const std::vector<TStudentRecord>& records, bool dryRun = false);
 
+// How many of a posting's records are still stored as it stored them: what taking it back now
+// would remove. One reading statement, which changes nothing and locks nothing.
+long long StillAsStored(TSession& session, const QString& databaseName,
+                        const std::vector<TStudentRecord>& records);
+
 // "1 student", "412 students".
 std::string StudentCount(std::size_t n);
 

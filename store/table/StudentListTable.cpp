@@ -1,5 +1,7 @@
 #include "store/table/StudentListTable.h"
 
+#include "store/table/StudentRecord.h"
+
 std::string StudentListOrderBy()
 {
     std::string columns;
@@ -88,26 +90,40 @@ std::vector<std::string> StoredStudentsByIdLines(bool sqlite)
                    : "where studentid in (select json_array_elements_text(cast(:ids as json)))"};
 }
 
-std::string StudentIdsParameter(const std::vector<std::string_view>& ids)
+namespace {
+
+// A text as a JSON string: quoted, with the quote, the backslash and control bytes escaped; the
+// other bytes as they are (UTF-8 passes through).
+void AppendJsonText(std::string& json, std::string_view text)
 {
     static constexpr char kHex[] = "0123456789abcdef";
+    json += '"';
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            json += '\\';
+            json += c;
+        } else if (byte < 0x20) {
+            json += "\\u00";
+            json += kHex[byte >> 4];
+            json += kHex[byte & 15];
+        } else {
+            json += c;
+        }
+    }
+    json += '"';
+}
+
+}  // namespace
+
+std::string StudentIdsParameter(const std::vector<std::string_view>& ids)
+{
     std::string json = "[";
     for (const std::string_view id : ids) {
-        json += json.size() > 1 ? ",\"" : "\"";
-        for (const char c : id) {
-            const auto byte = static_cast<unsigned char>(c);
-            if (c == '"' || c == '\\') {
-                json += '\\';
-                json += c;
-            } else if (byte < 0x20) {
-                json += "\\u00";
-                json += kHex[byte >> 4];
-                json += kHex[byte & 15];
-            } else {
-                json += c;
-            }
+        if (json.size() > 1) {
+            json += ',';
         }
-        json += '"';
+        AppendJsonText(json, id);
     }
     return json + "]";
 }
@@ -142,4 +158,48 @@ std::vector<std::string> StoredUnderKeyLines()
     return {std::string("select studentid from ") + kStudentListTable,
             "where (psid = :psid or (psid is null and :psid_again = ''))",
             "and psidsequence = :psidsequence"};
+}
+
+std::vector<std::string> IntactPostedRowsLines(bool sqlite)
+{
+    // Each record's fields out of the array, then two counts so that each uses the key's index:
+    // the records stored under their key, and those whose empty key was stored as null.
+    const std::string field = sqlite ? "json_extract(value, '$[%]')" : "value->>%";
+    auto at = [&field](char n) {
+        std::string text = field;
+        text.replace(text.find('%'), 1, 1, n);
+        return text;
+    };
+    const std::string matches =
+        "s.psidsequence = r.psidsequence"
+        " and coalesce(s.studentid, '') = r.studentid"
+        " and coalesce(s.fname, '') = r.fname"
+        " and coalesce(s.lname, '') = r.lname";
+    return {"with r (psid, psidsequence, studentid, fname, lname) as (",
+            "  select " + at('0') + ", " + (sqlite ? at('1') : "cast(" + at('1') + " as integer)") +
+                ", " + at('2') + ", " + at('3') + ", " + at('4'),
+            sqlite ? "  from json_each(:records))"
+                   : "  from json_array_elements(cast(:records as json)))",
+            std::string("select (select count(*) from r join ") + kStudentListTable +
+                " s on s.psid = r.psid and " + matches + ")",
+            std::string("  + (select count(*) from r join ") + kStudentListTable +
+                " s on s.psid is null and r.psid = '' and " + matches + ")",
+            std::string("  as ") + kPostedRowCountField};
+}
+
+std::string PostedRowsParameter(const std::vector<TStudentRecord>& records)
+{
+    std::string json = "[";
+    for (const TStudentRecord& record : records) {
+        json += json.size() > 1 ? ",[" : "[";
+        AppendJsonText(json, record.psid);
+        json += ',' + std::to_string(record.sequence) + ',';
+        AppendJsonText(json, record.studentId);
+        json += ',';
+        AppendJsonText(json, record.firstName);
+        json += ',';
+        AppendJsonText(json, record.lastName);
+        json += ']';
+    }
+    return json + "]";
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
+
+struct TStudentRecord;
 
 // The StudentList table, described once: its columns, the statements that the window, the batch
 // command, the administration command, the tests and the benchmarks send to it, its list order
@@ -69,6 +72,11 @@ inline constexpr const char* kPostedRowCountField = "matching";
 std::vector<std::string> CountPostedRowLines();
 // The record stored under a key, to tell a changed record from one removed: field "studentid".
 std::vector<std::string> StoredUnderKeyLines();
+// How many of a posting's records are still stored as it stored them, in one statement: the
+// field kPostedRowCountField; its one parameter, :records, the records as a JSON array of
+// five-element arrays (PostedRowsParameter).
+std::vector<std::string> IntactPostedRowsLines(bool sqlite);
+std::string PostedRowsParameter(const std::vector<TStudentRecord>& records);
 
 // Finds the students a list names by their IDNum without reading the table through.
 inline constexpr const char* kCreateStudentIdIndex =

@@ -313,6 +313,62 @@ TEST_P(UndoPosting, TakesBackAnOlderPostingFromTheHistoryAfterARestart)
     EXPECT_EQ(exported, QByteArray("2,Robert,Ray\r\n3,Cy,Oz\r\n4,Di,Ek\r\n"));
 }
 
+// The last posting is one posting, whichever way it is taken back: "Undo Last Posting" marks its
+// entry undone in "Postings...", and the dialog's undo of it leaves "Undo Last Posting" disabled.
+TEST_P(UndoPosting, TheLastPostingTakenBackEitherWayIsTakenBackOnce)
+{
+    TestDatabase db(GetParam(), {});
+    const auto newest = [](QDialog& dialog) {
+        const auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("PostingsList"));
+        return list->topLevelItem(0)->text(3);
+    };
+    const auto offered = [](QDialog& dialog) {
+        return dialog.findChild<QPushButton*>(QStringLiteral("UndoPosting"))->isEnabled();
+    };
+    seam.Then(ChooseFileByKeys(WriteFile(cwd.Path(QStringLiteral("a.csv")), "1,Ann,Lee\r\n")));
+    seam.Then(PressKey(Qt::Key_Y, Qt::AltModifier));  // "Undo Last Posting"'s question
+    QString firstState;
+    bool firstOffered = true;
+    seam.Then([&](QDialog& dialog) {
+        firstState = newest(dialog);
+        firstOffered = offered(dialog);
+        QTest::keyClick(Focus() ? Focus() : &dialog, Qt::Key_Escape);
+    });
+    seam.Then(ChooseFileByKeys(WriteFile(cwd.Path(QStringLiteral("b.csv")), "2,Bob,Ray\r\n")));
+    seam.Then([&](QDialog& dialog) {
+        const std::size_t asked = seam.shown.size();
+        QTest::keyClick(Focus(), Qt::Key_U, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return seam.shown.size() > asked; }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.isActiveWindow() && Focus(); }));
+        QTest::keyClick(Focus() ? Focus() : &dialog, Qt::Key_Escape);
+    });
+    seam.Then(PressKey(Qt::Key_Y, Qt::AltModifier));  // the dialog's question
+    bool lastOffered = true;
+    const int code = RunProgram(seam, [&](TfMain& w) {
+        const auto openPostings = [&] {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return w.isActiveWindow() && Focus(); }));
+            const std::size_t shown = seam.shown.size();
+            QTest::keyClick(Focus(), Qt::Key_P, Qt::AltModifier);
+            ASSERT_TRUE(QTest::qWaitFor([&] {
+                return seam.shown.size() > shown && !QApplication::activeModalWidget() &&
+                       w.isActiveWindow() && Focus();
+            }));
+        };
+        ImportAndPost(w);
+        PressAltU(w);
+        openPostings();
+        ImportAndPost(w);
+        openPostings();
+        lastOffered = w.BitBtnUndo->isEnabled();
+        QTest::keyClick(Focus(), Qt::Key_X, Qt::AltModifier);
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(firstState.startsWith(QStringLiteral("undone "))) << firstState.toStdString();
+    EXPECT_FALSE(firstOffered);
+    EXPECT_FALSE(lastOffered) << "the dialog took the last posting back";
+    EXPECT_EQ(db.Stored(), 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(App, UndoPosting, ::testing::Values(Backend::SQLite, Backend::PostgreSQL),
                          [](const auto& p) { return BackendName(p.param); });
 

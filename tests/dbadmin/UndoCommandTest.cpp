@@ -6,8 +6,12 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#include "import/PostingUndo.h"
+#include "store/engine/Session.h"
 #include "tests/dbadmin/AdminRun.h"
 #include "tests/support/ProgramRun.h"
+#include "tests/support/Workbench.h"
+#include "toolkit/Buttons.h"
 
 namespace {
 
@@ -139,6 +143,70 @@ TEST_P(UndoCommand, TakesBackAPostingOfTheHistoryByItsNumber)
     EXPECT_TRUE(damaged.out.startsWith(QStringLiteral("2\t"))) << damaged.out.toStdString();
     EXPECT_TRUE(damaged.err.startsWith(entry + QStringLiteral(": line 3: the line is not \"file,")))
         << damaged.err.toStdString();
+}
+
+// A window's postings and a job's are one history: the command lists both and takes back the
+// window's.
+TEST_P(UndoCommand, ListsAndTakesBackTheWindowsPostingsBesideTheJobs)
+{
+    db.reset();
+    Workbench bench(GetParam());
+    bench.FillGrid({{"1", "Ann", "Lee"}, {"2", "Bob", "Ray"}});
+    bench.window->BitBtn5->click();
+    ASSERT_TRUE(bench.TakeMessages().isEmpty());
+    const QString list = WriteFile(Path("list.csv"), "3,Cy,Oz\r\n");
+    ASSERT_EQ(Run({"import", "DVK", list}).code, 0);
+    const Result listed = Run({"postings", "DVK"});
+    ASSERT_EQ(listed.code, 0) << listed.err.toStdString();
+    const QStringList lines = listed.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << listed.out.toStdString();
+    EXPECT_EQ(lines[0].split(QLatin1Char('\t')).mid(2, 2), (QStringList{"DVK", "2"}));
+    EXPECT_EQ(lines[1].split(QLatin1Char('\t')).mid(2), (QStringList{"DVK", "1", list, ""}));
+    const Result undone = Run({"undo", "DVK", "--posting", "1"});
+    EXPECT_EQ(undone.out, QStringLiteral("Removed 2 students from DVK.\n"))
+        << undone.err.toStdString();
+    EXPECT_EQ(bench.db.Rows(), QStringList{"cyoz|1|3|Cy|Oz"});
+}
+
+// The postings dialog's count of the records still as stored reads in one statement what the undo
+// would remove: the same records, whatever their texts hold.
+TEST_P(UndoCommand, CountsStillAsStoredWhatTheUndoWouldRemove)
+{
+    const struct {
+        TStudentRecord posted;
+        const char* stored;  // the row in the table, or none
+        bool intact;
+    } cases[] = {
+        {{"anle", 1, "7", "Ann", "Lee"}, "('anle', 1, '7', 'Ann', 'Lee')", true},
+        {{"", 1, "8", "", ""}, "(null, 1, '8', null, null)", true},
+        {{"bo\"b", 2, "9", "Bo\\b", "O'Neil"}, "('bo\"b', 2, '9', 'Bo\\b', 'O''Neil')", true},
+        {{"çé", 1, "10", "Zoë", "Ünal"}, "('çé', 1, '10', 'Zoë', 'Ünal')", true},
+        {{"ff", 1, "14", "F\nx", "\tF"},
+         "('ff', 1, '14', 'F' || chr(10) || 'x', chr(9) || 'F')",
+         true},
+        {{"cyoz", 1, "11", "Cy", "Oz"}, "('cyoz', 1, '11', 'Cy', 'Ozz')", false},
+        {{"dd", 1, "12", "D", "D"}, nullptr, false},
+        {{"ee", 1, "13", "E", "E"}, "('ee', 2, '13', 'E', 'E')", false},
+        {{"", 3, "15", "", ""}, "('gg', 3, '15', null, null)", false},
+    };
+    std::vector<TStudentRecord> posting;
+    long long intact = 0;
+    for (const auto& c : cases) {
+        posting.push_back(c.posted);
+        intact += c.intact ? 1 : 0;
+        if (c.stored) {
+            QString row = QString::fromUtf8(c.stored);
+            if (GetParam() == Backend::SQLite) {
+                row.replace(QStringLiteral("chr("), QStringLiteral("char("));
+            }
+            db->Insert(row);
+        }
+    }
+    TSession session;
+    EXPECT_EQ(StillAsStored(session, QStringLiteral("DVK"), posting), intact);
+    EXPECT_EQ(UndoPosting(session, QStringLiteral("DVK"), posting, true).removed, intact);
+    EXPECT_EQ(StillAsStored(session, QStringLiteral("DVK"), {}), 0);
+    EXPECT_EQ(db->Stored(), 8) << "counting removes nothing";
 }
 
 // What the history's commands cannot be sure of is refused, and nothing is removed.

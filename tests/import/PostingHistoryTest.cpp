@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -101,6 +102,68 @@ TEST(PostingHistory, PrunesOnlyWhatIsOlderAndKeepsWhatCannotBeRead)
     ASSERT_EQ(listed.size(), 2u);
     EXPECT_EQ(listed[0].entry->file, "kept.csv");
     EXPECT_EQ(listed[1].number, 3);
+}
+
+// How long entries are kept is the user's setting; one that is not a number of days is refused
+// with its file and value, and nothing is pruned by it.
+TEST(PostingHistory, KeepsEntriesForTheDaysTheSettingSays)
+{
+    const struct {
+        const char* file;  // the settings file's text, or none
+        int days;          // 0: refused
+    } cases[] = {
+        {nullptr, kHistoryDays},
+        {"", kHistoryDays},
+        {"[Aliases]\nKeepDays=3\n", kHistoryDays},
+        {"[History]\nKeepDays=30\n", 30},
+        {"[History]\nKeepDays = 7\n", 7},
+        {"[History]\nKeepDays=1\n", 1},
+        {"[History]\nKeepDays=36500\n", kHistoryMostDays},
+        {"[History]\nKeepDays=0\n", 0},
+        {"[History]\nKeepDays=-5\n", 0},
+        {"[History]\nKeepDays=36501\n", 0},
+        {"[History]\nKeepDays=\n", 0},
+        {"[History]\nKeepDays=thirty\n", 0},
+        {"[History]\nKeepDays=30 days\n", 0},
+        {"[History]\nKeepDays=+30\n", 0},
+        {"[History]\nKeepDays=30,60\n", 0},
+        {"[History]\nKeepDays=99999999999\n", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file ? c.file : "(no file)");
+        QTemporaryDir home;
+        const QString settings = home.filePath(QStringLiteral("postings.conf"));
+        if (c.file) {
+            QFile file(settings);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(c.file);
+        }
+        TPostingHistory history(home.filePath(QStringLiteral("postings")));
+        const std::string old = QDateTime::currentDateTimeUtc()
+                                    .addDays(-(c.days ? c.days : kHistoryDays) - 1)
+                                    .toString(Qt::ISODate)
+                                    .toStdString();
+        history.Add(Entry(old, "old.csv"));
+        history.Add(Entry(HistoryTimeNow(), "new.csv"));
+        if (c.days == 0) {
+            try {
+                PruneHistory(history, settings);
+                ADD_FAILURE() << "accepted";
+            } catch (const Exception& e) {
+                EXPECT_NE(e.Message().find(" in " + settings.toStdString() +
+                                           " is not a whole number of days from 1 to 36500"),
+                          std::string::npos)
+                    << e.Message();
+                EXPECT_EQ(e.Message().rfind("KeepDays=", 0), 0u) << e.Message();
+            }
+            EXPECT_EQ(history.List().size(), 2u) << "a refused setting removes nothing";
+            continue;
+        }
+        EXPECT_EQ(HistoryKeepDays(settings), c.days);
+        EXPECT_EQ(PruneHistory(history, settings), 1);
+        ASSERT_EQ(history.List().size(), 1u);
+        EXPECT_EQ(history.List()[0].entry->file, "new.csv");
+    }
 }
 
 TEST(PostingHistory, ProgramsAddingAtOnceLoseNoEntry)
