@@ -22,27 +22,26 @@ void TfMain::BuildExportPage()
 {
     TSExport = new TTabSheet;
     TSExport->setObjectName(QStringLiteral("TSExport"));
-    PageControl1->AddPage(TSExport, QStringLiteral("Options"));
+    PageControl1->AddPage(TSExport, tr("Options"));
     GroupBox2 = new TGroupBox(TSExport);
-    GroupBox2->setTitle(QStringLiteral("Select CSV Output Directory and FileName"));
+    GroupBox2->setTitle(tr("Select CSV Output Directory and FileName"));
     GroupBox2->setGeometry(68, 57, 391, 162);
     EditFileName = new TEdit(GroupBox2);
     EditFileName->setObjectName(QStringLiteral("EditFileName"));
     EditFileName->setGeometry(6, 99, 377, 21);
     BitBtn8 = new TBitBtn(GroupBox2);
     BitBtn8->setObjectName(QStringLiteral("BitBtn8"));
-    BitBtn8->setText(QStringLiteral("Export the Database to the CSV File"));
+    BitBtn8->setText(tr("Export the Database to the CSV File"));
     BitBtn8->setGeometry(6, 126, 377, 25);
     Memo5 = new TMemo(GroupBox2);
     Memo5->setGeometry(2, 15, 387, 63);
-    Memo5->SetLines({
-        QStringLiteral("Name the output file in the Cardovane directory as \"something.csv\". "),
-        QStringLiteral("You can then export all the data to that file."),
-        QStringLiteral(
-            "Then you can import that file into a spreadsheet program to modify it if necessary. "),
-    });
-    EditFileName->setAccessibleName(QStringLiteral("Export file"));
-    Memo5->setAccessibleName(QStringLiteral("How to name the export file"));
+    Memo5->SetLines(
+        tr("Name the output file in the Cardovane directory as \"something.csv\". \n"
+           "You can then export all the data to that file.\n"
+           "Then you can import that file into a spreadsheet program to modify it if necessary. ")
+            .split(QLatin1Char('\n')));
+    EditFileName->setAccessibleName(tr("Export file"));
+    Memo5->setAccessibleName(tr("How to name the export file"));
     QWidget::setTabOrder(EditFileName, BitBtn8);
     QWidget::setTabOrder(BitBtn8, Memo5);
 

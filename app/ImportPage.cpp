@@ -24,7 +24,7 @@ void TfMain::BuildImportPage()
 {
     TSImportList = new TTabSheet;
     TSImportList->setObjectName(QStringLiteral("TSImportList"));
-    PageControl1->AddPage(TSImportList, QStringLiteral("ImportList"));
+    PageControl1->AddPage(TSImportList, tr("ImportList"));
     Panel29 = new TPanel(TSImportList);
     Column(TSImportList)->addWidget(Panel29);
     Splitter1 = new TSplitter(Panel29);
@@ -53,7 +53,7 @@ void TfMain::BuildImportReview()
     buttons->setFixedHeight(130 - 91);
     BitBtn4 = new TBitBtn(buttons);
     BitBtn4->setObjectName(QStringLiteral("BitBtn4"));
-    BitBtn4->setText(QStringLiteral("Import List"));
+    BitBtn4->setText(tr("Import List"));
     BitBtn4->SetGlyph(style()->standardIcon(QStyle::SP_DialogOpenButton));
     BitBtn4->setGeometry(7, 6, 88, 25);
     Edit1 = new TEdit(buttons);
@@ -61,14 +61,13 @@ void TfMain::BuildImportReview()
     Memo2 = new TMemo(Panel9);
     Memo2->setFont(MemoFont());
     Memo2->setFixedHeight(91);
-    Memo2->SetLines({
-        QStringLiteral("After importing your list, double check all the records in "),
-        QStringLiteral("the table below."),
-        QStringLiteral("Minor errors such as typos can be corrected here. "),
-        QStringLiteral("If there were major errors, return to your original "),
-        QStringLiteral("spreadsheet and correct  them, then  save  them to the "),
-        QStringLiteral("CSV file again, then import it to this program again.  "),
-    });
+    Memo2->SetLines(tr("After importing your list, double check all the records in \n"
+                       "the table below.\n"
+                       "Minor errors such as typos can be corrected here. \n"
+                       "If there were major errors, return to your original \n"
+                       "spreadsheet and correct  them, then  save  them to the \n"
+                       "CSV file again, then import it to this program again.  ")
+                        .split(QLatin1Char('\n')));
     panel9Layout->addWidget(buttons);
     panel9Layout->addWidget(Memo2);
     SGRecordStudents = new TStringGrid(Panel31);
@@ -97,11 +96,11 @@ void TfMain::BuildImportPosting()
     Memo3 = new TMemo(Panel28);
     Memo3->setFont(MemoFont());
     Memo3->setFixedHeight(32);
-    Memo3->SetLines({QStringLiteral(
-        "IMPORTANT! If the list is completely correct, you can post it to the database. ")});
+    Memo3->SetLines(
+        {tr("IMPORTANT! If the list is completely correct, you can post it to the database. ")});
     BitBtn5 = new TBitBtn(Panel28);
     BitBtn5->setObjectName(QStringLiteral("BitBtn5"));
-    BitBtn5->setText(QStringLiteral("Add List To Database"));
+    BitBtn5->setText(tr("Add List To Database"));
     BitBtn5->SetGlyph(style()->standardIcon(QStyle::SP_ArrowRight));
     BitBtn5->setFixedHeight(25);
     // Anchored left, top and right: 448 wide at the designed size, where the right half is what
@@ -116,7 +115,7 @@ void TfMain::BuildImportPosting()
     QFont bold = LabelProgress->font();
     bold.setBold(true);
     LabelProgress->setFont(bold);
-    LabelProgress->setText(QStringLiteral("Import"));
+    LabelProgress->setText(tr("Import"));
     ProgressBar1 = new TProgressBar(Panel28);
     ProgressBar1->setFixedHeight(16);
     panel28Layout->addWidget(Memo3);
@@ -137,14 +136,14 @@ void TfMain::BuildImportPosting()
     // Beside them, where the Part's controls leave room: taking the last posting back.
     BitBtnUndo = new TBitBtn(Panel28);
     BitBtnUndo->setObjectName(QStringLiteral("BitBtnUndo"));
-    BitBtnUndo->setText(QStringLiteral("&Undo Last Posting"));
+    BitBtnUndo->setText(tr("&Undo Last Posting"));
     BitBtnUndo->setFixedHeight(21);
     BitBtnUndo->setEnabled(false);
     labelRow->addWidget(BitBtnUndo);
     // And any posting of the history, from its dialog.
     BitBtnPostings = new TBitBtn(Panel28);
     BitBtnPostings->setObjectName(QStringLiteral("BitBtnPostings"));
-    BitBtnPostings->setText(QStringLiteral("&Postings..."));
+    BitBtnPostings->setText(tr("&Postings..."));
     BitBtnPostings->setFixedHeight(21);
     labelRow->addWidget(BitBtnPostings);
     panel28Layout->addLayout(labelRow);
@@ -159,12 +158,12 @@ void TfMain::BuildImportPosting()
 void TfMain::DescribeImportPage()
 {
     // What a screen reader says of the controls that have no caption of their own.
-    Edit1->setAccessibleName(QStringLiteral("Note"));
-    Memo2->setAccessibleName(QStringLiteral("How to review the list"));
-    SGRecordStudents->setAccessibleName(QStringLiteral("Students to post"));
-    Memo3->setAccessibleName(QStringLiteral("Before posting"));
-    ProgressBar1->setAccessibleName(QStringLiteral("Posting progress"));
-    DBGrid3->setAccessibleName(QStringLiteral("Student list in the database"));
+    Edit1->setAccessibleName(tr("Note"));
+    Memo2->setAccessibleName(tr("How to review the list"));
+    SGRecordStudents->setAccessibleName(tr("Students to post"));
+    Memo3->setAccessibleName(tr("Before posting"));
+    ProgressBar1->setAccessibleName(tr("Posting progress"));
+    DBGrid3->setAccessibleName(tr("Student list in the database"));
 
     // The first control in tab order on this page is the posting button.
     QWidget::setTabOrder(BitBtn5, Memo3);
@@ -179,9 +178,9 @@ void TfMain::DescribeImportPage()
 void TfMain::ConnectImportPage()
 {
     findings_ = std::make_unique<TReviewFindings>(*SGRecordStudents);
-    NextMarkedRow = new QAction(QStringLiteral("Next Row To Look At"), TSImportList);
+    NextMarkedRow = new QAction(tr("Next Row To Look At"), TSImportList);
     NextMarkedRow->setShortcut(QKeySequence(Qt::Key_F8));
-    PreviousMarkedRow = new QAction(QStringLiteral("Previous Row To Look At"), TSImportList);
+    PreviousMarkedRow = new QAction(tr("Previous Row To Look At"), TSImportList);
     PreviousMarkedRow->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F8));
     for (QAction* go : {NextMarkedRow, PreviousMarkedRow}) {
         go->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -200,7 +199,7 @@ void TfMain::ConnectImportPage()
                     [this, fix] { RunHandler(app_, [this, fix] { FixClick(fix); }); });
         }
     });
-    FixMarkedCell = new QAction(QStringLiteral("Fix This Mark"), SGRecordStudents);
+    FixMarkedCell = new QAction(tr("Fix This Mark"), SGRecordStudents);
     FixMarkedCell->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Period));
     FixMarkedCell->setShortcutContext(Qt::WidgetShortcut);
     SGRecordStudents->addAction(FixMarkedCell);

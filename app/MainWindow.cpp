@@ -20,6 +20,7 @@
 #include "import/PostingHistory.h"
 #include "import/PostingUndo.h"
 #include "import/StoredStudents.h"
+#include "l10n/Counts.h"
 #include "store/datamodule/DataModule.h"
 #include "textio/ErrorDisplay.h"
 #include "toolkit/Application.h"
@@ -44,11 +45,11 @@ TfMain::TfMain(TApplication& app) : OpenDialog1(this), app_(app)
     font.setPixelSize(11);
     setFont(font);
 
-    ImportList1 = menuBar()->addAction(QStringLiteral("Import Students List"));
+    ImportList1 = menuBar()->addAction(tr("Import Students List"));
     ImportList1->setObjectName(QStringLiteral("ImportList1"));
-    ExportStudentList1 = menuBar()->addAction(QStringLiteral("Export Student List"));
+    ExportStudentList1 = menuBar()->addAction(tr("Export Student List"));
     ExportStudentList1->setObjectName(QStringLiteral("ExportStudentList1"));
-    Exit1 = menuBar()->addAction(QStringLiteral("E&xit"));
+    Exit1 = menuBar()->addAction(tr("E&xit"));
     Exit1->setObjectName(QStringLiteral("Exit1"));
     for (QAction* item : {ImportList1, ExportStudentList1, Exit1}) {
         Wire(item);
@@ -206,11 +207,11 @@ void TfMain::PostingEnded() noexcept
 
 void TfMain::BitBtnUndoClick(QObject*)
 {
-    QMessageBox ask(QMessageBox::Question, app_.Title(),
-                    QStringLiteral("Remove the %1 stored by the last posting from %2?")
-                        .arg(QString::fromStdString(StudentCount(lastPosting_.size())),
-                             dm_->Database1.AliasName()),
-                    QMessageBox::Yes | QMessageBox::No, this);
+    QMessageBox ask(
+        QMessageBox::Question, app_.Title(),
+        tr("Remove the %1 stored by the last posting from %2?")
+            .arg(StudentsText(qsizetype(lastPosting_.size())), dm_->Database1.AliasName()),
+        QMessageBox::Yes | QMessageBox::No, this);
     ask.setDefaultButton(QMessageBox::No);
     if (app_.ExecModal(ask) != QMessageBox::Yes) {
         return;
@@ -317,7 +318,7 @@ void TfMain::BitBtn8Click(QObject*)
 {
     const QString path = EditFileName->text();
     ExportStudentList(path.toStdString(), dm_->QNames);
-    StatusBar1->SetPanelText(1, QStringLiteral("Data output to ") + path);
+    StatusBar1->SetPanelText(1, tr("Data output to %1").arg(path));
 }
 
 bool TfMain::event(QEvent* event)
@@ -348,8 +349,8 @@ bool TfMain::CloseWithoutSettings()
     // While kq.cfg cannot be written the window would never close; the user may leave without
     // saving the one setting, which loses nothing else.
     QMessageBox box(QMessageBox::Question, app_.Title(),
-                    QStringLiteral("The settings file kq.cfg could not be saved.\n"
-                                   "Close the program without saving the settings?"),
+                    tr("The settings file kq.cfg could not be saved.\n"
+                       "Close the program without saving the settings?"),
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(QMessageBox::No);
     return app_.ExecModal(box) == QMessageBox::Yes;

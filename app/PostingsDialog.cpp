@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "import/PostingUndo.h"
+#include "l10n/Counts.h"
 #include "store/datamodule/DataModule.h"
 #include "textio/ErrorDisplay.h"
 #include "toolkit/Application.h"
@@ -16,16 +17,15 @@ TPostingsDialog::TPostingsDialog(TApplication& app, TfDM1& dm, QWidget* parent)
     : QDialog(parent), app_(app), dm_(dm)
 {
     setObjectName(QStringLiteral("PostingsDialog"));
-    setWindowTitle(QStringLiteral("Postings"));
+    setWindowTitle(tr("Postings"));
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("PostingsList"));
-    list_->setAccessibleName(QStringLiteral("Postings into %1").arg(dm_.Database1.AliasName()));
+    list_->setAccessibleName(tr("Postings into %1").arg(dm_.Database1.AliasName()));
     list_->setRootIsDecorated(false);
-    list_->setHeaderLabels({QStringLiteral("Posted"), QStringLiteral("File"),
-                            QStringLiteral("Students"), QStringLiteral("Still as stored")});
+    list_->setHeaderLabels({tr("Posted"), tr("File"), tr("Students"), tr("Still as stored")});
     list_->header()->setStretchLastSection(false);
     list_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
-    undo_ = new QPushButton(QStringLiteral("&Undo Posting"), this);
+    undo_ = new QPushButton(tr("&Undo Posting"), this);
     undo_->setObjectName(QStringLiteral("UndoPosting"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(undo_, QDialogButtonBox::ActionRole);
@@ -56,7 +56,7 @@ void TPostingsDialog::Fill(int chosen)
         const QString intact =
             entry.undone.empty()
                 ? QString::number(StillAsStored(dm_.Session, kDatabase1, entry.records))
-                : QStringLiteral("undone %1").arg(QString::fromStdString(entry.undone));
+                : tr("undone %1").arg(QString::fromStdString(entry.undone));
         // Owned by the list; the item's row is the posting's place in shown_.
         new QTreeWidgetItem(list_,
                             {QString::fromStdString(entry.when), QString::fromStdString(entry.file),
@@ -92,8 +92,8 @@ void TPostingsDialog::UndoChosen()
         return;
     }
     QMessageBox ask(QMessageBox::Question, app_.Title(),
-                    QStringLiteral("Remove the %1 stored by the posting of %2 from %3?")
-                        .arg(QString::fromStdString(StudentCount(entry.records.size())),
+                    tr("Remove the %1 stored by the posting of %2 from %3?")
+                        .arg(StudentsText(qsizetype(entry.records.size())),
                              QString::fromStdString(entry.when), dm_.Database1.AliasName()),
                     QMessageBox::Yes | QMessageBox::No, this);
     ask.setDefaultButton(QMessageBox::No);

@@ -16,6 +16,8 @@ class TfDM1;
 // with how many of its students are still as it stored them; the one chosen is taken back, after
 // asking, exactly those records, once.
 class TPostingsDialog : public QDialog {
+    Q_OBJECT
+
 public:
     TPostingsDialog(TApplication& app, TfDM1& dm, QWidget* parent);
     // What the undo made said, for the status bar; empty while none was made.

@@ -19,7 +19,7 @@ void TfMain::BuildSplashPage()
 {
     TSSplash = new TTabSheet;
     TSSplash->setObjectName(QStringLiteral("TSSplash"));
-    PageControl1->AddPage(TSSplash, QStringLiteral("Splash"));
+    PageControl1->AddPage(TSSplash, tr("Splash"));
 
     Panel6 = new TPanel(TSSplash);
     Panel6->SetBevels(TBevel::bvLowered, TBevel::bvRaised);
@@ -37,8 +37,8 @@ void TfMain::BuildSplashPage()
     const int label18Top = panel15Top - 13;
     const int label9Top = label18Top - 18;
     const int label1Top = label9Top - 38;
-    Label1 = SplashLabel(Panel6, QStringLiteral("Cardovane School Administration"),
-                         GeorgiaFont(33, false), label1Top, 38, width);
+    Label1 = SplashLabel(Panel6, tr("Cardovane School Administration"), GeorgiaFont(33, false),
+                         label1Top, 38, width);
     Label1->setWordWrap(true);
     Label9 = SplashLabel(Panel6, QStringLiteral("www.cardovane.example   office@cardovane.example"),
                          GeorgiaFont(16, true, true), label9Top, 18, width);
@@ -53,16 +53,16 @@ void TfMain::BuildSplashPage()
         const char* line;
         const char* address;
     } kAdverts[] = {
-        {"Cardovane Timetable: lesson plans for every class and room",
+        {QT_TR_NOOP("Cardovane Timetable: lesson plans for every class and room"),
          "www.cardovane.example/timetable"},
-        {"Cardovane Grades: report cards in minutes, not evenings", "www.cardovane.example/grades"},
-        {"Cardovane Library: the lending desk for school libraries",
+        {QT_TR_NOOP("Cardovane Grades: report cards in minutes, not evenings"),
+         "www.cardovane.example/grades"},
+        {QT_TR_NOOP("Cardovane Library: the lending desk for school libraries"),
          "www.cardovane.example/library"},
     };
     int top = 0;
     for (const auto& advert : kAdverts) {
-        SplashLabel(Panel15, QString::fromUtf8(advert.line), GeorgiaFont(16, true), top, 18,
-                    Panel15->width());
+        SplashLabel(Panel15, tr(advert.line), GeorgiaFont(16, true), top, 18, Panel15->width());
         top += 18;
         auto* address = new TLabel(Panel15);
         address->setText(QString::fromUtf8(advert.address));

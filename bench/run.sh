@@ -18,7 +18,10 @@ source "$root/scripts/pg-test-server.sh"
 source "$root/scripts/x-test-display.sh"
 # Whatever was started is stopped, however the run ends, from before the first start.
 XDG_RUNTIME_DIR="$(mktemp -d /tmp/cardovane-bench-runtime.XXXXXX)"
-trap 'x_test_display_stop; pg_test_pooler_stop; pg_test_server_stop; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+# The postings the benchmarks make are kept in a history of their own, not the user's.
+XDG_DATA_HOME="$(mktemp -d /tmp/cardovane-bench-data.XXXXXX)"
+export XDG_DATA_HOME
+trap 'x_test_display_stop; pg_test_pooler_stop; pg_test_server_stop; rm -rf "$XDG_RUNTIME_DIR" "$XDG_DATA_HOME"' EXIT
 pg_test_server_start
 # A district's pooler: room for 2,000 desktops' connections, 20 server connections to share.
 pg_test_pooler_start 20 2100

@@ -8,6 +8,7 @@
 #include "dbadmin/CommandLine.h"
 #include "dbadmin/Subcommands.h"
 #include "import/PostingHistory.h"
+#include "l10n/Translations.h"
 #include "textio/ErrorText.h"
 
 namespace {
@@ -27,6 +28,7 @@ int Usage(const TSubcommand* command, const QString& message)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    InstallTranslations();
     // A job's output carries the command's own messages alone: what Qt's libraries say on the
     // way (a statement on a connection the server dropped, a server's notices) the command's
     // error tells in its words, or is no news.

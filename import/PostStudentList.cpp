@@ -1,5 +1,6 @@
 #include "import/PostStudentList.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <exception>
 #include <functional>
@@ -162,7 +163,7 @@ void PostStudentList(const TGridCells& cells, TfDM1& dm, PostingView& view,
     } reopen{dm};
     TRidingStatements statements(dm, posted, cells.RowCount() - 1);
 
-    view.SetProgressLabel(QStringLiteral("Importing Records:"));
+    view.SetProgressLabel(QCoreApplication::translate("PostStudentList", "Importing Records:"));
 
     // Each row's maximum is read after the row before it went in, so rows sharing a key
     // receive consecutive numbers.
@@ -201,5 +202,5 @@ void PostStudentList(const TGridCells& cells, TfDM1& dm, PostingView& view,
     dm.QNames.Close();
     dm.QNames.Open();
 
-    view.SetProgressLabel(QStringLiteral("Import Complete"));
+    view.SetProgressLabel(QCoreApplication::translate("PostStudentList", "Import Complete"));
 }

@@ -11,6 +11,7 @@ run=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql qt6-qpa-plugins
     libsqlite3-dev libpq-dev libxcb1-dev fonts-dejavu-core fonts-liberation2
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
 )
 package=(dpkg-dev file help2man)
 test=(
@@ -18,6 +19,7 @@ test=(
     xvfb xauth openbox xdotool x11-utils
     sqlite3 postgresql pgbouncer openssl
     desktop-file-utils appstream lintian man-db
+    dbus at-spi2-core python3-pyatspi
 )
 case "$purpose" in
     run) packages=("${run[@]}") ;;

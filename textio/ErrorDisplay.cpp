@@ -1,6 +1,7 @@
 #include "textio/ErrorDisplay.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QWidget>
@@ -43,7 +44,7 @@ void ShowStartupError(TModalHost& app, const std::exception& error)
 {
     const std::string module = QFileInfo(app.ExeName()).fileName().toStdString();
     QMessageBox box(
-        QMessageBox::Critical, QStringLiteral("Application Error"),
+        QMessageBox::Critical, QCoreApplication::translate("ErrorDisplay", "Application Error"),
         QString::fromStdString(StartupMessageText(ClassNameOf(error), module, MessageOf(error))),
         QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);

@@ -84,7 +84,7 @@ bool TStringGridModel::setData(const QModelIndex& index, const QVariant& value, 
     for (int c = 0; c < grid_.ColCount(); ++c) {
         edited.cells.emplace_back(c == index.column() ? text : std::string(grid_.Cell(c, row)));
     }
-    grid_.Edit({{{TGridEditStep::Kind::Set, {std::move(edited)}}}}, QStringLiteral("Cell Edit"));
+    grid_.Edit({{{TGridEditStep::Kind::Set, {std::move(edited)}}}}, TStringGrid::tr("Cell Edit"));
     return true;
 }
 
@@ -130,7 +130,7 @@ TStringGrid::TStringGrid(QWidget* parent, int colCount, int rowCount)
     horizontalHeader()->setFixedHeight(kDefaultRowHeight);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     ShowFixedRows();
-    removeRows_ = new QAction(QStringLiteral("Remove Rows"), this);
+    removeRows_ = new QAction(tr("Remove Rows"), this);
     removeRows_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
     removeRows_->setShortcutContext(Qt::WidgetShortcut);
     connect(removeRows_, &QAction::triggered, this, &TStringGrid::RemoveSelectedRows);
@@ -223,7 +223,7 @@ void TStringGrid::RemoveSelectedRows()
     for (int row = std::max(first, FixedRows()); row <= last && row < RowCount(); ++row) {
         removal.rows.push_back({row, {}});
     }
-    Edit({{std::move(removal)}}, QStringLiteral("Remove Rows"));
+    Edit({{std::move(removal)}}, tr("Remove Rows"));
 }
 
 TStringGrid::~TStringGrid()

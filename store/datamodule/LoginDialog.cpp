@@ -15,7 +15,7 @@ TLoginDialog::TLoginDialog(const QString& databaseName, const QString& userName)
     : TDialogForm(nullptr)
 {
     setObjectName(QStringLiteral("LoginDialog"));
-    setWindowTitle(QStringLiteral("Database Login"));
+    setWindowTitle(tr("Database Login"));
     setFixedSize(273, 147);
 
     Panel = new TPanel(this);
@@ -24,7 +24,7 @@ TLoginDialog::TLoginDialog(const QString& databaseName, const QString& userName)
     Panel->setGeometry(8, 7, 257, 98);
 
     Label3 = new TLabel(Panel);
-    Label3->setText(QStringLiteral("Database:"));
+    Label3->setText(tr("Database:"));
     Label3->setGeometry(10, 6, 78, 16);
     DatabaseName = new TLabel(Panel);
     DatabaseName->setText(databaseName);
@@ -37,7 +37,7 @@ TLoginDialog::TLoginDialog(const QString& databaseName, const QString& userName)
     bevel->setGeometry(6, 26, 245, 2);
 
     auto* userLabel = new TLabel(Panel);
-    userLabel->setText(QStringLiteral("&User Name:"));
+    userLabel->setText(tr("&User Name:"));
     userLabel->setGeometry(10, 38, 78, 16);
     UserName = new TEdit(Panel);
     UserName->setMaxLength(kMaxNameLength);
@@ -46,7 +46,7 @@ TLoginDialog::TLoginDialog(const QString& databaseName, const QString& userName)
     userLabel->setBuddy(UserName);
 
     auto* passwordLabel = new TLabel(Panel);
-    passwordLabel->setText(QStringLiteral("&Password:"));
+    passwordLabel->setText(tr("&Password:"));
     passwordLabel->setGeometry(10, 66, 78, 16);
     Password = new TEdit(Panel);
     Password->setMaxLength(kMaxNameLength);
@@ -54,10 +54,10 @@ TLoginDialog::TLoginDialog(const QString& databaseName, const QString& userName)
     Password->setGeometry(91, 63, 153, 21);
     passwordLabel->setBuddy(Password);
 
-    OKButton = new QPushButton(QStringLiteral("&OK"), this);
+    OKButton = new QPushButton(tr("&OK"), this);
     OKButton->setGeometry(109, 114, 75, 25);
     OKButton->setDefault(true);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton = new QPushButton(tr("Cancel"), this);
     CancelButton->setGeometry(190, 114, 75, 25);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);

@@ -11,26 +11,26 @@
 TPasswordDialog::TPasswordDialog(TSession& session) : TDialogForm(nullptr), session_(session)
 {
     setObjectName(QStringLiteral("PasswordDialog"));
-    setWindowTitle(QStringLiteral("Enter password"));
+    setWindowTitle(tr("Enter password"));
     setFixedSize(261, 143);
 
     GroupBox1 = new TGroupBox(this);
-    GroupBox1->setTitle(QStringLiteral("Password"));
+    GroupBox1->setTitle(tr("Password"));
     GroupBox1->setGeometry(8, 6, 245, 92);
     Edit = new TEdit(GroupBox1);
     Edit->SetPasswordChar(QLatin1Char('*'));
     Edit->setGeometry(12, 24, 221, 21);
-    AddButton = new QPushButton(QStringLiteral("&Add"), GroupBox1);
+    AddButton = new QPushButton(tr("&Add"), GroupBox1);
     AddButton->setGeometry(12, 56, 70, 25);
-    RemoveButton = new QPushButton(QStringLiteral("&Remove"), GroupBox1);
+    RemoveButton = new QPushButton(tr("&Remove"), GroupBox1);
     RemoveButton->setGeometry(87, 56, 70, 25);
-    RemoveAllButton = new QPushButton(QStringLiteral("Re&move all"), GroupBox1);
+    RemoveAllButton = new QPushButton(tr("Re&move all"), GroupBox1);
     RemoveAllButton->setGeometry(162, 56, 71, 25);
 
-    OKButton = new QPushButton(QStringLiteral("&OK"), this);
+    OKButton = new QPushButton(tr("&OK"), this);
     OKButton->setGeometry(97, 108, 75, 25);
     OKButton->setDefault(true);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton = new QPushButton(tr("Cancel"), this);
     CancelButton->setGeometry(178, 108, 75, 25);
 
     connect(Edit, &QLineEdit::textChanged, this, &TPasswordDialog::UpdateButtons);

@@ -61,6 +61,10 @@ int main(int argc, char** argv)
     if (!display) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // The tests read the program's English; those of another language install it themselves.
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
+        qunsetenv(name);
+    }
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     std::optional<WindowManagerStandIn> standIn;
