@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The real window read through AT-SPI, as a screen reader reads it, in English and in German: a
+# private D-Bus session with the accessibility bus, the program on the test command's X display
+# with its accessibility on, and a client reading its tree and its events. Usage:
+# screen-reader-view.sh BUILD_DIR. Without an X display it is skipped (exit 77).
+set -euo pipefail
+build="$(cd "$1" && pwd)"
+here="$(cd "$(dirname "$0")" && pwd)"
+if [ -z "${DISPLAY:-}" ]; then
+    echo "no X display: this runs under the test command's window manager"
+    exit 77
+fi
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
+unset LANGUAGE LC_ALL LC_MESSAGES
+
+run() {  # language, then the captions and texts the reading expects in it
+    echo "== $1"
+    # A desktop of its own: its settings, the student database and the office's list.
+    local home="$work/$1"
+    mkdir -p "$home/office" && mkdir -m 700 "$home/runtime"
+    XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
+        "$build/dbadmin/cardovane-dbadmin" setup-sqlite DVK >/dev/null
+    printf 'IDNum,Firstname,Lastname\r\n1,Ann,Lee\r\n2,Bob,Ray\r\n' >"$home/office/list.csv"
+    LANG="$1" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
+        XDG_RUNTIME_DIR="$home/runtime" \
+        dbus-run-session -- /usr/bin/python3 "$here/screen_reader_view.py" \
+        "$build/app/Cardovane" "$home/office" "$home/office/list.csv" "${@:2}"
+}
+status=0
+run C "Import List" \
+    "Add List To Database|Before posting|Student list in the database|Import List|Note|How to review the list|Students to post" \
+    "Add List To Database" "Undo Last Posting" "stored by the last posting from DVK?" || status=1
+run de_DE.UTF-8 "Liste importieren" \
+    "Liste in die Datenbank übernehmen|Vor der Übernahme|Schülerliste in der Datenbank|Liste importieren|Hinweis|So prüfen Sie die Liste|Zu übernehmende Schüler" \
+    "Liste in die Datenbank übernehmen" "Letzte Übernahme rückgängig" "der letzten Übernahme aus DVK entfernen?" || status=1
+exit $status

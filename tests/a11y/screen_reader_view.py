@@ -1,0 +1,213 @@
+"""The window as a screen reader reads it, through AT-SPI: the program runs for real on the X
+display, driven by key presses, while this reads the accessibility tree and its events as Orca
+would. Usage: screen_reader_view.py PROGRAM WORKDIR LIST EXPECTED_LANGUAGE_WORD"""
+
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+program, workdir, list_path, import_caption = sys.argv[1:5]
+failures = []
+events = []
+
+
+def fail(what):
+    failures.append(what)
+    print("FAIL:", what, flush=True)
+
+
+def pump(seconds=0.0):
+    """Lets the bus deliver what it has, for at least the time given."""
+    end = time.monotonic() + seconds
+    context = GLib.MainContext.default()
+    while True:
+        while context.pending():
+            context.iteration(False)
+        if time.monotonic() >= end:
+            return
+        time.sleep(0.02)
+
+
+def wait_for(condition, what, seconds=10.0):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        pump()
+        try:
+            value = condition()
+        except Exception:  # an object that went away while it was read
+            value = None
+        if value:
+            return value
+        time.sleep(0.05)
+    fail("timed out waiting for " + what)
+    return None
+
+
+def keys(*names):
+    pump(0.05)
+    subprocess.run(["xdotool", "key", "--clearmodifiers", *names], check=True)
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--clearmodifiers", "--delay", "5", text], check=True)
+
+
+def has(accessible, state):
+    return accessible.getState().contains(state)
+
+
+def descendants(accessible, depth=0):
+    if accessible is None or depth > 40:
+        return
+    yield accessible
+    for child in accessible:
+        yield from descendants(child, depth + 1)
+
+
+def focused(app):
+    for accessible in descendants(app):
+        if has(accessible, pyatspi.STATE_FOCUSED) and accessible.getRole() != pyatspi.ROLE_TABLE_CELL:
+            return accessible
+    return None
+
+
+def find(app, role, name=None, showing=True):
+    for accessible in descendants(app):
+        if accessible.getRole() == role and (name is None or accessible.name == name) and (
+            not showing or has(accessible, pyatspi.STATE_SHOWING)
+        ):
+            return accessible
+    return None
+
+
+def listener(event):
+    try:
+        events.append((event.type, event.source.getRoleName(), event.source.name, str(event.any_data)))
+    except Exception:
+        pass
+
+
+for kind in (
+    "object:state-changed:focused",
+    "object:property-change:accessible-name",
+    "object:property-change:accessible-description",
+    "window:activate",
+):
+    pyatspi.Registry.registerEventListener(listener, kind)
+
+window = subprocess.Popen([program], cwd=workdir)
+try:
+    desktop = pyatspi.Registry.getDesktop(0)
+    app = wait_for(
+        lambda: next((a for a in desktop if a is not None and a.name == "Cardovane"), None),
+        "the program on the accessibility bus",
+    )
+    if app is None:
+        sys.exit(1)
+    frame = wait_for(lambda: find(app, pyatspi.ROLE_FRAME, "Cardovane Attendance"), "the window")
+
+    # The import page, from the menu bar by the keyboard, once the window has the keyboard.
+    wait_for(lambda: frame is not None and has(frame, pyatspi.STATE_ACTIVE), "the window to be active")
+    # And the X server gives it the keyboard, so that the keys pressed reach it.
+    wait_for(lambda: subprocess.run(["xdotool", "getwindowfocus", "getwindowname"],
+                                    capture_output=True).stdout.strip() == frame.name.encode(),
+             "the window to have the keyboard")
+    wait_for(lambda: find(app, pyatspi.ROLE_MENU_ITEM), "the menu bar")
+    keys("alt")
+    keys("Return")
+    wait_for(lambda: find(app, pyatspi.ROLE_PUSH_BUTTON, import_caption), "the import page")
+
+    # Every control the keyboard reaches has a role and a name.
+    reachable = [
+        a
+        for a in descendants(app)
+        if has(a, pyatspi.STATE_FOCUSABLE)
+        and has(a, pyatspi.STATE_SHOWING)
+        and a.getRole() not in (pyatspi.ROLE_TABLE_CELL, pyatspi.ROLE_MENU_ITEM)
+    ]
+    if len(reachable) < 7:
+        fail(f"only {len(reachable)} controls on the import page are reachable")
+    for a in reachable:
+        if a.getRole() in (pyatspi.ROLE_UNKNOWN, pyatspi.ROLE_INVALID) or not a.name.strip():
+            fail(f"a control has no role or no name: {a.getRoleName()} {a.name!r}")
+
+    # Tab goes round the page in the order the page sets, each control announced by its name.
+    chain = []
+    for _ in range(12):
+        before = len(events)
+        keys("Tab")
+        wait_for(lambda: any(e[0] == "object:state-changed:focused" and e[3] != "0"
+                             for e in events[before:]) or focused(app), "the focus to move", 3)
+        now = focused(app)
+        chain.append(now.name if now is not None else None)
+    print("Tab reaches:", chain, flush=True)
+    expected = sys.argv[5].split("|")
+    doubled = chain + chain
+    if not any(doubled[i:i + len(expected)] == expected for i in range(len(chain))):
+        fail(f"the Tab order is not {expected}: {chain}")
+    announced = [e[2] for e in events if e[0] == "object:state-changed:focused" and e[3] != "0"]
+    for name in expected:
+        if name not in announced:
+            fail(f"the focus on {name!r} was not announced")
+
+    # A list read into the grid: its cells, and a marked cell's reason as its description.
+    button = find(app, pyatspi.ROLE_PUSH_BUTTON, import_caption)
+    button.queryAction().doAction(0)
+    dialog = wait_for(lambda: find(app, pyatspi.ROLE_DIALOG) or find(app, pyatspi.ROLE_FILE_CHOOSER),
+                      "the file dialog")
+    pump(0.3)
+    type_text(list_path)
+    keys("Return")
+    grid = wait_for(lambda: next((a for a in descendants(app) if a.getRole() == pyatspi.ROLE_TABLE
+                                  and has(a, pyatspi.STATE_SHOWING)
+                                  and a.queryTable().nRows >= 3
+                                  and a.queryTable().getAccessibleAt(1, 1).name == "Ann"), None),
+                    "the review grid to report the list's cells")
+    if grid is not None:
+        table = grid.queryTable()
+        cells = [[table.getAccessibleAt(r, c).name for c in range(3)] for r in range(3)]
+        print("The grid reads:", cells, flush=True)
+        if cells[1] != ["1", "Ann", "Lee"]:
+            fail(f"the grid's second row reads {cells[1]}")
+        described = [table.getAccessibleAt(r, c).description for r in range(3) for c in range(3)]
+        if not any(described):
+            fail("no marked cell of the grid has its reason as its description")
+        print("Marked cells say:", [d for d in described if d], flush=True)
+
+    # The findings line says what needs a look, and says it again when it changes.
+    findings = [e for e in events if e[0].startswith("object:property-change:accessible-description")
+                and e[1] == "label" and "look" in e[3]]
+    if not findings:
+        fail("the findings line was not announced")
+
+    # The posting, then its undo's question, announced as a dialog with its text.
+    post = find(app, pyatspi.ROLE_PUSH_BUTTON, sys.argv[6])
+    post.queryAction().doAction(0)
+    undo = wait_for(lambda: next((a for a in descendants(app) if a.getRole() == pyatspi.ROLE_PUSH_BUTTON
+                                  and a.name == sys.argv[7] and has(a, pyatspi.STATE_ENABLED)), None),
+                    "the undo to be offered")
+    if undo is not None:
+        before = len(events)
+        undo.queryAction().doAction(0)
+        question = wait_for(lambda: next((a for a in descendants(app) if a.getRole() in (
+            pyatspi.ROLE_ALERT, pyatspi.ROLE_DIALOG) and has(a, pyatspi.STATE_SHOWING)), None),
+            "the undo's question")
+        if question is not None:
+            texts = [a.name for a in descendants(question) if a.getRole() == pyatspi.ROLE_LABEL]
+            print("The question reads:", texts, flush=True)
+            if not any(sys.argv[8] in t for t in texts):
+                fail(f"the undo's question does not read {sys.argv[8]!r}: {texts}")
+            if not any(e[0] == "window:activate" for e in events[before:]):
+                fail("the undo's question was not announced as a window")
+            keys("Escape")
+finally:
+    window.terminate()
+    try:
+        window.wait(10)
+    except subprocess.TimeoutExpired:
+        window.kill()
+
+sys.exit(1 if failures else 0)
