@@ -9,6 +9,7 @@
 
 #include "app/Artwork.h"
 #include "app/PageLayout.h"
+#include "l10n/PhraseText.h"
 #include "textio/ErrorDisplay.h"
 #include "toolkit/Application.h"
 #include "toolkit/Buttons.h"
@@ -116,6 +117,7 @@ void TfMain::BuildImportPosting()
     bold.setBold(true);
     LabelProgress->setFont(bold);
     LabelProgress->setText(tr("Import"));
+    LabelProgress->SetElided(true);
     ProgressBar1 = new TProgressBar(Panel28);
     ProgressBar1->setFixedHeight(16);
     panel28Layout->addWidget(Memo3);
@@ -193,7 +195,7 @@ void TfMain::ConnectImportPage()
     // one for the current cell's mark is also on Ctrl+. .
     SGRecordStudents->SetMenuSource([this](QMenu& menu) {
         for (const TFixPlan& plan : findings_->Fixes()) {
-            QAction* fix = menu.addAction(QString::fromStdString(FixMenuCaption(plan)));
+            QAction* fix = menu.addAction(Translated(FixMenuCaption(plan)));
             fix->setData(int(plan.kind));
             connect(fix, &QAction::triggered, this,
                     [this, fix] { RunHandler(app_, [this, fix] { FixClick(fix); }); });

@@ -21,6 +21,7 @@
 #include "import/PostingUndo.h"
 #include "import/StoredStudents.h"
 #include "l10n/Counts.h"
+#include "l10n/PhraseText.h"
 #include "store/datamodule/DataModule.h"
 #include "textio/ErrorDisplay.h"
 #include "toolkit/Application.h"
@@ -217,7 +218,7 @@ void TfMain::BitBtnUndoClick(QObject*)
         return;
     }
     const TUndoOutcome outcome = UndoPosting(dm_->Session, kDatabase1, lastPosting_);
-    QString said = QString::fromStdString(UndoOutcomeText(outcome));
+    QString said = Translated(UndoOutcomeText(outcome));
     // Its entry in the history says so too, so that it is not offered there again; an entry that
     // cannot be marked is said after what was removed.
     try {
@@ -284,22 +285,22 @@ void TfMain::NextMarkedRowClick(QObject* sender)
 
 void TfMain::FixClick(QAction* sender)
 {
-    ShowFindings(findings_->ApplyFix(FixKind(sender->data().toInt())));
+    ShowFindings(Translated(findings_->ApplyFix(FixKind(sender->data().toInt()))));
 }
 
 void TfMain::FixMarkedCellClick(QObject*)
 {
     const std::optional<FixKind> fix = findings_->FixForCurrentCell();
-    ShowFindings(fix ? findings_->ApplyFix(*fix)
-                     : std::string(findings_->CurrentReason().empty()
-                                       ? "Ctrl+. fixes a marked cell: this one has no mark"
-                                       : "No fix mends this mark: correct the cell by hand"));
+    ShowFindings(fix ? Translated(findings_->ApplyFix(*fix))
+                 : findings_->CurrentReason().isEmpty()
+                     ? tr("Ctrl+. fixes a marked cell: this one has no mark")
+                     : tr("No fix mends this mark: correct the cell by hand"));
 }
 
-void TfMain::ShowFindings(const std::string& done)
+void TfMain::ShowFindings(const QString& done)
 {
-    const std::string summary = findings_->Summary();
-    const QString line = QString::fromStdString(done.empty() ? summary : done + ". " + summary);
+    const QString summary = findings_->Summary();
+    const QString line = done.isEmpty() ? summary : tr("%1. %2").arg(done, summary);
     LabelFindings->setText(line);
     LabelFindings->setToolTip(line);
     LabelFindings->setAccessibleDescription(line);
@@ -308,7 +309,7 @@ void TfMain::ShowFindings(const std::string& done)
 
 void TfMain::ShowReason()
 {
-    const QString reason = QString::fromStdString(findings_->CurrentReason());
+    const QString reason = findings_->CurrentReason();
     LabelReason->setText(reason);
     LabelReason->setToolTip(reason);
     LabelReason->setAccessibleDescription(reason);

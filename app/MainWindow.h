@@ -133,7 +133,7 @@ private:
     void ConnectImportPage();
     void BuildExportPage();
     // The findings line, after what a fix did when one just ran.
-    void ShowFindings(const std::string& done = {});
+    void ShowFindings(const QString& done = {});
     void ShowReason();
     void Wire(QAction* item);
     bool CloseWithoutSettings();

@@ -33,6 +33,7 @@ TLabel* SplashLabel(QWidget* parent, const QString& text, const QFont& font, int
     palette.setColor(QPalette::WindowText, ColorToQColor(clMaroon));
     label->setPalette(palette);
     label->setGeometry(8, top, width - 16, height);
+    label->SetElided(true);
     return label;
 }
 

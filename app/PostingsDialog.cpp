@@ -9,6 +9,7 @@
 
 #include "import/PostingUndo.h"
 #include "l10n/Counts.h"
+#include "l10n/PhraseText.h"
 #include "store/datamodule/DataModule.h"
 #include "textio/ErrorDisplay.h"
 #include "toolkit/Application.h"
@@ -103,7 +104,7 @@ void TPostingsDialog::UndoChosen()
     const TUndoOutcome outcome = UndoPosting(dm_.Session, kDatabase1, entry.records);
     const int number = chosen.number;  // Fill lists the postings anew
     tookBack_.push_back(number);
-    outcome_ = QString::fromStdString(UndoOutcomeText(outcome));
+    outcome_ = Translated(UndoOutcomeText(outcome));
     history_.MarkUndone(number, HistoryTimeNow());
     Fill(number);
 }

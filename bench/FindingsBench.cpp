@@ -62,7 +62,7 @@ void Measure(bool postgres, int stored, int lines)
     findings.Check(cells);
     const double ruleSeconds = checking.Seconds();
     LookUpStoredStudents(session, kStudentAlias, findings);
-    const std::string summary = findings.Summary();
+    const std::string summary = findings.Summary().English();
     const double checkSeconds = checking.Seconds();
     const long heldKb = bench::ResidentKb() - beforeKb;
 
@@ -71,7 +71,7 @@ void Measure(bool postgres, int stored, int lines)
     cells.SetCell(0, lines / 2, "9999999");
     findings.CheckRow(cells, lines / 2);
     LookUpStoredStudents(session, kStudentAlias, findings, lines / 2);
-    const std::string after = findings.Summary();
+    const std::string after = findings.Summary().English();
     const double editSeconds = edit.Seconds();
 
     std::printf("%-10s import of %d lines into the grid: %.3f s\n", engine, lines, readSeconds);

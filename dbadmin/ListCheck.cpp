@@ -1,4 +1,5 @@
 #include "dbadmin/ListCheck.h"
+#include "l10n/PhraseText.h"
 
 #include <QTextStream>
 #include <cstdio>
@@ -29,8 +30,8 @@ void FixList(const QString& file, TGridCells& cells, TListFindings& findings,
              std::vector<int>& lines)
 {
     QTextStream err(stderr);
-    for (const std::string& done : FixWholeList(cells, findings, lines)) {
-        err << file << ": " << QString::fromStdString(done) << '\n';
+    for (const TPhrase& done : FixWholeList(cells, findings, lines)) {
+        err << file << ": " << Translated(done) << '\n';
     }
 }
 
@@ -44,9 +45,9 @@ int ReportFindings(const QString& file, const TListFindings& findings,
         const std::vector<TFinding> found = findings.Of(r, "line");
         marked += found.empty() ? 0 : 1;
         for (const TFinding& finding : found) {
-            err << file << ':' << line << ": " << QString::fromStdString(finding.text) << '\n';
+            err << file << ':' << line << ": " << Translated(finding.text) << '\n';
         }
     }
-    err << file << ": " << QString::fromStdString(findings.Summary("line")) << '\n';
+    err << file << ": " << Translated(findings.Summary("line")) << '\n';
     return marked;
 }

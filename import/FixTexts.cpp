@@ -3,84 +3,91 @@
 
 namespace {
 
-std::string Rows(int n)
+TPhrase Fix(const char* source, std::vector<TPhrase> args = {},
+            std::optional<long long> count = std::nullopt)
 {
-    return std::to_string(n) + (n == 1 ? " row" : " rows");
+    return TPhrase("Fixes", source, std::move(args), count);
 }
 
 }  // namespace
 
-std::string FixCaption(FixKind kind)
+TPhrase FixCaption(FixKind kind)
 {
     switch (kind) {
         case FixKind::ColumnsFromHeading:
-            return "Take the Columns from the Heading";
+            return Fix(QT_TRANSLATE_NOOP("Fixes", "Take the Columns from the Heading"));
         case FixKind::SplitAtSemicolons:
-            return "Split Rows at Semicolons";
+            return Fix(QT_TRANSLATE_NOOP("Fixes", "Split Rows at Semicolons"));
         case FixKind::SplitAtTabs:
-            return "Split Rows at Tabs";
+            return Fix(QT_TRANSLATE_NOOP("Fixes", "Split Rows at Tabs"));
         case FixKind::ReadQuotedFields:
-            return "Read Quoted Fields";
+            return Fix(QT_TRANSLATE_NOOP("Fixes", "Read Quoted Fields"));
         case FixKind::TrimBlanks:
-            return "Trim Blanks";
+            return Fix(QT_TRANSLATE_NOOP("Fixes", "Trim Blanks"));
         case FixKind::RemoveEmptyRows:
-            return "Remove Empty Rows";
+            return Fix(QT_TRANSLATE_NOOP("Fixes", "Remove Empty Rows"));
         case FixKind::RemoveHeadingRows:
-            return "Remove the Heading Row";
+            return Fix(QT_TRANSLATE_NOOP("Fixes", "Remove the Heading Row"));
         case FixKind::RemoveRepeatedRows:
-            return "Remove Repeated Rows";
+            return Fix(QT_TRANSLATE_NOOP("Fixes", "Remove Repeated Rows"));
         case FixKind::RemoveStoredRows:
-            return "Remove Rows Already Stored";
+            return Fix(QT_TRANSLATE_NOOP("Fixes", "Remove Rows Already Stored"));
     }
     return {};
 }
 
-std::string FixMenuCaption(const TFixPlan& plan)
+TPhrase FixMenuCaption(const TFixPlan& plan)
 {
-    return FixCaption(plan.kind) + " (" + std::to_string(plan.changed) + ")";
+    return Fix(QT_TRANSLATE_NOOP("Fixes", "%1 (%2)"),
+               {FixCaption(plan.kind), std::to_string(plan.changed)});
 }
 
-std::string FixOutcome(const TFixPlan& plan)
+TPhrase FixOutcome(const TFixPlan& plan)
 {
-    const int n = plan.changed;
-    std::string done;
-    std::string why = ", its fields could not be placed";
+    const long long n = plan.changed;
+    TPhrase done;
     switch (plan.kind) {
         case FixKind::ColumnsFromHeading:
-            done = "Columns taken from the heading: " + Rows(n);
+            done = Fix(QT_TRANSLATE_N_NOOP("Fixes", "Columns taken from the heading: %n row(s)"),
+                       {}, n);
             break;
         case FixKind::SplitAtSemicolons:
-            done = "Split " + Rows(n) + " at semicolons";
+            done = Fix(QT_TRANSLATE_N_NOOP("Fixes", "Split %n row(s) at semicolons"), {}, n);
             break;
         case FixKind::SplitAtTabs:
-            done = "Split " + Rows(n) + " at tabs";
+            done = Fix(QT_TRANSLATE_N_NOOP("Fixes", "Split %n row(s) at tabs"), {}, n);
             break;
         case FixKind::ReadQuotedFields:
-            done = "Read the quoted fields of " + Rows(n);
+            done = Fix(QT_TRANSLATE_N_NOOP("Fixes", "Read the quoted fields of %n row(s)"), {}, n);
             break;
         case FixKind::TrimBlanks:
-            done = "Trimmed the blanks of " + Rows(n);
+            done = Fix(QT_TRANSLATE_N_NOOP("Fixes", "Trimmed the blanks of %n row(s)"), {}, n);
             break;
         case FixKind::RemoveEmptyRows:
-            done = "Removed " + std::to_string(n) + (n == 1 ? " empty row" : " empty rows");
+            done = Fix(QT_TRANSLATE_N_NOOP("Fixes", "Removed %n empty row(s)"), {}, n);
             break;
         case FixKind::RemoveHeadingRows:
-            done = "Removed " + std::to_string(n) + (n == 1 ? " heading row" : " heading rows");
+            done = Fix(QT_TRANSLATE_N_NOOP("Fixes", "Removed %n heading row(s)"), {}, n);
             break;
         case FixKind::RemoveRepeatedRows:
-            done = "Removed " + std::to_string(n) + (n == 1 ? " repeated row" : " repeated rows");
-            why = plan.left == 1 ? ", its IDNum is on a row with other names"
-                                 : ", their IDNums are on rows with other names";
+            done = Fix(QT_TRANSLATE_N_NOOP("Fixes", "Removed %n repeated row(s)"), {}, n);
             break;
         case FixKind::RemoveStoredRows:
-            done = "Removed " + Rows(n) + " already stored";
+            done = Fix(QT_TRANSLATE_N_NOOP("Fixes", "Removed %n row(s) already stored"), {}, n);
             break;
     }
-    if (plan.left > 0) {
-        if (plan.kind != FixKind::RemoveRepeatedRows && plan.left > 1) {
-            why = ", their fields could not be placed";
-        }
-        done += "; " + Rows(plan.left) + " left" + why;
+    if (plan.left == 0) {
+        return done;
     }
-    return done;
+    const long long left = plan.left;
+    if (plan.kind == FixKind::RemoveRepeatedRows) {
+        return Fix(
+            QT_TRANSLATE_N_NOOP("Fixes",
+                                "%1; %n row(s) left, {its IDNum is on a row|their IDNums are "
+                                "on rows} with other names"),
+            {done}, left);
+    }
+    return Fix(
+        QT_TRANSLATE_N_NOOP("Fixes", "%1; %n row(s) left, {its|their} fields could not be placed"),
+        {done}, left);
 }

@@ -6,42 +6,48 @@
 
 namespace {
 
+TPhrase Finding(const char* source, std::vector<TPhrase> args = {},
+                std::optional<long long> count = std::nullopt)
+{
+    return TPhrase("Findings", source, std::move(args), count);
+}
+
 // "4", "4 and 9", "4, 9 and 12", "4, 9, 12 and 3 more".
-std::string RowList(const std::vector<int>& rows)
+TPhrase RowList(const std::vector<int>& rows)
 {
     constexpr std::size_t kNamed = 3;
-    std::string out;
     const std::size_t named = std::min(rows.size(), kNamed);
-    for (std::size_t i = 0; i < named; ++i) {
+    TPhrase out = std::to_string(rows[0]);
+    for (std::size_t i = 1; i < named; ++i) {
         const bool last = i + 1 == named && rows.size() <= kNamed;
-        out += i == 0 ? "" : (last ? " and " : ", ");
-        out += std::to_string(rows[i]);
+        out =
+            last ? Finding(QT_TRANSLATE_NOOP("Findings", "%1 and %2"),
+                           {out, std::to_string(rows[i])})
+                 : Finding(QT_TRANSLATE_NOOP("Findings", "%1, %2"), {out, std::to_string(rows[i])});
     }
     if (rows.size() > kNamed) {
-        out += " and " + std::to_string(rows.size() - kNamed) + " more";
+        out = Finding(QT_TRANSLATE_N_NOOP("Findings", "%1 and %n more"), {out},
+                      (long long)(rows.size() - kNamed));
     }
     return out;
 }
 
-struct KindLabel {
-    const char* one;
-    const char* many;
-};
-constexpr KindLabel kKindLabels[kFindingKinds] = {
-    {"heading", "headings"},
-    {"other separator", "other separators"},
-    {"empty line", "empty lines"},
-    {"fourth column", "fourth columns"},
-    {"field in quotes", "fields in quotes"},
-    {"without IDNum", "without IDNum"},
-    {"missing name", "missing names"},
-    {"stray blanks", "stray blanks"},
-    {"digit in a name", "digits in names"},
-    {"name without letters", "names without letters"},
-    {"lost letter", "lost letters"},
-    {"repeated IDNum", "repeated IDNums"},
-    {"already stored", "already stored"},
-    {"stored for another name", "stored for another name"},
+// How many of a kind a summary counts, as a row of the grid or a line of the file.
+constexpr const char* kKindCounts[kFindingKinds] = {
+    QT_TRANSLATE_N_NOOP("Findings", "%n heading(s)"),
+    QT_TRANSLATE_N_NOOP("Findings", "%n other separator(s)"),
+    QT_TRANSLATE_N_NOOP("Findings", "%n empty line(s)"),
+    QT_TRANSLATE_N_NOOP("Findings", "%n fourth column(s)"),
+    QT_TRANSLATE_N_NOOP("Findings", "%n {field|fields} in quotes"),
+    QT_TRANSLATE_N_NOOP("Findings", "%n without IDNum"),
+    QT_TRANSLATE_N_NOOP("Findings", "%n missing name(s)"),
+    QT_TRANSLATE_N_NOOP("Findings", "%n stray blanks"),
+    QT_TRANSLATE_N_NOOP("Findings", "%n {digit in a name|digits in names}"),
+    QT_TRANSLATE_N_NOOP("Findings", "%n name(s) without letters"),
+    QT_TRANSLATE_N_NOOP("Findings", "%n lost letter(s)"),
+    QT_TRANSLATE_N_NOOP("Findings", "%n repeated IDNum(s)"),
+    QT_TRANSLATE_N_NOOP("Findings", "%n already stored"),
+    QT_TRANSLATE_N_NOOP("Findings", "%n stored for another name"),
 };
 
 StudentFields FieldsOf(const TGridCells& cells, int row)
@@ -173,18 +179,28 @@ std::vector<TFinding> TListFindings::Of(int row, std::string_view rowWord) const
         std::vector<int> others;
         std::copy_if(rows.begin(), rows.end(), std::back_inserter(others),
                      [row](int r) { return r != row; });
-        found.push_back({FindingKind::RepeatedIdNum, 0,
-                         "IDNum " + id + " is also on " + std::string(rowWord) +
-                             (others.size() > 1 ? "s " : " ") + RowList(others)});
+        const auto count = (long long)others.size();
+        found.push_back(
+            {FindingKind::RepeatedIdNum, 0,
+             rowWord == "line"
+                 ? Finding(QT_TRANSLATE_N_NOOP("Findings", "IDNum %1 is also on line(s) %2"),
+                           {id, RowList(others)}, count)
+                 : Finding(QT_TRANSLATE_N_NOOP("Findings", "IDNum %1 is also on row(s) %2"),
+                           {id, RowList(others)}, count)});
     }
     if (const TStudentRecord* stored = Stored(row)) {
         const std::string storedName = stored->firstName + ' ' + stored->lastName;
         if (SameName(row, *stored)) {
-            found.push_back({FindingKind::AlreadyStored, 0,
-                             "IDNum " + id + " is already stored, for " + storedName});
+            found.push_back(
+                {FindingKind::AlreadyStored, 0,
+                 Finding(QT_TRANSLATE_NOOP("Findings", "IDNum %1 is already stored, for %2"),
+                         {id, storedName})});
         } else {
-            found.push_back({FindingKind::StoredForAnotherName, 0,
-                             "IDNum " + id + " is already stored for another name: " + storedName});
+            found.push_back(
+                {FindingKind::StoredForAnotherName, 0,
+                 Finding(QT_TRANSLATE_NOOP("Findings",
+                                           "IDNum %1 is already stored for another name: %2"),
+                         {id, storedName})});
         }
     }
     return found;
@@ -231,7 +247,7 @@ std::vector<int> TListFindings::StoredRows() const
     return rows;
 }
 
-std::string TListFindings::Summary(std::string_view rowWord) const
+TPhrase TListFindings::Summary(std::string_view rowWord) const
 {
     int marked = 0;
     int byKind[kFindingKinds] = {};
@@ -245,19 +261,23 @@ std::string TListFindings::Summary(std::string_view rowWord) const
             byKind[k] += (kinds >> k) & 1u;
         }
     }
-    const std::string word(rowWord);
+    const bool lines = rowWord == "line";
     if (marked == 0) {
-        return "No " + word + " needs a look";
+        return lines ? Finding(QT_TRANSLATE_NOOP("Findings", "No line needs a look"))
+                     : Finding(QT_TRANSLATE_NOOP("Findings", "No row needs a look"));
     }
-    std::string out =
-        std::to_string(marked) + ' ' + word + (marked == 1 ? " needs" : "s need") + " a look:";
-    const char* separator = " ";
+    std::vector<TPhrase> counts;
     for (int k = 0; k < kFindingKinds; ++k) {
         if (byKind[k] > 0) {
-            out += separator + std::to_string(byKind[k]) + ' ' +
-                   (byKind[k] == 1 ? kKindLabels[k].one : kKindLabels[k].many);
-            separator = ", ";
+            counts.push_back(Finding(kKindCounts[k], {}, byKind[k]));
         }
     }
-    return out;
+    TPhrase listed = counts[0];
+    for (std::size_t i = 1; i < counts.size(); ++i) {
+        listed = Finding(QT_TRANSLATE_NOOP("Findings", "%1, %2"), {listed, counts[i]});
+    }
+    return lines ? Finding(QT_TRANSLATE_N_NOOP("Findings", "%n line(s) {needs|need} a look: %1"),
+                           {listed}, marked)
+                 : Finding(QT_TRANSLATE_N_NOOP("Findings", "%n row(s) {needs|need} a look: %1"),
+                           {listed}, marked);
 }

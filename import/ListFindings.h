@@ -44,7 +44,7 @@ public:
     // The rows whose IDNum is stored, from the first.
     std::vector<int> StoredRows() const;
     // "3 rows need a look: 1 heading, 1 already stored, 1 repeated IDNum", or that none does.
-    std::string Summary(std::string_view rowWord = "row") const;
+    TPhrase Summary(std::string_view rowWord = "row") const;
     int Rows() const { return int(own_.size()) - 1; }
 
 private:

@@ -280,10 +280,10 @@ std::optional<FixKind> FixForCell(int col, int row, const TGridCells& cells,
     return std::nullopt;
 }
 
-std::vector<std::string> FixWholeList(TGridCells& cells, TListFindings& findings,
-                                      std::vector<int>& lines)
+std::vector<TPhrase> FixWholeList(TGridCells& cells, TListFindings& findings,
+                                  std::vector<int>& lines)
 {
-    std::vector<std::string> outcomes;
+    std::vector<TPhrase> outcomes;
     for (const FixKind kind : kFixKinds) {
         if (kind == FixKind::RemoveStoredRows) {
             continue;

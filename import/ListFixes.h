@@ -41,10 +41,10 @@ struct TFixPlan {
 TFixPlan PlanFix(FixKind kind, const TGridCells& cells, const TListFindings& findings);
 
 // "Split Rows at Semicolons", and with the rows it changes, "Split Rows at Semicolons (7)".
-std::string FixCaption(FixKind kind);
-std::string FixMenuCaption(const TFixPlan& plan);
+TPhrase FixCaption(FixKind kind);
+TPhrase FixMenuCaption(const TFixPlan& plan);
 // What the fix did: "Split 7 rows at semicolons; 1 row left, its fields could not be placed".
-std::string FixOutcome(const TFixPlan& plan);
+TPhrase FixOutcome(const TFixPlan& plan);
 
 // The first fix, in their order, that applies to a finding the cell shows.
 std::optional<FixKind> FixForCell(int col, int row, const TGridCells& cells,
@@ -53,5 +53,5 @@ std::optional<FixKind> FixForCell(int col, int row, const TGridCells& cells,
 // A job's fixing: every fix that applies, in their order, but the removal of stored rows (a
 // job leaves those out by choice, --skip-stored); the findings are checked again after each,
 // and `lines` (each row's line in the file) follows the rows. Answers what each fix did.
-std::vector<std::string> FixWholeList(TGridCells& cells, TListFindings& findings,
-                                      std::vector<int>& lines);
+std::vector<TPhrase> FixWholeList(TGridCells& cells, TListFindings& findings,
+                                  std::vector<int>& lines);

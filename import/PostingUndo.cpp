@@ -51,14 +51,17 @@ std::string StudentCount(std::size_t n)
     return std::to_string(n) + (n == 1 ? " student" : " students");
 }
 
-std::string UndoOutcomeText(const TUndoOutcome& outcome)
+TPhrase UndoOutcomeText(const TUndoOutcome& outcome)
 {
-    std::string text = outcome.removed == 0
-                           ? std::string("Removed no student")
-                           : "Removed " + StudentCount(std::size_t(outcome.removed));
-    if (!outcome.left.empty()) {
-        text += "; " + std::to_string(outcome.left.size()) +
-                " left as they had changed or were removed since";
+    const TPhrase removed =
+        outcome.removed == 0 ? TPhrase("Undo", QT_TRANSLATE_NOOP("Undo", "Removed no student"))
+                             : TPhrase("Undo", QT_TRANSLATE_N_NOOP("Undo", "Removed %n student(s)"),
+                                       {}, outcome.removed);
+    if (outcome.left.empty()) {
+        return TPhrase("Undo", QT_TRANSLATE_NOOP("Undo", "%1."), {removed});
     }
-    return text + ".";
+    return TPhrase(
+        "Undo",
+        QT_TRANSLATE_N_NOOP("Undo", "%1; %n left as they had changed or were removed since."),
+        {removed}, (long long)outcome.left.size());
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "import/PostingReceipt.h"
+#include "textio/Phrase.h"
 
 class TSession;
 
@@ -31,4 +32,4 @@ long long StillAsStored(TSession& session, const QString& databaseName,
 std::string StudentCount(std::size_t n);
 
 // "Removed 412 students; 3 left as they had changed or were removed since.", or that nothing was.
-std::string UndoOutcomeText(const TUndoOutcome& outcome);
+TPhrase UndoOutcomeText(const TUndoOutcome& outcome);

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "l10n/PhraseText.h"
 #include "toolkit/StringGrid.h"
 
 TReviewFindings::TReviewFindings(TStringGrid& grid) : grid_(grid)
@@ -69,13 +70,13 @@ std::vector<TFixPlan> TReviewFindings::Fixes() const
     return fixes;
 }
 
-std::string TReviewFindings::ApplyFix(FixKind kind)
+TPhrase TReviewFindings::ApplyFix(FixKind kind)
 {
     const TFixPlan plan = checked_ ? PlanFix(kind, grid_.Cells(), findings_) : TFixPlan{};
     if (plan.changed == 0) {
         return {};
     }
-    grid_.Edit(plan.edit, QString::fromStdString(FixCaption(kind)));
+    grid_.Edit(plan.edit, Translated(FixCaption(kind)));
     return FixOutcome(plan);
 }
 
@@ -87,7 +88,12 @@ std::optional<FixKind> TReviewFindings::FixForCurrentCell() const
     return FixForCell(grid_.Col(), grid_.Row(), grid_.Cells(), findings_);
 }
 
-std::string TReviewFindings::CurrentReason() const
+QString TReviewFindings::Summary() const
+{
+    return checked_ ? Translated(findings_.Summary()) : QString();
+}
+
+QString TReviewFindings::CurrentReason() const
 {
     if (!grid_.currentIndex().isValid()) {
         return {};
@@ -98,9 +104,12 @@ std::string TReviewFindings::CurrentReason() const
     if (note.empty()) {
         return {};
     }
-    const std::string_view title = grid_.Cell(col, 0);
-    return "Row " + std::to_string(row) + (grid_.FixedRows() > 0 ? ", " + std::string(title) : "") +
-           ": " + note;
+    const std::string title(grid_.Cell(col, 0));
+    return Translated(grid_.FixedRows() > 0
+                          ? TPhrase("Findings", QT_TRANSLATE_NOOP("Findings", "Row %1, %2: %3"),
+                                    {std::to_string(row), title, note})
+                          : TPhrase("Findings", QT_TRANSLATE_NOOP("Findings", "Row %1: %2"),
+                                    {std::to_string(row), note}));
 }
 
 std::string TReviewFindings::Note(int col, int row, const char* between) const
@@ -111,7 +120,7 @@ std::string TReviewFindings::Note(int col, int row, const char* between) const
     std::string note;
     for (const TFinding& finding : findings_.Of(row)) {
         if (finding.column == col || finding.column == kWholeRow) {
-            note += (note.empty() ? "" : between) + finding.text;
+            note += (note.empty() ? "" : between) + Translated(finding.text).toStdString();
         }
     }
     return note;

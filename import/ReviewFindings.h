@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 #include <optional>
 #include <string>
@@ -37,15 +38,16 @@ public:
     std::vector<TFixPlan> Fixes() const;
     // Makes the fix one change in the grid's history (the grid then tells of it, and the list
     // is checked again); answers what it did, empty when it does not apply.
-    std::string ApplyFix(FixKind kind);
+    TPhrase ApplyFix(FixKind kind);
     // The fix for a finding of the current cell (Ctrl+.), if one applies.
     std::optional<FixKind> FixForCurrentCell() const;
     // Why the current cell is marked, in words ("Row 3, IDNum: ..."); empty when it is not.
-    std::string CurrentReason() const;
+    QString CurrentReason() const;
     // The line that says how many rows need a look; empty before the first check.
-    std::string Summary() const { return checked_ ? findings_.Summary() : std::string(); }
+    QString Summary() const;
 
 private:
+    // The reasons of the cell's marks, in the program's language, each after `between`.
     std::string Note(int col, int row, const char* between = "\n") const;
 
     TStringGrid& grid_;

@@ -121,6 +121,12 @@ std::string Quoted(std::string_view text)
     return "\"" + std::string(text) + "\"";
 }
 
+// A finding's words, of the findings' context in the catalogues.
+TPhrase Finding(const char* source, std::vector<TPhrase> args = {})
+{
+    return TPhrase("Findings", source, std::move(args));
+}
+
 }  // namespace
 
 std::string_view WithoutStrayBlanks(std::string_view field)
@@ -190,24 +196,34 @@ namespace {
 std::optional<TFinding> WholeRowFinding(const StudentFieldViews& views, unsigned kinds)
 {
     if (kinds == KindBit(FindingKind::EmptyLine)) {
-        return TFinding{FindingKind::EmptyLine, kWholeRow, "an empty line: no student"};
+        return TFinding{FindingKind::EmptyLine, kWholeRow,
+                        Finding(QT_TRANSLATE_NOOP("Findings", "an empty line: no student"))};
     }
     if (kinds == KindBit(FindingKind::Heading)) {
         if (const std::optional<char> separator = SeparatorLine(views)) {
-            return TFinding{FindingKind::Heading, kWholeRow,
-                            std::string("the spreadsheet's line naming its separator (sep=") +
-                                *separator + "), not a student"};
+            return TFinding{
+                FindingKind::Heading, kWholeRow,
+                Finding(QT_TRANSLATE_NOOP(
+                            "Findings",
+                            "the spreadsheet's line naming its separator (sep=%1), not a student"),
+                        {std::string(1, *separator)})};
         }
-        return TFinding{FindingKind::Heading, kWholeRow,
-                        "looks like column headings, not a student"};
+        return TFinding{
+            FindingKind::Heading, kWholeRow,
+            Finding(QT_TRANSLATE_NOOP("Findings", "looks like column headings, not a student"))};
     }
     if (kinds == KindBit(FindingKind::OtherSeparator)) {
         // A line without a comma went whole into the last name: what it holds instead says
         // how it was saved, and its empty IDNum and first name follow from that alone.
-        return TFinding{FindingKind::OtherSeparator, kWholeRow,
-                        std::string("saved with another separator: ") +
-                            (OtherSeparator(views) == ';' ? "semicolons" : "tabs") +
-                            " but no comma, so the whole line went into the Lastname"};
+        return TFinding{
+            FindingKind::OtherSeparator, kWholeRow,
+            OtherSeparator(views) == ';'
+                ? Finding(QT_TRANSLATE_NOOP("Findings",
+                                            "saved with another separator: semicolons but no "
+                                            "comma, so the whole line went into the Lastname"))
+                : Finding(QT_TRANSLATE_NOOP("Findings",
+                                            "saved with another separator: tabs but no comma, so "
+                                            "the whole line went into the Lastname"))};
     }
     return std::nullopt;
 }
@@ -229,35 +245,46 @@ std::vector<TFinding> RowFindings(const StudentFields& row)
         }
         for (int c = from; c < 3; ++c) {
             if (breaks(*fields[c])) {
-                found.push_back({kind, c, text(std::string(kListColumnTitles[std::size_t(c)]))});
+                found.push_back({kind, c, text(kListColumnTitles[std::size_t(c)])});
             }
         }
     };
     if (kinds & KindBit(FindingKind::ExtraComma)) {
-        found.push_back({FindingKind::ExtraComma, 2,
-                         "a fourth column or a quoted comma: the Lastname holds a comma"});
+        found.push_back(
+            {FindingKind::ExtraComma, 2,
+             Finding(QT_TRANSLATE_NOOP(
+                 "Findings", "a fourth column or a quoted comma: the Lastname holds a comma"))});
     }
-    each(FindingKind::Quoted, 0, IsQuotedField, [](const std::string& title) {
-        return "the " + title + " is in double quotes, which would be stored as part of it";
+    each(FindingKind::Quoted, 0, IsQuotedField, [](const char* title) {
+        return Finding(
+            QT_TRANSLATE_NOOP("Findings",
+                              "the %1 is in double quotes, which would be stored as part of it"),
+            {title});
     });
     if (kinds & KindBit(FindingKind::NoIdNum)) {
-        found.push_back({FindingKind::NoIdNum, 0, "no IDNum"});
+        found.push_back(
+            {FindingKind::NoIdNum, 0, Finding(QT_TRANSLATE_NOOP("Findings", "no IDNum"))});
     }
     each(
         FindingKind::NoName, 1, [](std::string_view f) { return f.empty(); },
-        [](const std::string& title) { return "no " + title; });
-    each(FindingKind::Blanks, 0, HasStrayBlanks,
-         [](const std::string& title) { return "blanks at the start or end of the " + title; });
-    each(FindingKind::DigitInName, 1, HasDigit,
-         [](const std::string& title) { return "the " + title + " holds a digit"; });
-    each(FindingKind::NoLetterInName, 1, HasNoLetter, [&](const std::string& title) {
-        return "the " + title + " has no letter A to Z: the name key would be " +
-               Quoted(MakePSID(row.firstName, row.lastName));
+        [](const char* title) { return Finding(QT_TRANSLATE_NOOP("Findings", "no %1"), {title}); });
+    each(FindingKind::Blanks, 0, HasStrayBlanks, [](const char* title) {
+        return Finding(QT_TRANSLATE_NOOP("Findings", "blanks at the start or end of the %1"),
+                       {title});
     });
-    each(FindingKind::LostLetter, 1, HasLostLetter, [](const std::string& title) {
-        return "the " + title +
-               " has a ? where the spreadsheet could not save a letter: save the list as "
-               "CSV UTF-8 and import it again";
+    each(FindingKind::DigitInName, 1, HasDigit, [](const char* title) {
+        return Finding(QT_TRANSLATE_NOOP("Findings", "the %1 holds a digit"), {title});
+    });
+    each(FindingKind::NoLetterInName, 1, HasNoLetter, [&](const char* title) {
+        return Finding(
+            QT_TRANSLATE_NOOP("Findings", "the %1 has no letter A to Z: the name key would be %2"),
+            {title, Quoted(MakePSID(row.firstName, row.lastName))});
+    });
+    each(FindingKind::LostLetter, 1, HasLostLetter, [](const char* title) {
+        return Finding(QT_TRANSLATE_NOOP("Findings",
+                                         "the %1 has a ? where the spreadsheet could not save a "
+                                         "letter: save the list as CSV UTF-8 and import it again"),
+                       {title});
     });
     return found;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "import/StudentLine.h"
+#include "textio/Phrase.h"
 
 // What may be wrong with a row of a student list before it is posted. A finding never changes
 // a cell or what is posted; it points at what an office worker should look at.
@@ -34,7 +35,7 @@ inline constexpr int kWholeRow = -1;
 struct TFinding {
     FindingKind kind;
     int column;  // 0 IDNum, 1 Firstname, 2 Lastname, or kWholeRow
-    std::string text;
+    TPhrase text;
 
     bool operator==(const TFinding&) const = default;
 };

@@ -19,6 +19,346 @@
     </message>
 </context>
 <context>
+    <name>Findings</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 und %n weitere</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n heading(s)</source>
+        <translation>
+            <numerusform>%n Überschrift</numerusform>
+            <numerusform>%n Überschriften</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n other separator(s)</source>
+        <translation>
+            <numerusform>%n anderes Trennzeichen</numerusform>
+            <numerusform>%n andere Trennzeichen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty line(s)</source>
+        <translation>
+            <numerusform>%n leere Zeile</numerusform>
+            <numerusform>%n leere Zeilen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fourth column(s)</source>
+        <translation>
+            <numerusform>%n vierte Spalte</numerusform>
+            <numerusform>%n vierte Spalten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n {field|fields} in quotes</source>
+        <translation>
+            <numerusform>%n Feld in Anführungszeichen</numerusform>
+            <numerusform>%n Felder in Anführungszeichen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without IDNum</source>
+        <translation>
+            <numerusform>%n ohne IDNum</numerusform>
+            <numerusform>%n ohne IDNum</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n missing name(s)</source>
+        <translation>
+            <numerusform>%n fehlender Name</numerusform>
+            <numerusform>%n fehlende Namen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stray blanks</source>
+        <translation>
+            <numerusform>%n mit überzähligen Leerzeichen</numerusform>
+            <numerusform>%n mit überzähligen Leerzeichen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n {digit in a name|digits in names}</source>
+        <translation>
+            <numerusform>%n Ziffer in einem Namen</numerusform>
+            <numerusform>%n Ziffern in Namen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) without letters</source>
+        <translation>
+            <numerusform>%n Name ohne Buchstaben</numerusform>
+            <numerusform>%n Namen ohne Buchstaben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lost letter(s)</source>
+        <translation>
+            <numerusform>%n verlorener Buchstabe</numerusform>
+            <numerusform>%n verlorene Buchstaben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n repeated IDNum(s)</source>
+        <translation>
+            <numerusform>%n doppelte IDNum</numerusform>
+            <numerusform>%n doppelte IDNums</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already stored</source>
+        <translation>
+            <numerusform>%n bereits gespeichert</numerusform>
+            <numerusform>%n bereits gespeichert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stored for another name</source>
+        <translation>
+            <numerusform>%n unter anderem Namen gespeichert</numerusform>
+            <numerusform>%n unter anderem Namen gespeichert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>IDNum %1 is also on line(s) %2</source>
+        <translation>
+            <numerusform>IDNum %1 steht auch in Zeile %2</numerusform>
+            <numerusform>IDNum %1 steht auch in den Zeilen %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>IDNum %1 is also on row(s) %2</source>
+        <translation>
+            <numerusform>IDNum %1 steht auch in Zeile %2</numerusform>
+            <numerusform>IDNum %1 steht auch in den Zeilen %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>IDNum %1 is already stored, for %2</source>
+        <translation>IDNum %1 ist bereits gespeichert, für %2</translation>
+    </message>
+    <message>
+        <source>IDNum %1 is already stored for another name: %2</source>
+        <translation>IDNum %1 ist bereits unter einem anderen Namen gespeichert: %2</translation>
+    </message>
+    <message>
+        <source>No line needs a look</source>
+        <translation>Keine Zeile muss geprüft werden</translation>
+    </message>
+    <message>
+        <source>No row needs a look</source>
+        <translation>Keine Zeile muss geprüft werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) {needs|need} a look: %1</source>
+        <translation>
+            <numerusform>%n Zeile muss geprüft werden: %1</numerusform>
+            <numerusform>%n Zeilen müssen geprüft werden: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) {needs|need} a look: %1</source>
+        <translation>
+            <numerusform>%n Zeile muss geprüft werden: %1</numerusform>
+            <numerusform>%n Zeilen müssen geprüft werden: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1, %2: %3</source>
+        <translation>Zeile %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>an empty line: no student</source>
+        <translation>eine leere Zeile: kein Schüler</translation>
+    </message>
+    <message>
+        <source>the spreadsheet&apos;s line naming its separator (sep=%1), not a student</source>
+        <translation>die Zeile der Tabelle, die ihr Trennzeichen nennt (sep=%1), kein Schüler</translation>
+    </message>
+    <message>
+        <source>looks like column headings, not a student</source>
+        <translation>sieht nach Spaltenüberschriften aus, nicht nach einem Schüler</translation>
+    </message>
+    <message>
+        <source>saved with another separator: semicolons but no comma, so the whole line went into the Lastname</source>
+        <translation>mit einem anderen Trennzeichen gespeichert: Semikolons, aber kein Komma, daher steht die ganze Zeile im Lastname</translation>
+    </message>
+    <message>
+        <source>saved with another separator: tabs but no comma, so the whole line went into the Lastname</source>
+        <translation>mit einem anderen Trennzeichen gespeichert: Tabulatoren, aber kein Komma, daher steht die ganze Zeile im Lastname</translation>
+    </message>
+    <message>
+        <source>a fourth column or a quoted comma: the Lastname holds a comma</source>
+        <translation>eine vierte Spalte oder ein Komma in Anführungszeichen: der Lastname enthält ein Komma</translation>
+    </message>
+    <message>
+        <source>the %1 is in double quotes, which would be stored as part of it</source>
+        <translation>das Feld %1 steht in Anführungszeichen, die mitgespeichert würden</translation>
+    </message>
+    <message>
+        <source>no IDNum</source>
+        <translation>keine IDNum</translation>
+    </message>
+    <message>
+        <source>no %1</source>
+        <translation>kein %1</translation>
+    </message>
+    <message>
+        <source>blanks at the start or end of the %1</source>
+        <translation>Leerzeichen am Anfang oder Ende des Felds %1</translation>
+    </message>
+    <message>
+        <source>the %1 holds a digit</source>
+        <translation>das Feld %1 enthält eine Ziffer</translation>
+    </message>
+    <message>
+        <source>the %1 has no letter A to Z: the name key would be %2</source>
+        <translation>das Feld %1 enthält keinen Buchstaben von A bis Z: der Namensschlüssel wäre %2</translation>
+    </message>
+    <message>
+        <source>the %1 has a ? where the spreadsheet could not save a letter: save the list as CSV UTF-8 and import it again</source>
+        <translation>das Feld %1 enthält ein ?, wo die Tabelle einen Buchstaben nicht speichern konnte: speichern Sie die Liste als „CSV UTF-8“ und importieren Sie sie erneut</translation>
+    </message>
+</context>
+<context>
+    <name>Fixes</name>
+    <message>
+        <source>Take the Columns from the Heading</source>
+        <translation>Spalten aus der Überschrift übernehmen</translation>
+    </message>
+    <message>
+        <source>Split Rows at Semicolons</source>
+        <translation>Zeilen an Semikolons trennen</translation>
+    </message>
+    <message>
+        <source>Split Rows at Tabs</source>
+        <translation>Zeilen an Tabulatoren trennen</translation>
+    </message>
+    <message>
+        <source>Read Quoted Fields</source>
+        <translation>Felder in Anführungszeichen lesen</translation>
+    </message>
+    <message>
+        <source>Trim Blanks</source>
+        <translation>Leerzeichen entfernen</translation>
+    </message>
+    <message>
+        <source>Remove Empty Rows</source>
+        <translation>Leere Zeilen entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the Heading Row</source>
+        <translation>Überschriftenzeile entfernen</translation>
+    </message>
+    <message>
+        <source>Remove Repeated Rows</source>
+        <translation>Doppelte Zeilen entfernen</translation>
+    </message>
+    <message>
+        <source>Remove Rows Already Stored</source>
+        <translation>Bereits gespeicherte Zeilen entfernen</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Columns taken from the heading: %n row(s)</source>
+        <translation>
+            <numerusform>Spalten aus der Überschrift übernommen: %n Zeile</numerusform>
+            <numerusform>Spalten aus der Überschrift übernommen: %n Zeilen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Split %n row(s) at semicolons</source>
+        <translation>
+            <numerusform>%n Zeile an Semikolons getrennt</numerusform>
+            <numerusform>%n Zeilen an Semikolons getrennt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Split %n row(s) at tabs</source>
+        <translation>
+            <numerusform>%n Zeile an Tabulatoren getrennt</numerusform>
+            <numerusform>%n Zeilen an Tabulatoren getrennt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Read the quoted fields of %n row(s)</source>
+        <translation>
+            <numerusform>Felder in Anführungszeichen von %n Zeile gelesen</numerusform>
+            <numerusform>Felder in Anführungszeichen von %n Zeilen gelesen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Trimmed the blanks of %n row(s)</source>
+        <translation>
+            <numerusform>Leerzeichen von %n Zeile entfernt</numerusform>
+            <numerusform>Leerzeichen von %n Zeilen entfernt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n empty row(s)</source>
+        <translation>
+            <numerusform>%n leere Zeile entfernt</numerusform>
+            <numerusform>%n leere Zeilen entfernt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n heading row(s)</source>
+        <translation>
+            <numerusform>%n Überschriftenzeile entfernt</numerusform>
+            <numerusform>%n Überschriftenzeilen entfernt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n repeated row(s)</source>
+        <translation>
+            <numerusform>%n doppelte Zeile entfernt</numerusform>
+            <numerusform>%n doppelte Zeilen entfernt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n row(s) already stored</source>
+        <translation>
+            <numerusform>%n bereits gespeicherte Zeile entfernt</numerusform>
+            <numerusform>%n bereits gespeicherte Zeilen entfernt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n row(s) left, {its IDNum is on a row|their IDNums are on rows} with other names</source>
+        <translation>
+            <numerusform>%1; %n Zeile belassen, ihre IDNum steht in einer Zeile mit anderen Namen</numerusform>
+            <numerusform>%1; %n Zeilen belassen, ihre IDNums stehen in Zeilen mit anderen Namen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n row(s) left, {its|their} fields could not be placed</source>
+        <translation>
+            <numerusform>%1; %n Zeile belassen, ihre Felder ließen sich nicht zuordnen</numerusform>
+            <numerusform>%1; %n Zeilen belassen, ihre Felder ließen sich nicht zuordnen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PostStudentList</name>
     <message>
         <source>Importing Records:</source>
@@ -41,7 +381,7 @@
     </message>
     <message>
         <source>&amp;User Name:</source>
-        <translation>&amp;Benutzername:</translation>
+        <translation>&amp;Benutzer:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
@@ -173,7 +513,7 @@ Diese Datei können Sie in ein Tabellenprogramm laden und dort bei Bedarf änder
     </message>
     <message>
         <source>Import List</source>
-        <translation>Liste importieren</translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>After importing your list, double check all the records in 
@@ -182,12 +522,12 @@ Minor errors such as typos can be corrected here.
 If there were major errors, return to your original 
 spreadsheet and correct  them, then  save  them to the 
 CSV file again, then import it to this program again.  </source>
-        <translation>Prüfen Sie nach dem Import alle Datensätze in der 
-Tabelle unten genau.
-Kleine Fehler wie Tippfehler können Sie hier berichtigen. 
-Bei größeren Fehlern kehren Sie zu Ihrer ursprünglichen 
-Tabelle zurück, berichtigen sie dort, speichern sie erneut 
-als CSV-Datei und importieren sie dann noch einmal.  </translation>
+        <translation>Prüfen Sie nach dem Import alle Datensätze in 
+der Tabelle unten.
+Kleine Fehler wie Tippfehler berichtigen Sie hier. 
+Bei größeren Fehlern berichtigen Sie die Liste 
+in Ihrer Tabelle, speichern sie erneut als CSV 
+und importieren sie dann noch einmal.  </translation>
     </message>
     <message>
         <source>IMPORTANT! If the list is completely correct, you can post it to the database. </source>
@@ -290,6 +630,43 @@ Das Programm schließen, ohne die Einstellungen zu speichern?</translation>
     <message>
         <source>Cardovane Library: the lending desk for school libraries</source>
         <translation>Cardovane Bibliothek: die Ausleihe für Schulbibliotheken</translation>
+    </message>
+    <message>
+        <source>Ctrl+. fixes a marked cell: this one has no mark</source>
+        <translation>Strg+. behebt eine markierte Zelle: diese hat keine Markierung</translation>
+    </message>
+    <message>
+        <source>No fix mends this mark: correct the cell by hand</source>
+        <translation>Keine Korrektur behebt diese Markierung: berichtigen Sie die Zelle von Hand</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>Undo</name>
+    <message>
+        <source>Removed no student</source>
+        <translation>Kein Schüler entfernt</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n student(s)</source>
+        <translation>
+            <numerusform>%n Schüler entfernt</numerusform>
+            <numerusform>%n Schüler entfernt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n left as they had changed or were removed since.</source>
+        <translation>
+            <numerusform>%1; %n belassen, da seither geändert oder entfernt.</numerusform>
+            <numerusform>%1; %n belassen, da seither geändert oder entfernt.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

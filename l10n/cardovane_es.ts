@@ -19,6 +19,346 @@
     </message>
 </context>
 <context>
+    <name>Findings</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 y %n más</numerusform>
+            <numerusform>%1 y %n más</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n heading(s)</source>
+        <translation>
+            <numerusform>%n encabezado</numerusform>
+            <numerusform>%n encabezados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n other separator(s)</source>
+        <translation>
+            <numerusform>%n separador distinto</numerusform>
+            <numerusform>%n separadores distintos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty line(s)</source>
+        <translation>
+            <numerusform>%n línea vacía</numerusform>
+            <numerusform>%n líneas vacías</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fourth column(s)</source>
+        <translation>
+            <numerusform>%n cuarta columna</numerusform>
+            <numerusform>%n cuartas columnas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n {field|fields} in quotes</source>
+        <translation>
+            <numerusform>%n campo entre comillas</numerusform>
+            <numerusform>%n campos entre comillas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without IDNum</source>
+        <translation>
+            <numerusform>%n sin IDNum</numerusform>
+            <numerusform>%n sin IDNum</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n missing name(s)</source>
+        <translation>
+            <numerusform>%n nombre que falta</numerusform>
+            <numerusform>%n nombres que faltan</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stray blanks</source>
+        <translation>
+            <numerusform>%n con espacios de más</numerusform>
+            <numerusform>%n con espacios de más</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n {digit in a name|digits in names}</source>
+        <translation>
+            <numerusform>%n dígito en un nombre</numerusform>
+            <numerusform>%n dígitos en nombres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) without letters</source>
+        <translation>
+            <numerusform>%n nombre sin letras</numerusform>
+            <numerusform>%n nombres sin letras</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lost letter(s)</source>
+        <translation>
+            <numerusform>%n letra perdida</numerusform>
+            <numerusform>%n letras perdidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n repeated IDNum(s)</source>
+        <translation>
+            <numerusform>%n IDNum repetido</numerusform>
+            <numerusform>%n IDNum repetidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already stored</source>
+        <translation>
+            <numerusform>%n ya guardado</numerusform>
+            <numerusform>%n ya guardados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stored for another name</source>
+        <translation>
+            <numerusform>%n guardado con otro nombre</numerusform>
+            <numerusform>%n guardados con otro nombre</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>IDNum %1 is also on line(s) %2</source>
+        <translation>
+            <numerusform>El IDNum %1 también está en la línea %2</numerusform>
+            <numerusform>El IDNum %1 también está en las líneas %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>IDNum %1 is also on row(s) %2</source>
+        <translation>
+            <numerusform>El IDNum %1 también está en la fila %2</numerusform>
+            <numerusform>El IDNum %1 también está en las filas %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>IDNum %1 is already stored, for %2</source>
+        <translation>El IDNum %1 ya está guardado, para %2</translation>
+    </message>
+    <message>
+        <source>IDNum %1 is already stored for another name: %2</source>
+        <translation>El IDNum %1 ya está guardado con otro nombre: %2</translation>
+    </message>
+    <message>
+        <source>No line needs a look</source>
+        <translation>Ninguna línea necesita revisión</translation>
+    </message>
+    <message>
+        <source>No row needs a look</source>
+        <translation>Ninguna fila necesita revisión</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) {needs|need} a look: %1</source>
+        <translation>
+            <numerusform>%n línea necesita revisión: %1</numerusform>
+            <numerusform>%n líneas necesitan revisión: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) {needs|need} a look: %1</source>
+        <translation>
+            <numerusform>%n fila necesita revisión: %1</numerusform>
+            <numerusform>%n filas necesitan revisión: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1, %2: %3</source>
+        <translation>Fila %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Fila %1: %2</translation>
+    </message>
+    <message>
+        <source>an empty line: no student</source>
+        <translation>una línea vacía: ningún alumno</translation>
+    </message>
+    <message>
+        <source>the spreadsheet&apos;s line naming its separator (sep=%1), not a student</source>
+        <translation>la línea de la hoja de cálculo que indica su separador (sep=%1), no un alumno</translation>
+    </message>
+    <message>
+        <source>looks like column headings, not a student</source>
+        <translation>parecen encabezados de columnas, no un alumno</translation>
+    </message>
+    <message>
+        <source>saved with another separator: semicolons but no comma, so the whole line went into the Lastname</source>
+        <translation>guardada con otro separador: puntos y coma pero ninguna coma, así que toda la línea fue a Lastname</translation>
+    </message>
+    <message>
+        <source>saved with another separator: tabs but no comma, so the whole line went into the Lastname</source>
+        <translation>guardada con otro separador: tabuladores pero ninguna coma, así que toda la línea fue a Lastname</translation>
+    </message>
+    <message>
+        <source>a fourth column or a quoted comma: the Lastname holds a comma</source>
+        <translation>una cuarta columna o una coma entre comillas: Lastname contiene una coma</translation>
+    </message>
+    <message>
+        <source>the %1 is in double quotes, which would be stored as part of it</source>
+        <translation>el campo %1 está entre comillas, que se guardarían con él</translation>
+    </message>
+    <message>
+        <source>no IDNum</source>
+        <translation>sin IDNum</translation>
+    </message>
+    <message>
+        <source>no %1</source>
+        <translation>sin %1</translation>
+    </message>
+    <message>
+        <source>blanks at the start or end of the %1</source>
+        <translation>espacios al principio o al final del campo %1</translation>
+    </message>
+    <message>
+        <source>the %1 holds a digit</source>
+        <translation>el campo %1 contiene un dígito</translation>
+    </message>
+    <message>
+        <source>the %1 has no letter A to Z: the name key would be %2</source>
+        <translation>el campo %1 no tiene ninguna letra de la A a la Z: la clave del nombre sería %2</translation>
+    </message>
+    <message>
+        <source>the %1 has a ? where the spreadsheet could not save a letter: save the list as CSV UTF-8 and import it again</source>
+        <translation>el campo %1 tiene un ? donde la hoja de cálculo no pudo guardar una letra: guarde la lista como «CSV UTF-8» e impórtela de nuevo</translation>
+    </message>
+</context>
+<context>
+    <name>Fixes</name>
+    <message>
+        <source>Take the Columns from the Heading</source>
+        <translation>Tomar las columnas del encabezado</translation>
+    </message>
+    <message>
+        <source>Split Rows at Semicolons</source>
+        <translation>Dividir las filas en los puntos y coma</translation>
+    </message>
+    <message>
+        <source>Split Rows at Tabs</source>
+        <translation>Dividir las filas en los tabuladores</translation>
+    </message>
+    <message>
+        <source>Read Quoted Fields</source>
+        <translation>Leer los campos entre comillas</translation>
+    </message>
+    <message>
+        <source>Trim Blanks</source>
+        <translation>Quitar los espacios de más</translation>
+    </message>
+    <message>
+        <source>Remove Empty Rows</source>
+        <translation>Eliminar las filas vacías</translation>
+    </message>
+    <message>
+        <source>Remove the Heading Row</source>
+        <translation>Eliminar la fila de encabezado</translation>
+    </message>
+    <message>
+        <source>Remove Repeated Rows</source>
+        <translation>Eliminar las filas repetidas</translation>
+    </message>
+    <message>
+        <source>Remove Rows Already Stored</source>
+        <translation>Eliminar las filas ya guardadas</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Columns taken from the heading: %n row(s)</source>
+        <translation>
+            <numerusform>Columnas tomadas del encabezado: %n fila</numerusform>
+            <numerusform>Columnas tomadas del encabezado: %n filas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Split %n row(s) at semicolons</source>
+        <translation>
+            <numerusform>%n fila dividida en los puntos y coma</numerusform>
+            <numerusform>%n filas divididas en los puntos y coma</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Split %n row(s) at tabs</source>
+        <translation>
+            <numerusform>%n fila dividida en los tabuladores</numerusform>
+            <numerusform>%n filas divididas en los tabuladores</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Read the quoted fields of %n row(s)</source>
+        <translation>
+            <numerusform>Leídos los campos entre comillas de %n fila</numerusform>
+            <numerusform>Leídos los campos entre comillas de %n filas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Trimmed the blanks of %n row(s)</source>
+        <translation>
+            <numerusform>Quitados los espacios de más de %n fila</numerusform>
+            <numerusform>Quitados los espacios de más de %n filas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n empty row(s)</source>
+        <translation>
+            <numerusform>Eliminada %n fila vacía</numerusform>
+            <numerusform>Eliminadas %n filas vacías</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n heading row(s)</source>
+        <translation>
+            <numerusform>Eliminada %n fila de encabezado</numerusform>
+            <numerusform>Eliminadas %n filas de encabezado</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n repeated row(s)</source>
+        <translation>
+            <numerusform>Eliminada %n fila repetida</numerusform>
+            <numerusform>Eliminadas %n filas repetidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n row(s) already stored</source>
+        <translation>
+            <numerusform>Eliminada %n fila ya guardada</numerusform>
+            <numerusform>Eliminadas %n filas ya guardadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n row(s) left, {its IDNum is on a row|their IDNums are on rows} with other names</source>
+        <translation>
+            <numerusform>%1; %n fila sin cambiar, su IDNum está en una fila con otros nombres</numerusform>
+            <numerusform>%1; %n filas sin cambiar, sus IDNum están en filas con otros nombres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n row(s) left, {its|their} fields could not be placed</source>
+        <translation>
+            <numerusform>%1; %n fila sin cambiar, sus campos no se pudieron colocar</numerusform>
+            <numerusform>%1; %n filas sin cambiar, sus campos no se pudieron colocar</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PostStudentList</name>
     <message>
         <source>Importing Records:</source>
@@ -173,7 +513,7 @@ Luego podrá abrir ese archivo en una hoja de cálculo para modificarlo si hace 
     </message>
     <message>
         <source>Import List</source>
-        <translation>Importar lista</translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>After importing your list, double check all the records in 
@@ -182,12 +522,12 @@ Minor errors such as typos can be corrected here.
 If there were major errors, return to your original 
 spreadsheet and correct  them, then  save  them to the 
 CSV file again, then import it to this program again.  </source>
-        <translation>Después de importar su lista, revise bien todos los registros 
+        <translation>Después de importar, revise todos los registros 
 de la tabla de abajo.
-Los errores menores, como las erratas, pueden corregirse aquí. 
-Si hubiera errores importantes, vuelva a su hoja de cálculo 
-original, corríjalos, guarde de nuevo el archivo CSV 
-y vuelva a importarlo en este programa.  </translation>
+Los errores menores se corrigen aquí. 
+Si hay errores importantes, corrija la lista en 
+su hoja de cálculo, guárdela de nuevo en CSV 
+y vuelva a importarla.  </translation>
     </message>
     <message>
         <source>IMPORTANT! If the list is completely correct, you can post it to the database. </source>
@@ -290,6 +630,43 @@ Close the program without saving the settings?</source>
     <message>
         <source>Cardovane Library: the lending desk for school libraries</source>
         <translation>Cardovane Biblioteca: el préstamo para bibliotecas escolares</translation>
+    </message>
+    <message>
+        <source>Ctrl+. fixes a marked cell: this one has no mark</source>
+        <translation>Ctrl+. corrige una celda marcada: esta no tiene marca</translation>
+    </message>
+    <message>
+        <source>No fix mends this mark: correct the cell by hand</source>
+        <translation>Ninguna corrección resuelve esta marca: corrija la celda a mano</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>Undo</name>
+    <message>
+        <source>Removed no student</source>
+        <translation>No se quitó ningún alumno</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n student(s)</source>
+        <translation>
+            <numerusform>Se quitó %n alumno</numerusform>
+            <numerusform>Se quitaron %n alumnos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n left as they had changed or were removed since.</source>
+        <translation>
+            <numerusform>%1; %n sin tocar, porque cambió o se quitó desde entonces.</numerusform>
+            <numerusform>%1; %n sin tocar, porque cambiaron o se quitaron desde entonces.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,346 @@
     </message>
 </context>
 <context>
+    <name>Findings</name>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 et %n autre</numerusform>
+            <numerusform>%1 et %n autres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n heading(s)</source>
+        <translation>
+            <numerusform>%n en-tête</numerusform>
+            <numerusform>%n en-têtes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n other separator(s)</source>
+        <translation>
+            <numerusform>%n autre séparateur</numerusform>
+            <numerusform>%n autres séparateurs</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n empty line(s)</source>
+        <translation>
+            <numerusform>%n ligne vide</numerusform>
+            <numerusform>%n lignes vides</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n fourth column(s)</source>
+        <translation>
+            <numerusform>%n quatrième colonne</numerusform>
+            <numerusform>%n quatrièmes colonnes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n {field|fields} in quotes</source>
+        <translation>
+            <numerusform>%n champ entre guillemets</numerusform>
+            <numerusform>%n champs entre guillemets</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n without IDNum</source>
+        <translation>
+            <numerusform>%n sans IDNum</numerusform>
+            <numerusform>%n sans IDNum</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n missing name(s)</source>
+        <translation>
+            <numerusform>%n nom manquant</numerusform>
+            <numerusform>%n noms manquants</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stray blanks</source>
+        <translation>
+            <numerusform>%n avec des espaces en trop</numerusform>
+            <numerusform>%n avec des espaces en trop</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n {digit in a name|digits in names}</source>
+        <translation>
+            <numerusform>%n chiffre dans un nom</numerusform>
+            <numerusform>%n chiffres dans des noms</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) without letters</source>
+        <translation>
+            <numerusform>%n nom sans lettres</numerusform>
+            <numerusform>%n noms sans lettres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lost letter(s)</source>
+        <translation>
+            <numerusform>%n lettre perdue</numerusform>
+            <numerusform>%n lettres perdues</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n repeated IDNum(s)</source>
+        <translation>
+            <numerusform>%n IDNum en double</numerusform>
+            <numerusform>%n IDNum en double</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already stored</source>
+        <translation>
+            <numerusform>%n déjà enregistré</numerusform>
+            <numerusform>%n déjà enregistrés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n stored for another name</source>
+        <translation>
+            <numerusform>%n enregistré sous un autre nom</numerusform>
+            <numerusform>%n enregistrés sous un autre nom</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>IDNum %1 is also on line(s) %2</source>
+        <translation>
+            <numerusform>L&apos;IDNum %1 figure aussi à la ligne %2</numerusform>
+            <numerusform>L&apos;IDNum %1 figure aussi aux lignes %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>IDNum %1 is also on row(s) %2</source>
+        <translation>
+            <numerusform>L&apos;IDNum %1 figure aussi à la ligne %2</numerusform>
+            <numerusform>L&apos;IDNum %1 figure aussi aux lignes %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>IDNum %1 is already stored, for %2</source>
+        <translation>L&apos;IDNum %1 est déjà enregistré, pour %2</translation>
+    </message>
+    <message>
+        <source>IDNum %1 is already stored for another name: %2</source>
+        <translation>L&apos;IDNum %1 est déjà enregistré sous un autre nom : %2</translation>
+    </message>
+    <message>
+        <source>No line needs a look</source>
+        <translation>Aucune ligne à vérifier</translation>
+    </message>
+    <message>
+        <source>No row needs a look</source>
+        <translation>Aucune ligne à vérifier</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) {needs|need} a look: %1</source>
+        <translation>
+            <numerusform>%n ligne à vérifier : %1</numerusform>
+            <numerusform>%n lignes à vérifier : %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) {needs|need} a look: %1</source>
+        <translation>
+            <numerusform>%n ligne à vérifier : %1</numerusform>
+            <numerusform>%n lignes à vérifier : %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Row %1, %2: %3</source>
+        <translation>Ligne %1, %2 : %3</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>an empty line: no student</source>
+        <translation>une ligne vide : aucun élève</translation>
+    </message>
+    <message>
+        <source>the spreadsheet&apos;s line naming its separator (sep=%1), not a student</source>
+        <translation>la ligne du tableur qui indique son séparateur (sep=%1), pas un élève</translation>
+    </message>
+    <message>
+        <source>looks like column headings, not a student</source>
+        <translation>ressemble à des en-têtes de colonnes, pas à un élève</translation>
+    </message>
+    <message>
+        <source>saved with another separator: semicolons but no comma, so the whole line went into the Lastname</source>
+        <translation>enregistrée avec un autre séparateur : des points-virgules mais aucune virgule, donc toute la ligne est allée dans Lastname</translation>
+    </message>
+    <message>
+        <source>saved with another separator: tabs but no comma, so the whole line went into the Lastname</source>
+        <translation>enregistrée avec un autre séparateur : des tabulations mais aucune virgule, donc toute la ligne est allée dans Lastname</translation>
+    </message>
+    <message>
+        <source>a fourth column or a quoted comma: the Lastname holds a comma</source>
+        <translation>une quatrième colonne ou une virgule entre guillemets : Lastname contient une virgule</translation>
+    </message>
+    <message>
+        <source>the %1 is in double quotes, which would be stored as part of it</source>
+        <translation>le champ %1 est entre guillemets, qui seraient enregistrés avec lui</translation>
+    </message>
+    <message>
+        <source>no IDNum</source>
+        <translation>pas d&apos;IDNum</translation>
+    </message>
+    <message>
+        <source>no %1</source>
+        <translation>pas de %1</translation>
+    </message>
+    <message>
+        <source>blanks at the start or end of the %1</source>
+        <translation>des espaces au début ou à la fin du champ %1</translation>
+    </message>
+    <message>
+        <source>the %1 holds a digit</source>
+        <translation>le champ %1 contient un chiffre</translation>
+    </message>
+    <message>
+        <source>the %1 has no letter A to Z: the name key would be %2</source>
+        <translation>le champ %1 ne contient aucune lettre de A à Z : la clé du nom serait %2</translation>
+    </message>
+    <message>
+        <source>the %1 has a ? where the spreadsheet could not save a letter: save the list as CSV UTF-8 and import it again</source>
+        <translation>le champ %1 contient un ? là où le tableur n&apos;a pas pu enregistrer une lettre : enregistrez la liste en « CSV UTF-8 » et importez-la de nouveau</translation>
+    </message>
+</context>
+<context>
+    <name>Fixes</name>
+    <message>
+        <source>Take the Columns from the Heading</source>
+        <translation>Prendre les colonnes de l&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>Split Rows at Semicolons</source>
+        <translation>Séparer les lignes aux points-virgules</translation>
+    </message>
+    <message>
+        <source>Split Rows at Tabs</source>
+        <translation>Séparer les lignes aux tabulations</translation>
+    </message>
+    <message>
+        <source>Read Quoted Fields</source>
+        <translation>Lire les champs entre guillemets</translation>
+    </message>
+    <message>
+        <source>Trim Blanks</source>
+        <translation>Supprimer les espaces en trop</translation>
+    </message>
+    <message>
+        <source>Remove Empty Rows</source>
+        <translation>Supprimer les lignes vides</translation>
+    </message>
+    <message>
+        <source>Remove the Heading Row</source>
+        <translation>Supprimer la ligne d&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>Remove Repeated Rows</source>
+        <translation>Supprimer les lignes en double</translation>
+    </message>
+    <message>
+        <source>Remove Rows Already Stored</source>
+        <translation>Supprimer les lignes déjà enregistrées</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Columns taken from the heading: %n row(s)</source>
+        <translation>
+            <numerusform>Colonnes prises de l&apos;en-tête : %n ligne</numerusform>
+            <numerusform>Colonnes prises de l&apos;en-tête : %n lignes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Split %n row(s) at semicolons</source>
+        <translation>
+            <numerusform>%n ligne séparée aux points-virgules</numerusform>
+            <numerusform>%n lignes séparées aux points-virgules</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Split %n row(s) at tabs</source>
+        <translation>
+            <numerusform>%n ligne séparée aux tabulations</numerusform>
+            <numerusform>%n lignes séparées aux tabulations</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Read the quoted fields of %n row(s)</source>
+        <translation>
+            <numerusform>Champs entre guillemets lus sur %n ligne</numerusform>
+            <numerusform>Champs entre guillemets lus sur %n lignes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Trimmed the blanks of %n row(s)</source>
+        <translation>
+            <numerusform>Espaces en trop supprimés sur %n ligne</numerusform>
+            <numerusform>Espaces en trop supprimés sur %n lignes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n empty row(s)</source>
+        <translation>
+            <numerusform>%n ligne vide supprimée</numerusform>
+            <numerusform>%n lignes vides supprimées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n heading row(s)</source>
+        <translation>
+            <numerusform>%n ligne d&apos;en-tête supprimée</numerusform>
+            <numerusform>%n lignes d&apos;en-tête supprimées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n repeated row(s)</source>
+        <translation>
+            <numerusform>%n ligne en double supprimée</numerusform>
+            <numerusform>%n lignes en double supprimées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n row(s) already stored</source>
+        <translation>
+            <numerusform>%n ligne déjà enregistrée supprimée</numerusform>
+            <numerusform>%n lignes déjà enregistrées supprimées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n row(s) left, {its IDNum is on a row|their IDNums are on rows} with other names</source>
+        <translation>
+            <numerusform>%1 ; %n ligne laissée, son IDNum figure sur une ligne avec d&apos;autres noms</numerusform>
+            <numerusform>%1 ; %n lignes laissées, leurs IDNum figurent sur des lignes avec d&apos;autres noms</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n row(s) left, {its|their} fields could not be placed</source>
+        <translation>
+            <numerusform>%1 ; %n ligne laissée, ses champs n&apos;ont pas pu être placés</numerusform>
+            <numerusform>%1 ; %n lignes laissées, leurs champs n&apos;ont pas pu être placés</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PostStudentList</name>
     <message>
         <source>Importing Records:</source>
@@ -41,7 +381,7 @@
     </message>
     <message>
         <source>&amp;User Name:</source>
-        <translation>&amp;Nom d&apos;utilisateur :</translation>
+        <translation>&amp;Utilisateur :</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
@@ -173,7 +513,7 @@ Ce fichier peut ensuite être ouvert dans un tableur pour le modifier au besoin.
     </message>
     <message>
         <source>Import List</source>
-        <translation>Importer la liste</translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>After importing your list, double check all the records in 
@@ -182,12 +522,12 @@ Minor errors such as typos can be corrected here.
 If there were major errors, return to your original 
 spreadsheet and correct  them, then  save  them to the 
 CSV file again, then import it to this program again.  </source>
-        <translation>Après l&apos;import de votre liste, vérifiez bien toutes les fiches 
-du tableau ci-dessous.
-Les petites erreurs, comme les fautes de frappe, se corrigent ici. 
-En cas d&apos;erreurs importantes, revenez à votre tableur 
-d&apos;origine, corrigez-les, enregistrez de nouveau le 
-fichier CSV, puis importez-le de nouveau ici.  </translation>
+        <translation>Après l&apos;import, vérifiez toutes les fiches du 
+tableau ci-dessous.
+Les petites erreurs se corrigent ici. 
+En cas d&apos;erreurs importantes, corrigez la liste 
+dans votre tableur, enregistrez-la en CSV, 
+puis importez-la de nouveau.  </translation>
     </message>
     <message>
         <source>IMPORTANT! If the list is completely correct, you can post it to the database. </source>
@@ -281,7 +621,7 @@ Fermer le programme sans enregistrer les paramètres ?</translation>
     </message>
     <message>
         <source>Cardovane Timetable: lesson plans for every class and room</source>
-        <translation>Cardovane Emploi du temps : les plannings de chaque classe et de chaque salle</translation>
+        <translation>Cardovane Emploi du temps : plannings des classes et salles</translation>
     </message>
     <message>
         <source>Cardovane Grades: report cards in minutes, not evenings</source>
@@ -290,6 +630,43 @@ Fermer le programme sans enregistrer les paramètres ?</translation>
     <message>
         <source>Cardovane Library: the lending desk for school libraries</source>
         <translation>Cardovane Bibliothèque : le prêt pour les bibliothèques scolaires</translation>
+    </message>
+    <message>
+        <source>Ctrl+. fixes a marked cell: this one has no mark</source>
+        <translation>Ctrl+. corrige une cellule signalée : celle-ci ne l&apos;est pas</translation>
+    </message>
+    <message>
+        <source>No fix mends this mark: correct the cell by hand</source>
+        <translation>Aucune correction ne règle ce signalement : corrigez la cellule à la main</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
+    <name>Undo</name>
+    <message>
+        <source>Removed no student</source>
+        <translation>Aucun élève retiré</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n student(s)</source>
+        <translation>
+            <numerusform>%n élève retiré</numerusform>
+            <numerusform>%n élèves retirés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n left as they had changed or were removed since.</source>
+        <translation>
+            <numerusform>%1 ; %n laissé, car modifié ou retiré depuis.</numerusform>
+            <numerusform>%1 ; %n laissés, car modifiés ou retirés depuis.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,8 @@
 #include "toolkit/Panels.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace {
 
@@ -49,17 +51,34 @@ void TPanel::paintEvent(QPaintEvent* event)
     DrawBevel(painter, r, inner_, palette());
 }
 
+bool TLabel::CaptionCut() const
+{
+    // A label with a buddy shows its mnemonic's mark as an underline, not as itself.
+    const QString shown = buddy() ? QString(text()).remove(QLatin1Char('&')) : text();
+    return !wordWrap() && fontMetrics().horizontalAdvance(shown) > contentsRect().width();
+}
+
+bool TLabel::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && elided_ && toolTip().isEmpty() && CaptionCut()) {
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+        return true;
+    }
+    return QLabel::event(event);
+}
+
 void TLabel::paintEvent(QPaintEvent* event)
 {
     const QString caption = text();
     const QRect room = contentsRect();
-    if (!elided_ || fontMetrics().horizontalAdvance(caption) <= room.width()) {
+    if (!elided_ || !CaptionCut()) {
         QLabel::paintEvent(event);
         return;
     }
     QPainter painter(this);
     painter.setFont(font());
     painter.setPen(palette().color(foregroundRole()));
-    painter.drawText(room, int(alignment()),
-                     fontMetrics().elidedText(caption, Qt::ElideRight, room.width()));
+    painter.drawText(room, int(alignment()) | (buddy() ? Qt::TextShowMnemonic : 0),
+                     fontMetrics().elidedText(caption, Qt::ElideRight, room.width(),
+                                              buddy() ? Qt::TextShowMnemonic : 0));
 }

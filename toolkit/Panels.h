@@ -41,14 +41,19 @@ public:
     explicit TLabel(QWidget* parent = nullptr) : QLabel(parent) {}
 
     // A caption longer than the label's room ends in an ellipsis instead of being cut off
-    // unseen; the whole caption is then the label's tooltip.
+    // unseen; the whole caption is then the label's tooltip, where it has none of its own. A
+    // screen reader reads the whole caption all the same.
     void SetElided(bool elided)
     {
         elided_ = elided;
         update();
     }
+    bool Elided() const { return elided_; }
+    // Whether the caption is longer than the label's room.
+    bool CaptionCut() const;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

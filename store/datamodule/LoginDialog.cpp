@@ -26,6 +26,7 @@ TLoginDialog::TLoginDialog(const QString& databaseName, const QString& userName)
     Label3 = new TLabel(Panel);
     Label3->setText(tr("Database:"));
     Label3->setGeometry(10, 6, 78, 16);
+    Label3->SetElided(true);
     DatabaseName = new TLabel(Panel);
     DatabaseName->setText(databaseName);
     // A name wider than the panel is cut 5 pixels short of its right edge.
@@ -39,6 +40,7 @@ TLoginDialog::TLoginDialog(const QString& databaseName, const QString& userName)
     auto* userLabel = new TLabel(Panel);
     userLabel->setText(tr("&User Name:"));
     userLabel->setGeometry(10, 38, 78, 16);
+    userLabel->SetElided(true);
     UserName = new TEdit(Panel);
     UserName->setMaxLength(kMaxNameLength);
     UserName->setGeometry(91, 35, 153, 21);
@@ -48,6 +50,7 @@ TLoginDialog::TLoginDialog(const QString& databaseName, const QString& userName)
     auto* passwordLabel = new TLabel(Panel);
     passwordLabel->setText(tr("&Password:"));
     passwordLabel->setGeometry(10, 66, 78, 16);
+    passwordLabel->SetElided(true);
     Password = new TEdit(Panel);
     Password->setMaxLength(kMaxNameLength);
     Password->SetPasswordChar(QLatin1Char('*'));

@@ -31,8 +31,10 @@ run() {  # language, then the captions and texts the reading expects in it
 status=0
 run C "Import List" \
     "Add List To Database|Before posting|Student list in the database|Import List|Note|How to review the list|Students to post" \
-    "Add List To Database" "Undo Last Posting" "stored by the last posting from DVK?" || status=1
-run de_DE.UTF-8 "Liste importieren" \
-    "Liste in die Datenbank übernehmen|Vor der Übernahme|Schülerliste in der Datenbank|Liste importieren|Hinweis|So prüfen Sie die Liste|Zu übernehmende Schüler" \
-    "Liste in die Datenbank übernehmen" "Letzte Übernahme rückgängig" "der letzten Übernahme aus DVK entfernen?" || status=1
+    "Add List To Database" "Undo Last Posting" "stored by the last posting from DVK?" \
+    "a look" "looks like column headings" || status=1
+run de_DE.UTF-8 "Importieren" \
+    "Liste in die Datenbank übernehmen|Vor der Übernahme|Schülerliste in der Datenbank|Importieren|Hinweis|So prüfen Sie die Liste|Zu übernehmende Schüler" \
+    "Liste in die Datenbank übernehmen" "Letzte Übernahme rückgängig" \
+    "der letzten Übernahme aus DVK entfernen?" "geprüft" "Spaltenüberschriften" || status=1
 exit $status

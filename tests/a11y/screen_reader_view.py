@@ -1,6 +1,8 @@
 """The window as a screen reader reads it, through AT-SPI: the program runs for real on the X
 display, driven by key presses, while this reads the accessibility tree and its events as Orca
-would. Usage: screen_reader_view.py PROGRAM WORKDIR LIST EXPECTED_LANGUAGE_WORD"""
+would. Usage: screen_reader_view.py PROGRAM WORKDIR LIST, then what it expects to read in the
+program's language: the import button's caption, the Tab order (names between |), the posting's
+and the undo's captions, the undo question's words, and a word of the findings line."""
 
 import subprocess
 import sys
@@ -153,7 +155,8 @@ try:
         if name not in announced:
             fail(f"the focus on {name!r} was not announced")
 
-    # A list read into the grid: its cells, and a marked cell's reason as its description.
+    # A list read into the grid: its cells, and a marked cell's reason as its description, in the
+    # program's language.
     button = find(app, pyatspi.ROLE_PUSH_BUTTON, import_caption)
     button.queryAction().doAction(0)
     dialog = wait_for(lambda: find(app, pyatspi.ROLE_DIALOG) or find(app, pyatspi.ROLE_FILE_CHOOSER),
@@ -173,13 +176,13 @@ try:
         if cells[1] != ["1", "Ann", "Lee"]:
             fail(f"the grid's second row reads {cells[1]}")
         described = [table.getAccessibleAt(r, c).description for r in range(3) for c in range(3)]
-        if not any(described):
-            fail("no marked cell of the grid has its reason as its description")
+        if not any(sys.argv[10] in d for d in described):
+            fail(f"no marked cell of the grid has its reason {sys.argv[10]!r} as its description")
         print("Marked cells say:", [d for d in described if d], flush=True)
 
     # The findings line says what needs a look, and says it again when it changes.
     findings = [e for e in events if e[0].startswith("object:property-change:accessible-description")
-                and e[1] == "label" and "look" in e[3]]
+                and e[1] == "label" and sys.argv[9] in e[3]]
     if not findings:
         fail("the findings line was not announced")
 

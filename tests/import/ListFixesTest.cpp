@@ -277,7 +277,7 @@ TEST_P(WholeLists, AJobsFixingGivesTheRowsTheFixesOfTheWindowGive)
     for (int r = 1; r < cells.RowCount(); ++r) {
         lines.push_back(r);
     }
-    const std::vector<std::string> done = FixWholeList(cells, findings, lines);
+    const std::vector<TPhrase> done = FixWholeList(cells, findings, lines);
     EXPECT_EQ(Rows(cells), GetParam().rows);
     EXPECT_EQ(done.size(), GetParam().fixes.size());
     EXPECT_EQ(int(lines.size()), cells.RowCount() - 1);

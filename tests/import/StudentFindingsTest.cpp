@@ -36,7 +36,7 @@ TEST_P(Rules, FindWhatTheRowBreaks)
     std::vector<std::string> found;
     for (const TFinding& f : RowFindings(SplitStudentLine(GetParam().line))) {
         found.push_back(Label(f));
-        EXPECT_FALSE(f.text.empty());
+        EXPECT_FALSE(f.text.Empty());
     }
     EXPECT_EQ(found, GetParam().found);
 }
@@ -87,7 +87,7 @@ std::vector<std::string> Texts(const TListFindings& findings, int row)
 {
     std::vector<std::string> texts;
     for (const TFinding& f : findings.Of(row)) {
-        texts.push_back(f.text);
+        texts.push_back(f.text.English());
     }
     return texts;
 }

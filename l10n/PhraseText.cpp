@@ -1,0 +1,24 @@
+#include "l10n/PhraseText.h"
+
+#include <QCoreApplication>
+
+QString Translated(const TPhrase& phrase)
+{
+    if (phrase.Verbatim()) {
+        return QString::fromStdString(phrase.Text());
+    }
+    const int n = phrase.Count() ? int(*phrase.Count()) : -1;
+    QString text = QCoreApplication::translate(phrase.Context(), phrase.Source(), nullptr, n);
+    QString untranslated = QString::fromUtf8(phrase.Source());
+    if (n >= 0) {
+        untranslated.replace(QLatin1String("%n"), QString::number(n));
+    }
+    if (text == untranslated) {
+        text = QString::fromStdString(EnglishForm(phrase.Source(), phrase.Count()));
+    }
+    std::vector<std::string> args;
+    for (const TPhrase& arg : phrase.Args()) {
+        args.push_back(Translated(arg).toStdString());
+    }
+    return QString::fromStdString(FillPlaceholders(text.toStdString(), args));
+}
