@@ -1,8 +1,8 @@
 #include "l10n/Counts.h"
 
-#include <QCoreApplication>
+#include "l10n/PhraseText.h"
 
 QString StudentsText(qsizetype n)
 {
-    return QCoreApplication::translate("Counts", "%n student(s)", nullptr, int(n));
+    return Translated(TPhrase("Counts", QT_TRANSLATE_N_NOOP("Counts", "%n student(s)"), {}, n));
 }

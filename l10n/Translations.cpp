@@ -12,7 +12,6 @@ namespace {
 const QString kCatalogues = QStringLiteral(":/i18n");
 
 struct TInstalled {
-    std::unique_ptr<QTranslator> plurals;
     std::unique_ptr<QTranslator> program;
     std::unique_ptr<QTranslator> qt;
 };
@@ -28,17 +27,11 @@ TInstalled& Installed()
 bool InstallTranslations(const QLocale& language)
 {
     TInstalled& installed = Installed();
-    for (auto* translator : {&installed.plurals, &installed.program, &installed.qt}) {
+    for (auto* translator : {&installed.program, &installed.qt}) {
         if (*translator) {
             QCoreApplication::removeTranslator(translator->get());
             translator->reset();
         }
-    }
-    // English's plural forms, under every other language: what a catalogue lacks is English.
-    auto plurals = std::make_unique<QTranslator>();
-    if (plurals->load(QStringLiteral("cardovane_en"), kCatalogues)) {
-        QCoreApplication::installTranslator(plurals.get());
-        installed.plurals = std::move(plurals);
     }
     auto program = std::make_unique<QTranslator>();
     // The language's own catalogue or its family's ("de_AT" finds "de"); English has none.
@@ -63,9 +56,7 @@ QStringList TranslatedLanguages()
 {
     QStringList languages;
     for (const QString& name : QDir(kCatalogues).entryList({QStringLiteral("cardovane_*.qm")})) {
-        if (name != QLatin1String("cardovane_en.qm")) {
-            languages << name.mid(10, name.size() - 13);
-        }
+        languages << name.mid(10, name.size() - 13);
     }
     return languages;
 }

@@ -20,18 +20,14 @@ case "${1:-}" in
         for language in de fr es; do
             scan "$root/l10n/cardovane_$language.ts" -no-obsolete
         done
-        # English holds its plural forms alone.
-        scan "$root/l10n/cardovane_en.ts" -no-obsolete -pluralonly
         ;;
     check)
         work="$(mktemp -d)"
         trap 'rm -rf "$work"' EXIT
         status=0
-        for language in en de fr es; do
+        for language in de fr es; do
             cp "$root/l10n/cardovane_$language.ts" "$work/"
-            extra=()
-            [ "$language" = en ] && extra=(-pluralonly)
-            scan "$work/cardovane_$language.ts" "${extra[@]}"
+            scan "$work/cardovane_$language.ts"
             # What lupdate marked: new or untranslated texts, and those the sources dropped.
             left="$(python3 - "$work/cardovane_$language.ts" <<'PY'
 import sys
