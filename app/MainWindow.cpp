@@ -113,7 +113,7 @@ void TfMain::FormCreate(QObject*)
         TPostingHistory history;
         PruneHistory(history);
     } catch (const std::exception& e) {
-        StatusBar1->SetPanelText(1, QString::fromUtf8(e.what()));
+        StatusBar1->SetPanelText(1, TranslatedMessage(e));
     }
 }
 
@@ -202,7 +202,7 @@ void TfMain::PostingEnded() noexcept
         lastPostingNumber_ = TPostingHistory().Add(MakePostingEntry(
             dm_->Session, dm_->Database1.AliasName(), OpenDialog1.FileName(), lastPosting_));
     } catch (const std::exception& e) {
-        StatusBar1->SetPanelText(1, QString::fromUtf8(e.what()));
+        StatusBar1->SetPanelText(1, TranslatedMessage(e));
     }
 }
 
@@ -226,7 +226,7 @@ void TfMain::BitBtnUndoClick(QObject*)
             TPostingHistory().MarkUndone(lastPostingNumber_, HistoryTimeNow());
         }
     } catch (const std::exception& e) {
-        said += QLatin1Char(' ') + QString::fromUtf8(e.what());
+        said += QLatin1Char(' ') + TranslatedMessage(e);
     }
     LastPostingTakenBack();
     dm_->QNames.Close();

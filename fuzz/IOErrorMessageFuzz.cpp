@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     int code = 0;
     std::memcpy(&code, data, size < sizeof code ? size : sizeof code);
-    const std::string message = IOErrorMessage(code);
+    const std::string message = IOErrorMessage(code).English();
     FUZZ_CHECK(!message.empty() && message.back() != '.');
     switch (code) {
         case 2:

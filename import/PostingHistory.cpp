@@ -59,8 +59,12 @@ QString TPostingHistory::PathOf(int number) const
 int TPostingHistory::Add(const TPostingEntry& entry)
 {
     const auto refuse = [&](const QString& why) {
-        throw Exception("Cannot write the history of postings in " + folder_.toStdString() + ": " +
-                        why.toStdString() + "; the posting itself is stored");
+        throw Exception(
+            TPhrase("History",
+                    QT_TRANSLATE_NOOP("History",
+                                      "Cannot write the history of postings in %1: %2; the "
+                                      "posting itself is stored"),
+                    {folder_.toStdString(), why.toStdString()}));
     };
     try {
         MakePrivateFolder(folder_);
@@ -107,15 +111,20 @@ TPostingEntry TPostingHistory::Read(int number) const
 {
     QFile file(PathOf(number));
     if (!file.open(QIODevice::ReadOnly)) {
-        throw Exception("There is no posting " + std::to_string(number) +
-                        " in the history of postings (" + file.fileName().toStdString() +
-                        "): cardovane-dbadmin postings lists the postings there are");
+        throw Exception(
+            TPhrase("History",
+                    QT_TRANSLATE_NOOP("History",
+                                      "There is no posting %1 in the history of postings "
+                                      "(%2): cardovane-dbadmin postings lists the "
+                                      "postings there are"),
+                    {std::to_string(number), file.fileName().toStdString()}));
     }
     const QByteArray bytes = file.readAll();
     try {
         return ParsePostingEntry(std::string_view(bytes.constData(), std::size_t(bytes.size())));
     } catch (const Exception& e) {
-        throw Exception(file.fileName().toStdString() + ": " + e.Message());
+        throw Exception(TPhrase("History", QT_TRANSLATE_NOOP("History", "%1: %2"),
+                                {file.fileName().toStdString(), e.Phrase()}));
     }
 }
 
@@ -190,11 +199,14 @@ int HistoryKeepDays(const QString& settingsFile)
     const int days = text.toInt(&number);
     if (!number || days < 1 || days > kHistoryMostDays ||
         !std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); })) {
-        throw Exception(
-            "KeepDays=" + value.toStringList().join(QLatin1Char(',')).toStdString() + " in " +
-            settingsFile.toStdString() + " is not a whole number of days from 1 to " +
-            std::to_string(kHistoryMostDays) + "; correct it, or remove it to keep " +
-            std::to_string(kHistoryDays) + " days. No posting was removed from the history");
+        throw Exception(TPhrase(
+            "History",
+            QT_TRANSLATE_NOOP("History",
+                              "KeepDays=%1 in %2 is not a whole number of days from 1 "
+                              "to %3; correct it, or remove it to keep %4 days. No "
+                              "posting was removed from the history"),
+            {value.toStringList().join(QLatin1Char(',')).toStdString(), settingsFile.toStdString(),
+             std::to_string(kHistoryMostDays), std::to_string(kHistoryDays)}));
     }
     return days;
 }

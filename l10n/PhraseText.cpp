@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "textio/Exception.h"
+
 QString Translated(const TPhrase& phrase)
 {
     if (phrase.Verbatim()) {
@@ -21,4 +23,12 @@ QString Translated(const TPhrase& phrase)
         args.push_back(Translated(arg).toStdString());
     }
     return QString::fromStdString(FillPlaceholders(text.toStdString(), args));
+}
+
+QString TranslatedMessage(const std::exception& error)
+{
+    if (const auto* own = dynamic_cast<const Exception*>(&error)) {
+        return Translated(own->Phrase());
+    }
+    return QString::fromUtf8(error.what());
 }

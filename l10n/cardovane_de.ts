@@ -17,6 +17,14 @@
         <source>Application Error</source>
         <translation>Programmfehler</translation>
     </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Nicht genügend Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
 </context>
 <context>
     <name>Findings</name>
@@ -356,6 +364,60 @@
             <numerusform>%1; %n Zeile belassen, ihre Felder ließen sich nicht zuordnen</numerusform>
             <numerusform>%1; %n Zeilen belassen, ihre Felder ließen sich nicht zuordnen</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>Cannot write the history of postings in %1: %2; the posting itself is stored</source>
+        <translation>Der Verlauf der Übernahmen in %1 kann nicht geschrieben werden: %2; die Übernahme selbst ist gespeichert</translation>
+    </message>
+    <message>
+        <source>There is no posting %1 in the history of postings (%2): cardovane-dbadmin postings lists the postings there are</source>
+        <translation>Im Verlauf der Übernahmen (%2) gibt es keine Übernahme %1: cardovane-dbadmin postings listet die vorhandenen auf</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>KeepDays=%1 in %2 is not a whole number of days from 1 to %3; correct it, or remove it to keep %4 days. No posting was removed from the history</source>
+        <translation>KeepDays=%1 in %2 ist keine ganze Zahl von Tagen zwischen 1 und %3; berichtigen Sie den Wert oder entfernen Sie ihn, um %4 Tage aufzubewahren. Keine Übernahme wurde aus dem Verlauf entfernt</translation>
+    </message>
+</context>
+<context>
+    <name>IOError</name>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Ungültiger Dateiname</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zu viele offene Dateien</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Zugriff auf die Datei verweigert</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file</source>
+        <translation>Lesen über das Dateiende hinaus</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Datenträger voll</translation>
+    </message>
+    <message>
+        <source>Invalid numeric input</source>
+        <translation>Ungültige Zahleneingabe</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>Ein-/Ausgabefehler %1</translation>
     </message>
 </context>
 <context>

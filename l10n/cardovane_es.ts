@@ -17,6 +17,14 @@
         <source>Application Error</source>
         <translation>Error del programa</translation>
     </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Error desconocido</translation>
+    </message>
 </context>
 <context>
     <name>Findings</name>
@@ -356,6 +364,60 @@
             <numerusform>%1; %n fila sin cambiar, sus campos no se pudieron colocar</numerusform>
             <numerusform>%1; %n filas sin cambiar, sus campos no se pudieron colocar</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>Cannot write the history of postings in %1: %2; the posting itself is stored</source>
+        <translation>No se puede escribir el historial de cargas en %1: %2; la carga en sí está guardada</translation>
+    </message>
+    <message>
+        <source>There is no posting %1 in the history of postings (%2): cardovane-dbadmin postings lists the postings there are</source>
+        <translation>No hay ninguna carga %1 en el historial de cargas (%2): cardovane-dbadmin postings enumera las que hay</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>KeepDays=%1 in %2 is not a whole number of days from 1 to %3; correct it, or remove it to keep %4 days. No posting was removed from the history</source>
+        <translation>KeepDays=%1 en %2 no es un número entero de días entre 1 y %3; corríjalo o quítelo para conservar %4 días. No se quitó ninguna carga del historial</translation>
+    </message>
+</context>
+<context>
+    <name>IOError</name>
+    <message>
+        <source>File not found</source>
+        <translation>No se encontró el archivo</translation>
+    </message>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Nombre de archivo no válido</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Demasiados archivos abiertos</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Acceso al archivo denegado</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file</source>
+        <translation>Lectura más allá del final del archivo</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Disco lleno</translation>
+    </message>
+    <message>
+        <source>Invalid numeric input</source>
+        <translation>Entrada numérica no válida</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>Error de entrada/salida %1</translation>
     </message>
 </context>
 <context>

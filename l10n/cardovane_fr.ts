@@ -17,6 +17,14 @@
         <source>Application Error</source>
         <translation>Erreur du programme</translation>
     </message>
+    <message>
+        <source>Out of memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
 </context>
 <context>
     <name>Findings</name>
@@ -356,6 +364,60 @@
             <numerusform>%1 ; %n ligne laissée, ses champs n&apos;ont pas pu être placés</numerusform>
             <numerusform>%1 ; %n lignes laissées, leurs champs n&apos;ont pas pu être placés</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>Cannot write the history of postings in %1: %2; the posting itself is stored</source>
+        <translation>Impossible d&apos;écrire l&apos;historique des ajouts dans %1 : %2 ; l&apos;ajout lui-même est enregistré</translation>
+    </message>
+    <message>
+        <source>There is no posting %1 in the history of postings (%2): cardovane-dbadmin postings lists the postings there are</source>
+        <translation>Il n&apos;y a pas d&apos;ajout %1 dans l&apos;historique des ajouts (%2) : cardovane-dbadmin postings liste ceux qui existent</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>KeepDays=%1 in %2 is not a whole number of days from 1 to %3; correct it, or remove it to keep %4 days. No posting was removed from the history</source>
+        <translation>KeepDays=%1 dans %2 n&apos;est pas un nombre entier de jours entre 1 et %3 ; corrigez-le, ou supprimez-le pour conserver %4 jours. Aucun ajout n&apos;a été retiré de l&apos;historique</translation>
+    </message>
+</context>
+<context>
+    <name>IOError</name>
+    <message>
+        <source>File not found</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Nom de fichier incorrect</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Trop de fichiers ouverts</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Accès au fichier refusé</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file</source>
+        <translation>Lecture au-delà de la fin du fichier</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Disque plein</translation>
+    </message>
+    <message>
+        <source>Invalid numeric input</source>
+        <translation>Saisie numérique incorrecte</translation>
+    </message>
+    <message>
+        <source>I/O error %1</source>
+        <translation>Erreur d&apos;entrée-sortie %1</translation>
     </message>
 </context>
 <context>

@@ -7,16 +7,20 @@
 #include <QWidget>
 #include <new>
 
+#include "l10n/PhraseText.h"
 #include "textio/Exception.h"
 
 namespace {
 
+// The error's message in the program's language.
 std::string MessageOf(const std::exception& error)
 {
     if (dynamic_cast<const std::bad_alloc*>(&error)) {
-        return "Out of memory";
+        return Translated(
+                   TPhrase("ErrorDisplay", QT_TRANSLATE_NOOP("ErrorDisplay", "Out of memory")))
+            .toStdString();
     }
-    return error.what();
+    return TranslatedMessage(error).toStdString();
 }
 
 std::string ClassNameOf(const std::exception& error)
@@ -59,7 +63,9 @@ bool RunHandler(TModalHost& app, const std::function<void()>& handler)
     } catch (const std::exception& error) {
         ShowTopLevelError(app, error);
     } catch (...) {
-        ShowTopLevelError(app, Exception("Unknown error"));
+        ShowTopLevelError(
+            app,
+            Exception(TPhrase("ErrorDisplay", QT_TRANSLATE_NOOP("ErrorDisplay", "Unknown error"))));
     }
     return false;
 }

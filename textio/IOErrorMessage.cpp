@@ -2,24 +2,33 @@
 
 #include "textio/IOErrorCodes.h"
 
-std::string IOErrorMessage(int code)
+namespace {
+
+TPhrase Said(const char* source, std::vector<TPhrase> args = {})
+{
+    return TPhrase("IOError", source, std::move(args));
+}
+
+}  // namespace
+
+TPhrase IOErrorMessage(int code)
 {
     switch (code) {
         case kIOFileNotFound:
-            return "File not found";
+            return Said(QT_TRANSLATE_NOOP("IOError", "File not found"));
         case kIOPathNotFound:
-            return "Invalid filename";
+            return Said(QT_TRANSLATE_NOOP("IOError", "Invalid filename"));
         case kIOTooManyOpenFiles:
-            return "Too many open files";
+            return Said(QT_TRANSLATE_NOOP("IOError", "Too many open files"));
         case kIOAccessDenied:
-            return "File access denied";
+            return Said(QT_TRANSLATE_NOOP("IOError", "File access denied"));
         case kIOReadBeyondEnd:
-            return "Read beyond end of file";
+            return Said(QT_TRANSLATE_NOOP("IOError", "Read beyond end of file"));
         case kIODiskFull:
-            return "Disk full";
+            return Said(QT_TRANSLATE_NOOP("IOError", "Disk full"));
         case kIOInvalidNumericInput:
-            return "Invalid numeric input";
+            return Said(QT_TRANSLATE_NOOP("IOError", "Invalid numeric input"));
         default:
-            return "I/O error " + std::to_string(code);
+            return Said(QT_TRANSLATE_NOOP("IOError", "I/O error %1"), {std::to_string(code)});
     }
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "textio/Phrase.h"
+
 #include <string>
 
 // The message of an I/O error, chosen by its code; no full stop of its own.
-std::string IOErrorMessage(int code);
+TPhrase IOErrorMessage(int code);

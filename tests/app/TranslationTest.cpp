@@ -18,10 +18,14 @@
 
 #include "app/MainWindow.h"
 #include "l10n/Counts.h"
+#include "l10n/PhraseText.h"
 #include "l10n/Translations.h"
 #include "tests/support/PersonSeam.h"
 #include "tests/support/ProgramRun.h"
 #include "tests/support/TestDatabase.h"
+#include "textio/Exception.h"
+#include "textio/IOErrorCodes.h"
+#include "textio/IOErrorMessage.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/Panels.h"
 #include "toolkit/StringGrid.h"
@@ -285,6 +289,22 @@ TEST(Translations, FollowTheLanguageAndFallBackToEnglish)
     EXPECT_EQ(StudentsText(0), QStringLiteral("0 élève")) << "French counts none as one";
     EXPECT_EQ(StudentsText(2), QStringLiteral("2 élèves"));
     InstallTranslations(QLocale::c());
+}
+
+// An error of the program's own is said in the language; another's in its own words.
+TEST(Translations, ErrorsAreSaidInTheLanguage)
+{
+    InstallTranslations(QLocale(QStringLiteral("de_DE")));
+    EXPECT_EQ(TranslatedMessage(EInOutError(kIOFileNotFound, IOErrorMessage(kIOFileNotFound))),
+              QStringLiteral("Datei nicht gefunden"));
+    EXPECT_EQ(TranslatedMessage(EInOutError(7, IOErrorMessage(7))),
+              QStringLiteral("Ein-/Ausgabefehler 7"));
+    EXPECT_EQ(TranslatedMessage(Exception(std::string("words of a server"))),
+              QStringLiteral("words of a server"));
+    EXPECT_EQ(TranslatedMessage(std::runtime_error("another's")), QStringLiteral("another's"));
+    InstallTranslations(QLocale::c());
+    EXPECT_EQ(TranslatedMessage(EInOutError(kIOFileNotFound, IOErrorMessage(kIOFileNotFound))),
+              QStringLiteral("File not found"));
 }
 
 }  // namespace
