@@ -12,6 +12,7 @@
 #include "l10n/PhraseText.h"
 #include "store/datamodule/DataModule.h"
 #include "textio/ErrorDisplay.h"
+#include "textio/Exception.h"
 #include "toolkit/Application.h"
 
 TPostingsDialog::TPostingsDialog(TApplication& app, TfDM1& dm, QWidget* parent)
@@ -52,16 +53,27 @@ void TPostingsDialog::Fill(int chosen)
             QString::fromStdString(it->entry->alias).compare(alias, Qt::CaseInsensitive) != 0) {
             continue;
         }
+        // The records of a posting that may still be taken back, read whole; how many of them
+        // are still as stored is what taking it back now would remove.
+        QString intact;
+        if (it->entry->undone.empty()) {
+            try {
+                it->entry = history_.Read(it->number);
+                intact =
+                    QString::number(StillAsStored(dm_.Session, kDatabase1, it->entry->records));
+            } catch (const Exception& e) {
+                it->refusal = e.Message();
+                intact = TranslatedMessage(e);
+            }
+        } else {
+            intact = tr("undone %1").arg(QString::fromStdString(it->entry->undone));
+        }
         const TPostingEntry& entry = *it->entry;
-        // How many are still as stored: what taking it back now would remove.
-        const QString intact =
-            entry.undone.empty()
-                ? QString::number(StillAsStored(dm_.Session, kDatabase1, entry.records))
-                : tr("undone %1").arg(QString::fromStdString(entry.undone));
         // Owned by the list; the item's row is the posting's place in shown_.
-        new QTreeWidgetItem(list_,
-                            {QString::fromStdString(entry.when), QString::fromStdString(entry.file),
-                             QString::number(entry.records.size()), intact});
+        auto* row = new QTreeWidgetItem(
+            list_, {QString::fromStdString(entry.when), QString::fromStdString(entry.file),
+                    QString::number(it->students), intact});
+        row->setToolTip(3, intact);
         shown_.push_back(*it);
     }
     // The posting chosen stays chosen; at first, the newest.
@@ -77,8 +89,10 @@ void TPostingsDialog::Fill(int chosen)
 void TPostingsDialog::ChoiceChanged()
 {
     QTreeWidgetItem* item = list_->currentItem();
-    undo_->setEnabled(item &&
-                      shown_[std::size_t(list_->indexOfTopLevelItem(item))].entry->undone.empty());
+    const TPostingHistory::TListed* chosen =
+        item ? &shown_[std::size_t(list_->indexOfTopLevelItem(item))] : nullptr;
+    // One that was taken back, or whose records cannot be read, is not offered.
+    undo_->setEnabled(chosen && chosen->entry->undone.empty() && chosen->refusal.empty());
 }
 
 void TPostingsDialog::UndoChosen()
@@ -89,7 +103,7 @@ void TPostingsDialog::UndoChosen()
     }
     const TPostingHistory::TListed& chosen = shown_[std::size_t(list_->indexOfTopLevelItem(item))];
     const TPostingEntry& entry = *chosen.entry;
-    if (!entry.undone.empty()) {
+    if (!entry.undone.empty() || !chosen.refusal.empty()) {
         return;
     }
     QMessageBox ask(QMessageBox::Question, app_.Title(),

@@ -1,4 +1,6 @@
 #include "dbadmin/BatchCommands.h"
+#include "l10n/Counts.h"
+#include "l10n/PhraseText.h"
 
 #include <unistd.h>
 
@@ -25,6 +27,23 @@
 #include "store/list/StudentListQuery.h"
 #include "textio/Exception.h"
 #include "toolkit/GridCells.h"
+
+namespace {
+
+// A text of the batch commands, and the same said in the user's language.
+TPhrase Phrase(const char* source, std::vector<TPhrase> args = {},
+               std::optional<long long> count = std::nullopt)
+{
+    return TPhrase("BatchCommands", source, std::move(args), count);
+}
+
+QString Said(const char* source, std::vector<TPhrase> args = {},
+             std::optional<long long> count = std::nullopt)
+{
+    return Translated(Phrase(source, std::move(args), count));
+}
+
+}  // namespace
 
 namespace {
 
@@ -107,11 +126,15 @@ int ImportCommand(const SubcommandLine& line, const DbAdminOptions& options)
     }
     if (line.IsSet(options.skipStored)) {
         const int skipped = SkipStoredRows(cells, findings, lines);
-        QTextStream(stdout) << "Left out " << skipped << (skipped == 1 ? " line" : " lines")
-                            << " whose IDNum is stored.\n";
+        QTextStream(stdout) << Said(QT_TRANSLATE_N_NOOP(
+                                        "BatchCommands",
+                                        "Left out %n line(s) whose IDNum is stored."),
+                                    {}, skipped)
+                            << '\n';
     }
     if ((check || dryRun) && ReportFindings(file, findings, lines) > 0 && check) {
-        throw Exception("nothing stored, as lines need a look (--check)");
+        throw Exception(Phrase(
+            QT_TRANSLATE_NOOP("BatchCommands", "nothing stored, as lines need a look (--check)")));
     }
     if (dryRun) {
         PrintNumberedRows(NumberRows(cells, StoredMaxima(session, alias)), lines);
@@ -127,14 +150,16 @@ int ImportCommand(const SubcommandLine& line, const DbAdminOptions& options)
     if (receipt) {
         receipt->Write(records);
     }
-    QTextStream(stdout) << "Stored " << stored << (stored == 1 ? " row" : " rows")
-                        << " in StudentList of " << alias << ".\n";
+    QTextStream(stdout) << Said(QT_TRANSLATE_N_NOOP("BatchCommands",
+                                                    "Stored %n row(s) in StudentList of %1."),
+                                {alias.toStdString()}, stored)
+                        << '\n';
     // The rows are stored: a history that cannot be written is told, and the job is done.
     try {
         TPostingHistory().Add(MakePostingEntry(session, alias, file, std::move(records),
                                                QString::fromStdString(list.Path())));
     } catch (const Exception& e) {
-        QTextStream(stderr) << QString::fromStdString(e.Message()) << '\n';
+        QTextStream(stderr) << TranslatedMessage(e) << '\n';
     }
     return 0;
 }
@@ -183,13 +208,15 @@ int UndoCommand(const SubcommandLine& line, const DbAdminOptions& options)
         number = line.Number(options.posting, 1, 1 << 30);
         const TPostingEntry entry = history.Read(number);
         if (!SameAlias(alias, entry.alias)) {
-            throw Exception("posting " + std::to_string(number) + " stored its students in " +
-                            entry.alias + ", not " + alias.toStdString() +
-                            ": name that alias to take it back");
+            throw Exception(Phrase(QT_TRANSLATE_NOOP("BatchCommands",
+                                                     "posting %1 stored its students in %2, not "
+                                                     "%3: name that alias to take it back"),
+                                   {std::to_string(number), entry.alias, alias.toStdString()}));
         }
         if (!entry.undone.empty()) {
-            throw Exception("posting " + std::to_string(number) + " was taken back already, at " +
-                            entry.undone);
+            throw Exception(Phrase(
+                QT_TRANSLATE_NOOP("BatchCommands", "posting %1 was taken back already, at %2"),
+                {std::to_string(number), entry.undone}));
         }
         receipt = history.PathOf(number);
         records = entry.records;
@@ -210,15 +237,19 @@ int UndoCommand(const SubcommandLine& line, const DbAdminOptions& options)
         err << receipt << ':' << (int(index) + firstLine) << ": left, "
             << QString::fromStdString(why) << '\n';
     }
-    const auto students = [](std::size_t n) { return QString::fromStdString(StudentCount(n)); };
-    QTextStream out(stdout);
-    out << (dryRun ? "Would remove " : "Removed ") << students(std::size_t(outcome.removed))
-        << " from " << alias;
-    if (!outcome.left.empty()) {
-        out << (dryRun ? " and leave " : " and left ") << students(outcome.left.size())
-            << ", changed or removed since";
-    }
-    out << ".\n";
+    const std::string removed = StudentsText(outcome.removed).toStdString();
+    const std::string left = StudentsText(qsizetype(outcome.left.size())).toStdString();
+    const char* said =
+        outcome.left.empty()
+            ? (dryRun ? QT_TRANSLATE_NOOP("BatchCommands", "Would remove %1 from %2.")
+                      : QT_TRANSLATE_NOOP("BatchCommands", "Removed %1 from %2."))
+            : (dryRun ? QT_TRANSLATE_NOOP("BatchCommands",
+                                          "Would remove %1 from %2 and leave %3, changed or "
+                                          "removed since.")
+                      : QT_TRANSLATE_NOOP("BatchCommands",
+                                          "Removed %1 from %2 and left %3, changed or removed "
+                                          "since."));
+    QTextStream(stdout) << Translated(Phrase(said, {removed, alias.toStdString(), left})) << '\n';
     return 0;
 }
 
@@ -241,7 +272,7 @@ int PostingsCommand(const SubcommandLine& line, const DbAdminOptions& options)
             continue;
         }
         out << listed.number << '\t' << QString::fromStdString(entry.when) << '\t'
-            << QString::fromStdString(entry.alias) << '\t' << entry.records.size() << '\t'
+            << QString::fromStdString(entry.alias) << '\t' << listed.students << '\t'
             << QString::fromStdString(entry.file) << '\t' << QString::fromStdString(entry.undone)
             << '\n';
     }

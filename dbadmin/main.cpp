@@ -8,6 +8,7 @@
 #include "dbadmin/CommandLine.h"
 #include "dbadmin/Subcommands.h"
 #include "import/PostingHistory.h"
+#include "l10n/PhraseText.h"
 #include "l10n/Translations.h"
 #include "textio/ErrorText.h"
 
@@ -73,14 +74,15 @@ int main(int argc, char** argv)
             TPostingHistory history;
             PruneHistory(history);
         } catch (const std::exception& error) {
-            QTextStream(stderr) << "cardovane-dbadmin: " << QString::fromUtf8(error.what()) << '\n';
+            QTextStream(stderr) << "cardovane-dbadmin: " << TranslatedMessage(error) << '\n';
         }
         return command->run(line, options);
     } catch (const UsageError& error) {
         return Usage(command, name + QStringLiteral(": ") + QString::fromUtf8(error.what()));
     } catch (const std::exception& error) {
         // One line: an engine's message may run over several.
-        QString message = QString::fromStdString(TopLevelMessageText(error.what()));
+        QString message =
+            QString::fromStdString(TopLevelMessageText(TranslatedMessage(error).toStdString()));
         message.replace(QStringLiteral("\r\n"), QStringLiteral(" / "));
         message.replace(QLatin1Char('\n'), QStringLiteral(" / "));
         QTextStream(stderr) << "cardovane-dbadmin: " << subject << ": " << message << '\n';

@@ -98,7 +98,7 @@ std::vector<TPostingHistory::TListed> TPostingHistory::List() const
         TListed one;
         one.number = number;
         try {
-            one.entry = Read(number);
+            one.entry = Read(number, &one.students);
         } catch (const Exception& e) {
             one.refusal = e.Message();
         }
@@ -107,7 +107,7 @@ std::vector<TPostingHistory::TListed> TPostingHistory::List() const
     return listed;
 }
 
-TPostingEntry TPostingHistory::Read(int number) const
+TPostingEntry TPostingHistory::Read(int number, std::size_t* students) const
 {
     QFile file(PathOf(number));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -121,7 +121,8 @@ TPostingEntry TPostingHistory::Read(int number) const
     }
     const QByteArray bytes = file.readAll();
     try {
-        return ParsePostingEntry(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        const std::string_view text(bytes.constData(), std::size_t(bytes.size()));
+        return students ? ParsePostingEntryHeading(text, *students) : ParsePostingEntry(text);
     } catch (const Exception& e) {
         throw Exception(TPhrase("History", QT_TRANSLATE_NOOP("History", "%1: %2"),
                                 {file.fileName().toStdString(), e.Phrase()}));

@@ -21,16 +21,20 @@ public:
     // where it cannot be written.
     int Add(const TPostingEntry& entry);
 
-    // One entry as it was read: its number, and the entry or why its file is not one.
+    // One entry as it was listed: its number, and the entry without its records (how many it
+    // stored is `students`), or why its file is not one.
     struct TListed {
         int number = 0;
         std::optional<TPostingEntry> entry;
+        std::size_t students = 0;
         std::string refusal;
     };
-    // Every entry, oldest first; an entry that cannot be read is listed with its refusal.
+    // Every entry, oldest first, its records counted but not read (a posting of a million
+    // students is a file of 40 MB); an entry that cannot be read is listed with its refusal.
     std::vector<TListed> List() const;
-    // The entry of that number; raises Exception where there is none or it cannot be read.
-    TPostingEntry Read(int number) const;
+    // The entry of that number, with its records; raises Exception where there is none or it
+    // cannot be read. Given `students`, its records are only counted there.
+    TPostingEntry Read(int number, std::size_t* students = nullptr) const;
     // Records when the entry was undone; raises as Add does.
     void MarkUndone(int number, const std::string& when);
     // Removes the entries posted before `when` (UTC, ISO 8601); answers how many went.

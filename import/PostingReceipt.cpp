@@ -97,6 +97,9 @@ public:
         }
     }
 
+    // Where the next line starts.
+    std::size_t At() const { return at_; }
+
 private:
     std::string_view text_;
     const char* as_;
@@ -169,9 +172,11 @@ std::string PostingEntryText(const TPostingEntry& entry)
     return text;
 }
 
-TPostingEntry ParsePostingEntry(std::string_view text)
+namespace {
+
+// The entry's own lines, before its receipt.
+TPostingEntry EntryHeading(TReceiptLines& lines)
 {
-    TReceiptLines lines(text, kNotAnEntry);
     std::vector<std::string> fields;
     if (!lines.Read(fields) || fields.size() != 1 || fields[0] != kEntryHead) {
         lines.Refuse(std::string("the first line is not \"") + kEntryHead + "\"");
@@ -183,6 +188,39 @@ TPostingEntry ParsePostingEntry(std::string_view text)
         }
         *EntryValue(entry, at) = fields[1];
     }
+    return entry;
+}
+
+}  // namespace
+
+TPostingEntry ParsePostingEntry(std::string_view text)
+{
+    TReceiptLines lines(text, kNotAnEntry);
+    TPostingEntry entry = EntryHeading(lines);
     entry.records = ReceiptRecords(lines);
+    return entry;
+}
+
+TPostingEntry ParsePostingEntryHeading(std::string_view text, std::size_t& students)
+{
+    TReceiptLines lines(text, kNotAnEntry);
+    TPostingEntry entry = EntryHeading(lines);
+    // The receipt's lines counted, not read: a line end within quotes is a name's own.
+    students = 0;
+    bool quoted = false;
+    bool ended = true;
+    for (std::size_t at = lines.At(); at < text.size(); ++at) {
+        const char c = text[at];
+        quoted = c == '"' ? !quoted : quoted;
+        if (c == '\n' && !quoted) {
+            ++students;
+            ended = true;
+        } else {
+            ended = false;
+        }
+    }
+    // The receipt's header is a line of its own; a last line without its end is one too.
+    students = (ended ? students : students + 1);
+    students = students > 0 ? students - 1 : 0;
     return entry;
 }

@@ -36,3 +36,6 @@ std::string PostingEntryText(const TPostingEntry& entry);
 inline constexpr int kPostingEntryFirstRecordLine = 9;
 // Raises Exception naming the line of anything that is not an entry.
 TPostingEntry ParsePostingEntry(std::string_view text);
+// The entry without its records, which are counted into `students`: what a listing of the
+// history shows, read without reading every record. Refuses as above what its own lines hold.
+TPostingEntry ParsePostingEntryHeading(std::string_view text, std::size_t& students);

@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BatchCommands</name>
+    <message numerus="yes">
+        <source>Left out %n line(s) whose IDNum is stored.</source>
+        <translation>
+            <numerusform>%n Zeile ausgelassen, deren IDNum gespeichert ist.</numerusform>
+            <numerusform>%n Zeilen ausgelassen, deren IDNum gespeichert ist.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nothing stored, as lines need a look (--check)</source>
+        <translation>nichts gespeichert, da Zeilen geprüft werden müssen (--check)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stored %n row(s) in StudentList of %1.</source>
+        <translation>
+            <numerusform>%n Zeile in StudentList von %1 gespeichert.</numerusform>
+            <numerusform>%n Zeilen in StudentList von %1 gespeichert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>posting %1 stored its students in %2, not %3: name that alias to take it back</source>
+        <translation>Übernahme %1 hat ihre Schüler in %2 gespeichert, nicht in %3: nennen Sie diesen Alias, um sie rückgängig zu machen</translation>
+    </message>
+    <message>
+        <source>posting %1 was taken back already, at %2</source>
+        <translation>Übernahme %1 wurde bereits am %2 rückgängig gemacht</translation>
+    </message>
+    <message>
+        <source>Would remove %1 from %2.</source>
+        <translation>Würde %1 aus %2 entfernen.</translation>
+    </message>
+    <message>
+        <source>Removed %1 from %2.</source>
+        <translation>%1 aus %2 entfernt.</translation>
+    </message>
+    <message>
+        <source>Would remove %1 from %2 and leave %3, changed or removed since.</source>
+        <translation>Würde %1 aus %2 entfernen und %3 belassen, die seither geändert oder entfernt wurden.</translation>
+    </message>
+    <message>
+        <source>Removed %1 from %2 and left %3, changed or removed since.</source>
+        <translation>%1 aus %2 entfernt und %3 belassen, die seither geändert oder entfernt wurden.</translation>
+    </message>
+</context>
+<context>
     <name>Counts</name>
     <message numerus="yes">
         <source>%n student(s)</source>

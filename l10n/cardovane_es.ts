@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>BatchCommands</name>
+    <message numerus="yes">
+        <source>Left out %n line(s) whose IDNum is stored.</source>
+        <translation>
+            <numerusform>Se omitió %n línea cuyo IDNum está guardado.</numerusform>
+            <numerusform>Se omitieron %n líneas cuyo IDNum está guardado.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nothing stored, as lines need a look (--check)</source>
+        <translation>no se guardó nada, porque hay líneas que revisar (--check)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stored %n row(s) in StudentList of %1.</source>
+        <translation>
+            <numerusform>Se guardó %n fila en StudentList de %1.</numerusform>
+            <numerusform>Se guardaron %n filas en StudentList de %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>posting %1 stored its students in %2, not %3: name that alias to take it back</source>
+        <translation>la carga %1 guardó sus alumnos en %2, no en %3: indique ese alias para deshacerla</translation>
+    </message>
+    <message>
+        <source>posting %1 was taken back already, at %2</source>
+        <translation>la carga %1 ya se deshizo, el %2</translation>
+    </message>
+    <message>
+        <source>Would remove %1 from %2.</source>
+        <translation>Se quitarían de %2: %1.</translation>
+    </message>
+    <message>
+        <source>Removed %1 from %2.</source>
+        <translation>Quitados de %2: %1.</translation>
+    </message>
+    <message>
+        <source>Would remove %1 from %2 and leave %3, changed or removed since.</source>
+        <translation>Se quitarían de %2: %1; se dejarían: %3, cambiados o quitados desde entonces.</translation>
+    </message>
+    <message>
+        <source>Removed %1 from %2 and left %3, changed or removed since.</source>
+        <translation>Quitados de %2: %1; dejados: %3, cambiados o quitados desde entonces.</translation>
+    </message>
+</context>
+<context>
     <name>Counts</name>
     <message numerus="yes">
         <source>%n student(s)</source>

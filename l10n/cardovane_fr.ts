@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>BatchCommands</name>
+    <message numerus="yes">
+        <source>Left out %n line(s) whose IDNum is stored.</source>
+        <translation>
+            <numerusform>%n ligne laissée de côté, dont l&apos;IDNum est enregistré.</numerusform>
+            <numerusform>%n lignes laissées de côté, dont l&apos;IDNum est enregistré.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>nothing stored, as lines need a look (--check)</source>
+        <translation>rien n&apos;est enregistré, car des lignes sont à vérifier (--check)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Stored %n row(s) in StudentList of %1.</source>
+        <translation>
+            <numerusform>%n ligne enregistrée dans StudentList de %1.</numerusform>
+            <numerusform>%n lignes enregistrées dans StudentList de %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>posting %1 stored its students in %2, not %3: name that alias to take it back</source>
+        <translation>l&apos;ajout %1 a enregistré ses élèves dans %2, pas dans %3 : indiquez cet alias pour l&apos;annuler</translation>
+    </message>
+    <message>
+        <source>posting %1 was taken back already, at %2</source>
+        <translation>l&apos;ajout %1 a déjà été annulé, le %2</translation>
+    </message>
+    <message>
+        <source>Would remove %1 from %2.</source>
+        <translation>Retrait prévu de %2 : %1.</translation>
+    </message>
+    <message>
+        <source>Removed %1 from %2.</source>
+        <translation>Retrait de %2 : %1.</translation>
+    </message>
+    <message>
+        <source>Would remove %1 from %2 and leave %3, changed or removed since.</source>
+        <translation>Retrait prévu de %2 : %1 ; conservés : %3, modifiés ou retirés depuis.</translation>
+    </message>
+    <message>
+        <source>Removed %1 from %2 and left %3, changed or removed since.</source>
+        <translation>Retrait de %2 : %1 ; conservés : %3, modifiés ou retirés depuis.</translation>
+    </message>
+</context>
+<context>
     <name>Counts</name>
     <message numerus="yes">
         <source>%n student(s)</source>

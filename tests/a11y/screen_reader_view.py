@@ -2,7 +2,8 @@
 display, driven by key presses, while this reads the accessibility tree and its events as Orca
 would. Usage: screen_reader_view.py PROGRAM WORKDIR LIST, then what it expects to read in the
 program's language: the import button's caption, the Tab order (names between |), the posting's
-and the undo's captions, the undo question's words, and a word of the findings line."""
+and the undo's captions, the undo question's words, a word of the findings line, of a marked
+cell's reason and of the fix's result."""
 
 import subprocess
 import sys
@@ -185,6 +186,20 @@ try:
                 and e[1] == "label" and sys.argv[9] in e[3]]
     if not findings:
         fail("the findings line was not announced")
+
+    # A fix by its key on the marked cell, its result announced on the findings line.
+    for _ in range(12):
+        now = focused(app)
+        if now is not None and now.name == expected[-1]:
+            break
+        keys("Tab")
+        pump(0.1)
+    before = len(events)
+    keys("ctrl+period")
+    if not wait_for(lambda: any(e[0] == "object:property-change:accessible-description"
+                                and e[1] == "label" and sys.argv[11] in e[3]
+                                for e in events[before:]), "the fix's result to be announced", 5):
+        print("Announced:", events[before:], flush=True)
 
     # The posting, then its undo's question, announced as a dialog with its text.
     post = find(app, pyatspi.ROLE_PUSH_BUTTON, sys.argv[6])

@@ -106,6 +106,39 @@ TEST(PostingEntry, WhatIsWrittenIsReadBackTheSame)
     EXPECT_EQ(ParsePostingEntry(PostingEntryText(undone)), undone);
 }
 
+// A listing reads an entry's own lines and counts its records without reading them: the count
+// is the records' however their names are quoted.
+TEST(PostingEntry, AHeadingCountsTheRecordsItDoesNotRead)
+{
+    const std::string head =
+        "cardovane posting\r\nwhen,w\r\nfile,f\r\nsha256,h\r\nalias,DVK\r\n"
+        "database,d\r\nundone,u\r\n";
+    const struct {
+        std::string receipt;
+        std::size_t students;
+    } cases[] = {
+        {"psid,psidsequence,studentid,fname,lname\r\n", 0},
+        {"", 0},
+        {"psid,psidsequence,studentid,fname,lname\r\nanle,1,1,Ann,Lee\r\n", 1},
+        {"psid,psidsequence,studentid,fname,lname\r\nanle,1,1,Ann,Lee", 1},
+        {"psid,psidsequence,studentid,fname,lname\r\nanle,1,1,\"A\r\nn\",Lee\r\nb,2,2,B,"
+         "\"\"\"x\"\r\n",
+         2},
+    };
+    for (const auto& c : cases) {
+        std::size_t students = 99;
+        const TPostingEntry entry = ParsePostingEntryHeading(head + c.receipt, students);
+        EXPECT_EQ(students, c.students) << c.receipt;
+        EXPECT_EQ(entry.alias, "DVK");
+        EXPECT_EQ(entry.undone, "u");
+        EXPECT_TRUE(entry.records.empty());
+    }
+    TPostingEntry whole{"w", "f", "h", "DVK", "d", "", {{"x,y", 2, "", "\"Al\"", "O\r\nK"}}};
+    std::size_t students = 0;
+    ParsePostingEntryHeading(PostingEntryText(whole), students);
+    EXPECT_EQ(students, 1u);
+}
+
 class EntryRefusals : public ReceiptRefusals {};
 
 TEST_P(EntryRefusals, NameTheLine)
