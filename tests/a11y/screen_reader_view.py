@@ -218,8 +218,8 @@ try:
             print("The question reads:", texts, flush=True)
             if not any(sys.argv[8] in t for t in texts):
                 fail(f"the undo's question does not read {sys.argv[8]!r}: {texts}")
-            if not any(e[0] == "window:activate" for e in events[before:]):
-                fail("the undo's question was not announced as a window")
+            wait_for(lambda: any(e[0] == "window:activate" for e in events[before:]),
+                     "the undo's question to be announced as a window", 5)
             keys("Escape")
 finally:
     window.terminate()

@@ -128,7 +128,8 @@ TEST_P(UndoPosting, APostingAnErrorStoppedMidwayIsTakenBack)
     EXPECT_EQ(db.Rows(), QStringList{"zz|1|old|Z|Z"});
     const std::vector<TPostingHistory::TListed> kept = TPostingHistory().List();
     ASSERT_EQ(kept.size(), 1u) << "the rows the error left stored are in the history";
-    EXPECT_EQ(kept[0].entry->records.size(), 2u);
+    EXPECT_EQ(kept[0].students, 2u);
+    EXPECT_EQ(TPostingHistory().Read(kept[0].number).records.size(), 2u);
 }
 
 // The server (or the district's pooler) restarts while the list goes in: the posting rides
@@ -194,7 +195,7 @@ TEST_P(UndoPosting, EachPostingIsKeptInTheHistoryOfPostings)
     const std::vector<TPostingHistory::TListed> listed = TPostingHistory().List();
     ASSERT_EQ(listed.size(), 1u);
     ASSERT_TRUE(listed[0].entry) << listed[0].refusal;
-    const TPostingEntry& entry = *listed[0].entry;
+    const TPostingEntry entry = TPostingHistory().Read(listed[0].number);
     EXPECT_EQ(QFileInfo(QString::fromStdString(entry.file)), QFileInfo(list));
     EXPECT_EQ(entry.fileHash,
               QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().toStdString());
