@@ -20,6 +20,13 @@
 
 namespace {
 
+// More than an entry's own lines take (its file's name is the longest of them).
+constexpr qint64 kHeadingBytes = 64 * 1024;
+
+}  // namespace
+
+namespace {
+
 constexpr const char* kSuffix = ".posting";
 
 // The numbers of the entries in the folder, in order.
@@ -142,10 +149,25 @@ void TPostingHistory::MarkUndone(int number, const std::string& when)
 int TPostingHistory::Prune(const std::string& when)
 {
     int removed = 0;
-    for (const TListed& listed : List()) {
-        // ISO 8601 times in UTC order as their text does; an entry that cannot be read stays,
-        // for the user to see.
-        if (listed.entry && listed.entry->when < when && QFile::remove(PathOf(listed.number))) {
+    for (const int number : Numbers(folder_)) {
+        // An entry's own lines are at its start: its records are not read at all. An entry
+        // whose lines cannot be read there stays, for the user to see.
+        QFile file(PathOf(number));
+        if (!file.open(QIODevice::ReadOnly)) {
+            continue;
+        }
+        const QByteArray start = file.read(kHeadingBytes);
+        std::size_t students = 0;
+        std::string posted;
+        try {
+            posted = ParsePostingEntryHeading(
+                         std::string_view(start.constData(), std::size_t(start.size())), students)
+                         .when;
+        } catch (const Exception&) {
+            continue;
+        }
+        // ISO 8601 times in UTC order as their text does.
+        if (posted < when && QFile::remove(file.fileName())) {
             ++removed;
         }
     }
