@@ -35,7 +35,8 @@ void CheckSplit(const std::string& line)
     }
     FUZZ_CHECK(kinds == RowFindingKinds({f.idNum, f.firstName, f.lastName}));
     for (std::size_t i = 0; i < found.size(); ++i) {
-        FUZZ_CHECK(found[i].column >= kWholeRow && found[i].column <= 2 && !found[i].text.empty());
+        FUZZ_CHECK(found[i].column >= kWholeRow && found[i].column <= 2 &&
+                   !found[i].text.English().empty());
         FUZZ_CHECK(i == 0 || found[i - 1].kind <= found[i].kind);
     }
     // A line that is one student's three plain fields has nothing to say.
