@@ -46,11 +46,6 @@ long long StillAsStored(TSession& session, const QString& databaseName,
     return matching;
 }
 
-std::string StudentCount(std::size_t n)
-{
-    return std::to_string(n) + (n == 1 ? " student" : " students");
-}
-
 TPhrase UndoOutcomeText(const TUndoOutcome& outcome)
 {
     const TPhrase removed =

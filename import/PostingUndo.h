@@ -28,8 +28,5 @@ TUndoOutcome UndoPosting(TSession& session, const QString& databaseName,
 long long StillAsStored(TSession& session, const QString& databaseName,
                         const std::vector<TStudentRecord>& records);
 
-// "1 student", "412 students".
-std::string StudentCount(std::size_t n);
-
 // "Removed 412 students; 3 left as they had changed or were removed since.", or that nothing was.
 TPhrase UndoOutcomeText(const TUndoOutcome& outcome);
