@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QTextStream>
+#include <cmath>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -71,8 +72,11 @@ public:
         }
         shown_.start();
         const double seconds = double(std::max(started_.elapsed(), qint64(1))) / 1000.0;
-        std::fprintf(stderr, "\r%d of %d rows stored (%.0f rows/s)%s", done, total, done / seconds,
-                     done == total ? "\n" : "");
+        const QString line =
+            Said(QT_TRANSLATE_NOOP("BatchCommands", "%1 of %2 rows stored (%3 rows/s)"),
+                 {std::to_string(done), std::to_string(total),
+                  std::to_string(std::llround(done / seconds))});
+        std::fprintf(stderr, "\r%s%s", line.toUtf8().constData(), done == total ? "\n" : "");
     }
 
 private:
@@ -100,7 +104,8 @@ int ImportCommand(const SubcommandLine& line, const DbAdminOptions& options)
     const QString alias = line.Positional()[0];
     const QString file = line.Positional()[1];
     if (line.IsSet(options.dryRun) && line.IsSet(options.receipt)) {
-        throw UsageError("--receipt has nothing to record in a --dry-run");
+        throw UsageError(Phrase(
+            QT_TRANSLATE_NOOP("BatchCommands", "--receipt has nothing to record in a --dry-run")));
     }
     TSession session;
     SetUpSession(session, line, options);
@@ -178,8 +183,9 @@ int ExportCommand(const SubcommandLine& line, const DbAdminOptions& options)
         return 0;
     }
     const long long students = ExportStudentListReplacing(file, names);
-    QTextStream(stdout) << "Exported " << students << (students == 1 ? " student" : " students")
-                        << " to " << file << ".\n";
+    QTextStream(stdout) << Said(QT_TRANSLATE_NOOP("BatchCommands", "Exported %1 to %2."),
+                                {StudentsText(students).toStdString(), file.toStdString()})
+                        << '\n';
     return 0;
 }
 
@@ -197,7 +203,8 @@ int UndoCommand(const SubcommandLine& line, const DbAdminOptions& options)
     const QString alias = line.Positional()[0];
     const bool byNumber = line.IsSet(options.posting);
     if (byNumber == (line.Positional().size() == 2)) {
-        throw UsageError("undo takes either a RECEIPT or --posting N, and one of them");
+        throw UsageError(Phrase(QT_TRANSLATE_NOOP(
+            "BatchCommands", "undo takes either a RECEIPT or --posting N, and one of them")));
     }
     TPostingHistory history;
     int number = 0;
@@ -257,7 +264,8 @@ int PostingsCommand(const SubcommandLine& line, const DbAdminOptions& options)
 {
     const bool all = line.IsSet(options.all);
     if (all == (line.Positional().size() == 1)) {
-        throw UsageError("postings takes either an ALIAS or --all, and one of them");
+        throw UsageError(Phrase(QT_TRANSLATE_NOOP(
+            "BatchCommands", "postings takes either an ALIAS or --all, and one of them")));
     }
     const QString alias = all ? QString() : line.Positional()[0];
     QTextStream out(stdout);

@@ -1,5 +1,6 @@
 #include "dbadmin/ListFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <fstream>
 #include <string_view>
@@ -7,6 +8,11 @@
 #include "textio/Exception.h"
 
 namespace {
+
+Exception Refusal(const char* source, std::vector<TPhrase> args = {})
+{
+    return Exception(TPhrase("ListFile", source, std::move(args)));
+}
 
 // A workbook is a ZIP package, or the older compound file.
 void RefuseWhatIsNoText(const std::string& path, const QString& shownName)
@@ -27,19 +33,23 @@ void RefuseWhatIsNoText(const std::string& path, const QString& shownName)
                 start.rfind("PK\x03\x04", 0) == 0 || start.rfind("\xD0\xCF\x11\xE0", 0) == 0;
             const std::string name = shownName.toStdString();
             if (workbook) {
-                throw Exception(name +
-                                " is not a comma-separated text file but a spreadsheet "
-                                "workbook: save it as CSV first, then import that file");
+                throw Refusal(QT_TRANSLATE_NOOP("ListFile",
+                                                "%1 is not a comma-separated text file but a "
+                                                "spreadsheet workbook: save it as CSV first, then "
+                                                "import that file"),
+                              {name});
             }
             if (utf16) {
-                throw Exception(name +
-                                " is not a comma-separated text file of this kind: it "
-                                "holds UTF-16 text; save it as CSV in UTF-8 first");
+                throw Refusal(QT_TRANSLATE_NOOP("ListFile",
+                                                "%1 is not a comma-separated text file of this "
+                                                "kind: it holds UTF-16 text; save it as CSV in "
+                                                "UTF-8 first"),
+                              {name});
             }
-            throw Exception(name +
-                            " is not a comma-separated text file: it holds a NUL byte at "
-                            "byte " +
-                            std::to_string(offset + nul + 1));
+            throw Refusal(QT_TRANSLATE_NOOP("ListFile",
+                                            "%1 is not a comma-separated text file: it holds a "
+                                            "NUL byte at byte %2"),
+                          {name, std::to_string(offset + nul + 1)});
         }
         offset += bytes.size();
     }
@@ -53,17 +63,19 @@ TListFile::TListFile(const QString& argument) : path_(argument.toStdString())
     if (standardInput) {
         QFile in;
         if (!copy_.open() || !in.open(stdin, QIODevice::ReadOnly)) {
-            throw Exception("standard input cannot be read");
+            throw Refusal(QT_TRANSLATE_NOOP("ListFile", "standard input cannot be read"));
         }
         while (!in.atEnd()) {
             const QByteArray block = in.read(65536);
             if (block.isEmpty() || copy_.write(block) != block.size()) {
-                throw Exception("standard input cannot be read: " +
-                                copy_.errorString().toStdString());
+                throw Refusal(QT_TRANSLATE_NOOP("ListFile", "standard input cannot be read: %1"),
+                              {copy_.errorString().toStdString()});
             }
         }
         copy_.close();
         path_ = copy_.fileName().toStdString();
     }
-    RefuseWhatIsNoText(path_, standardInput ? QStringLiteral("standard input") : argument);
+    RefuseWhatIsNoText(path_, standardInput
+                                  ? QCoreApplication::translate("ListFile", "standard input")
+                                  : argument);
 }

@@ -5,6 +5,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <csignal>
 #include <cstdio>
@@ -15,6 +16,11 @@
 #include "textio/Exception.h"
 
 namespace {
+
+Exception Refusal(const char* source, std::vector<TPhrase> args = {})
+{
+    return Exception(TPhrase("Passwords", source, std::move(args)));
+}
 
 // The terminal's settings while a password is typed without echo, for the signal handler that
 // restores them when the job is interrupted there.
@@ -85,15 +91,19 @@ QString ReadPasswordFile(const QString& path)
     struct stat st {};
     const QByteArray name = QFile::encodeName(path);
     if (::stat(name.constData(), &st) != 0 || !S_ISREG(st.st_mode)) {
-        throw Exception("The password file " + path.toStdString() + " cannot be read");
+        throw Refusal(QT_TRANSLATE_NOOP("Passwords", "The password file %1 cannot be read"),
+                      {path.toStdString()});
     }
     if ((st.st_mode & (S_IRWXG | S_IRWXO)) != 0) {
-        throw Exception("The password file " + path.toStdString() +
-                        " may be read by others: make it yours alone (chmod 600) first");
+        throw Refusal(QT_TRANSLATE_NOOP("Passwords",
+                                        "The password file %1 may be read by others: "
+                                        "make it yours alone (chmod 600) first"),
+                      {path.toStdString()});
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw Exception("The password file " + path.toStdString() + " cannot be read");
+        throw Refusal(QT_TRANSLATE_NOOP("Passwords", "The password file %1 cannot be read"),
+                      {path.toStdString()});
     }
     QByteArray first = file.readLine();
     while (first.endsWith('\n') || first.endsWith('\r')) {
@@ -112,7 +122,8 @@ QString GivenPassword(const SubcommandLine& line, const DbAdminOptions& options,
     }
     QString password = line.Value(options.password);
     if (password.isEmpty() && !user.isEmpty()) {
-        AskPassword(QStringLiteral("Password for %1: ").arg(user), password);
+        AskPassword(QCoreApplication::translate("Passwords", "Password for %1: ").arg(user),
+                    password);
     }
     return password;
 }
@@ -131,7 +142,9 @@ void AnswerLogins(TSession& session, const SubcommandLine& line, const DbAdminOp
             password = given;
             return true;
         }
-        AskPassword(QStringLiteral("Password for %1 on %2: ").arg(userName, database), password);
+        AskPassword(QCoreApplication::translate("Passwords", "Password for %1 on %2: ")
+                        .arg(userName, database),
+                    password);
         return true;
     };
     session.onPassword = [] { return false; };

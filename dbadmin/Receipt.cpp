@@ -6,7 +6,9 @@
 
 // It names students: its user's alone, whatever the umask.
 TReceiptWriter::TReceiptWriter(const QString& path)
-    : file_(path, TReplacedFile::Mode::OwnerOnly, "the receipt ", " (nothing stored)")
+    : file_(path, TReplacedFile::Mode::OwnerOnly,
+            TPhrase("Receipt", QT_TRANSLATE_NOOP("Receipt", "the receipt ")),
+            TPhrase("Receipt", QT_TRANSLATE_NOOP("Receipt", " (nothing stored)")))
 {
 }
 
@@ -16,7 +18,9 @@ void TReceiptWriter::Write(const std::vector<TStudentRecord>& records)
     for (const TStudentRecord& record : records) {
         text += ReceiptLine(record) + "\r\n";
     }
-    constexpr std::string_view kStored = " (the students are stored; undo needs the receipt)";
+    const TPhrase kStored(
+        "Receipt",
+        QT_TRANSLATE_NOOP("Receipt", " (the students are stored; undo needs the receipt)"));
     file_.Write(QByteArray(text.data(), qsizetype(text.size())), kStored);
     file_.Commit(kStored);
 }
@@ -25,7 +29,8 @@ std::vector<TStudentRecord> ReadReceipt(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw Exception(path.toStdString() + ": " + file.errorString().toStdString());
+        throw Exception(
+            TPhrase("", "%1: %2", {path.toStdString(), file.errorString().toStdString()}));
     }
     const QByteArray bytes = file.readAll();
     return ParseReceipt(std::string_view(bytes.constData(), std::size_t(bytes.size())));

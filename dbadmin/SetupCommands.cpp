@@ -11,8 +11,11 @@
 #include <cstring>
 #include <optional>
 
+#include <QCoreApplication>
+
 #include "dbadmin/CommandLine.h"
 #include "dbadmin/Passwords.h"
+#include "l10n/PhraseText.h"
 #include "store/aliases/AliasFault.h"
 #include "store/aliases/AliasFile.h"
 #include "store/engine/Engine.h"
@@ -27,6 +30,11 @@ QString DefaultDatabaseFile()
 }
 
 namespace {
+
+QString Said(const char* source)
+{
+    return QCoreApplication::translate("SetupCommands", source);
+}
 
 int Fail(const QString& message)
 {
@@ -54,14 +62,23 @@ std::optional<TAlias> DefinedAlias(const QString& name)
 int ReportRepeatedSequences(const std::vector<TRepeatedSequence>& repeated)
 {
     QTextStream err(stderr);
-    err << "cardovane-dbadmin: StudentList is kept as it is, but its sequence numbers cannot be "
-           "made unique while these are taken more than once (name key, number, records):\n";
+    err << "cardovane-dbadmin: "
+        << Said(QT_TRANSLATE_NOOP("SetupCommands",
+                                  "StudentList is kept as it is, but its sequence numbers cannot "
+                                  "be made unique while these are taken more than once (name key, "
+                                  "number, records):"))
+        << '\n';
     for (const TRepeatedSequence& number : repeated) {
-        err << "  " << number.psid << ' ' << number.sequence << " (" << number.records
-            << " records)\n";
+        err << "  " << number.psid << ' ' << number.sequence << " ("
+            << Translated(TPhrase("SetupCommands",
+                                  QT_TRANSLATE_N_NOOP("SetupCommands", "%n record(s)"), {},
+                                  number.records.toLongLong()))
+            << ")\n";
     }
-    err << "Give each of those students a number of their own (or remove a repeated record), "
-           "then run create-table again.\n";
+    err << Said(QT_TRANSLATE_NOOP("SetupCommands",
+                                  "Give each of those students a number of their own (or remove a "
+                                  "repeated record), then run create-table again."))
+        << '\n';
     return 1;
 }
 
@@ -72,7 +89,9 @@ void CreateDatabaseFile(const QString& path)
     const int fd =
         ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0) {
-        throw Exception("Cannot create " + path.toStdString() + ": " + std::strerror(errno));
+        throw Exception(TPhrase("SetupCommands",
+                                QT_TRANSLATE_NOOP("SetupCommands", "Cannot create %1: %2"),
+                                {path.toStdString(), std::strerror(errno)}));
     }
     ::close(fd);
 }
@@ -80,7 +99,7 @@ void CreateDatabaseFile(const QString& path)
 // Sets StudentList up in the alias's database; answers the exit code.
 int CreateTable(const TAlias& alias, const QString& user, const QString& password)
 {
-    if (alias.IsSqlite() && alias.fault.isEmpty()) {
+    if (alias.IsSqlite() && alias.fault.Empty()) {
         CreateDatabaseFile(alias.path);
     }
     TEngine engine;
@@ -98,7 +117,10 @@ int CreateTable(const TAlias& alias, const QString& user, const QString& passwor
 
 int Ready(const QString& alias)
 {
-    QTextStream(stdout) << "StudentList is ready in the database of " << alias << ".\n";
+    QTextStream(stdout) << QCoreApplication::translate(
+                               "SetupCommands", "StudentList is ready in the database of %1.")
+                               .arg(alias)
+                        << '\n';
     return 0;
 }
 
@@ -137,7 +159,10 @@ int SetupPostgres(const SubcommandLine& line, const DbAdminOptions& options)
     }
     const bool service = alias.libpqSettings.contains(QStringLiteral("service"));
     if (!service && (!line.IsSet(options.server) || !line.IsSet(options.database))) {
-        throw UsageError("setup-postgres needs --server and --database, or --service");
+        throw UsageError(TPhrase(
+            "SetupCommands",
+            QT_TRANSLATE_NOOP("SetupCommands",
+                              "setup-postgres needs --server and --database, or --service")));
     }
     // A file typed relative to here is kept by its whole path: a job runs elsewhere.
     for (const TLibpqSetting& setting : kLibpqSettings) {
@@ -152,8 +177,8 @@ int SetupPostgres(const SubcommandLine& line, const DbAdminOptions& options)
     alias.database = line.Value(options.database);
     alias.hasUserName = line.IsSet(options.user);
     alias.userName = line.Value(options.user);
-    if (const QString fault = ServerAliasFault(alias); !fault.isEmpty()) {
-        throw UsageError(fault.toStdString());
+    if (const TPhrase fault = ServerAliasFault(alias); !fault.Empty()) {
+        throw UsageError(fault);
     }
     if (const int status =
             CreateTable(alias, alias.userName, GivenPassword(line, options, alias.userName));
@@ -169,7 +194,8 @@ int CreateTableCommand(const SubcommandLine& line, const DbAdminOptions& options
     const QString name = line.Positional()[0];
     const std::optional<TAlias> alias = DefinedAlias(name);
     if (!alias) {
-        return Fail(QStringLiteral("alias %1 is not defined").arg(name));
+        return Fail(
+            QCoreApplication::translate("SetupCommands", "alias %1 is not defined").arg(name));
     }
     const QString user = line.IsSet(options.user) ? line.Value(options.user) : alias->userName;
     if (const int status = CreateTable(*alias, user, GivenPassword(line, options, user));
@@ -183,7 +209,8 @@ int ProtectTable(const SubcommandLine& line, const DbAdminOptions&)
 {
     const QString name = line.Positional()[0];
     if (!DefinedAlias(name)) {
-        return Fail(QStringLiteral("alias %1 is not defined").arg(name));
+        return Fail(
+            QCoreApplication::translate("SetupCommands", "alias %1 is not defined").arg(name));
     }
     TAliasFile().SetTablePassword(name, line.Positional()[1], line.Positional()[2]);
     return 0;

@@ -1,5 +1,6 @@
 #include "dbadmin/Subcommands.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "dbadmin/BatchCommands.h"
@@ -12,7 +13,8 @@ namespace {
 
 constexpr int kWidth = 96;
 
-const char* const kNotes =
+const char* const kNotes = QT_TRANSLATE_NOOP(
+    "Usage",
     R"(  --wait SECONDS (default 120) is how long a job waits for another's write lock on a SQLite
   database before it fails. For an alias that asks for a login, the password is asked on the
   terminal and stored nowhere; --password-file FILE reads it from FILE's first line instead
@@ -21,7 +23,12 @@ const char* const kNotes =
   users of the computer can see a command line: prefer the others. When the server cannot be
   reached, libpq's reason is told. -- ends the options, for a FILE whose name begins with -.
   Exit codes: 0 done, 1 failed (nothing stored, no file changed), 2 usage (nothing done).
-)";
+)");
+
+QString Said(const char* source)
+{
+    return QCoreApplication::translate("Usage", source);
+}
 
 QString OptionText(const QCommandLineOption& option)
 {
@@ -40,27 +47,34 @@ std::vector<TSubcommand> Subcommands(const DbAdminOptions& o)
          1,
          2,
          0,
-         "Creates the SQLite database file (by default %1) and the StudentList table where they "
-         "are missing, then defines ALIAS on the file unless ALIAS is already defined. The file "
-         "and its folder are readable by you alone, and so is the aliases file.",
+         QT_TRANSLATE_NOOP("Usage",
+                           "Creates the SQLite database file (by default %1) and the StudentList "
+                           "table where they "
+                           "are missing, then defines ALIAS on the file unless ALIAS is already "
+                           "defined. The file "
+                           "and its folder are readable by you alone, and so is the aliases file."),
          SetupSqlite},
         {"setup-postgres", "ALIAS",
          QList<QCommandLineOption>{o.server, o.port, o.database, o.user, o.password,
                                    o.passwordFile} +
              o.libpq,
          1, 1, 0,
-         "Creates the StudentList table in a PostgreSQL database when it is missing, then "
-         "defines ALIAS on it (replacing an earlier definition of any letter case); a setup "
-         "that fails defines nothing. It needs --server and --database, or --service. With "
-         "--user the program asks for a login; the password is used for creating the table now "
-         "and is never stored. The ssl options are libpq's own settings of the same names, kept "
-         "in the alias: --sslmode verify-full with --sslrootcert naming the district's "
-         "certificate authority checks that the server is the district's, and refuses to talk "
-         "in plain text. --service NAME takes the server's settings from the entry NAME of "
-         "libpq's service file (~/.pg_service.conf, or the file PGSERVICEFILE names).\n"
-         "To point the student list tool at a school server:\n"
-         "  cardovane-dbadmin setup-postgres DVK --server db.school.lan --database cardovane \\\n"
-         "      --user office --sslmode verify-full --sslrootcert /etc/ssl/district-ca.crt",
+         QT_TRANSLATE_NOOP(
+             "Usage",
+             "Creates the StudentList table in a PostgreSQL database when it is missing, then "
+             "defines ALIAS on it (replacing an earlier definition of any letter case); a setup "
+             "that fails defines nothing. It needs --server and --database, or --service. With "
+             "--user the program asks for a login; the password is used for creating the table now "
+             "and is never stored. The ssl options are libpq's own settings of the same names, "
+             "kept "
+             "in the alias: --sslmode verify-full with --sslrootcert naming the district's "
+             "certificate authority checks that the server is the district's, and refuses to talk "
+             "in plain text. --service NAME takes the server's settings from the entry NAME of "
+             "libpq's service file (~/.pg_service.conf, or the file PGSERVICEFILE names).\n"
+             "To point the student list tool at a school server:\n"
+             "  cardovane-dbadmin setup-postgres DVK --server db.school.lan --database cardovane "
+             "\\\n"
+             "      --user office --sslmode verify-full --sslrootcert /etc/ssl/district-ca.crt"),
          SetupPostgres},
         {"create-table",
          "ALIAS",
@@ -68,9 +82,11 @@ std::vector<TSubcommand> Subcommands(const DbAdminOptions& o)
          1,
          1,
          0,
-         "Creates the StudentList table in ALIAS's database when missing, and makes its "
-         "sequence numbers unique within each name key where they are not yet (naming any "
-         "number that is taken twice, which must be resolved first).",
+         QT_TRANSLATE_NOOP(
+             "Usage",
+             "Creates the StudentList table in ALIAS's database when missing, and makes its "
+             "sequence numbers unique within each name key where they are not yet (naming any "
+             "number that is taken twice, which must be resolved first)."),
          CreateTableCommand},
         {"protect-table",
          "ALIAS TABLE PASSWORD",
@@ -78,7 +94,7 @@ std::vector<TSubcommand> Subcommands(const DbAdminOptions& o)
          3,
          3,
          0,
-         "Makes statements on TABLE ask for PASSWORD (once a run).",
+         QT_TRANSLATE_NOOP("Usage", "Makes statements on TABLE ask for PASSWORD (once a run)."),
          ProtectTable},
         {"import",
          "ALIAS FILE",
@@ -87,25 +103,29 @@ std::vector<TSubcommand> Subcommands(const DbAdminOptions& o)
          2,
          2,
          1,
-         "Reads FILE (- is standard input) as \"Import List\" reads it and stores every row in "
-         "StudentList with the name key and sequence number that \"Add List To Database\" would "
-         "give it, in one transaction: all of it or, on any failure, none (the failing row is "
-         "named). A file that is no comma-separated text (a spreadsheet workbook, UTF-16 text, "
-         "anything with a NUL byte) is refused. --dry-run stores nothing and prints each row's "
-         "line, key, sequence number and fields, tab-separated; on standard error, each line "
-         "that needs a look (a heading, another separator, a missing or repeated IDNum, an "
-         "IDNum already stored, ...) as FILE:LINE: what, in the window's words, then how many. "
-         "--check tells those lines the same way and, if there is any, stores nothing (exit "
-         "status 1). --fix first mends what the review grid's fixes mend, in the order the "
-         "window offers them (the columns taken from a heading row, lines split at semicolons "
-         "or tabs, quoted fields read, blanks trimmed, empty, heading and repeated lines left "
-         "out), and tells what each did; a line no fix can be sure of stays as it is. With "
-         "--dry-run it prints the rows as they would be stored, with --check it refuses only "
-         "what no fix mends. --skip-stored leaves out the lines whose IDNum was stored before the "
-         "job "
-         "began, and says how many. --receipt FILE writes, once the import has committed, what "
-         "it stored (a header line, then a record a line with all five columns), replacing "
-         "FILE whole; the file is readable by you alone. undo takes it back.",
+         QT_TRANSLATE_NOOP(
+             "Usage",
+             "Reads FILE (- is standard input) as \"Import List\" reads it and stores every row in "
+             "StudentList with the name key and sequence number that \"Add List To Database\" "
+             "would "
+             "give it, in one transaction: all of it or, on any failure, none (the failing row is "
+             "named). A file that is no comma-separated text (a spreadsheet workbook, UTF-16 text, "
+             "anything with a NUL byte) is refused. --dry-run stores nothing and prints each row's "
+             "line, key, sequence number and fields, tab-separated; on standard error, each line "
+             "that needs a look (a heading, another separator, a missing or repeated IDNum, an "
+             "IDNum already stored, ...) as FILE:LINE: what, in the window's words, then how many. "
+             "--check tells those lines the same way and, if there is any, stores nothing (exit "
+             "status 1). --fix first mends what the review grid's fixes mend, in the order the "
+             "window offers them (the columns taken from a heading row, lines split at semicolons "
+             "or tabs, quoted fields read, blanks trimmed, empty, heading and repeated lines left "
+             "out), and tells what each did; a line no fix can be sure of stays as it is. With "
+             "--dry-run it prints the rows as they would be stored, with --check it refuses only "
+             "what no fix mends. --skip-stored leaves out the lines whose IDNum was stored before "
+             "the "
+             "job "
+             "began, and says how many. --receipt FILE writes, once the import has committed, what "
+             "it stored (a header line, then a record a line with all five columns), replacing "
+             "FILE whole; the file is readable by you alone. undo takes it back."),
          ImportCommand},
         {"undo",
          "ALIAS RECEIPT|--posting N",
@@ -113,13 +133,15 @@ std::vector<TSubcommand> Subcommands(const DbAdminOptions& o)
          1,
          2,
          1,
-         "Removes exactly the records that the import which wrote RECEIPT stored, each matched "
-         "on all five columns, in one transaction: all of them or, on any failure, none. A "
-         "record changed or removed since is left, and told as RECEIPT:LINE with why. Records "
-         "others stored are never touched. --posting N takes back the posting of that number "
-         "in your history of postings instead (see postings), once. --dry-run removes nothing "
-         "and tells what would be removed and left. A file that is no receipt is refused with "
-         "its line.",
+         QT_TRANSLATE_NOOP(
+             "Usage",
+             "Removes exactly the records that the import which wrote RECEIPT stored, each matched "
+             "on all five columns, in one transaction: all of them or, on any failure, none. A "
+             "record changed or removed since is left, and told as RECEIPT:LINE with why. Records "
+             "others stored are never touched. --posting N takes back the posting of that number "
+             "in your history of postings instead (see postings), once. --dry-run removes nothing "
+             "and tells what would be removed and left. A file that is no receipt is refused with "
+             "its line."),
          UndoCommand},
         {"postings",
          "[ALIAS]",
@@ -127,12 +149,14 @@ std::vector<TSubcommand> Subcommands(const DbAdminOptions& o)
          0,
          1,
          0,
-         "Lists your history of postings into ALIAS (--all: into every alias), oldest first, "
-         "one line each, tab-separated: its number, when (UTC), the alias, how many students "
-         "it stored, the list file, and when it was undone. Every posting of the window and "
-         "every import of a job is kept there for 180 days, in %2, readable by you alone. An "
-         "entry that cannot be read is told on standard error by its line, and the others are "
-         "listed.",
+         QT_TRANSLATE_NOOP(
+             "Usage",
+             "Lists your history of postings into ALIAS (--all: into every alias), oldest first, "
+             "one line each, tab-separated: its number, when (UTC), the alias, how many students "
+             "it stored, the list file, and when it was undone. Every posting of the window and "
+             "every import of a job is kept there for 180 days, in %2, readable by you alone. An "
+             "entry that cannot be read is told on standard error by its line, and the others are "
+             "listed."),
          PostingsCommand},
         {"export",
          "ALIAS FILE",
@@ -140,10 +164,12 @@ std::vector<TSubcommand> Subcommands(const DbAdminOptions& o)
          2,
          2,
          1,
-         "Writes the student list to FILE exactly as \"Export the Database to the CSV File\" "
-         "does; FILE - is standard output. FILE is replaced only once the whole list is "
-         "written: on any failure it is left as it was. The database file itself is refused "
-         "as FILE.",
+         QT_TRANSLATE_NOOP(
+             "Usage",
+             "Writes the student list to FILE exactly as \"Export the Database to the CSV File\" "
+             "does; FILE - is standard output. FILE is replaced only once the whole list is "
+             "written: on any failure it is left as it was. The database file itself is refused "
+             "as FILE."),
          ExportCommand},
     };
 }
@@ -197,18 +223,20 @@ QString Wrapped(const QString& text, int indent)
 
 QString UsageText(const DbAdminOptions& options)
 {
-    QString text = QStringLiteral("Usage: cardovane-dbadmin COMMAND ...\n\nAliases live in %1.\n")
-                       .arg(TAliasFile::DefaultPath());
+    QString text =
+        Said(QT_TRANSLATE_NOOP("Usage",
+                               "Usage: cardovane-dbadmin COMMAND ...\n\nAliases live in %1.\n"))
+            .arg(TAliasFile::DefaultPath());
     for (const TSubcommand& command : Subcommands(options)) {
         QString synopsis = Synopsis(command);
         synopsis.replace(QLatin1Char('\n'), QStringLiteral("\n  "));
         text += QStringLiteral("\n  ") + synopsis + QLatin1Char('\n') +
-                Wrapped(QString::fromUtf8(command.description)
+                Wrapped(Said(command.description)
                             .replace(QStringLiteral("%1"), DefaultDatabaseFile())
                             .replace(QStringLiteral("%2"), TPostingHistory::DefaultFolder()),
                         6);
     }
-    text += QStringLiteral("\nOptions:\n");
+    text += QLatin1Char('\n') + Said(QT_TRANSLATE_NOOP("Usage", "Options:")) + QLatin1Char('\n');
     QList<QCommandLineOption> all =
         QList<QCommandLineOption>{options.server,     options.port,     options.database,
                                   options.user,       options.password, options.passwordFile,
@@ -220,9 +248,9 @@ QString UsageText(const DbAdminOptions& options)
         text += QStringLiteral("  ") + OptionText(option) + QLatin1Char('\n') +
                 Wrapped(option.description(), 6);
     }
-    text += QLatin1Char('\n') + QString::fromUtf8(kNotes) +
-            QStringLiteral(
-                "\n  --help\n      Shows this text.\n\n  --version\n      Shows the "
-                "version.\n");
+    text += QLatin1Char('\n') + Said(kNotes) + QStringLiteral("\n  --help\n") +
+            Wrapped(Said(QT_TRANSLATE_NOOP("Usage", "Shows this text.")), 6) +
+            QStringLiteral("\n  --version\n") +
+            Wrapped(Said(QT_TRANSLATE_NOOP("Usage", "Shows the version.")), 6);
     return text;
 }

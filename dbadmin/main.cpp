@@ -16,11 +16,14 @@ namespace {
 
 int Usage(const TSubcommand* command, const QString& message)
 {
+    const QString synopsis =
+        QStringLiteral("cardovane-dbadmin ") +
+        (command ? Synopsis(*command).simplified() : QStringLiteral("COMMAND ..."));
     QTextStream(stderr) << "cardovane-dbadmin: " << message << "\n"
-                        << "usage: cardovane-dbadmin "
-                        << (command ? Synopsis(*command).simplified()
-                                    : QStringLiteral("COMMAND ..."))
-                        << " (see cardovane-dbadmin --help)\n";
+                        << QCoreApplication::translate("Usage",
+                                                       "usage: %1 (see cardovane-dbadmin --help)")
+                               .arg(synopsis)
+                        << '\n';
     return 2;
 }
 
@@ -57,7 +60,7 @@ int main(int argc, char** argv)
         }
     }
     if (!command) {
-        return Usage(nullptr, QStringLiteral("unknown command %1").arg(name));
+        return Usage(nullptr, QCoreApplication::translate("Usage", "unknown command %1").arg(name));
     }
     // What a failure names: the command and the alias or file it was given, never an option's
     // value (a password may be one).
@@ -78,7 +81,7 @@ int main(int argc, char** argv)
         }
         return command->run(line, options);
     } catch (const UsageError& error) {
-        return Usage(command, name + QStringLiteral(": ") + QString::fromUtf8(error.what()));
+        return Usage(command, name + QStringLiteral(": ") + TranslatedMessage(error));
     } catch (const std::exception& error) {
         // One line: an engine's message may run over several.
         QString message =

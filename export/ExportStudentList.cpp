@@ -35,10 +35,16 @@ void RefuseDatabaseTarget(const std::string& path, TQuery& names)
     }
     for (const char* suffix : {"", "-journal", "-wal", "-shm"}) {
         if (SameFile(path, database + suffix)) {
-            throw Exception("The export file " + path + " is the student database" +
-                            (*suffix ? std::string(" (its file ") + database + suffix + ")"
-                                     : std::string(" itself")) +
-                            ": writing the list there would destroy it. Name another file");
+            const TPhrase which =
+                *suffix ? TPhrase("Export", QT_TRANSLATE_NOOP("Export", " (its file %1)"),
+                                  {database + suffix})
+                        : TPhrase("Export", QT_TRANSLATE_NOOP("Export", " itself"));
+            throw Exception(TPhrase("Export",
+                                    QT_TRANSLATE_NOOP("Export",
+                                                      "The export file %1 is the student "
+                                                      "database%2: writing the list there would "
+                                                      "destroy it. Name another file"),
+                                    {path, which}));
         }
     }
 }

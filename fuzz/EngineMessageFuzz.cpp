@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         error.errorCode = input.PickValueInArray(kCodes);
         error.nativeError = input.ConsumeBool() ? input.ConsumeRandomLengthString(6) : "";
         error.message = input.ConsumeRandomLengthString(40);
-        breaks = breaks || error.message.find_first_of("\r\n") != std::string::npos;
+        breaks = breaks || error.message.Text().find_first_of("\r\n") != std::string::npos;
     }
     const std::string message = ComposeEngineMessage(code, errors);
     FUZZ_CHECK(!message.empty());

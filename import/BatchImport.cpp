@@ -15,8 +15,10 @@ namespace {
 
 Exception RowFailure(const TStudentRecord& row, int line, const EDBEngineError& error)
 {
-    return Exception("line " + std::to_string(line) + " (" + row.studentId + "," + row.firstName +
-                     "," + row.lastName + "): " + error.Message());
+    return Exception(
+        TPhrase("BatchImport", QT_TRANSLATE_NOOP("BatchImport", "line %1 (%2): %3"),
+                {std::to_string(line), row.studentId + "," + row.firstName + "," + row.lastName,
+                 error.Phrase()}));
 }
 
 }  // namespace

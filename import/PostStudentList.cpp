@@ -123,11 +123,14 @@ private:
             std::chrono::duration_cast<std::chrono::seconds>(database_.postingPatience).count();
         std::vector<TDBError> errors{
             {kErrGeneralSql, kConnectionFailureState,
-             "The connection to the database was lost and did not come back within " +
-                 std::to_string(waited) + " seconds. " + std::to_string(stored) + " of the " +
-                 std::to_string(rows_) + " rows were stored, the other " +
-                 std::to_string(rows_ - stored) +
-                 " were not; Undo Last Posting takes the stored rows back."}};
+             TPhrase("PostStudentList",
+                     QT_TRANSLATE_NOOP("PostStudentList",
+                                       "The connection to the database was lost and did not "
+                                       "come back within %1 seconds. %2 of the %3 rows were "
+                                       "stored, the other %4 were not; Undo Last Posting takes "
+                                       "the stored rows back."),
+                     {std::to_string(waited), std::to_string(stored), std::to_string(rows_),
+                      std::to_string(rows_ - stored)})}};
         errors.insert(errors.end(), lost.Errors().begin(), lost.Errors().end());
         return EDBEngineError(lost.ErrorCode(), std::move(errors));
     }

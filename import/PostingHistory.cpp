@@ -140,8 +140,10 @@ void TPostingHistory::MarkUndone(int number, const std::string& when)
 {
     TPostingEntry entry = Read(number);
     entry.undone = when;
-    TReplacedFile file(PathOf(number), TReplacedFile::Mode::OwnerOnly, "the history of postings ",
-                       "; the undo itself is done");
+    TReplacedFile file(
+        PathOf(number), TReplacedFile::Mode::OwnerOnly,
+        TPhrase("History", QT_TRANSLATE_NOOP("History", "the history of postings ")),
+        TPhrase("History", QT_TRANSLATE_NOOP("History", "; the undo itself is done")));
     file.Write(QByteArray::fromStdString(PostingEntryText(entry)));
     file.Commit();
 }

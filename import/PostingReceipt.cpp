@@ -22,14 +22,21 @@ void AppendField(std::string& line, std::string_view field)
     line += '"';
 }
 
-constexpr const char* kNotAReceipt =
-    "; this is not a receipt that cardovane-dbadmin import --receipt wrote";
-constexpr const char* kNotAnEntry = "; this is not a posting that the history of postings holds";
+constexpr const char* kNotAReceipt = QT_TRANSLATE_NOOP(
+    "Receipts", "; this is not a receipt that cardovane-dbadmin import --receipt wrote");
+constexpr const char* kNotAnEntry =
+    QT_TRANSLATE_NOOP("Receipts", "; this is not a posting that the history of postings holds");
+
+TPhrase Said(const char* source, std::vector<TPhrase> args = {})
+{
+    return TPhrase("Receipts", source, std::move(args));
+}
 
 // `as`: what the text is not (a receipt, an entry of the history).
-[[noreturn]] void Refuse(int line, const std::string& what, const char* as)
+[[noreturn]] void Refuse(int line, const TPhrase& what, const char* as)
 {
-    throw Exception("line " + std::to_string(line) + ": " + what + as);
+    throw Exception(Said(QT_TRANSLATE_NOOP("Receipts", "line %1: %2%3"),
+                         {std::to_string(line), what, Said(as)}));
 }
 
 }  // namespace
@@ -54,7 +61,7 @@ class TReceiptLines {
 public:
     TReceiptLines(std::string_view text, const char* as) : text_(text), as_(as) {}
     int Line() const { return line_; }
-    [[noreturn]] void Refuse(const std::string& what) const { ::Refuse(line_, what, as_); }
+    [[noreturn]] void Refuse(const TPhrase& what) const { ::Refuse(line_, what, as_); }
     // False at the end of the text.
     bool Read(std::vector<std::string>& fields)
     {
@@ -65,7 +72,7 @@ public:
         while (true) {
             if (at_ >= text_.size()) {
                 if (quoted || fields.size() > 1 || !fields[0].empty() || wasQuoted) {
-                    Refuse("the line is cut short");
+                    Refuse(Said(QT_TRANSLATE_NOOP("Receipts", "the line is cut short")));
                 }
                 return false;
             }
@@ -90,7 +97,7 @@ public:
             } else if (c == '\n') {
                 return true;
             } else if (wasQuoted || c == '\0') {
-                Refuse("a field holds what no receipt holds");
+                Refuse(Said(QT_TRANSLATE_NOOP("Receipts", "a field holds what no receipt holds")));
             } else {
                 fields.back() += c;
             }
@@ -118,18 +125,22 @@ std::vector<TStudentRecord> ReceiptRecords(TReceiptLines& lines)
     if (!lines.Read(fields) || fields.size() != 5 ||
         fields[0] + "," + fields[1] + "," + fields[2] + "," + fields[3] + "," + fields[4] !=
             kReceiptHeader) {
-        lines.Refuse(std::string("the first line is not \"") + kReceiptHeader + "\"");
+        lines.Refuse(Said(QT_TRANSLATE_NOOP("Receipts", "the first line is not \"%1\""),
+                          {std::string(kReceiptHeader)}));
     }
     while (lines.Read(fields)) {
         if (fields.size() != 5) {
-            lines.Refuse("the line has " + std::to_string(fields.size()) + " fields instead of 5");
+            lines.Refuse(Said(QT_TRANSLATE_NOOP("Receipts", "the line has %1 fields instead of 5"),
+                              {std::to_string(fields.size())}));
         }
         TStudentRecord record{fields[0], 0, fields[2], fields[3], fields[4]};
         const std::string& number = fields[1];
         const auto [end, error] =
             std::from_chars(number.data(), number.data() + number.size(), record.sequence);
         if (number.empty() || error != std::errc() || end != number.data() + number.size()) {
-            lines.Refuse("psidsequence \"" + number + "\" is not a whole number");
+            lines.Refuse(
+                Said(QT_TRANSLATE_NOOP("Receipts", "psidsequence \"%1\" is not a whole number"),
+                     {number}));
         }
         records.push_back(std::move(record));
     }
@@ -179,12 +190,14 @@ TPostingEntry EntryHeading(TReceiptLines& lines)
 {
     std::vector<std::string> fields;
     if (!lines.Read(fields) || fields.size() != 1 || fields[0] != kEntryHead) {
-        lines.Refuse(std::string("the first line is not \"") + kEntryHead + "\"");
+        lines.Refuse(Said(QT_TRANSLATE_NOOP("Receipts", "the first line is not \"%1\""),
+                          {std::string(kEntryHead)}));
     }
     TPostingEntry entry;
     for (int at = 0; at < int(std::size(kEntryNames)); ++at) {
         if (!lines.Read(fields) || fields.size() != 2 || fields[0] != kEntryNames[at]) {
-            lines.Refuse(std::string("the line is not \"") + kEntryNames[at] + ",...\"");
+            lines.Refuse(Said(QT_TRANSLATE_NOOP("Receipts", "the line is not \"%1,...\""),
+                              {std::string(kEntryNames[at])}));
         }
         *EntryValue(entry, at) = fields[1];
     }

@@ -49,14 +49,16 @@ int NextPSIDSequence(const std::string& storedMaximum)
     const char* end = begin + storedMaximum.size();
     const auto [stop, error] = std::from_chars(begin, end, value);
     if (error != std::errc() || stop != end) {
-        throw Exception("'" + storedMaximum + "' is not a valid integer value");
+        throw Exception(TPhrase(
+            "StudentKey", QT_TRANSLATE_NOOP("StudentKey", "'%1' is not a valid integer value"),
+            {storedMaximum}));
     }
     // A wrapped-around number would file the student under a negative sequence.
     // The next number must fit: the stored one may be one below the smallest.
     constexpr std::int64_t kLargest = std::numeric_limits<std::int32_t>::max();
     constexpr std::int64_t kSmallest = std::int64_t(std::numeric_limits<std::int32_t>::min()) - 1;
     if (value >= kLargest || value < kSmallest) {
-        throw Exception("Integer overflow");
+        throw Exception(TPhrase("StudentKey", QT_TRANSLATE_NOOP("StudentKey", "Integer overflow")));
     }
     return static_cast<int>(value + 1);
 }

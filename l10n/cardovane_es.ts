@@ -2,6 +2,77 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Aliases</name>
+    <message>
+        <source>Alias %1: %2 &quot;%3&quot; %4</source>
+        <translation>Alias %1: %2 «%3» %4</translation>
+    </message>
+    <message>
+        <source>is missing: name the database server (or a Service)</source>
+        <translation>falta: indique el servidor de base de datos (o un Service)</translation>
+    </message>
+    <message>
+        <source>is missing: name the database on the server (or a Service)</source>
+        <translation>falta: indique la base de datos del servidor (o un Service)</translation>
+    </message>
+    <message>
+        <source>is empty: give a value or remove it</source>
+        <translation>está vacío: indique un valor o quítelo</translation>
+    </message>
+    <message>
+        <source>holds a semicolon, which cannot be passed to the server&apos;s driver: rename it without one</source>
+        <translation>contiene un punto y coma, que no se puede pasar al controlador del servidor: cámbiele el nombre sin él</translation>
+    </message>
+    <message>
+        <source>is relative: name the file by its whole path</source>
+        <translation>es relativo: indique el archivo con su ruta completa</translation>
+    </message>
+    <message>
+        <source>is not a file: name the file the district gave you</source>
+        <translation>no es un archivo: indique el archivo que le dio el distrito</translation>
+    </message>
+    <message>
+        <source>is not one of %1</source>
+        <translation>no es uno de estos valores: %1</translation>
+    </message>
+    <message>
+        <source>is not known: use SQLITE or POSTGRES</source>
+        <translation>no se conoce: use SQLITE o POSTGRES</translation>
+    </message>
+    <message>
+        <source>is missing: name the database file</source>
+        <translation>falta: indique el archivo de la base de datos</translation>
+    </message>
+    <message>
+        <source>is relative: name the database file by its whole path</source>
+        <translation>es relativo: indique el archivo de la base de datos con su ruta completa</translation>
+    </message>
+    <message>
+        <source>is not a port number from 1 to 65535</source>
+        <translation>no es un número de puerto de 1 a 65535</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>No se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: no temporary folder</source>
+        <translation>No se puede escribir %1: no hay carpeta temporal</translation>
+    </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>No se puede leer %1</translation>
+    </message>
+    <message>
+        <source>No database alias is defined: the aliases file %1 does not exist. Create it with &quot;cardovane-dbadmin setup-sqlite DVK&quot; (or setup-postgres, for a server).</source>
+        <translation>No hay ningún alias de base de datos: el archivo de alias %1 no existe. Créelo con «cardovane-dbadmin setup-sqlite DVK» (o setup-postgres, para un servidor).</translation>
+    </message>
+    <message>
+        <source>The aliases file %1 cannot be read: %2.</source>
+        <translation>No se puede leer el archivo de alias %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>BatchCommands</name>
     <message numerus="yes">
         <source>Left out %n line(s) whose IDNum is stored.</source>
@@ -45,6 +116,60 @@
         <source>Removed %1 from %2 and left %3, changed or removed since.</source>
         <translation>Quitados de %2: %1; dejados: %3, cambiados o quitados desde entonces.</translation>
     </message>
+    <message>
+        <source>%1 of %2 rows stored (%3 rows/s)</source>
+        <translation>%1 de %2 filas guardadas (%3 filas/s)</translation>
+    </message>
+    <message>
+        <source>--receipt has nothing to record in a --dry-run</source>
+        <translation>--receipt no tiene nada que anotar con --dry-run</translation>
+    </message>
+    <message>
+        <source>Exported %1 to %2.</source>
+        <translation>Exportación terminada: %1 a %2.</translation>
+    </message>
+    <message>
+        <source>undo takes either a RECEIPT or --posting N, and one of them</source>
+        <translation>undo admite un RECIBO (RECEIPT) o --posting N, y solo uno de ellos</translation>
+    </message>
+    <message>
+        <source>postings takes either an ALIAS or --all, and one of them</source>
+        <translation>postings admite un ALIAS o --all, y solo uno de ellos</translation>
+    </message>
+</context>
+<context>
+    <name>BatchImport</name>
+    <message>
+        <source>line %1 (%2): %3</source>
+        <translation>línea %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>libpq&apos;s %1 setting.</source>
+        <translation>El ajuste %1 de libpq.</translation>
+    </message>
+    <message>
+        <source>too few arguments</source>
+        <translation>faltan argumentos</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado «%1»</translation>
+    </message>
+    <message>
+        <source>an argument is empty (an unset variable?)</source>
+        <translation>un argumento está vacío (¿una variable sin definir?)</translation>
+    </message>
+    <message>
+        <source>--%1 is empty</source>
+        <translation>--%1 está vacío</translation>
+    </message>
+    <message>
+        <source>--%1 takes a whole number from %2 to %3, not &apos;%4&apos;</source>
+        <translation>--%1 admite un número entero de %2 a %3, no «%4»</translation>
+    </message>
 </context>
 <context>
     <name>Counts</name>
@@ -54,6 +179,101 @@
             <numerusform>%n alumno</numerusform>
             <numerusform>%n alumnos</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>EngineErrors</name>
+    <message>
+        <source>Cannot connect to database &apos;%1&apos;</source>
+        <translation>No se puede conectar con la base de datos «%1»</translation>
+    </message>
+    <message>
+        <source>Alias: %1</source>
+        <translation>Alias: %1</translation>
+    </message>
+    <message>
+        <source>Correct it in %1, or define the alias again with cardovane-dbadmin.</source>
+        <translation>Corríjalo en %1 o vuelva a definir el alias con cardovane-dbadmin.</translation>
+    </message>
+    <message>
+        <source>Database file not found: %1</source>
+        <translation>No se encuentra el archivo de la base de datos: %1</translation>
+    </message>
+    <message>
+        <source>Driver: QPSQL</source>
+        <translation>Controlador: QPSQL</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate is not trusted: it is not signed by the authority that SSLRootCert names.</source>
+        <translation>El certificado del servidor no es de confianza: no lo firma la autoridad que indica SSLRootCert.</translation>
+    </message>
+    <message>
+        <source>Not a SQLite connection</source>
+        <translation>No es una conexión SQLite</translation>
+    </message>
+    <message>
+        <source>Field &apos;%1&apos; not found</source>
+        <translation>No se encuentra el campo «%1»</translation>
+    </message>
+    <message>
+        <source>Table: %1</source>
+        <translation>Tabla: %1</translation>
+    </message>
+    <message>
+        <source>Index: %1</source>
+        <translation>Índice: %1</translation>
+    </message>
+    <message>
+        <source>Unknown database.</source>
+        <translation>Base de datos desconocida.</translation>
+    </message>
+    <message>
+        <source>Cannot read the alias configuration.</source>
+        <translation>No se puede leer la configuración de alias.</translation>
+    </message>
+    <message>
+        <source>Database driver not available.</source>
+        <translation>Controlador de base de datos no disponible.</translation>
+    </message>
+    <message>
+        <source>Database engine not initialized.</source>
+        <translation>Motor de base de datos no inicializado.</translation>
+    </message>
+    <message>
+        <source>The alias cannot be used as it is defined.</source>
+        <translation>El alias no se puede usar tal como está definido.</translation>
+    </message>
+    <message>
+        <source>Key violation.</source>
+        <translation>Infracción de clave.</translation>
+    </message>
+    <message>
+        <source>Table password required.</source>
+        <translation>Se necesita la contraseña de la tabla.</translation>
+    </message>
+    <message>
+        <source>Cannot open database.</source>
+        <translation>No se puede abrir la base de datos.</translation>
+    </message>
+    <message>
+        <source>Parameter index out of range.</source>
+        <translation>Índice de parámetro fuera de rango.</translation>
+    </message>
+    <message>
+        <source>Statement returns no result.</source>
+        <translation>La instrucción no devuelve ningún resultado.</translation>
+    </message>
+    <message>
+        <source>General SQL error.</source>
+        <translation>Error general de SQL.</translation>
+    </message>
+    <message>
+        <source>BDE error $%1</source>
+        <translation>Error de BDE $%1</translation>
+    </message>
+    <message>
+        <source>An error occurred while attempting to initialize the database engine (error $%1)</source>
+        <translation>Se produjo un error al intentar inicializar el motor de base de datos (error $%1)</translation>
     </message>
 </context>
 <context>
@@ -69,6 +289,21 @@
     <message>
         <source>Unknown error</source>
         <translation>Error desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source> (its file %1)</source>
+        <translation> (su archivo %1)</translation>
+    </message>
+    <message>
+        <source> itself</source>
+        <translation> misma</translation>
+    </message>
+    <message>
+        <source>The export file %1 is the student database%2: writing the list there would destroy it. Name another file</source>
+        <translation>El archivo de exportación %1 es la base de datos de alumnos%2: escribir la lista en él la destruiría. Indique otro archivo</translation>
     </message>
 </context>
 <context>
@@ -429,6 +664,14 @@
         <source>KeepDays=%1 in %2 is not a whole number of days from 1 to %3; correct it, or remove it to keep %4 days. No posting was removed from the history</source>
         <translation>KeepDays=%1 en %2 no es un número entero de días entre 1 y %3; corríjalo o quítelo para conservar %4 días. No se quitó ninguna carga del historial</translation>
     </message>
+    <message>
+        <source>the history of postings </source>
+        <translation>el historial de cargas </translation>
+    </message>
+    <message>
+        <source>; the undo itself is done</source>
+        <translation>; la anulación en sí está hecha</translation>
+    </message>
 </context>
 <context>
     <name>IOError</name>
@@ -466,6 +709,52 @@
     </message>
 </context>
 <context>
+    <name>ListFile</name>
+    <message>
+        <source>%1 is not a comma-separated text file but a spreadsheet workbook: save it as CSV first, then import that file</source>
+        <translation>%1 no es un archivo de texto separado por comas sino un libro de hoja de cálculo: guárdelo primero como CSV y luego importe ese archivo</translation>
+    </message>
+    <message>
+        <source>%1 is not a comma-separated text file of this kind: it holds UTF-16 text; save it as CSV in UTF-8 first</source>
+        <translation>%1 no es un archivo de texto separado por comas de este tipo: contiene texto UTF-16; guárdelo primero como CSV en UTF-8</translation>
+    </message>
+    <message>
+        <source>%1 is not a comma-separated text file: it holds a NUL byte at byte %2</source>
+        <translation>%1 no es un archivo de texto separado por comas: contiene un byte NUL en el byte %2</translation>
+    </message>
+    <message>
+        <source>standard input cannot be read</source>
+        <translation>no se puede leer la entrada estándar</translation>
+    </message>
+    <message>
+        <source>standard input cannot be read: %1</source>
+        <translation>no se puede leer la entrada estándar: %1</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>La entrada estándar</translation>
+    </message>
+</context>
+<context>
+    <name>Passwords</name>
+    <message>
+        <source>The password file %1 cannot be read</source>
+        <translation>No se puede leer el archivo de contraseña %1</translation>
+    </message>
+    <message>
+        <source>The password file %1 may be read by others: make it yours alone (chmod 600) first</source>
+        <translation>Otros pueden leer el archivo de contraseña %1: haga primero que solo usted pueda leerlo (chmod 600)</translation>
+    </message>
+    <message>
+        <source>Password for %1: </source>
+        <translation>Contraseña de %1: </translation>
+    </message>
+    <message>
+        <source>Password for %1 on %2: </source>
+        <translation>Contraseña de %1 en %2: </translation>
+    </message>
+</context>
+<context>
     <name>PostStudentList</name>
     <message>
         <source>Importing Records:</source>
@@ -474,6 +763,120 @@
     <message>
         <source>Import Complete</source>
         <translation>Carga terminada</translation>
+    </message>
+    <message>
+        <source>The connection to the database was lost and did not come back within %1 seconds. %2 of the %3 rows were stored, the other %4 were not; Undo Last Posting takes the stored rows back.</source>
+        <translation>Se perdió la conexión con la base de datos y no volvió en %1 segundos. Se guardaron %2 de las %3 filas; las otras %4, no. «Deshacer la última carga» retira las filas guardadas.</translation>
+    </message>
+</context>
+<context>
+    <name>PrivateFiles</name>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation>No se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1%2: %3%4</source>
+        <translation>No se puede escribir %1%2: %3%4</translation>
+    </message>
+</context>
+<context>
+    <name>Receipt</name>
+    <message>
+        <source>the receipt </source>
+        <translation>el recibo </translation>
+    </message>
+    <message>
+        <source> (nothing stored)</source>
+        <translation> (no se guardó nada)</translation>
+    </message>
+    <message>
+        <source> (the students are stored; undo needs the receipt)</source>
+        <translation> (los alumnos están guardados; undo necesita el recibo)</translation>
+    </message>
+</context>
+<context>
+    <name>Receipts</name>
+    <message>
+        <source>; this is not a receipt that cardovane-dbadmin import --receipt wrote</source>
+        <translation>; no es un recibo escrito por cardovane-dbadmin import --receipt</translation>
+    </message>
+    <message>
+        <source>; this is not a posting that the history of postings holds</source>
+        <translation>; no es una carga del historial de cargas</translation>
+    </message>
+    <message>
+        <source>line %1: %2%3</source>
+        <translation>línea %1: %2%3</translation>
+    </message>
+    <message>
+        <source>the line is cut short</source>
+        <translation>la línea está cortada</translation>
+    </message>
+    <message>
+        <source>a field holds what no receipt holds</source>
+        <translation>un campo contiene lo que ningún recibo contiene</translation>
+    </message>
+    <message>
+        <source>the first line is not &quot;%1&quot;</source>
+        <translation>la primera línea no es «%1»</translation>
+    </message>
+    <message>
+        <source>the line has %1 fields instead of 5</source>
+        <translation>la línea tiene %1 campos en lugar de 5</translation>
+    </message>
+    <message>
+        <source>psidsequence &quot;%1&quot; is not a whole number</source>
+        <translation>psidsequence «%1» no es un número entero</translation>
+    </message>
+    <message>
+        <source>the line is not &quot;%1,...&quot;</source>
+        <translation>la línea no es «%1,...»</translation>
+    </message>
+</context>
+<context>
+    <name>SetupCommands</name>
+    <message>
+        <source>StudentList is kept as it is, but its sequence numbers cannot be made unique while these are taken more than once (name key, number, records):</source>
+        <translation>StudentList se queda como está, pero sus números de secuencia no pueden ser únicos mientras estos se usen más de una vez (clave del nombre, número, registros):</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s)</source>
+        <translation>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Give each of those students a number of their own (or remove a repeated record), then run create-table again.</source>
+        <translation>Dé a cada uno de esos alumnos un número propio (o quite un registro repetido) y vuelva a ejecutar create-table.</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>No se puede crear %1: %2</translation>
+    </message>
+    <message>
+        <source>StudentList is ready in the database of %1.</source>
+        <translation>StudentList está lista en la base de datos de %1.</translation>
+    </message>
+    <message>
+        <source>setup-postgres needs --server and --database, or --service</source>
+        <translation>setup-postgres necesita --server y --database, o --service</translation>
+    </message>
+    <message>
+        <source>alias %1 is not defined</source>
+        <translation>el alias %1 no está definido</translation>
+    </message>
+</context>
+<context>
+    <name>StudentKey</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«%1» no es un valor entero válido</translation>
+    </message>
+    <message>
+        <source>Integer overflow</source>
+        <translation>Desbordamiento de entero</translation>
     </message>
 </context>
 <context>
@@ -774,6 +1177,155 @@ Close the program without saving the settings?</source>
             <numerusform>%1; %n sin tocar, porque cambió o se quitó desde entonces.</numerusform>
             <numerusform>%1; %n sin tocar, porque cambiaron o se quitaron desde entonces.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>Usage</name>
+    <message>
+        <source>The user name to log in as.</source>
+        <translation>El nombre de usuario para iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>The password (other users of the computer can see a command line: let the command ask for it on the terminal instead).</source>
+        <translation>La contraseña (otros usuarios del equipo pueden ver una línea de órdenes: mejor deje que la orden la pida en el terminal).</translation>
+    </message>
+    <message>
+        <source>Reads the password from the first line of FILE, readable by you alone.</source>
+        <translation>Lee la contraseña de la primera línea de FILE, que solo usted puede leer.</translation>
+    </message>
+    <message>
+        <source>The database server.</source>
+        <translation>El servidor de base de datos.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s port.</source>
+        <translation>El puerto del servidor.</translation>
+    </message>
+    <message>
+        <source>The database on the server.</source>
+        <translation>La base de datos del servidor.</translation>
+    </message>
+    <message>
+        <source>Store nothing.</source>
+        <translation>No guardar nada.</translation>
+    </message>
+    <message>
+        <source>Write what was stored to FILE, for undo.</source>
+        <translation>Escribir lo guardado en FILE, para undo.</translation>
+    </message>
+    <message>
+        <source>Refuse a list with a line that needs a look.</source>
+        <translation>Rechazar una lista con una línea que necesita revisión.</translation>
+    </message>
+    <message>
+        <source>Mend the lines the review grid&apos;s fixes mend.</source>
+        <translation>Arreglar las líneas que arreglan las correcciones de la tabla de revisión.</translation>
+    </message>
+    <message>
+        <source>Leave out the lines whose IDNum is stored.</source>
+        <translation>Omitir las líneas cuyo IDNum está guardado.</translation>
+    </message>
+    <message>
+        <source>The posting of that number in the history.</source>
+        <translation>La carga con ese número en el historial.</translation>
+    </message>
+    <message>
+        <source>Every alias&apos;s postings.</source>
+        <translation>Las cargas de todos los alias.</translation>
+    </message>
+    <message>
+        <source>How long to wait for another job&apos;s write lock.</source>
+        <translation>Cuánto esperar al bloqueo de escritura de otra tarea.</translation>
+    </message>
+    <message>
+        <source>usage: %1 (see cardovane-dbadmin --help)</source>
+        <translation>uso: %1 (vea cardovane-dbadmin --help)</translation>
+    </message>
+    <message>
+        <source>unknown command %1</source>
+        <translation>orden desconocida %1</translation>
+    </message>
+    <message>
+        <source>  --wait SECONDS (default 120) is how long a job waits for another&apos;s write lock on a SQLite
+  database before it fails. For an alias that asks for a login, the password is asked on the
+  terminal and stored nowhere; --password-file FILE reads it from FILE&apos;s first line instead
+  (refused where others may read FILE), and without a terminal, or with nothing typed, libpq
+  finds it in ~/.pgpass (or the file PGPASSFILE names). --password PW works too, but other
+  users of the computer can see a command line: prefer the others. When the server cannot be
+  reached, libpq&apos;s reason is told. -- ends the options, for a FILE whose name begins with -.
+  Exit codes: 0 done, 1 failed (nothing stored, no file changed), 2 usage (nothing done).
+</source>
+        <translation>  --wait SECONDS (120 por omisión) es cuánto espera una tarea al bloqueo de escritura de otra en
+  una base de datos SQLite antes de fallar. Para un alias que pide inicio de sesión, la
+  contraseña se pide en el terminal y no se guarda en ninguna parte; --password-file FILE la lee
+  en su lugar de la primera línea de FILE (se rechaza si otros pueden leer FILE), y sin
+  terminal, o si no se escribe nada, libpq la busca en ~/.pgpass (o en el archivo que indica
+  PGPASSFILE). --password PW también funciona, pero otros usuarios del equipo pueden ver una
+  línea de órdenes: prefiera las otras. Cuando no se puede llegar al servidor, se indica el
+  motivo que da libpq. -- termina las opciones, para un FILE cuyo nombre empieza por -.
+  Códigos de salida: 0 hecho, 1 fallo (nada guardado, ningún archivo cambiado), 2 uso (nada
+  hecho).
+</translation>
+    </message>
+    <message>
+        <source>Creates the SQLite database file (by default %1) and the StudentList table where they are missing, then defines ALIAS on the file unless ALIAS is already defined. The file and its folder are readable by you alone, and so is the aliases file.</source>
+        <translation>Crea el archivo de base de datos SQLite (por omisión %1) y la tabla StudentList donde falten, y luego define ALIAS sobre el archivo si ALIAS no está ya definido. El archivo y su carpeta solo los puede leer usted, igual que el archivo de alias.</translation>
+    </message>
+    <message>
+        <source>Creates the StudentList table in a PostgreSQL database when it is missing, then defines ALIAS on it (replacing an earlier definition of any letter case); a setup that fails defines nothing. It needs --server and --database, or --service. With --user the program asks for a login; the password is used for creating the table now and is never stored. The ssl options are libpq&apos;s own settings of the same names, kept in the alias: --sslmode verify-full with --sslrootcert naming the district&apos;s certificate authority checks that the server is the district&apos;s, and refuses to talk in plain text. --service NAME takes the server&apos;s settings from the entry NAME of libpq&apos;s service file (~/.pg_service.conf, or the file PGSERVICEFILE names).
+To point the student list tool at a school server:
+  cardovane-dbadmin setup-postgres DVK --server db.school.lan --database cardovane \
+      --user office --sslmode verify-full --sslrootcert /etc/ssl/district-ca.crt</source>
+        <translation>Crea la tabla StudentList en una base de datos PostgreSQL si falta y luego define ALIAS sobre ella (sustituye una definición anterior, sin importar mayúsculas y minúsculas); una instalación que falla no define nada. Necesita --server y --database, o --service. Con --user el programa pide un inicio de sesión; la contraseña solo se usa ahora para crear la tabla y nunca se guarda. Las opciones ssl son los ajustes de libpq del mismo nombre y se guardan en el alias: --sslmode verify-full con --sslrootcert, que indica la autoridad de certificación del distrito, comprueba que el servidor es el del distrito y se niega a hablar sin cifrar. --service NOMBRE toma los ajustes del servidor de la entrada NOMBRE del archivo de servicios de libpq (~/.pg_service.conf, o el archivo que indica PGSERVICEFILE).
+Para dirigir la herramienta de listas de alumnos a un servidor escolar:
+  cardovane-dbadmin setup-postgres DVK --server db.school.lan --database cardovane \
+      --user office --sslmode verify-full --sslrootcert /etc/ssl/district-ca.crt</translation>
+    </message>
+    <message>
+        <source>Creates the StudentList table in ALIAS&apos;s database when missing, and makes its sequence numbers unique within each name key where they are not yet (naming any number that is taken twice, which must be resolved first).</source>
+        <translation>Crea la tabla StudentList en la base de datos de ALIAS si falta y hace únicos sus números de secuencia dentro de cada clave de nombre donde aún no lo son (nombra cualquier número usado dos veces, que hay que resolver primero).</translation>
+    </message>
+    <message>
+        <source>Makes statements on TABLE ask for PASSWORD (once a run).</source>
+        <translation>Hace que las instrucciones sobre TABLE pidan PASSWORD (una vez por ejecución).</translation>
+    </message>
+    <message>
+        <source>Reads FILE (- is standard input) as &quot;Import List&quot; reads it and stores every row in StudentList with the name key and sequence number that &quot;Add List To Database&quot; would give it, in one transaction: all of it or, on any failure, none (the failing row is named). A file that is no comma-separated text (a spreadsheet workbook, UTF-16 text, anything with a NUL byte) is refused. --dry-run stores nothing and prints each row&apos;s line, key, sequence number and fields, tab-separated; on standard error, each line that needs a look (a heading, another separator, a missing or repeated IDNum, an IDNum already stored, ...) as FILE:LINE: what, in the window&apos;s words, then how many. --check tells those lines the same way and, if there is any, stores nothing (exit status 1). --fix first mends what the review grid&apos;s fixes mend, in the order the window offers them (the columns taken from a heading row, lines split at semicolons or tabs, quoted fields read, blanks trimmed, empty, heading and repeated lines left out), and tells what each did; a line no fix can be sure of stays as it is. With --dry-run it prints the rows as they would be stored, with --check it refuses only what no fix mends. --skip-stored leaves out the lines whose IDNum was stored before the job began, and says how many. --receipt FILE writes, once the import has committed, what it stored (a header line, then a record a line with all five columns), replacing FILE whole; the file is readable by you alone. undo takes it back.</source>
+        <translation>Lee FILE (- es la entrada estándar) como lo lee «Importar» y guarda cada fila en StudentList con la clave de nombre y el número de secuencia que le daría «Cargar la lista en la base de datos», en una transacción: todo o, ante cualquier fallo, nada (se nombra la fila que falla). Se rechaza un archivo que no sea texto separado por comas (un libro de hoja de cálculo, texto UTF-16, cualquier cosa con un byte NUL). --dry-run no guarda nada y muestra de cada fila su línea, clave, número de secuencia y campos, separados por tabuladores; en la salida de errores, cada línea que necesita revisión (un encabezado, otro separador, un IDNum que falta o se repite, un IDNum ya guardado, ...) como FILE:LINE: qué, con las palabras de la ventana, y luego cuántas. --check indica esas líneas igual y, si hay alguna, no guarda nada (estado de salida 1). --fix primero arregla lo que arreglan las correcciones de la tabla de revisión, en el orden en que las ofrece la ventana (las columnas tomadas de una fila de encabezado, las líneas divididas en puntos y coma o tabuladores, los campos entre comillas leídos, los espacios quitados, las líneas vacías, de encabezado y repetidas omitidas), y dice qué hizo cada una; una línea de la que ninguna corrección puede estar segura se queda como está. Con --dry-run muestra las filas tal como se guardarían; con --check solo rechaza lo que ninguna corrección arregla. --skip-stored omite las líneas cuyo IDNum ya estaba guardado antes de empezar la tarea, y dice cuántas. --receipt FILE escribe, una vez confirmada la importación, lo que guardó (una línea de cabecera y luego un registro por línea con las cinco columnas), sustituyendo FILE entero; solo usted puede leer el archivo. undo lo deshace.</translation>
+    </message>
+    <message>
+        <source>Removes exactly the records that the import which wrote RECEIPT stored, each matched on all five columns, in one transaction: all of them or, on any failure, none. A record changed or removed since is left, and told as RECEIPT:LINE with why. Records others stored are never touched. --posting N takes back the posting of that number in your history of postings instead (see postings), once. --dry-run removes nothing and tells what would be removed and left. A file that is no receipt is refused with its line.</source>
+        <translation>Quita exactamente los registros que guardó la importación que escribió RECEIPT, cada uno reconocido por sus cinco columnas, en una transacción: todos o, ante cualquier fallo, ninguno. Un registro cambiado o quitado desde entonces se deja y se indica como RECEIPT:LINE con el motivo. Nunca se tocan los registros que guardaron otros. --posting N deshace en su lugar la carga con ese número de su historial de cargas (vea postings), una sola vez. --dry-run no quita nada y dice qué se quitaría y qué se dejaría. Un archivo que no es un recibo se rechaza con su línea.</translation>
+    </message>
+    <message>
+        <source>Lists your history of postings into ALIAS (--all: into every alias), oldest first, one line each, tab-separated: its number, when (UTC), the alias, how many students it stored, the list file, and when it was undone. Every posting of the window and every import of a job is kept there for 180 days, in %2, readable by you alone. An entry that cannot be read is told on standard error by its line, and the others are listed.</source>
+        <translation>Lista su historial de cargas en ALIAS (--all: en todos los alias), de la más antigua a la más reciente, una línea cada una, separada por tabuladores: su número, cuándo (UTC), el alias, cuántos alumnos guardó, el archivo de la lista y cuándo se deshizo. Cada carga de la ventana y cada importación de una tarea se guarda allí 180 días, en %2, y solo usted puede leerla. Una entrada que no se puede leer se indica en la salida de errores con su línea, y se listan las demás.</translation>
+    </message>
+    <message>
+        <source>Writes the student list to FILE exactly as &quot;Export the Database to the CSV File&quot; does; FILE - is standard output. FILE is replaced only once the whole list is written: on any failure it is left as it was. The database file itself is refused as FILE.</source>
+        <translation>Escribe la lista de alumnos en FILE exactamente como lo hace «Exportar la base de datos al archivo CSV»; FILE - es la salida estándar. FILE solo se sustituye cuando la lista entera está escrita: ante cualquier fallo se queda como estaba. Se rechaza como FILE el propio archivo de la base de datos.</translation>
+    </message>
+    <message>
+        <source>Usage: cardovane-dbadmin COMMAND ...
+
+Aliases live in %1.
+</source>
+        <translation>Uso: cardovane-dbadmin ORDEN ...
+
+Los alias están en %1.
+</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>Shows this text.</source>
+        <translation>Muestra este texto.</translation>
+    </message>
+    <message>
+        <source>Shows the version.</source>
+        <translation>Muestra la versión.</translation>
     </message>
 </context>
 </TS>

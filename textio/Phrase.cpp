@@ -58,3 +58,16 @@ std::ostream& operator<<(std::ostream& out, const TPhrase& phrase)
 {
     return out << phrase.English();
 }
+
+TPhrase Joined(const std::vector<TPhrase>& parts, const char* pairTemplate)
+{
+    if (parts.empty()) {
+        return {};
+    }
+    TPhrase joined = parts.back();
+    for (std::size_t i = parts.size() - 1; i-- > 0;) {
+        // No context: no catalogue holds the join, and it is shown as it is written.
+        joined = TPhrase("", pairTemplate, {parts[i], joined});
+    }
+    return joined;
+}

@@ -54,6 +54,10 @@ private:
 
 std::ostream& operator<<(std::ostream& out, const TPhrase& phrase);
 
+// The phrases one after another, each pair joined as a literal template "%1<between>%2" joins
+// them ("%1\r\n%2" for lines): each part is then shown in the language on its own.
+TPhrase Joined(const std::vector<TPhrase>& parts, const char* pairTemplate);
+
 // A template's English for the count: "(s)" and "{one|many}" resolved, %n the count.
 std::string EnglishForm(std::string_view source, std::optional<long long> count);
 // The template with %1 to %9 replaced by the texts in one pass: a text holding "%2" stays as it is.

@@ -22,12 +22,14 @@ void MakePrivateFolder(const QString& folder)
     MakePrivateFolder(QFileInfo(absolute).path());
     if (::mkdir(QFile::encodeName(absolute).constData(), 0700) != 0 &&
         !QFileInfo(absolute).isDir()) {
-        throw Exception("Cannot create the folder " + absolute.toStdString());
+        throw Exception(TPhrase("PrivateFiles",
+                                QT_TRANSLATE_NOOP("PrivateFiles", "Cannot create the folder %1"),
+                                {absolute.toStdString()}));
     }
 }
 
-TReplacedFile::TReplacedFile(const QString& path, Mode mode, std::string what,
-                             std::string_view unwrittenNote)
+TReplacedFile::TReplacedFile(const QString& path, Mode mode, TPhrase what,
+                             const TPhrase& unwrittenNote)
     : shown_(path.toStdString()), what_(std::move(what))
 {
     const QFileInfo info(path);
@@ -47,7 +49,7 @@ TReplacedFile::TReplacedFile(const QString& path, Mode mode, std::string what,
     working_.close();
 }
 
-void TReplacedFile::Write(const QByteArray& bytes, std::string_view unwrittenNote)
+void TReplacedFile::Write(const QByteArray& bytes, const TPhrase& unwrittenNote)
 {
     if (!working_.open() || working_.write(bytes) != bytes.size() || !working_.flush()) {
         Refuse(working_.errorString().toStdString(), unwrittenNote);
@@ -55,7 +57,7 @@ void TReplacedFile::Write(const QByteArray& bytes, std::string_view unwrittenNot
     working_.close();
 }
 
-void TReplacedFile::Commit(std::string_view uncommittedNote)
+void TReplacedFile::Commit(const TPhrase& uncommittedNote)
 {
     const QByteArray working = QFile::encodeName(working_.fileName());
     const int fd = ::open(working.constData(), O_RDONLY | O_CLOEXEC);
@@ -73,7 +75,10 @@ void TReplacedFile::Commit(std::string_view uncommittedNote)
     working_.setAutoRemove(false);
 }
 
-void TReplacedFile::Refuse(std::string_view why, std::string_view note) const
+void TReplacedFile::Refuse(const std::string& why, const TPhrase& note) const
 {
-    throw Exception("Cannot write " + what_ + shown_ + ": " + std::string(why) + std::string(note));
+    // What the file is and what the failure means are the caller's words, each with its spaces.
+    throw Exception(TPhrase("PrivateFiles",
+                            QT_TRANSLATE_NOOP("PrivateFiles", "Cannot write %1%2: %3%4"),
+                            {what_, shown_, why, note}));
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "textio/Phrase.h"
+
 // Files that hold student data or secrets are their owner's alone.
 
 // Creates the folder and any missing parent, each readable by its owner alone; an existing
@@ -21,21 +23,21 @@ class TReplacedFile {
 public:
     enum class Mode { OwnerOnly, KeepMode };
 
-    TReplacedFile(const QString& path, Mode mode, std::string what = {},
-                  std::string_view unwrittenNote = {});
+    TReplacedFile(const QString& path, Mode mode, TPhrase what = {},
+                  const TPhrase& unwrittenNote = {});
     TReplacedFile(const TReplacedFile&) = delete;
     TReplacedFile& operator=(const TReplacedFile&) = delete;
 
     // Where the new contents go, for a writer that opens the file itself.
     QString WorkingPath() const { return working_.fileName(); }
-    void Write(const QByteArray& bytes, std::string_view unwrittenNote = {});
-    void Commit(std::string_view uncommittedNote = {});
+    void Write(const QByteArray& bytes, const TPhrase& unwrittenNote = {});
+    void Commit(const TPhrase& uncommittedNote = {});
 
 private:
-    [[noreturn]] void Refuse(std::string_view why, std::string_view note) const;
+    [[noreturn]] void Refuse(const std::string& why, const TPhrase& note) const;
 
     QString target_;
     std::string shown_;  // as the user named it
-    std::string what_;
+    TPhrase what_;
     QTemporaryFile working_;
 };

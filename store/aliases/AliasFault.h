@@ -6,9 +6,10 @@
 
 // What makes an alias unusable, as the user reads it: the alias, the key and its value, and what
 // to do.
-QString AliasFault(const TAlias& alias, const QString& key, const QString& value,
-                   const QString& what);
+// What to do is a template of the "Aliases" context, its %1 the text given.
+TPhrase AliasFault(const TAlias& alias, const QString& key, const QString& value, const char* what,
+                   const QString& detail = {});
 
 // What makes a PostgreSQL alias's server, database or libpq settings unusable, naming the key
 // and its value; empty when they are usable.
-QString ServerAliasFault(const TAlias& alias);
+TPhrase ServerAliasFault(const TAlias& alias);

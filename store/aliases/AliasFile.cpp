@@ -34,7 +34,7 @@ TAlias ReadAlias(const QSettings& settings, const QString& name)
     TAlias alias;
     alias.name = name;
     const auto missing = [&](const QString& key) {
-        return alias.fault.isEmpty() && Text(settings, key).isEmpty();
+        return alias.fault.Empty() && Text(settings, key).isEmpty();
     };
     const QString driver = Text(settings, kAliasDriver);
     const QString upper = driver.toUpper();
@@ -43,20 +43,23 @@ TAlias ReadAlias(const QSettings& settings, const QString& name)
     } else if (upper == QLatin1String("POSTGRES") || upper == QLatin1String("POSTGRESQL")) {
         alias.driver = TAlias::Driver::PostgreSQL;
     } else {
-        alias.fault = AliasFault(alias, kAliasDriver, driver,
-                                 QStringLiteral("is not known: use SQLITE or POSTGRES"));
+        alias.fault =
+            AliasFault(alias, kAliasDriver, driver,
+                       QT_TRANSLATE_NOOP("Aliases", "is not known: use SQLITE or POSTGRES"));
     }
     alias.path = Text(settings, kAliasPath);
     alias.server = Text(settings, kAliasServer);
     alias.database = Text(settings, kAliasDatabase);
     if (alias.IsSqlite()) {
         if (missing(kAliasPath)) {
-            alias.fault = AliasFault(alias, kAliasPath, alias.path,
-                                     QStringLiteral("is missing: name the database file"));
-        } else if (alias.fault.isEmpty() && QDir::isRelativePath(alias.path)) {
             alias.fault =
                 AliasFault(alias, kAliasPath, alias.path,
-                           QStringLiteral("is relative: name the database file by its whole path"));
+                           QT_TRANSLATE_NOOP("Aliases", "is missing: name the database file"));
+        } else if (alias.fault.Empty() && QDir::isRelativePath(alias.path)) {
+            alias.fault =
+                AliasFault(alias, kAliasPath, alias.path,
+                           QT_TRANSLATE_NOOP(
+                               "Aliases", "is relative: name the database file by its whole path"));
         }
     } else {
         for (const TLibpqSetting& setting : kLibpqSettings) {
@@ -66,7 +69,7 @@ TAlias ReadAlias(const QSettings& settings, const QString& name)
                                            Text(settings, key));
             }
         }
-        if (alias.fault.isEmpty()) {
+        if (alias.fault.Empty()) {
             alias.fault = ServerAliasFault(alias);
         }
         // Without a port, a service's own is taken; else PostgreSQL's.
@@ -76,15 +79,22 @@ TAlias ReadAlias(const QSettings& settings, const QString& name)
             const QString port = Text(settings, kAliasPort);
             bool number = false;
             alias.port = port.toInt(&number);
-            if (alias.fault.isEmpty() && (!number || alias.port < 1 || alias.port > 65535)) {
-                alias.fault = AliasFault(alias, kAliasPort, port,
-                                         QStringLiteral("is not a port number from 1 to 65535"));
+            if (alias.fault.Empty() && (!number || alias.port < 1 || alias.port > 65535)) {
+                alias.fault = AliasFault(
+                    alias, kAliasPort, port,
+                    QT_TRANSLATE_NOOP("Aliases", "is not a port number from 1 to 65535"));
             }
         }
     }
     alias.hasUserName = settings.contains(kAliasUserName);
     alias.userName = Text(settings, kAliasUserName);
     return alias;
+}
+
+Exception CannotWrite(const QString& path)
+{
+    return Exception(
+        TPhrase("Aliases", QT_TRANSLATE_NOOP("Aliases", "Cannot write %1"), {path.toStdString()}));
 }
 
 // Changes a copy of the file through QSettings, so that every key it holds is kept, then puts
@@ -94,23 +104,26 @@ void Change(const QString& path, const std::function<void(QSettings&)>& change)
     MakePrivateFolder(QFileInfo(path).path());
     QTemporaryDir scratch;  // the owner's alone
     if (!scratch.isValid()) {
-        throw Exception("Cannot write " + path.toStdString() + ": no temporary folder");
+        throw Exception(
+            TPhrase("Aliases", QT_TRANSLATE_NOOP("Aliases", "Cannot write %1: no temporary folder"),
+                    {path.toStdString()}));
     }
     const QString copy = scratch.filePath(QStringLiteral("aliases.conf"));
     if (QFileInfo::exists(path) && !QFile::copy(path, copy)) {
-        throw Exception("Cannot read " + path.toStdString());
+        throw Exception(TPhrase("Aliases", QT_TRANSLATE_NOOP("Aliases", "Cannot read %1"),
+                                {path.toStdString()}));
     }
     {
         QSettings settings(copy, QSettings::IniFormat);
         change(settings);
         settings.sync();
         if (settings.status() != QSettings::NoError) {
-            throw Exception("Cannot write " + path.toStdString());
+            throw CannotWrite(path);
         }
     }
     QFile written(copy);
     if (!written.open(QIODevice::ReadOnly)) {
-        throw Exception("Cannot write " + path.toStdString());
+        throw CannotWrite(path);
     }
     TReplacedFile replaced(path, TReplacedFile::Mode::OwnerOnly);
     replaced.Write(written.readAll());
@@ -139,16 +152,22 @@ std::vector<TAlias> TAliasFile::Read() const
     if (!Exists()) {
         throw EDBEngineError::InitFailure(
             kErrConfigUnreadable,
-            "No database alias is defined: the aliases file " + path_.toStdString() +
-                " does not exist. Create it with \"cardovane-dbadmin setup-sqlite DVK\" (or "
-                "setup-postgres, for a server).");
+            TPhrase(
+                "Aliases",
+                QT_TRANSLATE_NOOP("Aliases",
+                                  "No database alias is defined: the aliases file %1 does not "
+                                  "exist. Create it with \"cardovane-dbadmin setup-sqlite DVK\" "
+                                  "(or setup-postgres, for a server)."),
+                {path_.toStdString()}));
     }
     QFile probe(path_);
     QSettings settings(path_, QSettings::IniFormat);
     if (!probe.open(QIODevice::ReadOnly) || settings.status() != QSettings::NoError) {
         throw EDBEngineError::InitFailure(
-            kErrConfigUnreadable, "The aliases file " + path_.toStdString() + " cannot be read: " +
-                                      probe.errorString().toStdString() + ".");
+            kErrConfigUnreadable,
+            TPhrase("Aliases",
+                    QT_TRANSLATE_NOOP("Aliases", "The aliases file %1 cannot be read: %2."),
+                    {path_.toStdString(), probe.errorString().toStdString()}));
     }
     std::vector<TAlias> aliases;
     for (const QString& group : settings.childGroups()) {

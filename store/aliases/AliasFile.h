@@ -4,6 +4,8 @@
 #include <QString>
 #include <vector>
 
+#include "textio/Phrase.h"
+
 // libpq's own connection settings that an alias may carry, under libpq's names: the key in
 // aliases.conf, libpq's keyword (also the setup command's option), and whether it names a file.
 struct TLibpqSetting {
@@ -52,7 +54,7 @@ struct TAlias {
     bool IsSqlite() const { return driver == Driver::SQLite; }
     // What makes the definition unusable, naming the alias, the key and its value; empty for a
     // usable one. Connecting to such an alias fails with it.
-    QString fault;
+    TPhrase fault;
 };
 
 // The file of alias definitions, an INI file with a group per alias. Reading takes every

@@ -39,8 +39,10 @@ TDatabase::Credentials TDatabase::AskLogin()
     if (alias && alias->hasUserName && loginPrompt) {
         login.user = userName.isEmpty() ? alias->userName : userName;
         if (!session_.onLogin || !session_.onLogin(databaseName_, login.user, login.password)) {
-            throw EDatabaseError("Cannot connect to database '" + databaseName_.toStdString() +
-                                 "'");
+            throw EDatabaseError(
+                TPhrase("EngineErrors",
+                        QT_TRANSLATE_NOOP("EngineErrors", "Cannot connect to database '%1'"),
+                        {databaseName_.toStdString()}));
         }
         userName = login.user;
     }

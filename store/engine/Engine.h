@@ -51,8 +51,8 @@ public:
 
     // A failure reported by Qt SQL; a statement refused because its key is taken already is a
     // key violation, whatever code the caller names. A hint follows the database's words.
-    static EDBEngineError Error(int code, const QSqlError& error, const QString& hint = {});
-    static EDBEngineError Error(int code, const QString& message);
+    static EDBEngineError Error(int code, const QSqlError& error, const TPhrase& hint = {});
+    static EDBEngineError Error(int code, TPhrase message);
 
 private:
     void CheckInitialized() const;

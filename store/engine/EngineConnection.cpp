@@ -30,7 +30,9 @@ QString TEngine::Connect(const QString& aliasName, const QString& userName, cons
     CheckInitialized();
     const TAlias* alias = FindAlias(aliasName);
     if (!alias) {
-        throw Error(kErrUnknownDatabase, QStringLiteral("Alias: %1").arg(aliasName));
+        throw Error(kErrUnknownDatabase,
+                    TPhrase("EngineErrors", QT_TRANSLATE_NOOP("EngineErrors", "Alias: %1"),
+                            {aliasName.toStdString()}));
     }
     return ConnectTo(*alias, userName, password);
 }
@@ -39,12 +41,18 @@ QString TEngine::ConnectTo(const TAlias& definition, const QString& userName,
                            const QString& password)
 {
     const TAlias* alias = &definition;
-    if (!alias->fault.isEmpty()) {
-        throw Error(kErrAliasUnusable,
-                    alias->fault +
-                        QStringLiteral(
-                            "\nCorrect it in %1, or define the alias again with cardovane-dbadmin.")
-                            .arg(TAliasFile::DefaultPath()));
+    if (!alias->fault.Empty()) {
+        throw EDBEngineError(
+            kErrAliasUnusable,
+            {TDBError{kErrAliasUnusable, {}, alias->fault},
+             TDBError{
+                 kErrAliasUnusable,
+                 {},
+                 TPhrase("EngineErrors",
+                         QT_TRANSLATE_NOOP(
+                             "EngineErrors",
+                             "Correct it in %1, or define the alias again with cardovane-dbadmin."),
+                         {TAliasFile::DefaultPath().toStdString()})}});
     }
     const QString name = QStringLiteral("cardovane-%1").arg(++connectionCount_);
     {
@@ -52,15 +60,20 @@ QString TEngine::ConnectTo(const TAlias& definition, const QString& userName,
         if (alias->IsSqlite()) {
             // Opening would create a missing file: an empty database is not the student list.
             if (!QFileInfo(alias->path).isFile()) {
-                throw Error(kErrCannotOpenDatabase,
-                            QStringLiteral("Database file not found: %1").arg(alias->path));
+                throw Error(
+                    kErrCannotOpenDatabase,
+                    TPhrase("EngineErrors",
+                            QT_TRANSLATE_NOOP("EngineErrors", "Database file not found: %1"),
+                            {alias->path.toStdString()}));
             }
             db = QSqlDatabase::addDatabase(kSqliteDriver, name);
             db.setDatabaseName(alias->path);
             db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs_));
         } else {
             if (!QSqlDatabase::isDriverAvailable(kServerDriver)) {
-                throw Error(kErrDriverMissing, QStringLiteral("Driver: QPSQL"));
+                throw Error(
+                    kErrDriverMissing,
+                    TPhrase("EngineErrors", QT_TRANSLATE_NOOP("EngineErrors", "Driver: QPSQL")));
             }
             db = QSqlDatabase::addDatabase(kServerDriver, name);
             db.setHostName(alias->server);
@@ -82,9 +95,12 @@ QString TEngine::ConnectTo(const TAlias& definition, const QString& userName,
         // office.
         const bool untrusted = error.databaseText().contains(QLatin1String("certificate verify"));
         throw Error(kErrCannotOpenDatabase, error,
-                    untrusted ? QStringLiteral("The server's certificate is not trusted: it is not "
-                                               "signed by the authority that SSLRootCert names.")
-                              : QString());
+                    untrusted ? TPhrase("EngineErrors",
+                                        QT_TRANSLATE_NOOP(
+                                            "EngineErrors",
+                                            "The server's certificate is not trusted: it is not "
+                                            "signed by the authority that SSLRootCert names."))
+                              : TPhrase());
     }
 }
 

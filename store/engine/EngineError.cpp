@@ -18,7 +18,7 @@ bool IsKeyViolation(const QSqlError& error)
 
 }  // namespace
 
-EDBEngineError TEngine::Error(int code, const QSqlError& error, const QString& hint)
+EDBEngineError TEngine::Error(int code, const QSqlError& error, const TPhrase& hint)
 {
     if (IsKeyViolation(error)) {
         code = kErrKeyViolation;
@@ -34,13 +34,13 @@ EDBEngineError TEngine::Error(int code, const QSqlError& error, const QString& h
         text.chop(state.size());
     }
     entry.message = text.toStdString();
-    if (hint.isEmpty()) {
+    if (hint.Empty()) {
         return EDBEngineError(code, {entry});
     }
-    return EDBEngineError(code, {entry, TDBError{code, {}, hint.toStdString()}});
+    return EDBEngineError(code, {entry, TDBError{code, {}, hint}});
 }
 
-EDBEngineError TEngine::Error(int code, const QString& message)
+EDBEngineError TEngine::Error(int code, TPhrase message)
 {
-    return EDBEngineError(code, {TDBError{code, {}, message.toStdString()}});
+    return EDBEngineError(code, {TDBError{code, {}, std::move(message)}});
 }

@@ -24,8 +24,11 @@ int FieldIndex(const QStringList& names, const QString& name, const QString& own
             return i;
         }
     }
-    const QString prefix = owner.isEmpty() ? QString() : owner + QStringLiteral(": ");
-    throw EDatabaseError((prefix + QStringLiteral("Field '%1' not found").arg(name)).toStdString());
+    const TPhrase missing =
+        TPhrase("EngineErrors", QT_TRANSLATE_NOOP("EngineErrors", "Field '%1' not found"),
+                {name.toStdString()});
+    throw EDatabaseError(owner.isEmpty() ? missing
+                                         : TPhrase("", "%1: %2", {owner.toStdString(), missing}));
 }
 
 TRows::TRows(QStringList names, std::vector<TRecordWindow> windows, int windowRecords)
@@ -57,7 +60,10 @@ TDatabase& AllowedDatabase(TSession& session, const QString& databaseName, const
          !table.isEmpty(); table = session.Engine().TableLackingPassword(database.Alias(), text)) {
         if (!session.onPassword || !session.onPassword()) {
             session.BusyPointer().Restore();
-            throw TEngine::Error(kErrTablePassword, QStringLiteral("Table: %1").arg(table));
+            throw TEngine::Error(
+                kErrTablePassword,
+                TPhrase("EngineErrors", QT_TRANSLATE_NOOP("EngineErrors", "Table: %1"),
+                        {table.toStdString()}));
         }
     }
     return database;
@@ -90,7 +96,9 @@ std::optional<EDBEngineError> TSqlStatement::Run(const TParams& values)
     if (values.size() != std::size_t(ParamCount())) {
         session_.BusyPointer().Restore();
         const std::size_t index = std::min(values.size(), std::size_t(ParamCount()));
-        throw TEngine::Error(kErrParameterIndex, QStringLiteral("Index: %1").arg(index));
+        throw TEngine::Error(kErrParameterIndex,
+                             TPhrase("EngineErrors", QT_TRANSLATE_NOOP("EngineErrors", "Index: %1"),
+                                     {std::to_string(index)}));
     }
     std::vector<QVariant> bound;
     bound.reserve(values.size());
@@ -134,7 +142,7 @@ TRows TSqlStatement::Read(const TParams& values, int windowRecords)
     TBusyPointer::WorkScope working(session_.BusyPointer());
     if (!statement_->ReturnsRows()) {
         statement_->Finish();
-        throw TEngine::Error(kErrNoResult, QString());
+        throw TEngine::Error(kErrNoResult, TPhrase());
     }
     std::vector<TRecordWindow> windows;
     QStringList names;

@@ -11,7 +11,9 @@ sqlite3* SqliteHandle(const QSqlDatabase& db)
 {
     const QVariant handle = db.driver()->handle();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) {
-        throw TEngine::Error(kErrGeneralSql, QStringLiteral("Not a SQLite connection"));
+        throw TEngine::Error(
+            kErrGeneralSql,
+            TPhrase("EngineErrors", QT_TRANSLATE_NOOP("EngineErrors", "Not a SQLite connection")));
     }
     return *static_cast<sqlite3* const*>(handle.constData());
 }

@@ -13,18 +13,22 @@ struct CodeDescription {
     const char* description;
 };
 
+constexpr const char* kContext = "EngineErrors";
+
 constexpr CodeDescription kDescriptions[] = {
-    {kErrUnknownDatabase, "Unknown database."},
-    {kErrConfigUnreadable, "Cannot read the alias configuration."},
-    {kErrDriverMissing, "Database driver not available."},
-    {kErrNotInitialized, "Database engine not initialized."},
-    {kErrAliasUnusable, "The alias cannot be used as it is defined."},
-    {kErrKeyViolation, "Key violation."},
-    {kErrTablePassword, "Table password required."},
-    {kErrCannotOpenDatabase, "Cannot open database."},
-    {kErrParameterIndex, "Parameter index out of range."},
-    {kErrNoResult, "Statement returns no result."},
-    {kErrGeneralSql, "General SQL error."},
+    {kErrUnknownDatabase, QT_TRANSLATE_NOOP("EngineErrors", "Unknown database.")},
+    {kErrConfigUnreadable,
+     QT_TRANSLATE_NOOP("EngineErrors", "Cannot read the alias configuration.")},
+    {kErrDriverMissing, QT_TRANSLATE_NOOP("EngineErrors", "Database driver not available.")},
+    {kErrNotInitialized, QT_TRANSLATE_NOOP("EngineErrors", "Database engine not initialized.")},
+    {kErrAliasUnusable,
+     QT_TRANSLATE_NOOP("EngineErrors", "The alias cannot be used as it is defined.")},
+    {kErrKeyViolation, QT_TRANSLATE_NOOP("EngineErrors", "Key violation.")},
+    {kErrTablePassword, QT_TRANSLATE_NOOP("EngineErrors", "Table password required.")},
+    {kErrCannotOpenDatabase, QT_TRANSLATE_NOOP("EngineErrors", "Cannot open database.")},
+    {kErrParameterIndex, QT_TRANSLATE_NOOP("EngineErrors", "Parameter index out of range.")},
+    {kErrNoResult, QT_TRANSLATE_NOOP("EngineErrors", "Statement returns no result.")},
+    {kErrGeneralSql, QT_TRANSLATE_NOOP("EngineErrors", "General SQL error.")},
 };
 
 std::string Trimmed(const std::string& text)
@@ -44,25 +48,26 @@ std::string Hex4(int code)
 
 }  // namespace
 
-std::string EngineErrorDescription(int code)
+TPhrase EngineErrorDescription(int code)
 {
     for (const auto& entry : kDescriptions) {
         if (entry.code == code) {
-            return entry.description;
+            return TPhrase(kContext, entry.description);
         }
     }
     return {};
 }
 
-std::string ComposeEngineMessage(int errorCode, const std::vector<TDBError>& errors)
+TPhrase ComposeEnginePhrase(int errorCode, const std::vector<TDBError>& errors)
 {
-    std::vector<std::string> lines;
+    std::vector<TPhrase> lines;
     std::vector<std::string> seen;
-    auto add = [&](const std::string& line) {
-        if (line.empty()) {
+    auto add = [&](const TPhrase& line) {
+        const std::string english = line.English();
+        if (english.empty()) {
             return;
         }
-        const std::string key = LowerCaseUtf8(line);
+        const std::string key = LowerCaseUtf8(english);
         if (std::find(seen.begin(), seen.end(), key) != seen.end()) {
             return;
         }
@@ -74,9 +79,13 @@ std::string ComposeEngineMessage(int errorCode, const std::vector<TDBError>& err
         if (error.nativeError.empty()) {
             add(EngineErrorDescription(error.errorCode));
         }
+        if (!error.message.Verbatim()) {
+            add(error.message);
+            continue;
+        }
         // A message of several lines (a server's detail, what to do) is that many lines, each
         // ended as the others are.
-        const std::string message = Trimmed(error.message);
+        const std::string message = Trimmed(error.message.Text());
         std::size_t start = 0;
         while (start <= message.size()) {
             std::size_t end = message.find('\n', start);
@@ -90,36 +99,43 @@ std::string ComposeEngineMessage(int errorCode, const std::vector<TDBError>& err
         }
     }
     if (lines.empty()) {
-        return "BDE error $" + Hex4(errorCode);
+        return TPhrase(kContext, QT_TRANSLATE_NOOP("EngineErrors", "BDE error $%1"),
+                       {Hex4(errorCode)});
     }
-    std::string message = lines.front();
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        message += "\r\n" + lines[i];
-    }
-    return message;
+    return Joined(lines, "%1\r\n%2");
 }
 
-std::string EngineInitFailureMessage(int errorCode)
+std::string ComposeEngineMessage(int errorCode, const std::vector<TDBError>& errors)
 {
-    return "An error occurred while attempting to initialize the database engine (error $" +
-           Hex4(errorCode) + ")";
+    return ComposeEnginePhrase(errorCode, errors).English();
+}
+
+TPhrase EngineInitFailurePhrase(int errorCode)
+{
+    return TPhrase(kContext,
+                   QT_TRANSLATE_NOOP("EngineErrors",
+                                     "An error occurred while attempting to initialize the "
+                                     "database engine (error $%1)"),
+                   {Hex4(errorCode)});
 }
 
 EDBEngineError::EDBEngineError(int errorCode, std::vector<TDBError> errors)
-    : EDatabaseError(ComposeEngineMessage(errorCode, errors)),
+    : EDatabaseError(ComposeEnginePhrase(errorCode, errors)),
       errorCode_(errorCode),
       errors_(std::move(errors))
 {
 }
 
-EDBEngineError::EDBEngineError(int errorCode, std::string message)
+EDBEngineError::EDBEngineError(int errorCode, TPhrase message)
     : EDatabaseError(std::move(message)), errorCode_(errorCode)
 {
 }
 
-EDBEngineError EDBEngineError::InitFailure(int errorCode, const std::string& cause)
+EDBEngineError EDBEngineError::InitFailure(int errorCode, const TPhrase& cause)
 {
-    return EDBEngineError(errorCode, cause.empty()
-                                         ? EngineInitFailureMessage(errorCode)
-                                         : EngineInitFailureMessage(errorCode) + "\r\n" + cause);
+    if (cause.Empty()) {
+        return EDBEngineError(errorCode, EngineInitFailurePhrase(errorCode));
+    }
+    return EDBEngineError(errorCode,
+                          Joined({EngineInitFailurePhrase(errorCode), cause}, "%1\r\n%2"));
 }

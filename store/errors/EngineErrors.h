@@ -21,7 +21,7 @@ enum EngineErrorCode : int {
 };
 
 // The engine's description of a code; empty for a code the table does not know.
-std::string EngineErrorDescription(int code);
+TPhrase EngineErrorDescription(int code);
 
 // The data-access layer's own checks.
 class EDatabaseError : public Exception {
@@ -31,32 +31,35 @@ public:
 };
 
 // One entry of the engine's error stack: its code, the database server's own code where the
-// server reported it (empty otherwise), and its message.
+// server reported it (empty otherwise), and its message: the server's words as they are, or the
+// program's own.
 struct TDBError {
     int errorCode = 0;
     std::string nativeError;
-    std::string message;
+    TPhrase message;
 };
 
 // The message of an engine failure: the description of its code, then per stack entry the
 // description of its code (for entries without a server code) and its trimmed message; CR LF
-// between lines; empty and repeated lines (whatever their letter case) left out.
+// between lines; empty and repeated lines (whatever their letter case) left out. A message of the
+// program's own is one line, shown in the user's language.
+TPhrase ComposeEnginePhrase(int errorCode, const std::vector<TDBError>& errors);
 std::string ComposeEngineMessage(int errorCode, const std::vector<TDBError>& errors);
-std::string EngineInitFailureMessage(int errorCode);
+TPhrase EngineInitFailurePhrase(int errorCode);
 
 // A failure inside the database engine.
 class EDBEngineError : public EDatabaseError {
 public:
     EDBEngineError(int errorCode, std::vector<TDBError> errors);
     // A failure to initialise the engine; the cause, where given, is a line of its own.
-    static EDBEngineError InitFailure(int errorCode, const std::string& cause = {});
+    static EDBEngineError InitFailure(int errorCode, const TPhrase& cause = {});
 
     int ErrorCode() const { return errorCode_; }
     const std::vector<TDBError>& Errors() const { return errors_; }
     const char* ClassName() const noexcept override { return "EDBEngineError"; }
 
 private:
-    EDBEngineError(int errorCode, std::string message);
+    EDBEngineError(int errorCode, TPhrase message);
     int errorCode_;
     std::vector<TDBError> errors_;
 };

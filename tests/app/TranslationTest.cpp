@@ -12,20 +12,25 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <functional>
 #include <map>
 
 #include "app/MainWindow.h"
 #include "l10n/Counts.h"
 #include "l10n/PhraseText.h"
 #include "l10n/Translations.h"
+#include "store/aliases/AliasFile.h"
+#include "store/engine/Engine.h"
 #include "tests/support/PersonSeam.h"
 #include "tests/support/ProgramRun.h"
 #include "tests/support/TestDatabase.h"
 #include "textio/Exception.h"
 #include "textio/IOErrorCodes.h"
 #include "textio/IOErrorMessage.h"
+#include "textio/PrivateFiles.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/Panels.h"
 #include "toolkit/StringGrid.h"
@@ -305,6 +310,85 @@ TEST(Translations, ErrorsAreSaidInTheLanguage)
     InstallTranslations(QLocale::c());
     EXPECT_EQ(TranslatedMessage(EInOutError(kIOFileNotFound, IOErrorMessage(kIOFileNotFound))),
               QStringLiteral("File not found"));
+}
+
+// What the database engine and the aliases file say, line by line in the language: its own
+// words translated, a server's as the server said them.
+TEST(Translations, TheEnginesMessagesAreSaidInTheLanguage)
+{
+    QTemporaryDir dir;
+    const QString aliases = dir.filePath(QStringLiteral("aliases.conf"));
+    WriteFile(aliases, "[DVK]\nDriver=FOO\n");
+    TAlias missingFile;
+    missingFile.name = QStringLiteral("DVK");
+    missingFile.path = dir.filePath(QStringLiteral("gone.db"));
+    const auto failure = [](const std::function<void()>& step) {
+        try {
+            step();
+        } catch (const std::exception& error) {
+            return TranslatedMessage(error);
+        }
+        return QString();
+    };
+    TEngine engine;
+    const struct {
+        const char* name;
+        std::function<void()> step;
+        QStringList german;  // its lines
+    } cases[] = {
+        {"DatabaseFileMissing",
+         [&] { engine.ConnectTo(missingFile, {}, {}); },
+         {QStringLiteral("Die Datenbank kann nicht geöffnet werden."),
+          QStringLiteral("Datenbankdatei nicht gefunden: ") + missingFile.path}},
+        {"AliasUnusable",
+         [&] { engine.ConnectTo(TAliasFile(aliases).Read().at(0), {}, {}); },
+         {QStringLiteral("Der Alias kann so, wie er festgelegt ist, nicht verwendet werden."),
+          QStringLiteral(
+              "Alias DVK: Driver „FOO“ ist unbekannt: verwenden Sie SQLITE oder POSTGRES"),
+          QStringLiteral("Berichtigen Sie ihn in ") + TAliasFile::DefaultPath() +
+              QStringLiteral(", oder legen Sie den Alias mit cardovane-dbadmin neu fest.")}},
+        {"NoAliasesFile",
+         [&] { TAliasFile(dir.filePath(QStringLiteral("none.conf"))).Read(); },
+         {QStringLiteral("Beim Initialisieren der Datenbank-Engine ist ein Fehler aufgetreten "
+                         "(Fehler $2103)"),
+          QStringLiteral("Es ist kein Datenbank-Alias festgelegt: Die Alias-Datei %1 gibt es "
+                         "nicht. Legen Sie sie mit „cardovane-dbadmin setup-sqlite DVK“ an (oder "
+                         "mit setup-postgres, für einen Server).")
+              .arg(dir.filePath(QStringLiteral("none.conf")))}},
+        {"ServersWordsAsTheyAre",
+         [] {
+             throw EDBEngineError(kErrGeneralSql,
+                                  {{kErrGeneralSql, "42P01", "relation \"x\" does not exist"}});
+         },
+         {QStringLiteral("Allgemeiner SQL-Fehler."),
+          QStringLiteral("relation \"x\" does not exist")}},
+        {"NothingButTheCode",
+         [] { throw EDBEngineError(0x1234, std::vector<TDBError>{}); },
+         {QStringLiteral("BDE-Fehler $1234")}},
+        {"AFileThatCannotBeReplaced",
+         [&] {
+             TReplacedFile(dir.filePath(QStringLiteral("no/such.csv")),
+                           TReplacedFile::Mode::OwnerOnly);
+         },
+         {}},
+    };
+    InstallTranslations(QLocale(QStringLiteral("de_DE")));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString said = failure(c.step);
+        if (c.german.isEmpty()) {
+            EXPECT_TRUE(said.startsWith(QStringLiteral("Kann ") +
+                                        dir.filePath(QStringLiteral("no/such.csv")) +
+                                        QStringLiteral(" nicht schreiben: ")))
+                << said.toStdString();
+        } else {
+            EXPECT_EQ(said.split(QStringLiteral("\r\n")), c.german);
+        }
+    }
+    InstallTranslations(QLocale::c());
+    EXPECT_EQ(
+        failure(cases[0].step),
+        QStringLiteral("Cannot open database.\r\nDatabase file not found: ") + missingFile.path);
 }
 
 }  // namespace

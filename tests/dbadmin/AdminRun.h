@@ -18,6 +18,15 @@ struct Result {
     QString err;
 };
 
+// A desktop in German, whatever the test's own.
+inline QProcessEnvironment GermanDesktop()
+{
+    QProcessEnvironment german;
+    german.insert(QStringLiteral("LANGUAGE"), QStringLiteral("de"));
+    german.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
+    return german;
+}
+
 // Runs the command in `folder` with the environment given on top of the test's own.
 inline Result Admin(const QStringList& arguments, const QString& folder,
                     const QProcessEnvironment& extra = {}, const QByteArray& input = {},

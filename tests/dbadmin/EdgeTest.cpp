@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -53,45 +54,94 @@ TEST_P(Edges, BadCommandLinesDoNothing)
         QStringList arguments;
         int code;
         const char* says;
+        const char* germanSays;  // the same refusal on a German desktop
     } cases[] = {
-        {{"import", "DVK", "list.csv", "--dryrun"}, 2, "Unknown option 'dryrun'"},
-        {{"import", "DVK", "list.csv", "--user"}, 2, "Missing value after '--user'"},
-        {{"import", "DVK", ""}, 2, "an argument is empty"},
-        {{"export", "DVK", ""}, 2, "an argument is empty"},
-        {{"import", "DVK", "list.csv", "more.csv"}, 2, "unexpected argument 'more.csv'"},
-        {{"import", "DVK"}, 2, "usage: cardovane-dbadmin import ALIAS FILE"},
-        {{"import", "DVK", "list.csv", "--wait", "soon"}, 2, "--wait takes a whole number"},
+        {{"import", "DVK", "list.csv", "--dryrun"},
+         2,
+         "Unknown option 'dryrun'",
+         "Unbekannte Option 'dryrun'"},
+        {{"import", "DVK", "list.csv", "--user"},
+         2,
+         "Missing value after '--user'",
+         "Nach '--user' fehlt der Wert"},
+        {{"import", "DVK", ""}, 2, "an argument is empty", "ein Argument ist leer"},
+        {{"export", "DVK", ""}, 2, "an argument is empty", "ein Argument ist leer"},
+        {{"import", "DVK", "list.csv", "more.csv"},
+         2,
+         "unexpected argument 'more.csv'",
+         "unerwartetes Argument „more.csv“"},
+        {{"import", "DVK"},
+         2,
+         "usage: cardovane-dbadmin import ALIAS FILE",
+         "Aufruf: cardovane-dbadmin import ALIAS FILE"},
+        {{"import", "DVK", "list.csv", "--wait", "soon"},
+         2,
+         "--wait takes a whole number",
+         "--wait nimmt eine ganze Zahl"},
         {{"import", "DVK", "list.csv", "--dry-run", "--receipt", "r.csv"},
          2,
-         "--receipt has nothing to record in a --dry-run"},
-        {{"import", "DVK", "list.csv", "--receipt"}, 2, "Missing value after '--receipt'"},
-        {{"undo", "DVK"}, 2, "usage: cardovane-dbadmin undo ALIAS RECEIPT"},
-        {{"import", "DVK", "list.csv", "--password", ""}, 2, "--password is empty"},
-        {{"setup-postgres", "--server", "h", "--database", "d"}, 2, "too few arguments"},
-        {{"setup-postgres", "X", "--server", "h"}, 2, "needs --server and --database"},
+         "--receipt has nothing to record in a --dry-run",
+         "--receipt hat bei --dry-run nichts festzuhalten"},
+        {{"import", "DVK", "list.csv", "--receipt"},
+         2,
+         "Missing value after '--receipt'",
+         "Nach '--receipt' fehlt der Wert"},
+        {{"undo", "DVK"},
+         2,
+         "usage: cardovane-dbadmin undo ALIAS RECEIPT",
+         "undo nimmt entweder eine QUITTUNG"},
+        {{"import", "DVK", "list.csv", "--password", ""},
+         2,
+         "--password is empty",
+         "--password ist leer"},
+        {{"setup-postgres", "--server", "h", "--database", "d"},
+         2,
+         "too few arguments",
+         "zu wenige Argumente"},
+        {{"setup-postgres", "X", "--server", "h"},
+         2,
+         "needs --server and --database",
+         "braucht --server und --database"},
         {{"setup-postgres", "X", "--server", "h", "--database", "d", "--port", "abc"},
          2,
-         "--port takes a whole number from 1 to 65535"},
+         "--port takes a whole number from 1 to 65535",
+         "--port nimmt eine ganze Zahl von 1 bis 65535"},
         {{"setup-postgres", "X", "--server", "h", "--database", "d", "--sslmode", "verify"},
          2,
          "SSLMode \"verify\" is not one of disable, allow, prefer, require, verify-ca, "
-         "verify-full"},
+         "verify-full",
+         "SSLMode „verify“ ist keiner der Werte disable, allow"},
         {{"setup-postgres", "X", "--server", "h", "--database", "d", "--sslrootcert", "ca.crt"},
          2,
-         "/ca.crt\" is not a file"},
+         "/ca.crt\" is not a file",
+         "/ca.crt“ ist keine Datei"},
         {{"setup-postgres", "X", "--server", "h", "--sslrootcert", "ca.crt"},
          2,
-         "needs --server and --database, or --service"},
-        {{"setup-postgres", "X", "--service", ""}, 2, "--service is empty"},
+         "needs --server and --database, or --service",
+         "braucht --server und --database, oder --service"},
+        {{"setup-postgres", "X", "--service", ""}, 2, "--service is empty", "--service ist leer"},
         {{"setup-postgres", "X", "--server", "db1,db2", "--database", "d", "--target_session_attrs",
           "primary-only"},
          2,
-         "TargetSessionAttrs \"primary-only\" is not one of any, read-write"},
-        {{"setup-postgres", "X", "--service", "a;b"}, 2, "Service \"a;b\" holds a semicolon"},
-        {{"setup-sqlite", "X", "a.db", "b.db"}, 2, "unexpected argument 'b.db'"},
-        {{"frobnicate", "DVK"}, 2, "unknown command frobnicate"},
-        {{"protect-table", "NOPE", "studentlist", "pw"}, 1, "alias NOPE is not defined"},
-        {{"create-table", "NOPE"}, 1, "alias NOPE is not defined"},
+         "TargetSessionAttrs \"primary-only\" is not one of any, read-write",
+         "TargetSessionAttrs „primary-only“ ist keiner der Werte any, read-write"},
+        {{"setup-postgres", "X", "--service", "a;b"},
+         2,
+         "Service \"a;b\" holds a semicolon",
+         "Service „a;b“ enthält ein Semikolon"},
+        {{"setup-sqlite", "X", "a.db", "b.db"},
+         2,
+         "unexpected argument 'b.db'",
+         "unerwartetes Argument „b.db“"},
+        {{"frobnicate", "DVK"}, 2, "unknown command frobnicate", "unbekannter Befehl frobnicate"},
+        {{"protect-table", "NOPE", "studentlist", "pw"},
+         1,
+         "alias NOPE is not defined",
+         "Alias NOPE ist nicht festgelegt"},
+        {{"create-table", "NOPE"},
+         1,
+         "alias NOPE is not defined",
+         "Alias NOPE ist nicht festgelegt"},
     };
     const QByteArray before = ReadFile(aliases);
     for (const auto& c : cases) {
@@ -99,9 +149,59 @@ TEST_P(Edges, BadCommandLinesDoNothing)
         EXPECT_EQ(result.code, c.code) << c.arguments.join(' ').toStdString();
         EXPECT_TRUE(result.err.contains(QString::fromUtf8(c.says)))
             << c.arguments.join(' ').toStdString() << ": " << result.err.toStdString();
+        const Result german = Admin(c.arguments, dir.path(), GermanDesktop());
+        EXPECT_EQ(german.code, c.code) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(german.err.contains(QString::fromUtf8(c.germanSays)) &&
+                    german.err != result.err)
+            << c.arguments.join(' ').toStdString() << ": " << german.err.toStdString();
     }
     EXPECT_EQ(Stored(), 0);
     EXPECT_EQ(ReadFile(aliases), before) << "no alias defined or changed";
+}
+
+// On a German desktop the command speaks German, its help too, down to the last description;
+// what it writes for machines (the exported file, the exit codes) is the same in every language.
+TEST_P(Edges, AGermanDesktopReadsTheCommandInGerman)
+{
+    const Result english = Run({"--help"});
+    const Result help = Admin({"--help"}, dir.path(), GermanDesktop());
+    ASSERT_EQ(help.code, 0);
+    for (const char* said : {"Aufruf: cardovane-dbadmin BEFEHL", "Optionen:", "Zeigt diesen Text.",
+                             "Liest FILE (- ist die Standardeingabe)", "Exit-Codes: 0 erledigt"}) {
+        EXPECT_TRUE(help.out.contains(QString::fromUtf8(said))) << said;
+    }
+    // A line the same in both is the command's grammar: a synopsis, an option, an example.
+    const QStringList englishLines = english.out.split(QLatin1Char('\n'));
+    const QRegularExpression grammar(QStringLiteral(
+        R"(^\s*(--|\[--|cardovane-dbadmin |[a-z-]+ [A-Z\[]|setup-postgres$|protect-table ALIAS))"));
+    for (const QString& line : help.out.split(QLatin1Char('\n'))) {
+        if (!line.trimmed().isEmpty() && englishLines.contains(line)) {
+            EXPECT_TRUE(grammar.match(line).hasMatch())
+                << "left in English: " << line.toStdString();
+        }
+    }
+
+    const struct {
+        QStringList arguments;
+        int code;
+        const char* says;  // on standard output or error
+    } cases[] = {
+        {{"import", "DVK", "list.csv"}, 0, "2 Zeilen in StudentList von DVK gespeichert."},
+        {{"export", "DVK", "de.csv"}, 0, "2 Schüler nach de.csv exportiert."},
+        {{"import", "DVK", "missing.csv"}, 1, "import missing.csv: Datei nicht gefunden"},
+        {{"import", "DVK", "book.xlsx"}, 1, "sondern eine Tabellenkalkulations-Mappe"},
+        {{"create-table", "NOPE"}, 1, "Alias NOPE ist nicht festgelegt"},
+    };
+    WriteFile(Path(QStringLiteral("book.xlsx")), QByteArray("PK\x03\x04\x14\x00", 6));
+    for (const auto& c : cases) {
+        const Result result = Admin(c.arguments, dir.path(), GermanDesktop());
+        EXPECT_EQ(result.code, c.code) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE((result.out + result.err).contains(QString::fromUtf8(c.says)))
+            << c.arguments.join(' ').toStdString() << ": "
+            << (result.out + result.err).toStdString();
+    }
+    ASSERT_EQ(Run({"export", "DVK", "en.csv"}).code, 0);
+    EXPECT_EQ(ReadFile(Path(QStringLiteral("de.csv"))), ReadFile(Path(QStringLiteral("en.csv"))));
 }
 
 TEST_P(Edges, AFileNamedLikeAnOptionFollowsTheirEndAndStandardInputOnlyByADash)
