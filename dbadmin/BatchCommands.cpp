@@ -241,8 +241,8 @@ int UndoCommand(const SubcommandLine& line, const DbAdminOptions& options)
     }
     QTextStream err(stderr);
     for (const auto& [index, why] : outcome.left) {
-        err << receipt << ':' << (int(index) + firstLine) << ": left, "
-            << QString::fromStdString(why) << '\n';
+        err << receipt << ':' << (int(index) + firstLine) << ": "
+            << Said(QT_TRANSLATE_NOOP("BatchCommands", "left, %1"), {why}) << '\n';
     }
     const std::string removed = StudentsText(outcome.removed).toStdString();
     const std::string left = StudentsText(qsizetype(outcome.left.size())).toStdString();

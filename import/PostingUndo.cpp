@@ -23,7 +23,9 @@ TUndoOutcome UndoPosting(TSession& session, const QString& databaseName,
             continue;
         }
         outcome.left.emplace_back(
-            i, underKey.Read(PostedRowKey(record)).Empty() ? "no longer stored" : "changed since");
+            i, underKey.Read(PostedRowKey(record)).Empty()
+                   ? TPhrase("Undo", QT_TRANSLATE_NOOP("Undo", "no longer stored"))
+                   : TPhrase("Undo", QT_TRANSLATE_NOOP("Undo", "changed since")));
     }
     if (!dryRun) {
         transaction.Commit();

@@ -14,7 +14,7 @@ struct TUndoOutcome {
     int removed = 0;
     // The records left, by their place in the posting, with why: changed since, or no longer
     // stored.
-    std::vector<std::pair<std::size_t, std::string>> left;
+    std::vector<std::pair<std::size_t, TPhrase>> left;
 };
 
 // Removes exactly the records a posting stored, each matched on all five columns as inserted, in

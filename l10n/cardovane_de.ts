@@ -136,6 +136,10 @@
         <source>postings takes either an ALIAS or --all, and one of them</source>
         <translation>postings nimmt entweder einen ALIAS oder --all, und eines davon</translation>
     </message>
+    <message>
+        <source>left, %1</source>
+        <translation>belassen, %1</translation>
+    </message>
 </context>
 <context>
     <name>BatchImport</name>
@@ -275,6 +279,10 @@
         <source>An error occurred while attempting to initialize the database engine (error $%1)</source>
         <translation>Beim Initialisieren der Datenbank-Engine ist ein Fehler aufgetreten (Fehler $%1)</translation>
     </message>
+    <message>
+        <source>The server&apos;s copy of the list is not in PostgreSQL&apos;s COPY format.</source>
+        <translation>Die Kopie der Liste vom Server ist nicht im COPY-Format von PostgreSQL.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorDisplay</name>
@@ -289,6 +297,15 @@
     <message>
         <source>Unknown error</source>
         <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorText</name>
+    <message>
+        <source>Exception %1 in module %2 at 00000000.
+%3</source>
+        <translation>Ausnahme %1 im Modul %2 bei 00000000.
+%3</translation>
     </message>
 </context>
 <context>
@@ -1177,6 +1194,14 @@ Das Programm schließen, ohne die Einstellungen zu speichern?</translation>
             <numerusform>%1; %n belassen, da seither geändert oder entfernt.</numerusform>
             <numerusform>%1; %n belassen, da seither geändert oder entfernt.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>no longer stored</source>
+        <translation>nicht mehr gespeichert</translation>
+    </message>
+    <message>
+        <source>changed since</source>
+        <translation>seither geändert</translation>
     </message>
 </context>
 <context>

@@ -136,6 +136,10 @@
         <source>postings takes either an ALIAS or --all, and one of them</source>
         <translation>postings admite un ALIAS o --all, y solo uno de ellos</translation>
     </message>
+    <message>
+        <source>left, %1</source>
+        <translation>se deja, %1</translation>
+    </message>
 </context>
 <context>
     <name>BatchImport</name>
@@ -275,6 +279,10 @@
         <source>An error occurred while attempting to initialize the database engine (error $%1)</source>
         <translation>Se produjo un error al intentar inicializar el motor de base de datos (error $%1)</translation>
     </message>
+    <message>
+        <source>The server&apos;s copy of the list is not in PostgreSQL&apos;s COPY format.</source>
+        <translation>La copia de la lista del servidor no está en el formato COPY de PostgreSQL.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorDisplay</name>
@@ -289,6 +297,15 @@
     <message>
         <source>Unknown error</source>
         <translation>Error desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorText</name>
+    <message>
+        <source>Exception %1 in module %2 at 00000000.
+%3</source>
+        <translation>Excepción %1 en el módulo %2 en 00000000.
+%3</translation>
     </message>
 </context>
 <context>
@@ -1177,6 +1194,14 @@ Close the program without saving the settings?</source>
             <numerusform>%1; %n sin tocar, porque cambió o se quitó desde entonces.</numerusform>
             <numerusform>%1; %n sin tocar, porque cambiaron o se quitaron desde entonces.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>no longer stored</source>
+        <translation>ya no está guardado</translation>
+    </message>
+    <message>
+        <source>changed since</source>
+        <translation>cambiado desde entonces</translation>
     </message>
 </context>
 <context>

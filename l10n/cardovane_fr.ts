@@ -136,6 +136,10 @@
         <source>postings takes either an ALIAS or --all, and one of them</source>
         <translation>postings prend soit un ALIAS, soit --all, et un seul des deux</translation>
     </message>
+    <message>
+        <source>left, %1</source>
+        <translation>laissé, %1</translation>
+    </message>
 </context>
 <context>
     <name>BatchImport</name>
@@ -275,6 +279,10 @@
         <source>An error occurred while attempting to initialize the database engine (error $%1)</source>
         <translation>Une erreur s&apos;est produite lors de l&apos;initialisation du moteur de base de données (erreur $%1)</translation>
     </message>
+    <message>
+        <source>The server&apos;s copy of the list is not in PostgreSQL&apos;s COPY format.</source>
+        <translation>La copie de la liste envoyée par le serveur n&apos;est pas au format COPY de PostgreSQL.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorDisplay</name>
@@ -289,6 +297,15 @@
     <message>
         <source>Unknown error</source>
         <translation>Erreur inconnue</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorText</name>
+    <message>
+        <source>Exception %1 in module %2 at 00000000.
+%3</source>
+        <translation>Exception %1 dans le module %2 à 00000000.
+%3</translation>
     </message>
 </context>
 <context>
@@ -1177,6 +1194,14 @@ Fermer le programme sans enregistrer les paramètres ?</translation>
             <numerusform>%1 ; %n laissé, car modifié ou retiré depuis.</numerusform>
             <numerusform>%1 ; %n laissés, car modifiés ou retirés depuis.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>no longer stored</source>
+        <translation>n&apos;est plus enregistré</translation>
+    </message>
+    <message>
+        <source>changed since</source>
+        <translation>modifié depuis</translation>
     </message>
 </context>
 <context>

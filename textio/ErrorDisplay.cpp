@@ -47,10 +47,10 @@ void ShowTopLevelError(TModalHost& app, const std::exception& error)
 void ShowStartupError(TModalHost& app, const std::exception& error)
 {
     const std::string module = QFileInfo(app.ExeName()).fileName().toStdString();
-    QMessageBox box(
-        QMessageBox::Critical, QCoreApplication::translate("ErrorDisplay", "Application Error"),
-        QString::fromStdString(StartupMessageText(ClassNameOf(error), module, MessageOf(error))),
-        QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical,
+                    QCoreApplication::translate("ErrorDisplay", "Application Error"),
+                    Translated(StartupMessagePhrase(ClassNameOf(error), module, MessageOf(error))),
+                    QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     app.ExecModal(box);
 }

@@ -97,5 +97,7 @@ void RaiseUnreadableCopy()
         kErrGeneralSql,
         {TDBError{kErrGeneralSql,
                   {},
-                  "The server's copy of the list is not in PostgreSQL's COPY format."}});
+                  TPhrase("EngineErrors", QT_TRANSLATE_NOOP("EngineErrors",
+                                                            "The server's copy of the list is not "
+                                                            "in PostgreSQL's COPY format."))}});
 }

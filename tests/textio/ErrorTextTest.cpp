@@ -29,13 +29,13 @@ INSTANTIATE_TEST_SUITE_P(ErrorDisplay, TopLevelFullStop,
 
 TEST(ErrorDisplay, StartupTextNamesKindModuleAndMessage)
 {
-    EXPECT_EQ(StartupMessageText("EInOutError", "Cardovane", "File not found"),
+    EXPECT_EQ(StartupMessagePhrase("EInOutError", "Cardovane", "File not found").English(),
               "Exception EInOutError in module Cardovane at 00000000.\nFile not found.");
-    EXPECT_EQ(StartupMessageText("EDatabaseError", "Cardovane", "Stop!"),
+    EXPECT_EQ(StartupMessagePhrase("EDatabaseError", "Cardovane", "Stop!").English(),
               "Exception EDatabaseError in module Cardovane at 00000000.\nStop!.");
-    EXPECT_EQ(StartupMessageText("Exception", "x", "Done."),
+    EXPECT_EQ(StartupMessagePhrase("Exception", "x", "Done.").English(),
               "Exception Exception in module x at 00000000.\nDone.");
-    EXPECT_EQ(StartupMessageText("Exception", "x", ""),
+    EXPECT_EQ(StartupMessagePhrase("Exception", "x", "").English(),
               "Exception Exception in module x at 00000000.\n");
 }
 
