@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "import/PostingUndo.h"
 #include "l10n/Counts.h"
@@ -25,8 +26,14 @@ TPostingsDialog::TPostingsDialog(TApplication& app, TfDM1& dm, QWidget* parent)
     list_->setAccessibleName(tr("Postings into %1").arg(dm_.Database1.AliasName()));
     list_->setRootIsDecorated(false);
     list_->setHeaderLabels({tr("Posted"), tr("File"), tr("Students"), tr("Still as stored")});
-    list_->header()->setStretchLastSection(false);
-    list_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    // The file takes what the time, the count and the headings in the user's language leave.
+    QHeaderView* header = list_->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(1, QHeaderView::Stretch);
+    header->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    // A refusal there is long: its heading is what this column must show; the tooltip the rest.
+    header->resizeSection(3, std::max(header->sectionSizeHint(3), header->defaultSectionSize()));
     undo_ = new QPushButton(tr("&Undo Posting"), this);
     undo_->setObjectName(QStringLiteral("UndoPosting"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
