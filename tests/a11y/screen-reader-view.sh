@@ -32,10 +32,14 @@ status=0
 run C "Import List" \
     "Add List To Database|Before posting|Student list in the database|Import List|Note|How to review the list|Students to post" \
     "Add List To Database" "Undo Last Posting" "stored by the last posting from DVK?" \
-    "a look" "looks like column headings" "Removed 1 heading row" || status=1
+    "a look" "looks like column headings" "Removed 1 heading row" \
+    "Postings..." "Postings into DVK" "Posted|File|Students|Still as stored" "Undo Posting" ||
+    status=1
 run de_DE.UTF-8 "Importieren" \
     "Liste in die Datenbank übernehmen|Vor der Übernahme|Schülerliste in der Datenbank|Importieren|Hinweis|So prüfen Sie die Liste|Zu übernehmende Schüler" \
     "Liste in die Datenbank übernehmen" "Letzte Übernahme rückgängig" \
     "der letzten Übernahme aus DVK entfernen?" "geprüft" "Spaltenüberschriften" \
-    "1 Überschriftenzeile entfernt" || status=1
+    "1 Überschriftenzeile entfernt" \
+    "Übernahmen..." "Übernahmen in DVK" "Übernommen am|Datei|Schüler|Noch unverändert" \
+    "Übernahme rückgängig machen" || status=1
 exit $status

@@ -3,7 +3,8 @@ display, driven by key presses, while this reads the accessibility tree and its 
 would. Usage: screen_reader_view.py PROGRAM WORKDIR LIST, then what it expects to read in the
 program's language: the import button's caption, the Tab order (names between |), the posting's
 and the undo's captions, the undo question's words, a word of the findings line, of a marked
-cell's reason and of the fix's result."""
+cell's reason and of the fix's result; then the postings button's caption, the postings list's
+name and its headings (between |), and the caption of its undo button."""
 
 import subprocess
 import sys
@@ -230,6 +231,46 @@ try:
             wait_for(lambda: any(e[0] == "window:activate" for e in events[before:]),
                      "the undo's question to be announced as a window", 5)
             keys("Escape")
+
+    # The postings dialog: its list read as a table, by its name, its headings and its row, and
+    # its buttons named.
+    wait_for(lambda: not any(a.getRole() == pyatspi.ROLE_ALERT and has(a, pyatspi.STATE_SHOWING)
+                             for a in descendants(app)), "the question to close", 5)
+    postings = find(app, pyatspi.ROLE_PUSH_BUTTON, sys.argv[12])
+    if postings is None:
+        fail(f"no button {sys.argv[12]!r}")
+    else:
+        # By the keyboard, as a person opens it: Tab to the button, then Space.
+        for _ in range(12):
+            now = focused(app)
+            if now is not None and now.name == sys.argv[12]:
+                break
+            keys("Tab")
+            pump(0.1)
+        keys("space")
+        listing = wait_for(lambda: next((a for c in app if c.getRole() == pyatspi.ROLE_DIALOG
+                                         for a in descendants(c)
+                                         if a.getRole() in (pyatspi.ROLE_TREE, pyatspi.ROLE_TREE_TABLE,
+                                                            pyatspi.ROLE_TABLE)
+                                         and a.name == sys.argv[13] and has(a, pyatspi.STATE_SHOWING)),
+                                        None), f"the postings list {sys.argv[13]!r}")
+        if listing is not None:
+            inside = list(descendants(listing))
+            headings = [a.name for a in inside if a.getRole() == pyatspi.ROLE_TABLE_COLUMN_HEADER]
+            cells = [a.name for a in inside if a.getRole() == pyatspi.ROLE_TABLE_CELL]
+            print("The postings list reads:", headings, cells, flush=True)
+            if headings != sys.argv[14].split("|"):
+                fail(f"the postings list's headings read {headings}")
+            if len(cells) != len(headings) or cells[2] != "2":
+                fail(f"the postings list does not read its one posting of 2 students: {cells}")
+            dialog = listing.parent
+            while dialog is not None and dialog.getRole() != pyatspi.ROLE_DIALOG:
+                dialog = dialog.parent
+            buttons = [a.name for a in descendants(dialog) if a.getRole() == pyatspi.ROLE_PUSH_BUTTON]
+            print("Its buttons:", buttons, flush=True)
+            if sys.argv[15] not in buttons or any(not b.strip() for b in buttons):
+                fail(f"the postings dialog's buttons read {buttons}")
+        keys("Escape")
 finally:
     window.terminate()
     try:
