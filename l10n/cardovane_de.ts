@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>Table password required.</source>
-        <translation>Tabellenkennwort erforderlich.</translation>
+        <translation>Tabellenpasswort erforderlich.</translation>
     </message>
     <message>
         <source>Cannot open database.</source>
@@ -756,19 +756,19 @@
     <name>Passwords</name>
     <message>
         <source>The password file %1 cannot be read</source>
-        <translation>Die Kennwortdatei %1 kann nicht gelesen werden</translation>
+        <translation>Die Passwortdatei %1 kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>The password file %1 may be read by others: make it yours alone (chmod 600) first</source>
-        <translation>Die Kennwortdatei %1 kann von anderen gelesen werden: Machen Sie sie zuerst nur für sich lesbar (chmod 600)</translation>
+        <translation>Die Passwortdatei %1 kann von anderen gelesen werden: Machen Sie sie zuerst nur für sich lesbar (chmod 600)</translation>
     </message>
     <message>
         <source>Password for %1: </source>
-        <translation>Kennwort für %1: </translation>
+        <translation>Passwort für %1: </translation>
     </message>
     <message>
         <source>Password for %1 on %2: </source>
-        <translation>Kennwort für %1 auf %2: </translation>
+        <translation>Passwort für %1 auf %2: </translation>
     </message>
 </context>
 <context>
@@ -1212,11 +1212,11 @@ Das Programm schließen, ohne die Einstellungen zu speichern?</translation>
     </message>
     <message>
         <source>The password (other users of the computer can see a command line: let the command ask for it on the terminal instead).</source>
-        <translation>Das Kennwort (andere Benutzer des Computers können eine Befehlszeile sehen: Lassen Sie den Befehl stattdessen im Terminal danach fragen).</translation>
+        <translation>Das Passwort (andere Benutzer des Computers können eine Befehlszeile sehen: Lassen Sie den Befehl stattdessen im Terminal danach fragen).</translation>
     </message>
     <message>
         <source>Reads the password from the first line of FILE, readable by you alone.</source>
-        <translation>Liest das Kennwort aus der ersten Zeile von FILE, die nur Sie lesen können.</translation>
+        <translation>Liest das Passwort aus der ersten Zeile von FILE, die nur Sie lesen können.</translation>
     </message>
     <message>
         <source>The database server.</source>
@@ -1282,7 +1282,7 @@ Das Programm schließen, ohne die Einstellungen zu speichern?</translation>
 </source>
         <translation>  --wait SECONDS (Standard 120) ist, wie lange ein Auftrag auf die Schreibsperre eines anderen
   auf einer SQLite-Datenbank wartet, bevor er fehlschlägt. Für einen Alias, der eine Anmeldung
-  verlangt, wird das Kennwort im Terminal abgefragt und nirgends gespeichert; --password-file
+  verlangt, wird das Passwort im Terminal abgefragt und nirgends gespeichert; --password-file
   FILE liest es stattdessen aus der ersten Zeile von FILE (abgelehnt, wo andere FILE lesen
   können), und ohne Terminal, oder wenn nichts eingegeben wird, findet libpq es in ~/.pgpass
   (oder der Datei, die PGPASSFILE nennt). --password PW geht auch, aber andere Benutzer des
@@ -1302,7 +1302,7 @@ Das Programm schließen, ohne die Einstellungen zu speichern?</translation>
 To point the student list tool at a school server:
   cardovane-dbadmin setup-postgres DVK --server db.school.lan --database cardovane \
       --user office --sslmode verify-full --sslrootcert /etc/ssl/district-ca.crt</source>
-        <translation>Legt die Tabelle StudentList in einer PostgreSQL-Datenbank an, wenn sie fehlt, und legt dann ALIAS darauf fest (eine frühere Festlegung in beliebiger Groß- und Kleinschreibung wird ersetzt); eine fehlgeschlagene Einrichtung legt nichts fest. Nötig sind --server und --database, oder --service. Mit --user fragt das Programm nach einer Anmeldung; das Kennwort dient nur jetzt zum Anlegen der Tabelle und wird nie gespeichert. Die ssl-Optionen sind die gleichnamigen Einstellungen von libpq und werden im Alias aufbewahrt: --sslmode verify-full mit --sslrootcert, das die Zertifizierungsstelle des Schulträgers nennt, prüft, dass der Server der des Schulträgers ist, und verweigert unverschlüsselte Verbindungen. --service NAME übernimmt die Einstellungen des Servers aus dem Eintrag NAME der Service-Datei von libpq (~/.pg_service.conf, oder die Datei, die PGSERVICEFILE nennt).
+        <translation>Legt die Tabelle StudentList in einer PostgreSQL-Datenbank an, wenn sie fehlt, und legt dann ALIAS darauf fest (eine frühere Festlegung in beliebiger Groß- und Kleinschreibung wird ersetzt); eine fehlgeschlagene Einrichtung legt nichts fest. Nötig sind --server und --database, oder --service. Mit --user fragt das Programm nach einer Anmeldung; das Passwort dient nur jetzt zum Anlegen der Tabelle und wird nie gespeichert. Die ssl-Optionen sind die gleichnamigen Einstellungen von libpq und werden im Alias aufbewahrt: --sslmode verify-full mit --sslrootcert, das die Zertifizierungsstelle des Schulträgers nennt, prüft, dass der Server der des Schulträgers ist, und verweigert unverschlüsselte Verbindungen. --service NAME übernimmt die Einstellungen des Servers aus dem Eintrag NAME der Service-Datei von libpq (~/.pg_service.conf, oder die Datei, die PGSERVICEFILE nennt).
 So richten Sie das Programm für die Schülerliste auf einen Schulserver ein:
   cardovane-dbadmin setup-postgres DVK --server db.school.lan --database cardovane \
       --user office --sslmode verify-full --sslrootcert /etc/ssl/district-ca.crt</translation>

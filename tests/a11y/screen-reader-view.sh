@@ -42,4 +42,24 @@ run de_DE.UTF-8 "Importieren" \
     "1 Überschriftenzeile entfernt" \
     "Übernahmen..." "Übernahmen in DVK" "Übernommen am|Datei|Schüler|Noch unverändert" \
     "Übernahme rückgängig machen" || status=1
+
+# On the test command's server, the login dialog at the start, in German.
+if [ -n "${CARDOVANE_TEST_PGPORT:-}" ]; then
+    echo "== login, de_DE.UTF-8"
+    home="$work/login"
+    mkdir -p "$home/office" && mkdir -m 700 "$home/runtime"
+    database="a11y_$$"
+    psql -q -h 127.0.0.1 -p "$CARDOVANE_TEST_PGPORT" -d postgres -c "create database $database"
+    trap 'psql -q -h 127.0.0.1 -p "$CARDOVANE_TEST_PGPORT" -d postgres -c "drop database if exists $database"; rm -rf "$work"' EXIT
+    printf '%s\n' "$CARDOVANE_TEST_PGPASSWORD" >"$home/password" && chmod 600 "$home/password"
+    XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
+        "$build/dbadmin/cardovane-dbadmin" setup-postgres DVK --server 127.0.0.1 \
+        --port "$CARDOVANE_TEST_PGPORT" --database "$database" --user "$CARDOVANE_TEST_PGUSER" \
+        --password-file "$home/password" --sslmode require >/dev/null
+    LANG=de_DE.UTF-8 XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
+        XDG_RUNTIME_DIR="$home/runtime" \
+        dbus-run-session -- /usr/bin/python3 "$here/login_view.py" \
+        "$build/app/Cardovane" "$home/office" "$CARDOVANE_TEST_PGPASSWORD" \
+        "Anmeldung an der Datenbank" "Benutzer:" "Passwort:" "OK" "Abbrechen" || status=1
+fi
 exit $status
