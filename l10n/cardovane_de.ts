@@ -943,7 +943,7 @@
     </message>
     <message>
         <source>Re&amp;move all</source>
-        <translation>&amp;Alle entfernen</translation>
+        <translation>&amp;Leeren</translation>
     </message>
     <message>
         <source>&amp;OK</source>

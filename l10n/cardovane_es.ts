@@ -943,7 +943,7 @@
     </message>
     <message>
         <source>Re&amp;move all</source>
-        <translation>Quitar &amp;todas</translation>
+        <translation>&amp;Vaciar</translation>
     </message>
     <message>
         <source>&amp;OK</source>

@@ -4,11 +4,28 @@
 #include <QGroupBox>
 #include <QPushButton>
 
-// A push button that can carry a glyph.
-class TBitBtn : public QPushButton {
+// A push button of a fixed size. A caption wider than the button (a language's longer words)
+// ends in an ellipsis, and the whole caption is its tooltip; a screen reader reads it whole.
+class TButton : public QPushButton {
     Q_OBJECT
 public:
-    explicit TBitBtn(QWidget* parent = nullptr) : QPushButton(parent) {}
+    explicit TButton(QWidget* parent = nullptr) : QPushButton(parent) {}
+    TButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
+    bool CaptionCut() const;
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int CaptionRoom() const;
+};
+
+// A push button that can carry a glyph.
+class TBitBtn : public TButton {
+    Q_OBJECT
+public:
+    explicit TBitBtn(QWidget* parent = nullptr) : TButton(parent) {}
     void SetGlyph(const QIcon& glyph) { setIcon(glyph); }
 };
 

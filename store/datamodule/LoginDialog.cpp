@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "toolkit/Application.h"
+#include "toolkit/Buttons.h"
 #include "toolkit/DialogForm.h"
 #include "toolkit/EditControls.h"
 #include "toolkit/Panels.h"
@@ -57,10 +58,10 @@ TLoginDialog::TLoginDialog(const QString& databaseName, const QString& userName)
     Password->setGeometry(91, 63, 153, 21);
     passwordLabel->setBuddy(Password);
 
-    OKButton = new QPushButton(tr("&OK"), this);
+    OKButton = new TButton(tr("&OK"), this);
     OKButton->setGeometry(109, 114, 75, 25);
     OKButton->setDefault(true);
-    CancelButton = new QPushButton(tr("Cancel"), this);
+    CancelButton = new TButton(tr("Cancel"), this);
     CancelButton->setGeometry(190, 114, 75, 25);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);

@@ -4,6 +4,7 @@
 
 #include "store/engine/Session.h"
 #include "toolkit/Application.h"
+#include "toolkit/Buttons.h"
 #include "toolkit/DialogForm.h"
 #include "toolkit/EditControls.h"
 #include "toolkit/Panels.h"
@@ -20,17 +21,17 @@ TPasswordDialog::TPasswordDialog(TSession& session) : TDialogForm(nullptr), sess
     Edit = new TEdit(GroupBox1);
     Edit->SetPasswordChar(QLatin1Char('*'));
     Edit->setGeometry(12, 24, 221, 21);
-    AddButton = new QPushButton(tr("&Add"), GroupBox1);
+    AddButton = new TButton(tr("&Add"), GroupBox1);
     AddButton->setGeometry(12, 56, 70, 25);
-    RemoveButton = new QPushButton(tr("&Remove"), GroupBox1);
+    RemoveButton = new TButton(tr("&Remove"), GroupBox1);
     RemoveButton->setGeometry(87, 56, 70, 25);
-    RemoveAllButton = new QPushButton(tr("Re&move all"), GroupBox1);
+    RemoveAllButton = new TButton(tr("Re&move all"), GroupBox1);
     RemoveAllButton->setGeometry(162, 56, 71, 25);
 
-    OKButton = new QPushButton(tr("&OK"), this);
+    OKButton = new TButton(tr("&OK"), this);
     OKButton->setGeometry(97, 108, 75, 25);
     OKButton->setDefault(true);
-    CancelButton = new QPushButton(tr("Cancel"), this);
+    CancelButton = new TButton(tr("Cancel"), this);
     CancelButton->setGeometry(178, 108, 75, 25);
 
     connect(Edit, &QLineEdit::textChanged, this, &TPasswordDialog::UpdateButtons);

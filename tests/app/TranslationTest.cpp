@@ -101,11 +101,12 @@ void Collect(QWidget& top, TTexts& texts, QStringList& cut)
             add("text", button->text());
             // The caption, without its mnemonic's mark, within the button's frame and icon.
             const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+            // A button of the toolkit's that ends in an ellipsis shows the whole as its tooltip.
             fits = button->fontMetrics().horizontalAdvance(
                        QString(button->text()).remove(QLatin1Char('&'))) +
                            icon + 6 <=
                        button->width() ||
-                   !button->toolTip().isEmpty();
+                   !button->toolTip().isEmpty() || qobject_cast<TButton*>(button);
         } else if (auto* label = qobject_cast<QLabel*>(widget)) {
             add("text", label->text());
             // A label of the toolkit's that ends in an ellipsis shows the whole as its tooltip.
@@ -144,14 +145,16 @@ struct TWalk {
 
 // The whole window walked in the language: the splash page, the import page with a list that
 // has marks, the review grid's menu, the postings dialog and the undo's question, the export
-// page; on the server with a login, the login dialog.
-// Each page and dialog is shot to `screenshots` followed by its name, when given.
+// page; on the server with a login, the login dialog; on SQLite with a protected table, the
+// table password's dialog. Each page and dialog is shot to `screenshots` followed by its name, when
+// given.
 TWalk Walk(const QLocale& language, Backend backend, const QString& screenshots = {})
 {
     InstallTranslations(language);
     InTemporaryWorkingDirectory cwd;
-    TestDatabase db(backend,
-                    backend == Backend::PostgreSQL ? WithLogin() : TestDatabase::Options{});
+    TestDatabase::Options protectedTable;
+    protectedTable.tablePassword = QStringLiteral("s3cret");
+    TestDatabase db(backend, backend == Backend::PostgreSQL ? WithLogin() : protectedTable);
     TWalk walk;
     PersonSeam seam;
     const auto save = [&](QWidget& shown, const QString& name) {
@@ -170,6 +173,11 @@ TWalk Walk(const QLocale& language, Backend backend, const QString& screenshots 
                 TypeThenReturn(TestDatabase::PgPassword())(dialog);
             });
         }
+    } else {
+        seam.Then([&](QDialog& dialog) {
+            collect(dialog);
+            TypeThenReturn(QStringLiteral("s3cret"))(dialog);
+        });
     }
     // A list with a heading and a repeated student, so that the grid has marks and fixes.
     seam.Then(

@@ -3,10 +3,14 @@
 #include <functional>
 
 #include <QAbstractItemModelTester>
+#include <QHelpEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
+#include "toolkit/Buttons.h"
 #include "toolkit/GridCells.h"
+#include "toolkit/Panels.h"
 #include "toolkit/ProgressBar.h"
 #include "toolkit/Splitter.h"
 #include "toolkit/StringGrid.h"
@@ -203,6 +207,47 @@ TEST(Splitter, KeepsEachHalfAtLeastThirtyPixelsOrClosesTheLeft)
     EXPECT_EQ(splitter.sizes().at(0), 120) << "Esc cancels the drag";
     drag(25, false);
     EXPECT_EQ(splitter.sizes().at(0), 0) << "released at 30 or less, the left half closes";
+}
+
+// A caption wider than its fixed-size control (a longer language's words) ends in an ellipsis
+// and shows whole as the control's tooltip; one that fits is shown as it is, with no tooltip.
+TEST(Captions, ACutCaptionShowsWholeAsItsTooltip)
+{
+    const struct {
+        const char* caption;
+        int width;
+        bool cut;
+    } cases[] = {
+        {"&OK", 75, false},
+        {"&Alle Passwörter entfernen", 71, true},
+        {"Re&move all", 200, false},
+        {"Übernahme rückgängig machen", 60, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.caption);
+        const QString caption = QString::fromUtf8(c.caption);
+        TButton button(caption, nullptr);
+        TLabel label;
+        label.setText(caption);
+        label.SetElided(true);
+        for (QWidget* control : {static_cast<QWidget*>(&button), static_cast<QWidget*>(&label)}) {
+            SCOPED_TRACE(control->metaObject()->className());
+            control->setGeometry(0, 0, c.width, 25);
+            control->show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(control));
+            EXPECT_EQ(control == &button ? button.CaptionCut() : label.CaptionCut(), c.cut);
+            QToolTip::hideText();
+            QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), control->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(control, &help);
+            EXPECT_EQ(QToolTip::isVisible(), c.cut);
+            if (c.cut) {
+                EXPECT_EQ(QToolTip::text(),
+                          control == &button ? QString(caption).remove(QLatin1Char('&')) : caption);
+            }
+            control->hide();
+        }
+    }
+    QToolTip::hideText();
 }
 
 }  // namespace
