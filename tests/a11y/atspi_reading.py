@@ -96,6 +96,20 @@ for kind in (
     pyatspi.Registry.registerEventListener(listener, kind)
 
 
+def tab_chain(root, presses):
+    """The names the focus reaches within root, Tab after Tab, each move waited for."""
+    chain = []
+    for _ in range(presses):
+        before = len(events)
+        keys("Tab")
+        wait_for(lambda: any(e[0] == "object:state-changed:focused" and e[3] != "0"
+                             for e in events[before:]) or focused(root), "the focus to move", 3)
+        now = focused(root)
+        chain.append(now.name if now is not None else None)
+    print("Tab reaches:", chain, flush=True)
+    return chain
+
+
 def start(program, workdir):
     """The program started, and its application on the accessibility bus (None if it never
     comes)."""

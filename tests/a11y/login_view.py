@@ -7,7 +7,8 @@ import sys
 
 import pyatspi
 
-from atspi_reading import descendants, events, fail, failures, focused, has, keys, pump, start, stop, type_text, wait_for
+from atspi_reading import (descendants, fail, failures, focused, has, keys, start, stop, tab_chain,
+                           type_text, wait_for)
 
 program, workdir, password, title, user_name, password_name, ok, cancel = sys.argv[1:9]
 
@@ -42,15 +43,7 @@ try:
     now = wait_for(lambda: focused(dialog), "the focus in the login dialog", 5)
     if now is None or now.name != password_name:
         fail(f"the focus starts on {now.name if now is not None else None!r}")
-    chain = []
-    for _ in range(4):
-        before = len(events)
-        keys("Tab")
-        wait_for(lambda: any(e[0] == "object:state-changed:focused" and e[3] != "0"
-                             for e in events[before:]), "the focus to move", 3)
-        now = focused(dialog)
-        chain.append(now.name if now is not None else None)
-    print("Tab reaches:", chain, flush=True)
+    chain = tab_chain(dialog, 4)
     if chain != [ok, cancel, user_name, password_name]:
         fail(f"Tab goes {chain}")
     # The password typed, the window opens.

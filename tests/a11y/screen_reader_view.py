@@ -13,7 +13,7 @@ import time
 import pyatspi
 
 from atspi_reading import (descendants, events, fail, failures, find, focused, has, keys, pump,
-                           start, stop, type_text, wait_for)
+                           start, stop, tab_chain, type_text, wait_for)
 
 program, workdir, list_path, import_caption = sys.argv[1:5]
 
@@ -58,15 +58,7 @@ try:
             fail(f"a control has no role or no name: {a.getRoleName()} {a.name!r}")
 
     # Tab goes round the page in the order the page sets, each control announced by its name.
-    chain = []
-    for _ in range(12):
-        before = len(events)
-        keys("Tab")
-        wait_for(lambda: any(e[0] == "object:state-changed:focused" and e[3] != "0"
-                             for e in events[before:]) or focused(app), "the focus to move", 3)
-        now = focused(app)
-        chain.append(now.name if now is not None else None)
-    print("Tab reaches:", chain, flush=True)
+    chain = tab_chain(app, 12)
     expected = sys.argv[5].split("|")
     doubled = chain + chain
     if not any(doubled[i:i + len(expected)] == expected for i in range(len(chain))):
