@@ -29,8 +29,7 @@ std::vector<TStudentRecord> ReadReceipt(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw Exception(
-            TPhrase("", "%1: %2", {path.toStdString(), file.errorString().toStdString()}));
+        throw Exception(Joined({path.toStdString(), file.errorString().toStdString()}, "%1: %2"));
     }
     const QByteArray bytes = file.readAll();
     return ParseReceipt(std::string_view(bytes.constData(), std::size_t(bytes.size())));

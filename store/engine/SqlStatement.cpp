@@ -28,7 +28,7 @@ int FieldIndex(const QStringList& names, const QString& name, const QString& own
         TPhrase("EngineErrors", QT_TRANSLATE_NOOP("EngineErrors", "Field '%1' not found"),
                 {name.toStdString()});
     throw EDatabaseError(owner.isEmpty() ? missing
-                                         : TPhrase("", "%1: %2", {owner.toStdString(), missing}));
+                                         : Joined({owner.toStdString(), missing}, "%1: %2"));
 }
 
 TRows::TRows(QStringList names, std::vector<TRecordWindow> windows, int windowRecords)

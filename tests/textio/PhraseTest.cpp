@@ -56,4 +56,25 @@ TEST(Phrase, TextsFillTheTemplateInOnePass)
     EXPECT_EQ(nested, TPhrase("Removed 1 student; 2 left")) << "phrases are equal by their English";
 }
 
+// Lines joined keep each line a phrase of its own, in their order.
+TEST(Phrase, JoinedPartsInTheirOrder)
+{
+    const TPhrase removed("Undo", "Removed %n student(s)", {}, 3);
+    const struct {
+        std::vector<TPhrase> parts;
+        const char* english;
+    } cases[] = {
+        {{}, ""},
+        {{removed}, "Removed 3 students"},
+        {{"a", removed, "c%1"}, "a\r\nRemoved 3 students\r\nc%1"},
+        {{"", "b"}, "\r\nb"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Joined(c.parts, "%1\r\n%2").English(), c.english);
+    }
+    const TPhrase lines = Joined({"a", removed}, "%1\r\n%2");
+    ASSERT_EQ(lines.Args().size(), 2u);
+    EXPECT_EQ(lines.Args()[1].Source(), removed.Source()) << "the line is still its phrase";
+}
+
 }  // namespace
