@@ -18,13 +18,18 @@ struct Result {
     QString err;
 };
 
-// A desktop in German, whatever the test's own.
+// A desktop in the language ("de_DE"), whatever the test's own.
+inline QProcessEnvironment DesktopIn(const QString& locale)
+{
+    QProcessEnvironment desktop;
+    desktop.insert(QStringLiteral("LANGUAGE"), locale.left(2));
+    desktop.insert(QStringLiteral("LC_ALL"), locale + QStringLiteral(".UTF-8"));
+    return desktop;
+}
+
 inline QProcessEnvironment GermanDesktop()
 {
-    QProcessEnvironment german;
-    german.insert(QStringLiteral("LANGUAGE"), QStringLiteral("de"));
-    german.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
-    return german;
+    return DesktopIn(QStringLiteral("de_DE"));
 }
 
 // Runs the command in `folder` with the environment given on top of the test's own.

@@ -159,25 +159,38 @@ TEST_P(Edges, BadCommandLinesDoNothing)
     EXPECT_EQ(ReadFile(aliases), before) << "no alias defined or changed";
 }
 
-// On a German desktop the command speaks German, its help too, down to the last description;
-// what it writes for machines (the exported file, the exit codes) is the same in every language.
+// On a German desktop the command speaks German, its help too (and so in French and Spanish),
+// down to the last description; what it writes for machines (the exported file, the exit codes)
+// is the same in every language.
 TEST_P(Edges, AGermanDesktopReadsTheCommandInGerman)
 {
     const Result english = Run({"--help"});
-    const Result help = Admin({"--help"}, dir.path(), GermanDesktop());
-    ASSERT_EQ(help.code, 0);
-    for (const char* said : {"Aufruf: cardovane-dbadmin BEFEHL", "Optionen:", "Zeigt diesen Text.",
-                             "Liest FILE (- ist die Standardeingabe)", "Exit-Codes: 0 erledigt"}) {
-        EXPECT_TRUE(help.out.contains(QString::fromUtf8(said))) << said;
-    }
-    // A line the same in both is the command's grammar: a synopsis, an option, an example.
+    const struct {
+        const char* locale;
+        std::vector<const char*> says;
+    } helps[] = {
+        {"de_DE",
+         {"Aufruf: cardovane-dbadmin BEFEHL", "Optionen:", "Zeigt diesen Text.",
+          "Liest FILE (- ist die Standardeingabe)", "Exit-Codes: 0 erledigt"}},
+        {"fr_FR", {"Utilisation : cardovane-dbadmin COMMANDE", "Options :", "Affiche ce texte."}},
+        {"es_ES", {"Uso: cardovane-dbadmin ORDEN", "Opciones:", "Muestra este texto."}},
+    };
+    // A line the same as in English is the command's grammar: a synopsis, an option, an example.
     const QStringList englishLines = english.out.split(QLatin1Char('\n'));
     const QRegularExpression grammar(QStringLiteral(
         R"(^\s*(--|\[--|cardovane-dbadmin |[a-z-]+ [A-Z\[]|setup-postgres$|protect-table ALIAS))"));
-    for (const QString& line : help.out.split(QLatin1Char('\n'))) {
-        if (!line.trimmed().isEmpty() && englishLines.contains(line)) {
-            EXPECT_TRUE(grammar.match(line).hasMatch())
-                << "left in English: " << line.toStdString();
+    for (const auto& h : helps) {
+        SCOPED_TRACE(h.locale);
+        const Result help = Admin({"--help"}, dir.path(), DesktopIn(QString::fromUtf8(h.locale)));
+        ASSERT_EQ(help.code, 0);
+        for (const char* said : h.says) {
+            EXPECT_TRUE(help.out.contains(QString::fromUtf8(said))) << said;
+        }
+        for (const QString& line : help.out.split(QLatin1Char('\n'))) {
+            if (!line.trimmed().isEmpty() && englishLines.contains(line)) {
+                EXPECT_TRUE(grammar.match(line).hasMatch())
+                    << "left in English: " << line.toStdString();
+            }
         }
     }
 
